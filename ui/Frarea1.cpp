@@ -1,0 +1,66 @@
+#include "ui/Frarea1.h"
+
+TFrArea::TFrArea(QWidget* parent) : QFrame(parent), Image1(new TImage(this)) {
+  setGeometry(0, 0, 402, 72);
+  Image1->setGeometry(0, 0, 402, 72);
+  Image1->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { Image1MouseUp(button, x, y); };
+}
+
+bool TFrArea::Setup(int cellWidth, int cellHeight) {
+  CellWidth = cellWidth;
+  CellHeight = cellHeight;
+  return true;
+}
+
+// Outside the grid the index still comes out of the formula; the owner decides.
+TParts TFrArea::GetCellParts(int index) {
+  const int columns = Columns();
+  const int column = columns > 0 ? index % columns : 0;
+  const int row = columns > 0 ? index / columns : 0;
+  return GetCellPartsXY(column, row);
+}
+
+TParts TFrArea::GetCellPartsXY(int column, int row) {
+  return TParts(Image1, column * CellWidth, row * CellHeight, (column + 1) * CellWidth,
+                (row + 1) * CellHeight);
+}
+
+void TFrArea::Image1MouseUp(Qt::MouseButton, int x, int y) {
+  if (CellWidth <= 0 || CellHeight <= 0) return;
+  SelIndex = x / CellWidth + Columns() * (y / CellHeight);
+  if (OnAreaClick) OnAreaClick(this);
+}
+
+// The picture fills the frame, as an aligned component would.
+void TFrArea::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  Image1->setGeometry(0, 0, width(), height());
+}
+
+void TFrArea::SetAreaSize(int width, int height) {
+  resize(width, height);
+  Image1->setGeometry(0, 0, width, height);
+}
+
+bool TFrMjTepai::Setup(int cellWidth, int cellHeight) {
+  TFrArea::Setup(cellWidth, cellHeight);
+  SetAreaSize(TepaiCols * cellWidth, TepaiRows * cellHeight);
+  return true;
+}
+
+bool TFrMjSutepai::Setup(int cellWidth, int cellHeight) {
+  TFrArea::Setup(cellWidth, cellHeight);
+  SetAreaSize(SutepaiCols * cellWidth, SutepaiRows * cellHeight);
+  return true;
+}
+
+bool TFrMjSheet::Setup(int cellWidth, int cellHeight) {
+  TFrArea::Setup(cellWidth, cellHeight);
+  SetAreaSize(SheetCols * cellWidth, height());
+  UpdateHeight();
+  return true;
+}
+
+void TFrMjSheet::UpdateHeight() {
+  SetAreaSize(width(), CellHeight * (SuteOnly ? SheetSuteRows : SheetRows));
+}
