@@ -1,10 +1,11 @@
 #pragma once
-// A QApplication for widget tests, created once before the tests run.
-#include <QApplication>
+// The program's application object for widget tests, created once before the tests run.
 #include <gtest/gtest.h>
+
+#include "ui/Tapplication1.h"
 
 inline int RunQtTests(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  QApplication app(argc, argv);
+  TApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }
