@@ -1,0 +1,47 @@
+#pragma once
+
+// The record file: one practice deal as five lines of ASCII text, every line
+// ended by CR LF, 277 bytes whatever the deal:
+//   "TileLab 1.0," and the local time "yyyy/mm/dd hh:nn:ss"
+//   deal, draws, discards, hand: twenty "%02d" tile codes with single commas,
+//   the rows HaipaiRec, TumoRec, Sutepai and Tepai of the table.
+// The viewer reads it back with TRecordLoader (Mjloader1.h).
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/Mjpai1.h"
+#include "core/Mjtable1.h"
+
+inline constexpr std::string_view RecordHeader = "TileLab 1.0,";
+constexpr int RecordCols = 20;                 // codes per row line
+constexpr int RecordRows = 4;                  // deal, draws, discards, hand
+constexpr int RecordLineCount = 1 + RecordRows;
+constexpr std::size_t RecordStampLength = 19;  // "yyyy/mm/dd hh:nn:ss"
+constexpr std::size_t RecordRowLength = 3 * RecordCols - 1;
+constexpr std::size_t RecordSize =
+    RecordHeader.size() + RecordStampLength + 2 + RecordRows * (RecordRowLength + 2);
+
+static_assert(RecordCols == RowSlots, "a row line holds every slot of a table row");
+static_assert(RecordSize == 277);
+
+struct TRecordTime {
+  int Year, Month, Day, Hour, Minute, Second;
+};
+using TRecordClock = std::function<TRecordTime()>;
+
+// The machine's local time, 24-hour.
+TRecordTime LocalNow();
+
+// One row slot as two characters: "%02d" of the tile code, "00" for an empty slot.
+std::string CodeText(const TMjPai* pai);
+
+// The whole file, 277 bytes, with time as its time stamp.
+std::string RecordText(const TMjTable& table, const TRecordTime& time);
+
+// Writes the record of table to path, replacing any file of that name, all or
+// nothing (WriteFileAtomically). The clock is read once. Throws TFileError, a
+// std::runtime_error, "ファイル <path> を作成できません".
+void SaveRecordFile(const std::string& path, const TMjTable& table, const TRecordClock& clock = LocalNow);

@@ -1,0 +1,80 @@
+#include "records/Safefile1.h"
+
+#include <atomic>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void FailCreate(const std::string& path, int err) {
+  throw TFileError("ファイル " + path + " を作成できません", std::error_code(err, std::generic_category()));
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return path.substr(0, slash + 1);  // keeps the slash: "/" stays the root
+}
+
+// The name does not grow with the target's, so a target name near the length
+// limit can still be saved.
+int OpenTemporary(const std::string& folder, std::string& tempPath) {
+  static std::atomic<unsigned> serial{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    tempPath = folder + (folder.back() == '/' ? "" : "/") + ".tilelab-" + std::to_string(::getpid()) + "-" +
+               std::to_string(serial++) + ".tmp";
+    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  const std::string folder = FolderOf(path);
+  std::string tempPath;
+  int fd = OpenTemporary(folder, tempPath);
+  if (fd < 0) FailCreate(path, errno);
+
+  auto abandon = [&](int err) {
+    if (fd >= 0) ::close(fd);
+    ::unlink(tempPath.c_str());
+    FailCreate(path, err);
+  };
+
+  // A file replaced by a save keeps the permissions its owner gave it.
+  struct stat old {};
+  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0)
+    abandon(errno);
+  if (!WriteAll(fd, bytes)) abandon(errno);
+  if (::fsync(fd) != 0) abandon(errno);
+  const int closed = ::close(fd);
+  fd = -1;
+  if (closed != 0) abandon(errno);
+  if (::rename(tempPath.c_str(), path.c_str()) != 0) abandon(errno);
+
+  // Makes the rename itself survive a power cut. The new file is already in
+  // place, so a failure here is no reason to report the save as failed.
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
