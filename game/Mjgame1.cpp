@@ -1,0 +1,123 @@
+#include "game/Mjgame1.h"
+
+#include <cstdio>
+
+namespace {
+
+std::size_t Slot(int i) { return static_cast<std::size_t>(i); }
+
+}  // namespace
+
+TMjGame::TMjGame(TMjTable& table, TMjDisplay& display) : Table(table), Display(display) {}
+
+std::string TMjGame::StatusText() const {
+  char text[64];
+  std::snprintf(text, sizeof text, StatusFormat, static_cast<int>(Table.TumoCount));
+  std::string status = text;
+  if (DealOver()) status += StatusOverText;
+  return status;
+}
+
+std::string TMjGame::GuidanceText() const { return DealOver() ? std::string() : std::string(GuideText); }
+
+// The repaint comes before the texts: the cell must be on the screen before any pause that follows.
+void TMjGame::DrawTepai(int i) {
+  Display.PaintTepaiCell(i, Table.Tepai[Slot(i)]);
+  Display.RepaintNow();
+  Display.SetGuideText(GuidanceText());
+  Display.SetStatusText(StatusText());
+}
+
+// Cells 14..19 never hold a tile, so only the clearing step paints them.
+void TMjGame::DrawTepaiAll() {
+  for (int i = 0; i < HandSlots; ++i) Display.PaintTepaiCell(i, Table.Tepai[Slot(i)]);
+  Display.RepaintNow();
+}
+
+void TMjGame::DrawSutepai(int i) {
+  Display.PaintSutepaiCell(i, Table.Sutepai[Slot(i)]);
+  Display.RepaintNow();
+}
+
+void TMjGame::ClearDisp() {
+  Table.Clear();
+  for (int row = 0; row < TepaiRows; ++row)
+    for (int col = 0; col < TepaiCols; ++col) DrawTepai(row * TepaiCols + col);
+  for (int row = 0; row < SutepaiRows; ++row)
+    for (int col = 0; col < SutepaiCols; ++col) DrawSutepai(row * SutepaiCols + col);
+}
+
+// Runs on the wall already in place; the pauses let the player watch the deal
+// arrive unsorted, then sorted, then the first draw.
+void TMjGame::PlayOpening() {
+  ClearDisp();
+  Table.Haipai();
+  DrawTepaiAll();
+  Display.Pause(OpeningPauseMs);
+  Table.SortTe();
+  DrawTepaiAll();
+  Display.Pause(OpeningPauseMs);
+  Table.Tumo();
+  DrawTepai(13);
+  // The waits are of the 13 tiles in hand; the drawn tile is not offered as a test.
+  Display.ShowMachi(Table.Tepai, nullptr);
+}
+
+void TMjGame::FormShow() {
+  if (Tinitu)
+    MnStart2Click();
+  else
+    MnStartClick();
+}
+
+void TMjGame::MnStartClick() {
+  Table.Shuffle();
+  PlayOpening();
+}
+
+void TMjGame::MnStart2Click() {
+  Table.ShuffleTinitu();
+  PlayOpening();
+}
+
+// Clear resets the wall position but keeps the wall, so the same 13 tiles and the
+// same draws come again whatever was discarded. A table that never had a wall
+// gets a new deal of its mode instead of a walk through empty wall slots.
+void TMjGame::MnRetryClick() {
+  if (Table.Wall[0] == nullptr) {
+    FormShow();
+    return;
+  }
+  PlayOpening();
+}
+
+void TMjGame::TepaiClick(int k) {
+  if (DealOver()) return;
+  // A release outside the hand area gives an index beyond its cells: no cell, like an empty one.
+  if (k < 0 || k >= TepaiRows * TepaiCols) return;
+  if (Table.Tepai[Slot(k)] == nullptr) return;
+
+  const int n = Table.Sute(k);
+  DrawTepai(k);
+  DrawSutepai(n);
+  Display.Pause(SutePauseMs);
+  Table.SortTe();  // closes the hole, leaving slot 13 empty for the next draw
+  DrawTepaiAll();
+  Display.ShowMachi(Table.Tepai, nullptr);
+  if (Table.TumoCount < DealLimit) {
+    Display.Pause(SutePauseMs);
+    Table.Tumo();
+    DrawTepai(13);
+  }
+}
+
+void TMjGame::MnHopeClick() {
+  if (Display.MachiVisible()) {
+    Display.HideMachiWindow();
+    return;
+  }
+  Display.ShowMachiWindow();
+  Display.ShowMachi(Table.Tepai, Table.Tepai[13]);
+}
+
+void TMjGame::FormHide() { Display.HideMachiWindow(); }

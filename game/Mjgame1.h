@@ -1,0 +1,74 @@
+#pragma once
+
+// The practice flow of one deal: deal 13 tiles, draw one, then one discard and one
+// draw per click until 18 tiles were drawn and 18 thrown away. It reaches the
+// screen only through TMjDisplay, so it runs the same against the practice window
+// and against a recorder in the tests.
+
+#include <string>
+
+#include "core/Mjpai1.h"
+#include "core/Mjtable1.h"
+
+// The hand area and the discard area are one row of 20 cells each.
+constexpr int TepaiCols = 20;
+constexpr int TepaiRows = 1;
+constexpr int SutepaiCols = 20;
+constexpr int SutepaiRows = 1;
+
+// A deal stops at 18 draws and 18 discards, short of the rows' 20 slots.
+constexpr int DealLimit = 18;
+constexpr int OpeningPauseMs = 1000;  // after the unsorted deal and after the sorted hand
+constexpr int SutePauseMs = 500;      // after showing a discard and before the next draw
+
+inline constexpr char StatusFormat[] = "手数: %d";
+inline constexpr char StatusOverText[] = "（終了）";
+inline constexpr char GuideText[] = "切る牌をクリック。";
+
+// What the flow needs of the screen. The practice window implements it; tests record it.
+class TMjDisplay {
+public:
+  virtual ~TMjDisplay() = default;
+  virtual void PaintTepaiCell(int i, const TMjPai* pai) = 0;   // hand cell i shows pai, nullptr = blank cell
+  virtual void PaintSutepaiCell(int i, const TMjPai* pai) = 0; // discard cell i
+  virtual void RepaintNow() = 0;
+  virtual void SetGuideText(const std::string& text) = 0;      // UTF-8
+  virtual void SetStatusText(const std::string& text) = 0;     // UTF-8
+  virtual void Pause(int ms) = 0;
+  virtual bool MachiVisible() = 0;                              // the waiting-tiles window
+  virtual void ShowMachiWindow() = 0;
+  virtual void HideMachiWindow() = 0;
+  virtual void ShowMachi(const TPaiRow& tepai, const TMjPai* test) = 0;  // test: nullptr = none
+};
+
+// The practice flow of one TMjTable, driven by the practice window's events.
+class TMjGame {
+public:
+  TMjGame(TMjTable& table, TMjDisplay& display);
+  TMjGame(const TMjGame&) = delete;
+  TMjGame& operator=(const TMjGame&) = delete;
+
+  bool Tinitu = false;  // the practice mode: one-suit wall when true
+
+  void DrawTepai(int i);  // hand cell i, then the guidance and status texts
+  void DrawTepaiAll();    // hand cells 0..13
+  void DrawSutepai(int i);
+  void ClearDisp();       // empties the table and blanks all 40 cells
+
+  void FormShow();       // a new deal of the window's mode
+  void MnStartClick();   // F5, full wall
+  void MnStart2Click();  // F5, one-suit wall
+  void MnRetryClick();   // F6, the same wall again
+  void TepaiClick(int k);  // k = the hand area's SelIndex
+  void MnHopeClick();    // F2, toggles the waiting-tiles window
+  void FormHide();
+
+private:
+  void PlayOpening();
+  bool DealOver() const { return Table.SuteCount >= DealLimit; }
+  std::string StatusText() const;
+  std::string GuidanceText() const;
+
+  TMjTable& Table;
+  TMjDisplay& Display;
+};
