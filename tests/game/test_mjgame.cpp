@@ -1,0 +1,429 @@
+// How one practice deal unfolds, seen through the display operations alone.
+//
+// The opening (F5, F6 or the window being shown): all 40 cells go blank, the 13 dealt
+// tiles appear in wall order, 1000 ms, the same tiles sorted, 1000 ms, the first draw in
+// cell 13 with the status "手数: 1", then the waits of the 13 tiles are refreshed.
+// Each click on a hand tile: the cell goes blank, the tile appears in the next discard
+// cell, 500 ms, the hand closes up sorted, the waits are refreshed, 500 ms, the next draw
+// in cell 13. The 18th discard draws nothing: the status reads "手数: 18（終了）", the
+// guidance goes empty and every further click is ignored.
+//
+// The recorder below writes every display call into one log, pauses included, so a
+// test reads like the screen: "hand 4: 12" (hand cell 4 shows tile id 12),
+// "hand 13: -" (blank), "sute 0: 4", "repaint", "guide …", "status …", "pause 500",
+// "machi 0 1 … | test -" (the waits are asked for hand slots 0..12 and a test tile).
+//
+// Most tests use the wall of ShuffleByLastEntry: every shuffle step exchanges with the
+// last entry, which leaves the full wall as ids 135, 0, 1, ..., 134. So the deal is
+// 135 0 1 .. 11 (unsorted), sorted it reads 0 1 .. 11 135, and draw m is id 11 + m.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <initializer_list>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/Mjrandom1.h"
+#include "core/Mjtable1.h"
+#include "game/Mjgame1.h"
+#include "tests/support/SequenceSource.h"
+
+namespace {
+
+using TLog = std::vector<std::string>;
+
+std::string IdText(const TMjPai* pai) { return pai ? std::to_string(pai->Id) : "-"; }
+
+// What the screen would show, and every call in the order it came.
+class TRecordingDisplay final : public TMjDisplay {
+public:
+  TLog Log;
+  std::vector<const TMjPai*> HandCells = std::vector<const TMjPai*>(RowSlots, nullptr);
+  std::vector<const TMjPai*> SuteCells = std::vector<const TMjPai*>(RowSlots, nullptr);
+  std::string Guide = "ガイダンス";
+  std::string Status;
+  bool MachiShown = false;
+
+  void PaintTepaiCell(int i, const TMjPai* pai) override {
+    Log.push_back("hand " + std::to_string(i) + ": " + IdText(pai));
+    HandCells.at(static_cast<std::size_t>(i)) = pai;
+  }
+  void PaintSutepaiCell(int i, const TMjPai* pai) override {
+    Log.push_back("sute " + std::to_string(i) + ": " + IdText(pai));
+    SuteCells.at(static_cast<std::size_t>(i)) = pai;
+  }
+  void RepaintNow() override { Log.push_back("repaint"); }
+  void SetGuideText(const std::string& text) override {
+    Log.push_back("guide " + text);
+    Guide = text;
+  }
+  void SetStatusText(const std::string& text) override {
+    Log.push_back("status " + text);
+    Status = text;
+  }
+  void Pause(int ms) override { Log.push_back("pause " + std::to_string(ms)); }
+  bool MachiVisible() override { return MachiShown; }
+  void ShowMachiWindow() override {
+    Log.push_back("show machi window");
+    MachiShown = true;
+  }
+  void HideMachiWindow() override {
+    Log.push_back("hide machi window");
+    MachiShown = false;
+  }
+  void ShowMachi(const TPaiRow& tepai, const TMjPai* test) override {
+    std::string entry = "machi";
+    for (std::size_t i = 0; i < 13; ++i) entry += " " + IdText(tepai[i]);
+    Log.push_back(entry + " | test " + IdText(test));
+  }
+
+  // The entries since the last call: one event's worth.
+  TLog Take() {
+    TLog taken;
+    taken.swap(Log);
+    return taken;
+  }
+};
+
+// --- expected log entries --------------------------------------------------
+
+std::string Hand(int i, int id) { return "hand " + std::to_string(i) + ": " + (id < 0 ? "-" : std::to_string(id)); }
+std::string Sute(int i, int id) { return "sute " + std::to_string(i) + ": " + (id < 0 ? "-" : std::to_string(id)); }
+const std::string Repaint = "repaint";
+std::string Pause(int ms) { return "pause " + std::to_string(ms); }
+const std::string Guide = std::string("guide ") + GuideText;
+std::string Status(int draws) { return "status 手数: " + std::to_string(draws); }
+std::string Machi(const std::vector<int>& hand13, int test = -1) {
+  std::string entry = "machi";
+  for (int id : hand13) entry += " " + std::to_string(id);
+  return entry + " | test " + (test < 0 ? "-" : std::to_string(test));
+}
+
+// Cells 0..13 of the hand, as DrawTepaiAll paints them, then the repaint.
+void AddHandRow(TLog& log, const std::vector<int>& ids14) {
+  for (int i = 0; i < HandSlots; ++i) log.push_back(Hand(i, ids14[static_cast<std::size_t>(i)]));
+  log.push_back(Repaint);
+}
+
+// ClearDisp: the 20 hand cells, each with its texts, then the 20 discard cells.
+void AddClearDisp(TLog& log) {
+  for (int i = 0; i < RowSlots; ++i) {
+    log.push_back(Hand(i, -1));
+    log.push_back(Repaint);
+    log.push_back(Guide);
+    log.push_back(Status(0));
+  }
+  for (int i = 0; i < RowSlots; ++i) {
+    log.push_back(Sute(i, -1));
+    log.push_back(Repaint);
+  }
+}
+
+std::vector<int> Ids(const TPaiRow& row, int from, int to) {
+  std::vector<int> ids;
+  for (int i = from; i < to; ++i) ids.push_back(row[static_cast<std::size_t>(i)] ? row[static_cast<std::size_t>(i)]->Id : -1);
+  return ids;
+}
+
+std::vector<int> Seq(int from, int to) {
+  std::vector<int> v;
+  for (int i = from; i < to; ++i) v.push_back(i);
+  return v;
+}
+
+std::vector<int> Cat(std::initializer_list<std::vector<int>> parts) {
+  std::vector<int> all;
+  for (const std::vector<int>& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+TRuleSource ShuffleByLastEntry() {
+  return TRuleSource([](int step) { return PaiCount - step - 1; });
+}
+
+// Everything a deal leaves behind on the table, to compare before and after ignored input.
+struct TTableState {
+  std::vector<int> Sutepai, Tepai, TumoRec, HaipaiRec;
+  int WallPos, SuteCount, TumoCount;
+  bool operator==(const TTableState&) const = default;
+};
+TTableState StateOf(const TMjTable& t) {
+  return {Ids(t.Sutepai, 0, RowSlots), Ids(t.Tepai, 0, RowSlots), Ids(t.TumoRec, 0, RowSlots),
+          Ids(t.HaipaiRec, 0, RowSlots), t.WallPos, t.SuteCount, t.TumoCount};
+}
+
+class GameTest : public ::testing::Test {
+protected:
+  TMjTable table;
+  TRecordingDisplay display;
+  TMjGame game{table, display};
+};
+
+// A full-wall game whose opening already ran on the last-entry wall.
+class OpenedGame : public GameTest {
+protected:
+  void SetUp() override {
+    TRuleSource source = ShuffleByLastEntry();
+    TScopedRandomSource guard(source);
+    game.MnStartClick();
+    display.Take();
+  }
+};
+
+}  // namespace
+
+// --- the opening -----------------------------------------------------------
+
+TEST_F(GameTest, OpeningShowsBlankCellsTheDealUnsortedThenSortedThenTheFirstDraw) {
+  TRuleSource source = ShuffleByLastEntry();
+  TScopedRandomSource guard(source);
+  game.MnStartClick();
+  EXPECT_EQ(source.Taken, PaiCount - 1);  // one full-wall shuffle
+
+  TLog expected;
+  AddClearDisp(expected);                                // all 40 cells blank, 0 draws
+  AddHandRow(expected, Cat({{135}, Seq(0, 12), {-1}}));  // the deal in wall order
+  expected.push_back(Pause(1000));
+  AddHandRow(expected, Cat({Seq(0, 12), {135}, {-1}}));  // the same tiles sorted
+  expected.push_back(Pause(1000));
+  expected.insert(expected.end(), {Hand(13, 12), Repaint, Guide, Status(1)});  // the first draw
+  expected.push_back(Machi(Cat({Seq(0, 12), {135}})));  // waits of the 13, no test tile
+  EXPECT_EQ(display.Take(), expected);
+
+  EXPECT_EQ(display.Status, "手数: 1");
+  EXPECT_EQ(display.Guide, "切る牌をクリック。");
+  EXPECT_EQ(table.WallPos, 14);
+}
+
+TEST_F(GameTest, ShowingTheWindowDealsFromTheWallOfItsMode) {
+  TRuleSource source = ZeroSource();
+  TScopedRandomSource guard(source);
+  game.FormShow();
+  EXPECT_EQ(source.Taken, PaiCount - 1);
+
+  source.Taken = 0;
+  game.Tinitu = true;
+  game.FormShow();
+  EXPECT_EQ(source.Taken, TinituCount - 1);
+  EXPECT_EQ(table.TumoCount, 1);
+}
+
+// --- discarding ------------------------------------------------------------
+
+TEST_F(OpenedGame, DiscardingTheDrawnTileKeepsTheHandAndDrawsAgain) {
+  const std::vector<int> hand = Cat({Seq(0, 12), {135}});
+  game.TepaiClick(13);
+
+  TLog expected{Hand(13, -1), Repaint, Guide, Status(1),  // the drawn tile leaves the hand
+                Sute(0, 12), Repaint,                     // and lands in discard cell 0
+                Pause(500)};
+  AddHandRow(expected, Cat({hand, {-1}}));                // nothing to close up
+  expected.push_back(Machi(hand));
+  expected.insert(expected.end(), {Pause(500), Hand(13, 13), Repaint, Guide, Status(2)});
+  EXPECT_EQ(display.Take(), expected);
+  EXPECT_EQ(display.Status, "手数: 2");
+}
+
+TEST_F(OpenedGame, DiscardingSlot4LeavesAHoleThatClosesBeforeTheNextDraw) {
+  game.TepaiClick(4);
+
+  const std::vector<int> closed = Cat({Seq(0, 4), Seq(5, 13), {135}});  // the drawn 12 joins in order
+  TLog expected{Hand(4, -1), Repaint, Guide, Status(1),
+                Sute(0, 4), Repaint,
+                Pause(500)};
+  AddHandRow(expected, Cat({closed, {-1}}));
+  expected.push_back(Machi(closed));
+  expected.insert(expected.end(), {Pause(500), Hand(13, 13), Repaint, Guide, Status(2)});
+  EXPECT_EQ(display.Take(), expected);
+
+  game.TepaiClick(4);  // cell 4 now holds id 5, which the sort moved there
+  EXPECT_EQ(table.Sutepai[1]->Id, 5);
+  EXPECT_EQ(display.SuteCells[1]->Id, 5);
+}
+
+TEST_F(OpenedGame, ClicksOnEmptyCellsAndOutsideTheRowAreIgnored) {
+  game.TepaiClick(13);  // slot 13 holds a new draw; cells 14..19 stay empty
+  display.Take();
+  const TTableState before = StateOf(table);
+
+  // 20 would reach the draw record right behind the hand row, which is not empty now.
+  for (int k : {14, 15, 19, 20, 21, 39, 40, 1000, INT_MAX, -1, -2, -20, -21, INT_MIN}) {
+    SCOPED_TRACE(k);
+    game.TepaiClick(k);
+    EXPECT_TRUE(display.Take().empty());
+    EXPECT_EQ(StateOf(table), before);
+  }
+}
+
+TEST_F(GameTest, ClickBeforeAnyDealIsIgnored) {
+  game.TepaiClick(0);
+  game.TepaiClick(13);
+  EXPECT_TRUE(display.Take().empty());
+  EXPECT_EQ(table.SuteCount, 0);
+}
+
+// --- a whole deal ----------------------------------------------------------
+
+TEST_F(GameTest, EighteenDiscardsEndTheDeal) {
+  Random.Seed(20240601);
+  game.MnStartClick();
+  display.Take();
+
+  for (int m = 1; m <= DealLimit; ++m) {
+    SCOPED_TRACE("discard " + std::to_string(m));
+    game.TepaiClick((m * 5) % HandSlots);  // all over the hand, the drawn tile included
+    TLog step = display.Take();
+    TLog statuses;
+    std::copy_if(step.begin(), step.end(), std::back_inserter(statuses),
+                 [](const std::string& e) { return e.rfind("status ", 0) == 0; });
+    if (m < DealLimit) {
+      // First the count before the draw, then the new draw.
+      EXPECT_EQ(statuses, (TLog{Status(m), Status(m + 1)}));
+      EXPECT_EQ(std::count(step.begin(), step.end(), Pause(500)), 2);
+    } else {
+      EXPECT_EQ(statuses, TLog{"status 手数: 18（終了）"});
+      EXPECT_EQ(std::count(step.begin(), step.end(), Pause(500)), 1);
+      EXPECT_EQ(step.back().rfind("machi", 0), 0u);  // nothing is drawn after the waits
+    }
+  }
+
+  EXPECT_EQ(display.Status, "手数: 18（終了）");
+  EXPECT_EQ(display.Guide, "");
+  for (int i = 0; i < RowSlots; ++i) {
+    SCOPED_TRACE(i);
+    const std::size_t s = static_cast<std::size_t>(i);
+    EXPECT_EQ(display.SuteCells[s], table.Sutepai[s]);
+    EXPECT_EQ(display.SuteCells[s] != nullptr, i < DealLimit);  // discard cells 18 and 19 blank
+    EXPECT_EQ(display.HandCells[s] != nullptr, i < 13);          // hand cell 13 blank
+    if (i < 13) {
+      EXPECT_EQ(display.HandCells[s], table.Tepai[s]);
+    }
+  }
+  const std::vector<int> hand = Ids(table.Tepai, 0, 13);
+  EXPECT_TRUE(std::is_sorted(hand.begin(), hand.end()));
+  EXPECT_EQ(table.WallPos, 13 + DealLimit);  // 31 tiles taken
+  EXPECT_EQ(table.TumoCount, DealLimit);
+  EXPECT_EQ(table.SuteCount, DealLimit);
+
+  // What came in (deal and draws) is what is left (discards and hand).
+  std::multiset<int> in, out;
+  for (int id : Cat({Ids(table.HaipaiRec, 0, 13), Ids(table.TumoRec, 0, DealLimit)})) in.insert(id);
+  for (int id : Cat({Ids(table.Sutepai, 0, DealLimit), hand})) out.insert(id);
+  EXPECT_EQ(in, out);
+  EXPECT_EQ(in.size(), 31u);
+  EXPECT_EQ(std::set<int>(in.begin(), in.end()).size(), 31u);
+
+  const TTableState over = StateOf(table);
+  for (int k = -1; k <= RowSlots; ++k) {
+    SCOPED_TRACE(k);
+    game.TepaiClick(k);
+    EXPECT_TRUE(display.Take().empty());
+    EXPECT_EQ(StateOf(table), over);
+  }
+}
+
+TEST_F(GameTest, LastDiscardShowsTheEndAndDrawsNothing) {
+  TRuleSource source = ShuffleByLastEntry();
+  TScopedRandomSource guard(source);
+  game.MnStartClick();
+  for (int m = 1; m < DealLimit; ++m) game.TepaiClick(13);  // throw every draw away
+  display.Take();
+  // Hand 0..11 135, draw 18 is id 29; discards 12..28 fill cells 0..16.
+  game.TepaiClick(0);
+
+  const std::vector<int> closed = Cat({Seq(1, 12), {29, 135}});
+  TLog expected{Hand(0, -1), Repaint, "guide ", "status 手数: 18（終了）",
+                Sute(17, 0), Repaint,
+                Pause(500)};
+  AddHandRow(expected, Cat({closed, {-1}}));
+  expected.push_back(Machi(closed));
+  EXPECT_EQ(display.Take(), expected);
+  EXPECT_EQ(Ids(table.Sutepai, 0, RowSlots), Cat({Seq(12, 29), {0, -1, -1}}));
+}
+
+// --- the same deal again (F6) and the one-suit wall ------------------------
+
+TEST_F(GameTest, SameDealReplaysTheDealAndTheDrawsWhateverWasDiscarded) {
+  Random.Seed(777);
+  game.MnStartClick();
+  const TLog opening = display.Take();
+  for (int m = 0; m < 6; ++m) game.TepaiClick(m);  // discards from the low end
+  const std::vector<int> draws = Ids(table.TumoRec, 0, 7);
+  const std::vector<int> dealt = Ids(table.HaipaiRec, 0, 13);
+  const std::uint32_t generator = Random.State;
+  display.Take();
+
+  game.MnRetryClick();
+  EXPECT_EQ(display.Take(), opening);  // screen for screen the same opening
+  EXPECT_EQ(Random.State, generator);  // no new wall
+  for (int m = 0; m < 6; ++m) game.TepaiClick(13 - m % 3);  // different discards
+  EXPECT_EQ(Ids(table.TumoRec, 0, 7), draws);
+  EXPECT_EQ(Ids(table.HaipaiRec, 0, 13), dealt);
+
+  display.Take();
+  game.MnRetryClick();
+  EXPECT_EQ(display.Take(), opening);
+  game.MnRetryClick();  // twice in a row
+  EXPECT_EQ(display.Take(), opening);
+  EXPECT_EQ(Random.State, generator);
+}
+
+TEST_F(GameTest, SameDealOnATableWithoutAWallMakesANewDealOfTheMode) {
+  TRuleSource source = ZeroSource();
+  TScopedRandomSource guard(source);
+  game.Tinitu = true;
+  game.MnRetryClick();
+  EXPECT_EQ(source.Taken, TinituCount - 1);
+  EXPECT_EQ(table.TumoCount, 1);
+}
+
+TEST_F(GameTest, OneSuitDealsOnlyCharacters) {
+  game.Tinitu = true;
+  for (std::uint32_t seed : {1u, 2u, 3u}) {
+    SCOPED_TRACE(seed);
+    Random.Seed(seed);
+    game.MnStart2Click();
+    for (int m = 0; m < DealLimit; ++m) game.TepaiClick(m % HandSlots);
+    ASSERT_EQ(table.SuteCount, DealLimit);
+    for (const TPaiRow* row : {&table.HaipaiRec, &table.TumoRec, &table.Sutepai, &table.Tepai})
+      for (const TMjPai* pai : *row)
+        if (pai) {
+          EXPECT_TRUE(pai->GetCode() >= 1 && pai->GetCode() <= 9) << pai->Id;
+        }
+  }
+}
+
+// --- the waiting-tiles window (F2) -----------------------------------------
+
+TEST_F(OpenedGame, F2TogglesTheWaitsWindowWithTheDrawnTileAsTest) {
+  const std::vector<int> hand = Cat({Seq(0, 12), {135}});
+  game.MnHopeClick();
+  EXPECT_EQ(display.Take(), (TLog{"show machi window", Machi(hand, 12)}));
+  EXPECT_TRUE(display.MachiShown);
+
+  game.MnHopeClick();  // hidden without a redraw
+  EXPECT_EQ(display.Take(), TLog{"hide machi window"});
+  EXPECT_FALSE(display.MachiShown);
+
+  game.MnHopeClick();
+  EXPECT_EQ(display.Take(), (TLog{"show machi window", Machi(hand, 12)}));
+
+  game.FormHide();  // closing the practice window hides it too
+  EXPECT_EQ(display.Take(), TLog{"hide machi window"});
+  EXPECT_FALSE(display.MachiShown);
+  game.FormHide();  // whether it is shown or not
+  EXPECT_EQ(display.Take(), TLog{"hide machi window"});
+}
+
+TEST_F(OpenedGame, F2AfterTheDealIsOverHasNoTestTile) {
+  for (int m = 0; m < DealLimit; ++m) game.TepaiClick(13);
+  display.Take();
+  game.MnHopeClick();
+  const TLog log = display.Take();
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[1], Machi(Ids(table.Tepai, 0, 13)));
+}
