@@ -1,0 +1,371 @@
+#include "ui/Viewdlg1.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include <QActionGroup>
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "core/Mjrandom1.h"
+#include "records/Safefile1.h"
+#include "ui/Tapplication1.h"
+#include "ui/Tfonts1.h"
+
+TViewDlg* ViewDlg = nullptr;
+
+namespace {
+
+QString RealOpenDialog(QWidget* owner, const QString& initialFolder, const QString& fileName) {
+  QFileDialog dialog(owner);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  // A name that does not exist is accepted too; loading it then reports the error.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters({QStringLiteral("*.csv (*.csv)"), QStringLiteral("*.* (*)")});
+  dialog.setDefaultSuffix(QStringLiteral("csv"));
+  dialog.setDirectory(initialFolder);
+  if (!fileName.isEmpty()) dialog.selectFile(fileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+QString RealSaveDialog(QWidget* owner, const QString& fileName) {
+  QFileDialog dialog(owner);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setNameFilters({QStringLiteral("*.bmp (*.bmp)"), QStringLiteral("*.* (*)")});
+  dialog.setDefaultSuffix(QStringLiteral("bmp"));
+  if (!fileName.isEmpty()) dialog.selectFile(fileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+TViewDlg::TViewDlg(QWidget* parent) : QDialog(parent) {
+  setFont(PGothicFont(12));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  ClientArea = new QWidget(this);
+  layout->addWidget(ClientArea);
+
+  ScrollBox1 = new QFrame(ClientArea);
+  ScrollBox1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  ScrollBox1->setLineWidth(BorderWidth);
+  ScrollBox1->setAutoFillBackground(true);
+  ScrollClient = new QWidget(ScrollBox1);
+  ScrollClient->move(BorderWidth, BorderWidth);
+
+  StatusBar1 = new QStatusBar(ClientArea);
+  StatusBar1->setSizeGripEnabled(false);
+  StatusBar1->setFixedHeight(StatusHeight);
+  const int panelWidths[2] = {StatusNameWidth, StatusDateWidth};
+  for (int i = 0; i < 2; ++i) {
+    StatusPanel[i] = new QLabel(StatusBar1);
+    StatusPanel[i]->setFixedWidth(panelWidths[i]);
+    StatusPanel[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusBar1->addWidget(StatusPanel[i]);
+  }
+
+  MainMenu1 = new QMenuBar(this);
+  layout->setMenuBar(MainMenu1);
+  File1 = MainMenu1->addMenu(QStringLiteral("ファイル(&F)"));
+  Open1 = File1->addAction(QStringLiteral("開く(&O)..."));
+  // The key is in the caption only: the shortcut below must act while the item is hidden.
+  MnRandOpen = File1->addAction(QStringLiteral("ランダムに開く(&R)\tF5"));
+  MnBmpSave = File1->addAction(QStringLiteral("BMP保存(&B)"));
+  MnSetFolder = File1->addAction(QStringLiteral("フォルダを選択(&F)"));
+  N2 = File1->addSeparator();
+  Exit1 = File1->addAction(QStringLiteral("終了(&X)"));
+
+  FrMjPai1 = new TFrMjPai(this);
+  FrMjSheet1 = new TFrMjSheet(ScrollClient);
+
+  Show1 = MainMenu1->addMenu(QStringLiteral("表示(&V)"));
+  MnView1 = Show1->addAction(QStringLiteral("捨牌のみ(&D)"));
+  MnView1->setShortcut(Qt::Key_F6);
+  MnView2 = Show1->addAction(QStringLiteral("牌譜(&A)"));
+  MnView2->setShortcut(Qt::Key_F7);
+  auto* views = new QActionGroup(this);
+  views->setExclusive(true);
+  for (QAction* item : {MnView1, MnView2}) {
+    item->setCheckable(true);
+    views->addAction(item);
+  }
+  MnView2->setChecked(true);
+  N1 = Show1->addSeparator();
+  MnShowStat = Show1->addAction(QStringLiteral("ステータス表示(&S)"));
+  MnShowStat->setCheckable(true);
+
+  LbHaipai = MakeRowLabel(QStringLiteral("配牌"));
+  LbTumo = MakeRowLabel(QStringLiteral("ツモ"));
+  LbSute = MakeRowLabel(QStringLiteral("捨牌"));
+  LbTe = MakeRowLabel(QStringLiteral("最終形"));
+
+  RandOpenKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
+
+  connect(Open1, &QAction::triggered, this, [this] { Open1Click(); });
+  connect(MnRandOpen, &QAction::triggered, this, [this] { MnRandOpenClick(); });
+  connect(RandOpenKey, &QShortcut::activated, this, [this] { MnRandOpenClick(); });
+  connect(MnBmpSave, &QAction::triggered, this, [this] { MnBmpSaveClick(); });
+  connect(MnSetFolder, &QAction::triggered, this, [this] { MnSetFolderClick(); });
+  connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+  connect(MnView1, &QAction::triggered, this, [this] { MnView1Click(); });
+  connect(MnView2, &QAction::triggered, this, [this] { MnView2Click(); });
+  // A checkable item inverts its own check mark before it reports the click.
+  connect(MnShowStat, &QAction::triggered, this, [this] { UpdateStatus(); });
+
+  OpenDialog = [this](const QString& initialFolder, const QString& fileName) {
+    return RealOpenDialog(this, initialFolder, fileName);
+  };
+  SaveDialog = [this](const QString& fileName) { return RealSaveDialog(this, fileName); };
+  FolderDialog = [this] { return QFileDialog::getExistingDirectory(this, QString(), QString()); };
+
+  // Until the first showing the sheet stands in the record layout, undrawn: its
+  // picture is made by the first drawing, at the four-row size.
+  FrMjSheet1->Setup(TFrMjPai::PaiWidth, TFrMjPai::PaiHeight);
+  PlaceComponents();
+}
+
+QLabel* TViewDlg::MakeRowLabel(const QString& text) {
+  auto* label = new QLabel(text, ScrollClient);
+  label->setFixedSize(LabelWidth, LabelHeight);
+  label->setAlignment(Qt::AlignCenter);
+  label->setFont(PGothicFont(12));
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  label->setPalette(palette);
+  label->setAutoFillBackground(false);
+  return label;
+}
+
+void TViewDlg::ShowRecordView() {
+  SetupRecordView();
+  ShowModal();
+}
+
+void TViewDlg::ShowDiscardReading() {
+  SetupDiscardReading();
+  ShowModal();
+}
+
+void TViewDlg::SetupRecordView() {
+  Open1->setVisible(true);
+  MnRandOpen->setVisible(false);
+  MnSetFolder->setVisible(false);
+  MnShowStat->setChecked(true);
+  MnView2->setChecked(true);
+}
+
+void TViewDlg::SetupDiscardReading() {
+  Open1->setVisible(false);
+  MnRandOpen->setVisible(true);
+  MnSetFolder->setVisible(true);
+  MnShowStat->setChecked(false);
+  MnView1->setChecked(true);
+}
+
+// Every showing starts with an empty sheet; FileList alone carries over.
+void TViewDlg::Prepare() {
+  FrMjPai1->Setup(TFrMjPai::PaiFileName);
+  FrMjSheet1->Setup(TFrMjPai::PaiWidth, TFrMjPai::PaiHeight);
+  FrMjSheet1->move(0, 0);
+  OpenFileName.clear();
+  ClearCodes();
+  DrawSheet();
+  SetDisplayMode(MnView1->isChecked());
+  QPalette palette = ScrollBox1->palette();
+  palette.setColor(QPalette::Window, FrMjPai1->BackgroundColor());
+  ScrollBox1->setPalette(palette);
+  StatusPanel[0]->clear();
+  StatusPanel[1]->clear();
+  Folder = ProgramFolder() + QLatin1Char('/');
+  RecordFile.clear();
+  RecordDate.clear();
+  MnBmpSave->setEnabled(false);
+}
+
+int TViewDlg::ShowModal() {
+  Prepare();
+  return exec();
+}
+
+QString TViewDlg::ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+
+bool TViewDlg::LoadRecordFile(const QString& fileName) {
+  return Loader.LoadRecordFile(QFile::encodeName(fileName).toStdString(), *this);
+}
+
+void TViewDlg::HeaderRefused() { ShowWarning(QStringLiteral("ファイル読み込み失敗。")); }
+
+void TViewDlg::EnableBmpSave() { MnBmpSave->setEnabled(true); }
+
+void TViewDlg::SetDisplayMode(bool suteOnly) {
+  FrMjSheet1->SuteOnly = suteOnly;
+  FrMjSheet1->UpdateHeight();
+  PlaceComponents();
+  DrawSheet();
+}
+
+void TViewDlg::PlaceComponents() {
+  const bool suteOnly = FrMjSheet1->SuteOnly;
+  const QSize client(FrMjSheet1->width() + ExtraWidth, FrMjSheet1->height() + ExtraHeight);
+  ClientArea->setFixedSize(client);
+  ScrollBox1->setGeometry(0, 0, client.width(), client.height() - StatusHeight);
+  ScrollClient->resize(ScrollBox1->width() - 2 * BorderWidth, ScrollBox1->height() - 2 * BorderWidth);
+  StatusBar1->setGeometry(0, client.height() - StatusHeight, client.width(), StatusHeight);
+  FrMjSheet1->move(SheetLeft, 0);
+
+  QLabel* labels[] = {LbHaipai, LbTumo, LbSute, LbTe};
+  for (int row = 0; row < RecordRows; ++row) {
+    labels[row]->move(0, LabelTop + row * TFrMjPai::PaiHeight);
+    labels[row]->setVisible(!suteOnly);
+  }
+  if (suteOnly) {
+    // The discards stand in the sheet's second row.
+    LbSute->move(0, LabelTop + TFrMjPai::PaiHeight);
+    LbSute->setVisible(true);
+  }
+  layout()->activate();
+}
+
+void TViewDlg::DrawCode(int code, int cell) {
+  FrMjPai1->GetCodeParts(code).CopyTo(FrMjSheet1->GetCellParts(cell));
+}
+
+void TViewDlg::DrawSheet() {
+  constexpr int cols = TFrMjSheet::SheetCols;
+  auto at = [this](int row, int col) { return Codes[static_cast<std::size_t>(row * cols + col)]; };
+  if (!FrMjSheet1->SuteOnly) {
+    for (int row = 0; row < TFrMjSheet::SheetRows; ++row)
+      for (int col = 0; col < cols; ++col) DrawCode(at(row, col), row * cols + col);
+  } else {
+    for (int i = 0; i < cols; ++i) DrawCode(at(DiscardRow, i), cols + i);
+    for (int i = 0; i < cols; ++i) {
+      // The arrow marks a discard of the tile just drawn at the same turn.
+      const bool tsumogiri = at(DiscardRow, i) != 0 && at(DiscardRow, i) == at(DrawRow, i);
+      const TParts source = tsumogiri ? FrMjPai1->GetPaiParts(-1, TFrMjPai::ArrowNumber)
+                                      : FrMjPai1->GetPaiParts(-1, -1);
+      source.CopyTo(FrMjSheet1->GetCellParts(i));
+    }
+  }
+  repaint();
+}
+
+void TViewDlg::UpdateStatus() {
+  if (MnShowStat->isChecked()) {
+    const QString file = QFile::decodeName(QByteArray::fromStdString(RecordFile));
+    StatusPanel[0]->setText(file.mid(file.lastIndexOf(QLatin1Char('/')) + 1));
+    StatusPanel[1]->setText(QString::fromUtf8(RecordDate.data(), static_cast<qsizetype>(RecordDate.size())));
+  } else {
+    StatusPanel[0]->clear();
+    StatusPanel[1]->clear();
+  }
+}
+
+void TViewDlg::Open1Click() {
+  const QString name = OpenDialog(Folder, OpenFileName);
+  if (name.isEmpty()) return;
+  OpenFileName = name;
+  LoadRecordFile(name);
+  DrawSheet();
+}
+
+void TViewDlg::MnView1Click() {
+  MnView1->setChecked(true);
+  SetDisplayMode(true);
+}
+
+void TViewDlg::MnView2Click() {
+  MnView2->setChecked(true);
+  SetDisplayMode(false);
+}
+
+void TViewDlg::MnShowStatClick() { MnShowStat->trigger(); }
+
+// The picture as shown: in the discards-only layout its two upper rows, since the
+// lower ones still hold whatever the record layout last drew there.
+void TViewDlg::MnBmpSaveClick() {
+  const QString name = SaveDialog(SaveFileName);
+  if (name.isEmpty()) return;
+  SaveFileName = name;
+  const QImage& canvas = FrMjSheet1->Image1->Canvas();
+  const QImage shown = canvas.copy(0, 0, std::min(canvas.width(), FrMjSheet1->width()),
+                                   std::min(canvas.height(), FrMjSheet1->height()));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!shown.save(&buffer, "BMP"))
+    throw std::runtime_error(QStringLiteral("ファイル %1 を作成できません").arg(name).toStdString());
+  WriteFileAtomically(QFile::encodeName(name).toStdString(), std::string_view(bytes.constData(), bytes.size()));
+}
+
+void TViewDlg::Exit1Click() { close(); }
+
+bool TViewDlg::BuildFileList() {
+  FileList.clear();
+  FileListFolder = Folder;
+  // Every entry that is not a folder, hidden and system ones too, in the order
+  // the file system lists them; the pattern ignores case.
+  const QDir dir(Folder.isEmpty() ? QStringLiteral(".") : Folder, QStringLiteral("*.csv"), QDir::Unsorted,
+                 QDir::Files | QDir::Hidden | QDir::System);
+  FileList = dir.entryList();
+  if (FileList.isEmpty()) {
+    ShowWarning(QStringLiteral("ファイルが見つかりません。"));
+    return false;
+  }
+  ShuffleInPlace(FileList, static_cast<int>(FileList.size()));
+  return true;
+}
+
+// A cancelled chooser leaves the folder and the list as they were.
+void TViewDlg::MnSetFolderClick() {
+  const QString chosen = FolderDialog();
+  if (chosen.isEmpty()) return;
+  Folder = chosen + QLatin1Char('/');
+  BuildFileList();
+}
+
+// The name leaves the list before loading, so a file that cannot be read is not
+// met again on every press; names are joined to the folder the list came from.
+void TViewDlg::MnRandOpenClick() {
+  if (FileList.isEmpty() && !BuildFileList()) return;
+  const QString name = FileList.takeFirst();
+  LoadRecordFile(FileListFolder + name);
+  DrawSheet();
+}
+
+// Esc does not close the viewer; the title bar and Exit do.
+void TViewDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TViewDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (const QScreen* screen = this->screen()) {
+    const QRect desk = screen->availableGeometry();
+    move(desk.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+  }
+}

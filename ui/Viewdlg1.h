@@ -1,0 +1,136 @@
+#pragma once
+
+// The record viewer: one record file at a time as a sheet of tiles, in the
+// record layout (deal, draws, discards, final hand) or the discards-only layout
+// of the discard-reading exercise, which opens the record files of a folder in
+// random order with F5.
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "records/Mjloader1.h"
+#include "ui/Frarea1.h"
+#include "ui/Frparts1.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QShortcut;
+class QStatusBar;
+
+class TViewDlg : public QDialog, public TRecordEvents {
+  Q_OBJECT
+public:
+  static constexpr int StatusHeight = 19;
+  static constexpr int StatusNameWidth = 150;
+  static constexpr int StatusDateWidth = 50;
+  static constexpr int LabelWidth = 40;
+  static constexpr int LabelHeight = 12;
+  static constexpr int LabelTop = 8;      // below the top of the label's row
+  static constexpr int SheetLeft = 45;    // the labels' margin
+  static constexpr int ExtraWidth = 49;   // client width beyond the sheet
+  static constexpr int ExtraHeight = 23;  // client height beyond the sheet
+  static constexpr int BorderWidth = 2;   // the scroll box's sunken border
+  static constexpr int DiscardRow = 2;    // rows of the code grid
+  static constexpr int DrawRow = 1;
+
+  explicit TViewDlg(QWidget* parent = nullptr);
+
+  // Components, in the order of the window's layout.
+  QWidget* ClientArea;     // everything under the menu bar
+  QFrame* ScrollBox1;
+  QWidget* ScrollClient;   // inside the scroll box's border
+  QStatusBar* StatusBar1;
+  QLabel* StatusPanel[2];  // the file's name, its time stamp text
+  QMenuBar* MainMenu1;
+  QMenu* File1;
+  QAction* Open1;
+  QAction* MnRandOpen;
+  QAction* MnBmpSave;
+  QAction* MnSetFolder;
+  QAction* N2;
+  QAction* Exit1;
+  TFrMjPai* FrMjPai1;
+  TFrMjSheet* FrMjSheet1;
+  QMenu* Show1;
+  QAction* MnView1;
+  QAction* MnView2;
+  QAction* N1;
+  QAction* MnShowStat;
+  QLabel* LbHaipai;
+  QLabel* LbTumo;
+  QLabel* LbSute;
+  QLabel* LbTe;
+  QShortcut* RandOpenKey;  // F5 acts even while its item is hidden
+
+  // The record shown: the code grid (4 rows of 20, row-major) and the texts of
+  // the last file whose header was accepted.
+  TRecordLoader Loader;
+  std::array<std::int32_t, RecordCols * RecordRows>& Codes = Loader.Codes;
+  std::string& RecordFile = Loader.RecordFile;
+  std::string& RecordDate = Loader.RecordDate;
+
+  // Random opening: file names are Folder + name. FileList holds the names still
+  // to be opened, entry 0 next; FileListFolder is the folder it was built from.
+  QString Folder;
+  QStringList FileList;
+  QString FileListFolder;
+
+  // The dialogs the commands run; each answers a file or folder name, or an empty
+  // text when cancelled. Tests replace them.
+  std::function<QString(const QString& initialFolder, const QString& fileName)> OpenDialog;
+  std::function<QString(const QString& fileName)> SaveDialog;
+  std::function<QString()> FolderDialog;
+  QString OpenFileName;  // the open dialog's file name, emptied at each showing
+  QString SaveFileName;
+
+  // The mode menu's two ways of showing the window modally.
+  void ShowRecordView();
+  void ShowDiscardReading();
+  // The menu items of each way (the first half of the two above).
+  void SetupRecordView();
+  void SetupDiscardReading();
+  void Prepare();
+  int ShowModal();
+
+  void ClearCodes() { Loader.ClearCodes(); }
+  // False when the header was refused; throws std::runtime_error when the file
+  // cannot be read.
+  bool LoadRecordFile(const QString& fileName);
+  void SetDisplayMode(bool suteOnly);
+  void DrawSheet();
+  void UpdateStatus() override;
+  bool BuildFileList();
+
+  // Menu handlers.
+  void Open1Click();
+  void MnRandOpenClick();
+  void MnBmpSaveClick();
+  void MnSetFolderClick();
+  void Exit1Click();
+  void MnView1Click();
+  void MnView2Click();
+  void MnShowStatClick();
+
+  // TRecordEvents
+  void HeaderRefused() override;
+  void EnableBmpSave() override;
+
+  // The folder of the program file.
+  static QString ProgramFolder();
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+private:
+  void DrawCode(int code, int cell);
+  void PlaceComponents();  // sizes and places everything for the sheet's layout
+  QLabel* MakeRowLabel(const QString& text);
+};
+
+extern TViewDlg* ViewDlg;
