@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "core/Mjrandom1.h"
-#include "records/Safefile1.h"
 #include "tests/records/RecordFiles.h"
 #include "tests/support/SequenceSource.h"
 
@@ -200,17 +199,4 @@ TEST(MjRecord, DefaultClockWritesTheLocalTime) {
   ASSERT_EQ(bytes.size(), RecordSize);
   EXPECT_TRUE(std::regex_match(bytes.substr(0, 31), std::regex(R"(TileLab 1\.0,\d{4}/\d\d/\d\d \d\d:\d\d:\d\d)")))
       << bytes.substr(0, 31);
-}
-
-TEST(MjRecord, FailedSaveNamesTheFile) {
-  TTempFolder folder;
-  TMjTable table;
-  const std::string path = folder / "missing/deal.csv";
-  try {
-    SaveRecordFile(path, table, FixedClock(Stamp));
-    FAIL() << "no exception";
-  } catch (const std::runtime_error& e) {
-    EXPECT_EQ(std::string(e.what()), "ファイル " + path + " を作成できません");
-  }
-  EXPECT_TRUE(folder.Names().empty());
 }
