@@ -269,8 +269,8 @@ private:
 
   void Characters(int number) {
     static const char* numerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
-    StampCentred(Glyph(QString::fromUtf8(numerals[number - 1]), 14), 2, 2, 20, 13, scBlack);
-    StampCentred(Glyph(QString::fromUtf8("萬"), 16), 2, 15, 20, 15, scMaroon);
+    StampCentred(Glyph(QString::fromUtf8(numerals[number - 1]), 16), 2, 2, 20, 13, scBlack);
+    StampCentred(Glyph(QString::fromUtf8("萬"), 16), 2, 16, 20, 14, scMaroon);
   }
 
   void BigRing() {
