@@ -1,0 +1,223 @@
+// The discard-reading exercise: the folder choice, the file list and F5.
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "core/Mjrandom1.h"
+#include "tests/support/SequenceSource.h"
+#include "tests/ui/test_viewer_support.h"
+
+namespace {
+
+class ViewerRandom : public ViewerTest {
+protected:
+  // n record files, file k carrying the mark k + 1 in its first slot.
+  void MakeRecords(int n) {
+    for (int k = 0; k < n; ++k) WriteFile(Path(QStringLiteral("r%1.csv").arg(k)), MarkedRecord(k + 1));
+  }
+  void ChooseFolder() {
+    FolderAnswer = Dir.path();
+    Dlg.MnSetFolderClick();
+  }
+  // F5 as the player presses it; returns the name of the file then shown.
+  QString PressF5() {
+    QTest::keyClick(&Dlg, Qt::Key_F5);
+    return QString::fromStdString(std::filesystem::path(Dlg.RecordFile).filename().string());
+  }
+  // The record files in the order the file system lists them.
+  QStringList DirectoryOrder() const {
+    QStringList names;
+    for (const auto& entry : std::filesystem::directory_iterator(Dir.path().toStdString()))
+      if (!entry.is_directory() && entry.path().extension() == ".csv")
+        names << QString::fromStdString(entry.path().filename().string());
+    return names;
+  }
+};
+
+}  // namespace
+
+TEST_F(ViewerRandom, NPressesOpenEachFileOnceThenANewOrderBegins) {
+  constexpr int n = 5;
+  MakeRecords(n);
+  TRuleSource rule([](int step) { return step * 5 + 3; });
+  TScopedRandomSource guard(rule);
+  OpenDiscardReading();
+  Activate();
+  ChooseFolder();
+  EXPECT_EQ(rule.Taken, n - 1);
+  EXPECT_EQ(Dlg.FileList.size(), n);
+
+  std::map<QString, int> opened;
+  QStringList order;
+  for (int k = 0; k < n; ++k) {
+    const QString name = PressF5();
+    ++opened[name];
+    order << name;
+    EXPECT_EQ(Dlg.FileList.size(), n - 1 - k);
+    EXPECT_EQ(Code(0, 0), name.mid(1, 1).toInt() + 1) << name.toStdString();  // the sheet holds that file
+  }
+  EXPECT_EQ(opened.size(), static_cast<std::size_t>(n));
+  EXPECT_NE(order, DirectoryOrder());  // this rule does shuffle
+  EXPECT_EQ(rule.Taken, n - 1);
+
+  const QString first = PressF5();  // builds and shuffles again, opens its first name
+  EXPECT_EQ(rule.Taken, 2 * (n - 1));
+  EXPECT_EQ(Dlg.FileList.size(), n - 1);
+  EXPECT_TRUE(opened.count(first));
+  EXPECT_TRUE(Warnings.isEmpty());
+}
+
+TEST_F(ViewerRandom, OneFileComesUpOnEveryPressWithoutDrawingValues) {
+  MakeRecords(1);
+  TRuleSource rule([](int) { return 1; });
+  TScopedRandomSource guard(rule);
+  OpenDiscardReading();
+  Activate();
+  ChooseFolder();
+  for (int press = 0; press < 3; ++press) {
+    EXPECT_EQ(PressF5(), QStringLiteral("r0.csv"));
+    EXPECT_TRUE(Dlg.FileList.isEmpty());
+  }
+  EXPECT_EQ(rule.Taken, 0);
+}
+
+TEST_F(ViewerRandom, AGeneratorOfZerosKeepsTheDirectoryOrder) {
+  MakeRecords(6);
+  TRuleSource zero = ZeroSource();
+  TScopedRandomSource guard(zero);
+  OpenDiscardReading();
+  ChooseFolder();
+  EXPECT_EQ(Dlg.FileList, DirectoryOrder());
+  EXPECT_EQ(zero.Taken, 5);
+}
+
+TEST_F(ViewerRandom, OnlyEntriesThatAreNotFoldersAndEndInCsvAreListed) {
+  WriteFile(Path("plain.csv"), MarkedRecord(1));
+  WriteFile(Path(".hidden.csv"), MarkedRecord(2));
+  WriteFile(Path("UPPER.CSV"), MarkedRecord(3));
+  WriteFile(Path("readonly.csv"), MarkedRecord(4));
+  QFile::setPermissions(Path("readonly.csv"), QFile::ReadOwner);
+  WriteFile(Path("notes.txt"), "x");
+  WriteFile(Path("plain.csv.bak"), "x");
+  ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("folder.csv")));
+  OpenDiscardReading();
+  ChooseFolder();
+  QStringList listed = Dlg.FileList;
+  listed.sort();
+  EXPECT_EQ(listed, (QStringList{".hidden.csv", "UPPER.CSV", "plain.csv", "readonly.csv"}));
+  QFile::setPermissions(Path("readonly.csv"), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(ViewerRandom, AFolderWithoutRecordsShowsTheMessageOnEveryPress) {
+  ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("sub.csv")));
+  OpenDiscardReading();
+  Activate();
+  ChooseFolder();
+  const QString message = QStringLiteral("ファイルが見つかりません。");
+  EXPECT_EQ(Warnings, QStringList{message});
+  PressF5();
+  PressF5();
+  EXPECT_EQ(Warnings, (QStringList{message, message, message}));
+  EXPECT_TRUE(Dlg.RecordFile.empty());
+  EXPECT_FALSE(Dlg.MnBmpSave->isEnabled());
+}
+
+TEST_F(ViewerRandom, F5OpensAtRandomInRecordModeToo) {
+  MakeRecords(1);
+  OpenRecordView();
+  EXPECT_FALSE(Dlg.MnRandOpen->isVisible());
+  EXPECT_EQ(Dlg.Folder, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+  Dlg.Folder = Dir.path() + QLatin1Char('/');  // the program's folder stands in for a folder of records
+  Activate();
+  EXPECT_EQ(PressF5(), QStringLiteral("r0.csv"));
+  EXPECT_EQ(Code(0, 0), 1);
+  EXPECT_EQ(Dlg.StatusPanel[0]->text(), QStringLiteral("r0.csv"));
+  EXPECT_TRUE(Dlg.MnBmpSave->isEnabled());
+}
+
+TEST_F(ViewerRandom, ARefusedFileIsTakenOffTheList) {
+  WriteFile(Path("a.csv"), "not a record\r\n");
+  WriteFile(Path("b.csv"), MarkedRecord(7));
+  OpenDiscardReading();
+  Activate();
+  ChooseFolder();
+  const QStringList order = Dlg.FileList;
+  ASSERT_EQ(order.size(), 2);
+  PressF5();
+  EXPECT_EQ(Dlg.FileList, QStringList{order[1]});
+  PressF5();
+  EXPECT_TRUE(Dlg.FileList.isEmpty());
+  EXPECT_EQ(Warnings, QStringList{QStringLiteral("ファイル読み込み失敗。")});
+}
+
+// An emptied Folder would make later names relative to whatever the current
+// folder happens to be.
+TEST_F(ViewerRandom, ACancelledChooserLeavesFolderAndListAlone) {
+  MakeRecords(3);
+  OpenDiscardReading();
+  Activate();
+  ChooseFolder();
+  PressF5();
+  const QString folder = Dlg.Folder;
+  const QStringList remaining = Dlg.FileList;
+  FolderAnswer.clear();
+  Dlg.MnSetFolderClick();
+  EXPECT_EQ(Dlg.Folder, folder);
+  EXPECT_EQ(Dlg.FileList, remaining);
+  EXPECT_EQ(PressF5(), remaining[0]);
+  EXPECT_EQ(Dlg.RecordFile, (Dir.path() + QLatin1Char('/') + remaining[0]).toStdString());
+}
+
+// Otherwise a file that cannot be read would block every later F5.
+TEST_F(ViewerRandom, AFileThatCannotBeReadIsTakenOffAfterItsError) {
+  MakeRecords(2);
+  TRuleSource zero = ZeroSource();
+  TScopedRandomSource guard(zero);
+  OpenDiscardReading();
+  Activate();
+  ChooseFolder();
+  const QStringList order = Dlg.FileList;
+  ASSERT_TRUE(QFile::remove(Path(order[0])));
+
+  PressF5();  // the error escapes the handler and reaches the one error display
+  ASSERT_EQ(Warnings.size(), 1);
+  EXPECT_TRUE(Warnings[0].contains(order[0])) << Warnings[0].toStdString();
+  EXPECT_EQ(Dlg.FileList, QStringList{order[1]});
+
+  EXPECT_EQ(PressF5(), order[1]);
+  EXPECT_EQ(Warnings.size(), 1);
+
+  Dlg.FileList = QStringList{order[0]};  // also when called directly
+  EXPECT_THROW(Dlg.MnRandOpenClick(), std::runtime_error);
+  EXPECT_TRUE(Dlg.FileList.isEmpty());
+}
+
+// Each showing resets Folder to the program's folder; names left from an earlier
+// showing still belong to the folder their list was built from.
+TEST_F(ViewerRandom, NamesLeftFromAnEarlierShowingComeFromTheirOwnFolder) {
+  MakeRecords(3);
+  OpenDiscardReading();
+  Activate();
+  ChooseFolder();
+  PressF5();
+  Dlg.close();
+  const QStringList remaining = Dlg.FileList;
+  ASSERT_EQ(remaining.size(), 2);
+
+  OpenDiscardReading();
+  Activate();
+  EXPECT_EQ(Dlg.Folder, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+  EXPECT_EQ(Dlg.FileList, remaining);
+  EXPECT_EQ(PressF5(), remaining[0]);
+  EXPECT_EQ(Dlg.RecordFile, (Dir.path() + QLatin1Char('/') + remaining[0]).toStdString());
+  EXPECT_TRUE(Warnings.isEmpty());
+
+  // Once the list is used up it is rebuilt from the current Folder.
+  PressF5();
+  EXPECT_TRUE(Dlg.FileList.isEmpty());
+  Dlg.Folder = Dir.path() + QStringLiteral("/empty/");
+  ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("empty")));
+  PressF5();
+  EXPECT_EQ(Warnings, QStringList{QStringLiteral("ファイルが見つかりません。")});
+}
