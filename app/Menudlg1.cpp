@@ -1,0 +1,117 @@
+#include "app/Menudlg1.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <ctime>
+
+#include "core/Mjrandom1.h"
+#include "ui/Maindlg1.h"
+#include "ui/Tfonts1.h"
+#include "ui/Viewdlg1.h"
+
+static void InitAppResources() { Q_INIT_RESOURCE(app); }
+
+TMenuDlg* MenuDlg = nullptr;
+const QString TitleText = QStringLiteral("牌理工房");
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const QString& layoutCaption, int left, int top, int width,
+                        int height) {
+  auto* button = new QPushButton(layoutCaption, parent);
+  button->setGeometry(left, top, width, height);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TMenuDlg::TMenuDlg(TClock clock, QWidget* parent)
+    : QWidget(parent), Clock(clock ? std::move(clock) : TClock([] { return std::int64_t(std::time(nullptr)); })) {
+  InitAppResources();
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+  setFixedSize(ClientWidth, ClientHeight);
+  setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(0, 128, 0));
+  pal.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+  pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  setPalette(pal);
+  setFont(GothicFont(12));
+
+  Image1 = new QLabel(this);
+  Image1->setGeometry(20, 12, 32, 32);
+  StaticText1 = new QLabel(this);
+  StaticText1->setGeometry(56, 16, 100, 28);
+  StaticText1->setText(TitleText);
+  StaticText1->setFont(GothicFont(24));
+  StaticText1->setFocusPolicy(Qt::TabFocus);
+
+  // The layout's captions; FormCreate gives the buttons their real ones.
+  BnMain = MakeButton(this, QStringLiteral("A"), 22, 62, 129, 25);
+  BnView = MakeButton(this, QStringLiteral("B"), 170, 62, 129, 25);
+  BnTinitu = MakeButton(this, QStringLiteral("C"), 22, 98, 129, 25);
+  BnView2 = MakeButton(this, QStringLiteral("D"), 170, 98, 129, 25);
+  BnExit = MakeButton(this, QStringLiteral("終了"), 239, 140, 59, 21);
+  setTabOrder(StaticText1, BnMain);
+  setTabOrder(BnMain, BnView);
+  setTabOrder(BnView, BnTinitu);
+  setTabOrder(BnTinitu, BnView2);
+  setTabOrder(BnView2, BnExit);
+
+  connect(BnMain, &QPushButton::clicked, this, &TMenuDlg::BnMainClick);
+  connect(BnTinitu, &QPushButton::clicked, this, &TMenuDlg::BnTinituClick);
+  connect(BnView, &QPushButton::clicked, this, &TMenuDlg::BnViewClick);
+  connect(BnView2, &QPushButton::clicked, this, &TMenuDlg::BnView2Click);
+  connect(BnExit, &QPushButton::clicked, this, &TMenuDlg::BnExitClick);
+
+  FormCreate();
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void TMenuDlg::FormCreate() {
+  setWindowTitle(TitleText + QStringLiteral("  メニュー"));
+  QPalette pal = StaticText1->palette();
+  pal.setColor(QPalette::WindowText, Qt::white);  // blue on green would not read
+  StaticText1->setPalette(pal);
+  Image1->setPixmap(QIcon(QStringLiteral(":/icon.png")).pixmap(32, 32));
+  BnMain->setText(QStringLiteral("一人麻雀"));
+  BnView->setText(QStringLiteral("牌譜"));
+  BnView2->setText(QStringLiteral("捨牌読み"));
+  BnTinitu->setText(QStringLiteral("清一色"));
+  // The only seeding in the program: every run gets its own deals and file orders.
+  Random.Seed(static_cast<std::uint32_t>(Clock()));
+}
+
+QString TMenuDlg::CaptionFor(const QPushButton* button) const {
+  return TitleText + QStringLiteral("  ") + button->text();
+}
+
+void TMenuDlg::BnMainClick() {
+  MainDlg->setWindowTitle(CaptionFor(BnMain));
+  MainDlg->SetTinitu(false);
+  MainDlg->ShowModal();
+}
+
+void TMenuDlg::BnTinituClick() {
+  MainDlg->setWindowTitle(CaptionFor(BnTinitu));
+  MainDlg->SetTinitu(true);
+  MainDlg->ShowModal();
+}
+
+void TMenuDlg::BnViewClick() {
+  ViewDlg->setWindowTitle(CaptionFor(BnView));
+  ViewDlg->ShowRecordView();
+}
+
+void TMenuDlg::BnView2Click() {
+  ViewDlg->setWindowTitle(CaptionFor(BnView2));
+  ViewDlg->ShowDiscardReading();
+}
+
+void TMenuDlg::BnExitClick() { close(); }

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <functional>
+
+#include "app/Menudlg1.h"
+#include "core/Mjrandom1.h"
+#include "core/Mjtable1.h"
+#include "ui/Maindlg1.h"
+#include "ui/Tagaridlg1.h"
+#include "ui/Tpause1.h"
+#include "ui/Viewdlg1.h"
+
+namespace {
+
+// The four windows as start-up makes them, with pauses that do not wait.
+class MenuTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    SetPauseHook([](QWidget*, int) {});
+    MenuDlg = new TMenuDlg([] { return std::int64_t(1234567890); });
+    MainDlg = new TMainDlg();
+    ViewDlg = new TViewDlg();
+    AgariDlg = new TAgariDlg();
+  }
+  static void TearDownTestSuite() {
+    delete AgariDlg;
+    delete ViewDlg;
+    delete MainDlg;
+    delete MenuDlg;
+    AgariDlg = nullptr;
+    ViewDlg = nullptr;
+    MainDlg = nullptr;
+    MenuDlg = nullptr;
+    SetPauseHook({});
+  }
+
+  // Clicks a button; while the modal window it opens is up, runs check on it and closes it.
+  static void ClickAndInspect(QPushButton* button, QDialog* opened, const std::function<void()>& check) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+      seen = opened->isVisible();
+      check();
+      opened->close();
+    });
+    button->click();
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(opened->isVisible());
+  }
+
+  static bool HandIsOneSuit() {
+    const TPaiRow& hand = MainDlg->MjTable().Tepai;
+    for (int i = 0; i < 14; ++i)
+      if (hand[static_cast<std::size_t>(i)] && hand[static_cast<std::size_t>(i)]->GetCode() > 9) return false;
+    return true;
+  }
+};
+
+}  // namespace
+
+TEST_F(MenuTest, CreationSetsCaptionsSizeAndSeed) {
+  EXPECT_EQ(MenuDlg->windowTitle(), QStringLiteral("牌理工房  メニュー"));
+  EXPECT_EQ(MenuDlg->size(), QSize(321, 172));
+  EXPECT_EQ(MenuDlg->BnMain->text(), QStringLiteral("一人麻雀"));
+  EXPECT_EQ(MenuDlg->BnView->text(), QStringLiteral("牌譜"));
+  EXPECT_EQ(MenuDlg->BnTinitu->text(), QStringLiteral("清一色"));
+  EXPECT_EQ(MenuDlg->BnView2->text(), QStringLiteral("捨牌読み"));
+  EXPECT_EQ(MenuDlg->BnExit->text(), QStringLiteral("終了"));
+  EXPECT_EQ(MenuDlg->StaticText1->text(), QStringLiteral("牌理工房"));
+  EXPECT_EQ(MenuDlg->BnView2->geometry(), QRect(170, 98, 129, 25));
+  EXPECT_FALSE(MenuDlg->Image1->pixmap().isNull());
+
+  // Seeded with the clock's seconds: the same state as seeding by hand.
+  TMjRandom expected;
+  expected.Seed(1234567890u);
+  TMenuDlg other([] { return std::int64_t(1234567890); });
+  EXPECT_EQ(Random.State, expected.State);
+}
+
+TEST_F(MenuTest, ButtonsOpenThePracticeWindowInTheirMode) {
+  ClickAndInspect(MenuDlg->BnMain, MainDlg, [] {
+    EXPECT_EQ(MainDlg->windowTitle(), QStringLiteral("牌理工房  一人麻雀"));
+    EXPECT_FALSE(MainDlg->Tinitu());
+    EXPECT_EQ(MainDlg->MjTable().TumoCount, 1);  // the opening has run
+  });
+  ClickAndInspect(MenuDlg->BnTinitu, MainDlg, [this] {
+    EXPECT_EQ(MainDlg->windowTitle(), QStringLiteral("牌理工房  清一色"));
+    EXPECT_TRUE(MainDlg->Tinitu());
+    EXPECT_TRUE(HandIsOneSuit());
+  });
+  ClickAndInspect(MenuDlg->BnMain, MainDlg, [] { EXPECT_FALSE(MainDlg->Tinitu()); });
+}
+
+TEST_F(MenuTest, ButtonsOpenTheViewerInTheirMode) {
+  ClickAndInspect(MenuDlg->BnView, ViewDlg, [] {
+    EXPECT_EQ(ViewDlg->windowTitle(), QStringLiteral("牌理工房  牌譜"));
+    EXPECT_TRUE(ViewDlg->Open1->isVisible());
+    EXPECT_FALSE(ViewDlg->MnRandOpen->isVisible());
+  });
+  ClickAndInspect(MenuDlg->BnView2, ViewDlg, [] {
+    EXPECT_EQ(ViewDlg->windowTitle(), QStringLiteral("牌理工房  捨牌読み"));
+    EXPECT_FALSE(ViewDlg->Open1->isVisible());
+    EXPECT_TRUE(ViewDlg->MnRandOpen->isVisible());
+  });
+}
+
+TEST_F(MenuTest, CaptionFollowsTheButtonAtTheMomentOfTheClick) {
+  MenuDlg->BnTinitu->setText(QStringLiteral("ちんいつ"));
+  ClickAndInspect(MenuDlg->BnTinitu, MainDlg,
+                  [] { EXPECT_EQ(MainDlg->windowTitle(), QStringLiteral("牌理工房  ちんいつ")); });
+  MenuDlg->BnTinitu->setText(QStringLiteral("清一色"));
+}
