@@ -1,0 +1,274 @@
+#include "ui/Maindlg1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "records/Mjrecord1.h"
+#include "ui/Tagaridlg1.h"
+#include "ui/Tapplication1.h"
+#include "ui/Tfonts1.h"
+#include "ui/Tpause1.h"
+
+TMainDlg* MainDlg = nullptr;
+
+namespace {
+
+constexpr int W = TFrMjPai::PaiWidth;
+constexpr int H = TFrMjPai::PaiHeight;
+
+// "text|pattern|text|pattern" as the file dialog's name filters; "*.*" means
+// every file, with or without a dot in its name.
+QStringList NameFilters(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString pattern = parts[i + 1] == QStringLiteral("*.*") ? QStringLiteral("*") : parts[i + 1];
+    filters << QStringLiteral("%1 (%2)").arg(parts[i], pattern);
+  }
+  return filters;
+}
+
+QString RunFileDialog(QWidget* owner, const TMainDlg::TSaveDialog& settings) {
+  QFileDialog dialog(owner);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // An existing record is replaced without a question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setNameFilters(NameFilters(settings.Filter));
+  dialog.setDefaultSuffix(settings.DefaultExt);
+  if (!settings.FileName.isEmpty()) dialog.selectFile(settings.FileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+bool TMainDlg::TSaveDialog::Execute(QWidget* owner) {
+  QString name = Hook ? Hook(*this) : RunFileDialog(owner, *this);
+  if (name.isEmpty()) return false;
+  if (QFileInfo(name).suffix().isEmpty() && !DefaultExt.isEmpty()) name += QLatin1Char('.') + DefaultExt;
+  FileName = name;
+  return true;
+}
+
+TMainDlg::TMainDlg(QWidget* parent) : QDialog(parent) {
+  setFont(PGothicFont(12));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  ClientArea = new QWidget(this);
+  layout->addWidget(ClientArea);
+
+  ScrollBox1 = new QFrame(ClientArea);
+  ScrollBox1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  ScrollBox1->setLineWidth(BorderWidth);
+  ScrollBox1->setAutoFillBackground(true);
+  ScrollClient = new QWidget(ScrollBox1);
+  ScrollClient->move(BorderWidth, BorderWidth);
+
+  StatusBar1 = new QStatusBar(ClientArea);
+  StatusBar1->setSizeGripEnabled(false);
+  StatusBar1->setFixedHeight(StatusHeight);
+  const int panelWidths[2] = {StatusTextWidth, StatusRestWidth};
+  for (int i = 0; i < 2; ++i) {
+    StatusPanel[i] = new QLabel(StatusBar1);
+    StatusPanel[i]->setFixedWidth(panelWidths[i]);
+    StatusPanel[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusBar1->addWidget(StatusPanel[i]);
+  }
+
+  FrMjSutepai1 = new TFrMjSutepai(ScrollClient);
+  FrMjTepai1 = new TFrMjTepai(ScrollClient);
+  FrMjPai1 = new TFrMjPai(this);
+  LbSute = MakeLabel(QStringLiteral("捨牌"), LabelWidth, Qt::AlignCenter);
+  LbTe = MakeLabel(QStringLiteral("手牌"), LabelWidth, Qt::AlignCenter);
+  LbGuide = MakeLabel(QStringLiteral("ガイダンス"), GuideWidth, Qt::AlignLeft | Qt::AlignVCenter);
+
+  MainMenu1 = new QMenuBar(this);
+  layout->setMenuBar(MainMenu1);
+  File1 = MainMenu1->addMenu(QStringLiteral("ファイル(&F)"));
+  SaveAs2 = File1->addAction(QStringLiteral("牌譜保存(&S)..."));
+  N2 = File1->addSeparator();
+  Exit1 = File1->addAction(QStringLiteral("終了(&X)"));
+  T1 = MainMenu1->addMenu(QStringLiteral("リセット(&R)"));
+  // The key is in the captions only: one of the two items is always hidden, and
+  // the shortcut below must act for the visible one.
+  MnStart = T1->addAction(QStringLiteral("別の配牌(&S)\tF5"));
+  MnStart2 = T1->addAction(QStringLiteral("別の配牌(&S)\tF5"));
+  MnRetry = T1->addAction(QStringLiteral("同じ配牌(&R)"));
+  MnRetry->setShortcut(Qt::Key_F6);
+  V1 = MainMenu1->addMenu(QStringLiteral("表示(&V)"));
+  MnHope = V1->addAction(QStringLiteral("待ち牌(&W)..."));
+  MnHope->setShortcut(Qt::Key_F2);
+  MnStart2->setVisible(false);
+  StartKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
+
+  Connect(SaveAs2, &TMainDlg::SaveAs2Click);
+  Connect(Exit1, &TMainDlg::Exit1Click);
+  Connect(MnStart, &TMainDlg::MnStartClick);
+  Connect(MnStart2, &TMainDlg::MnStart2Click);
+  Connect(MnRetry, &TMainDlg::MnRetryClick);
+  Connect(MnHope, &TMainDlg::MnHopeClick);
+  connect(StartKey, &QShortcut::activated, this, [this] {
+    if (MnStart2->isVisible())
+      MnStart2->trigger();
+    else
+      MnStart->trigger();
+  });
+}
+
+TMainDlg::~TMainDlg() = default;
+
+QLabel* TMainDlg::MakeLabel(const QString& text, int width, Qt::Alignment alignment) {
+  auto* label = new QLabel(text, ScrollClient);
+  label->setFont(PGothicFont(12));
+  label->setFixedSize(width, LabelHeight);
+  label->setAlignment(alignment);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  label->setPalette(palette);
+  return label;
+}
+
+// A command that fails ends there; the player sees the text and the window goes on.
+void TMainDlg::Connect(QAction* item, void (TMainDlg::*handler)()) {
+  connect(item, &QAction::triggered, this, [this, handler] {
+    try {
+      (this->*handler)();
+    } catch (...) {
+      ShowException(std::current_exception());
+    }
+  });
+}
+
+void TMainDlg::Prepare() {
+  MnStart->setVisible(!Tinitu());
+  MnStart2->setVisible(Tinitu());
+  FrMjPai1->Setup(TFrMjPai::PaiFileName);
+  FrMjSutepai1->Setup(W, H);
+  FrMjTepai1->Setup(W, H);
+  FrMjTepai1->OnAreaClick = [this](TFrArea* sender) { TepaiClick(sender); };
+
+  const QSize client(TFrMjTepai::TepaiCols * W + ExtraWidth, 2 * H + ExtraHeight);
+  ClientArea->setFixedSize(client);
+  ScrollBox1->setGeometry(0, 0, client.width(), client.height() - StatusHeight);
+  ScrollClient->resize(ScrollBox1->width() - 2 * BorderWidth, ScrollBox1->height() - 2 * BorderWidth);
+  StatusBar1->setGeometry(0, client.height() - StatusHeight, client.width(), StatusHeight);
+
+  FrMjSutepai1->move(RowLeft, 0);
+  FrMjTepai1->move(RowLeft, FrMjSutepai1->height());
+  LbSute->move(0, LabelTop);
+  LbTe->move(0, LbSute->y() + H);
+  LbGuide->move(RowLeft, LbTe->y() + H);
+
+  // The area around the cells takes the colour of the cells' own background.
+  QPalette palette = ScrollBox1->palette();
+  palette.setColor(QPalette::Window, FrMjPai1->BackgroundColor());
+  ScrollBox1->setPalette(palette);
+
+  Game.ClearDisp();
+}
+
+int TMainDlg::ShowModal() {
+  Prepare();
+  // Modal to the opener only: an application-modal window would also lock out
+  // the waiting-tiles window, which must stay usable beside this one.
+  setWindowModality(Qt::WindowModal);
+  if (parentWidget() == nullptr) {
+    QWidget* opener = QApplication::activeWindow();
+    if (opener == nullptr || opener == this || opener == AgariDlg) {
+      opener = nullptr;
+      for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != this && top != AgariDlg && top->isWindow()) {
+          opener = top;
+          break;
+        }
+    }
+    winId();
+    if (opener != nullptr) windowHandle()->setTransientParent(opener->windowHandle());
+  }
+  return exec();
+}
+
+void TMainDlg::SaveAs2Click() {
+  SaveDialog1.Filter = QStringLiteral("*.csv|*.csv|*.*|*.*");
+  SaveDialog1.DefaultExt = QStringLiteral("csv");
+  if (!SaveDialog1.Execute(this)) return;
+  SaveRecordFile(QFile::encodeName(SaveDialog1.FileName).toStdString(), Table);
+}
+
+void TMainDlg::Exit1Click() { close(); }
+
+TParts TMainDlg::PaiParts(const TMjPai* pai) {
+  return pai != nullptr ? FrMjPai1->GetPaiParts(pai->GetSuit(), pai->GetNumber()) : FrMjPai1->GetPaiParts(-1, -1);
+}
+
+void TMainDlg::PaintTepaiCell(int i, const TMjPai* pai) { PaiParts(pai).CopyTo(FrMjTepai1->GetCellParts(i)); }
+
+void TMainDlg::PaintSutepaiCell(int i, const TMjPai* pai) { PaiParts(pai).CopyTo(FrMjSutepai1->GetCellParts(i)); }
+
+void TMainDlg::RepaintNow() { repaint(); }
+
+void TMainDlg::SetGuideText(const std::string& text) { LbGuide->setText(QString::fromStdString(text)); }
+
+void TMainDlg::SetStatusText(const std::string& text) { StatusPanel[0]->setText(QString::fromStdString(text)); }
+
+void TMainDlg::Pause(int ms) { PauseWindow(this, ms); }
+
+bool TMainDlg::MachiVisible() { return AgariDlg != nullptr && AgariDlg->isVisible(); }
+
+void TMainDlg::ShowMachiWindow() {
+  if (AgariDlg == nullptr) return;
+  if (isVisible()) AgariDlg->PlaceBeside(this);
+  AgariDlg->show();
+}
+
+void TMainDlg::HideMachiWindow() {
+  if (AgariDlg != nullptr) AgariDlg->hide();
+}
+
+void TMainDlg::ShowMachi(const TPaiRow& tepai, const TMjPai* test) {
+  if (AgariDlg != nullptr) AgariDlg->ShowMachi(tepai, test);
+}
+
+// Restoring a minimised window is no new opening: only the window's own show
+// and hide (spontaneous ones come from the window system) run the flow.
+void TMainDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  if (const QScreen* screen = this->screen()) {
+    const QRect desk = screen->availableGeometry();
+    move(desk.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+  }
+  FormShow();
+}
+
+void TMainDlg::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  if (!event->spontaneous()) FormHide();
+}
+
+// Esc does not close the window; Exit and the title bar do.
+void TMainDlg::reject() {}
+
+void TMainDlg::closeEvent(QCloseEvent* event) {
+  done(QDialog::Rejected);
+  event->accept();
+}
