@@ -1,0 +1,344 @@
+// The practice window as the player meets it: its layout, its menus and keys,
+// discards played with the mouse, the waits window on F2 and the record save.
+// Pauses are replaced by a recorder, so nothing waits for real.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "core/Mjrandom1.h"
+#include "tests/support/SequenceSource.h"
+#include "ui/Maindlg1.h"
+#include "ui/Tagaridlg1.h"
+#include "ui/Tapplication1.h"
+#include "ui/Tpause1.h"
+
+namespace {
+
+QImage Cell(TImage* image, const QRect& rect) { return image->Canvas().copy(rect); }
+
+class PracticeWindow : public ::testing::Test {
+protected:
+  void SetUp() override {
+    AgariDlg = &Agari;
+    MainDlg = &Dlg;
+    SetPauseHook([this](QWidget*, int ms) { Pauses.push_back(ms); });
+    Random.Seed(20240501);
+  }
+  void TearDown() override {
+    Dlg.hide();
+    Agari.hide();
+    SetPauseHook({});
+    SetWarningHook({});
+    AgariDlg = nullptr;
+    MainDlg = nullptr;
+  }
+
+  // What the menu window does, without the modal loop.
+  void Open(bool tinitu) {
+    Dlg.SetTinitu(tinitu);
+    Dlg.Prepare();
+    Dlg.show();
+  }
+
+  void Activate() {
+    Dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Dlg));
+  }
+
+  // A click as the mouse gives it: press and release over hand cell k.
+  void ClickHand(int k) {
+    QTest::mouseClick(Dlg.FrMjTepai1->Image1, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(k * TFrMjPai::PaiWidth + 5, TFrMjPai::PaiHeight / 2));
+  }
+
+  // The tile picture a cell should hold: the sheet's cell of pai, or the blank cell.
+  QImage SheetCell(const TMjPai* pai) {
+    const TParts parts = pai ? Dlg.FrMjPai1->GetCodeParts(pai->GetCode()) : Dlg.FrMjPai1->GetPaiParts(-1, -1);
+    return Cell(Dlg.FrMjPai1->Image1, parts.Rect());
+  }
+
+  QString Status() const { return Dlg.StatusPanel[0]->text(); }
+
+  TAgariDlg Agari;
+  TMainDlg Dlg;
+  std::vector<int> Pauses;
+};
+
+TEST_F(PracticeWindow, LayoutOfTheClientArea) {
+  Open(false);
+  EXPECT_EQ(Dlg.ClientArea->size(), QSize(529, 112));
+  EXPECT_EQ(Dlg.ClientArea->geometry().top(), Dlg.MainMenu1->geometry().bottom() + 1) << "client under the menu bar";
+  EXPECT_EQ(Dlg.StatusBar1->geometry(), QRect(0, 93, 529, 19));
+  EXPECT_EQ(Dlg.StatusPanel[0]->width(), 100);
+  EXPECT_EQ(Dlg.StatusPanel[1]->width(), 50);
+  EXPECT_EQ(Dlg.StatusPanel[1]->text(), QString());
+  // Positions inside the scroll box's 2-pixel border; the rows end at its inner right edge.
+  EXPECT_EQ(Dlg.ScrollBox1->geometry(), QRect(0, 0, 529, 93));
+  EXPECT_EQ(Dlg.ScrollClient->geometry(), QRect(2, 2, 525, 89));
+  EXPECT_EQ(Dlg.FrMjSutepai1->geometry(), QRect(45, 0, 480, 32));
+  EXPECT_EQ(Dlg.FrMjTepai1->geometry(), QRect(45, 32, 480, 32));
+  EXPECT_EQ(Dlg.LbSute->geometry(), QRect(0, 8, 40, 13));
+  EXPECT_EQ(Dlg.LbTe->geometry(), QRect(0, 40, 40, 13));
+  EXPECT_EQ(Dlg.LbGuide->geometry(), QRect(45, 72, 213, 13));
+  EXPECT_EQ(Dlg.LbSute->text(), QStringLiteral("捨牌"));
+  EXPECT_EQ(Dlg.LbTe->text(), QStringLiteral("手牌"));
+  EXPECT_EQ(Dlg.LbGuide->text(), QStringLiteral("切る牌をクリック。"));
+  // The whole window is the menu bar and the client area, and cannot be resized.
+  EXPECT_EQ(Dlg.size(), QSize(529, 112 + Dlg.MainMenu1->height()));
+  EXPECT_EQ(Dlg.minimumSize(), Dlg.maximumSize());
+}
+
+TEST_F(PracticeWindow, BackgroundFollowsTheSheetsFirstPixel) {
+  Open(false);
+  const QColor sheet = Dlg.FrMjPai1->BackgroundColor();
+  EXPECT_EQ(Dlg.ScrollBox1->palette().color(QPalette::Window), sheet);
+  // On the screen: the margin left of the rows and the strip right of the guidance line.
+  const QImage shot = Dlg.ScrollBox1->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(2 + 42, 2 + 3), sheet);
+  EXPECT_EQ(shot.pixelColor(2 + 400, 2 + 80), sheet);
+
+  // Another sheet picture: the next opening takes its colour, not the window's.
+  QImage other = Dlg.FrMjPai1->Image1->Canvas().copy();
+  other.fill(QColor(10, 20, 30));
+  Dlg.FrMjPai1->Image1->SetPicture(other);
+  Dlg.hide();
+  Open(false);
+  EXPECT_EQ(Dlg.ScrollBox1->palette().color(QPalette::Window), QColor(10, 20, 30));
+  EXPECT_NE(Dlg.palette().color(QPalette::Window), QColor(10, 20, 30));
+}
+
+TEST_F(PracticeWindow, MenusCaptionsAndKeys) {
+  Open(false);
+  const QList<QAction*> top = Dlg.MainMenu1->actions();
+  ASSERT_EQ(top.size(), 3);
+  EXPECT_EQ(top[0]->text(), QStringLiteral("ファイル(&F)"));
+  EXPECT_EQ(top[1]->text(), QStringLiteral("リセット(&R)"));
+  EXPECT_EQ(top[2]->text(), QStringLiteral("表示(&V)"));
+  const QList<QAction*> file = Dlg.File1->actions();
+  ASSERT_EQ(file.size(), 3);
+  EXPECT_EQ(file[0]->text(), QStringLiteral("牌譜保存(&S)..."));
+  EXPECT_TRUE(file[1]->isSeparator());
+  EXPECT_EQ(file[2]->text(), QStringLiteral("終了(&X)"));
+  EXPECT_EQ(Dlg.MnStart->text(), QStringLiteral("別の配牌(&S)\tF5"));
+  EXPECT_EQ(Dlg.MnStart2->text(), QStringLiteral("別の配牌(&S)\tF5"));
+  EXPECT_EQ(Dlg.MnRetry->text(), QStringLiteral("同じ配牌(&R)"));
+  EXPECT_EQ(Dlg.MnRetry->shortcut(), QKeySequence(Qt::Key_F6));
+  EXPECT_EQ(Dlg.MnHope->text(), QStringLiteral("待ち牌(&W)..."));
+  EXPECT_EQ(Dlg.MnHope->shortcut(), QKeySequence(Qt::Key_F2));
+  // F5 is the window's shortcut alone, so Qt never finds it ambiguous.
+  EXPECT_TRUE(Dlg.MnStart->shortcut().isEmpty());
+  EXPECT_TRUE(Dlg.MnStart2->shortcut().isEmpty());
+}
+
+// F5 and the visible entry deal from the wall of the window's mode: a full
+// shuffle draws 135 values, a one-suit shuffle 35.
+TEST_F(PracticeWindow, EachModeShowsItsOwnNewDealAndF5DealsFromItsWall) {
+  struct Case {
+    bool Tinitu;
+    int Values;
+  };
+  for (const Case c : {Case{true, 35}, Case{false, 135}, Case{true, 35}}) {
+    SCOPED_TRACE(c.Tinitu ? "one-suit" : "full");
+    TRuleSource source([](int step) { return step * 7919; });
+    TScopedRandomSource guard(source);
+    Dlg.hide();
+    Open(c.Tinitu);
+    EXPECT_EQ(source.Taken, c.Values) << "opening";
+    EXPECT_EQ(Dlg.MnStart->isVisible(), !c.Tinitu);
+    EXPECT_EQ(Dlg.MnStart2->isVisible(), c.Tinitu);
+    int visible = 0;
+    for (QAction* item : Dlg.T1->actions()) visible += item->isVisible() ? 1 : 0;
+    EXPECT_EQ(visible, 2) << "one new-deal entry and the same-deal entry";
+
+    Activate();
+    source.Taken = 0;
+    QTest::keyClick(&Dlg, Qt::Key_F5);
+    EXPECT_EQ(source.Taken, c.Values) << "F5";
+    source.Taken = 0;
+    (c.Tinitu ? Dlg.MnStart2 : Dlg.MnStart)->trigger();
+    EXPECT_EQ(source.Taken, c.Values) << "menu entry";
+    for (int i = 0; i < HandSlots; ++i) {
+      ASSERT_NE(Dlg.MjTable().Tepai[static_cast<std::size_t>(i)], nullptr);
+      if (c.Tinitu) {
+        EXPECT_LT(Dlg.MjTable().Tepai[static_cast<std::size_t>(i)]->GetCode(), 10);
+      }
+    }
+    // F6 replays the wall: nothing is shuffled.
+    source.Taken = 0;
+    QTest::keyClick(&Dlg, Qt::Key_F6);
+    EXPECT_EQ(source.Taken, 0);
+    EXPECT_EQ(Dlg.MjTable().TumoCount, 1);
+  }
+}
+
+TEST_F(PracticeWindow, OpeningPlaysBeforeTheWindowIsSeen) {
+  Open(false);
+  EXPECT_EQ(Pauses, (std::vector<int>{1000, 1000}));
+  EXPECT_EQ(Status(), QStringLiteral("手数: 1"));
+  EXPECT_EQ(Dlg.LbGuide->text(), QStringLiteral("切る牌をクリック。"));
+  const TMjTable& table = Dlg.MjTable();
+  for (int i = 0; i < RowSlots; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(Cell(Dlg.FrMjTepai1->Image1, Dlg.FrMjTepai1->GetCellParts(i).Rect()),
+              SheetCell(table.Tepai[static_cast<std::size_t>(i)]));
+    EXPECT_EQ(Cell(Dlg.FrMjSutepai1->Image1, Dlg.FrMjSutepai1->GetCellParts(i).Rect()), SheetCell(nullptr));
+  }
+}
+
+TEST_F(PracticeWindow, MouseClicksPlayAWholeDeal) {
+  Open(false);
+  const TMjTable& table = Dlg.MjTable();
+  const TMjPai* drawn = table.Tepai[13];
+  Pauses.clear();
+  ClickHand(13);
+  EXPECT_EQ(table.Sutepai[0], drawn);
+  EXPECT_EQ(Cell(Dlg.FrMjSutepai1->Image1, Dlg.FrMjSutepai1->GetCellParts(0).Rect()), SheetCell(drawn));
+  EXPECT_EQ(Pauses, (std::vector<int>{500, 500}));
+  EXPECT_EQ(Status(), QStringLiteral("手数: 2"));
+
+  // Cells 14..19 hold nothing: clicks there change nothing.
+  ClickHand(17);
+  EXPECT_EQ(table.SuteCount, 1);
+  for (int n = 2; n <= DealLimit; ++n) ClickHand(0);
+  EXPECT_EQ(table.SuteCount, 18);
+  EXPECT_EQ(Status(), QStringLiteral("手数: 18（終了）"));
+  EXPECT_EQ(Dlg.LbGuide->text(), QString());
+  EXPECT_EQ(Cell(Dlg.FrMjTepai1->Image1, Dlg.FrMjTepai1->GetCellParts(13).Rect()), SheetCell(nullptr));
+  for (int i = 0; i < RowSlots; ++i)
+    EXPECT_EQ(Cell(Dlg.FrMjSutepai1->Image1, Dlg.FrMjSutepai1->GetCellParts(i).Rect()),
+              SheetCell(table.Sutepai[static_cast<std::size_t>(i)]))
+        << i;
+  ClickHand(0);
+  EXPECT_EQ(table.SuteCount, 18) << "the deal is over";
+}
+
+TEST_F(PracticeWindow, SaveEntryIsEnabledInEveryState) {
+  Dlg.SetTinitu(false);
+  Dlg.Prepare();
+  EXPECT_TRUE(Dlg.SaveAs2->isEnabled()) << "prepared";
+  Dlg.show();
+  EXPECT_TRUE(Dlg.SaveAs2->isEnabled()) << "waiting";
+  for (int n = 1; n <= DealLimit; ++n) {
+    ClickHand(0);
+    EXPECT_TRUE(Dlg.SaveAs2->isEnabled()) << n;
+  }
+  Dlg.hide();
+  EXPECT_TRUE(Dlg.SaveAs2->isEnabled()) << "closed";
+}
+
+TEST_F(PracticeWindow, F2ShowsHidesAndShowsTheWaitsWindow) {
+  Open(false);
+  Activate();
+  ASSERT_FALSE(Agari.isVisible());
+  TImage* waits = Agari.FrMjSheet1->Image1;
+  QImage stale(waits->Canvas().size(), QImage::Format_RGB32);
+  stale.fill(Qt::magenta);
+
+  waits->SetPicture(stale);
+  QTest::keyClick(&Dlg, Qt::Key_F2);
+  EXPECT_TRUE(Agari.isVisible());
+  EXPECT_NE(waits->Canvas(), stale) << "shown and redrawn";
+  EXPECT_TRUE(Dlg.isActiveWindow()) << "the practice window keeps the keys";
+
+  waits->SetPicture(stale);
+  QTest::keyClick(&Dlg, Qt::Key_F2);
+  EXPECT_FALSE(Agari.isVisible());
+  EXPECT_EQ(waits->Canvas(), stale) << "hidden without a redraw";
+
+  QTest::keyClick(&Dlg, Qt::Key_F2);
+  EXPECT_TRUE(Agari.isVisible());
+  EXPECT_NE(waits->Canvas(), stale);
+
+  // Closing the practice window hides both; the next opening leaves the waits hidden.
+  Dlg.close();
+  EXPECT_FALSE(Dlg.isVisible());
+  EXPECT_FALSE(Agari.isVisible());
+  Open(false);
+  EXPECT_FALSE(Agari.isVisible());
+}
+
+TEST_F(PracticeWindow, EscapeDoesNotCloseTheWindowButExitDoes) {
+  Open(false);
+  Activate();
+  QTest::keyClick(&Dlg, Qt::Key_Escape);
+  EXPECT_TRUE(Dlg.isVisible());
+  Dlg.Exit1->trigger();
+  EXPECT_FALSE(Dlg.isVisible());
+  EXPECT_EQ(Dlg.MjTable().TumoCount, 1) << "the table keeps the last deal";
+}
+
+TEST_F(PracticeWindow, SaveWritesTheRecordAndRemembersTheName) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  Open(false);
+  ClickHand(3);
+  std::vector<QString> offered;
+  Dlg.SaveDialog1.Hook = [&](const TMainDlg::TSaveDialog& d) {
+    offered.push_back(d.FileName);
+    EXPECT_EQ(d.Filter, QStringLiteral("*.csv|*.csv|*.*|*.*"));
+    EXPECT_EQ(d.DefaultExt, QStringLiteral("csv"));
+    return dir.filePath(QStringLiteral("牌譜1"));
+  };
+  Dlg.SaveAs2->trigger();
+  const QString path = dir.filePath(QStringLiteral("牌譜1.csv"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the default extension is added";
+  const QByteArray bytes = file.readAll();
+  EXPECT_EQ(bytes.size(), 277);
+  EXPECT_TRUE(bytes.startsWith("TileLab 1.0,"));
+  const QList<QByteArray> lines = bytes.split('\n');
+  ASSERT_GE(lines.size(), 5);
+  std::string hand;
+  for (int i = 0; i < RowSlots; ++i) {
+    const TMjPai* pai = Dlg.MjTable().Tepai[static_cast<std::size_t>(i)];
+    const int code = pai ? pai->GetCode() : 0;
+    hand += (i ? "," : "") + std::string(1, static_cast<char>('0' + code / 10)) +
+            static_cast<char>('0' + code % 10);
+  }
+  EXPECT_EQ(lines[4].trimmed().toStdString(), hand);
+
+  Dlg.SaveAs2->trigger();
+  ASSERT_EQ(offered.size(), 2u);
+  EXPECT_EQ(offered[0], QString());
+  EXPECT_EQ(offered[1], path) << "the dialog offers the last name";
+
+  // A cancelled dialog writes nothing.
+  QFile::remove(path);
+  Dlg.SaveDialog1.Hook = [](const TMainDlg::TSaveDialog&) { return QString(); };
+  Dlg.SaveAs2->trigger();
+  EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(PracticeWindow, FailedSaveShowsTheTextAndKeepsTheDeal) {
+  QTemporaryDir dir;
+  Open(false);
+  ClickHand(5);
+  const TPaiRow hand = Dlg.MjTable().Tepai;
+  const TPaiRow discards = Dlg.MjTable().Sutepai;
+  QStringList shown;
+  SetWarningHook([&](const QString& text) { shown << text; });
+  const QString path = dir.filePath(QStringLiteral("ない/x.csv"));
+  Dlg.SaveDialog1.Hook = [&](const TMainDlg::TSaveDialog&) { return path; };
+  Dlg.SaveAs2->trigger();
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_EQ(shown[0], QStringLiteral("ファイル %1 を作成できません").arg(path));
+  EXPECT_EQ(Dlg.MjTable().Tepai, hand);
+  EXPECT_EQ(Dlg.MjTable().Sutepai, discards);
+  EXPECT_EQ(Dlg.MjTable().TumoCount, 2);
+  EXPECT_TRUE(Dlg.isVisible());
+  ClickHand(0);
+  EXPECT_EQ(Dlg.MjTable().SuteCount, 2) << "play goes on";
+}
+
+}  // namespace
