@@ -77,13 +77,16 @@ TViewDlg::TViewDlg(QWidget* parent) : QDialog(parent) {
   StatusBar1 = new QStatusBar(ClientArea);
   StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setFixedHeight(StatusHeight);
-  const int panelWidths[2] = {StatusNameWidth, StatusDateWidth};
-  for (int i = 0; i < 2; ++i) {
-    StatusPanel[i] = new QLabel(StatusBar1);
-    StatusPanel[i]->setFixedWidth(panelWidths[i]);
-    StatusPanel[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusBar1->addWidget(StatusPanel[i]);
+  for (QLabel*& panel : StatusPanel) {
+    panel = new QLabel(StatusBar1);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   }
+  StatusPanel[0]->setFixedWidth(StatusNameWidth);
+  StatusBar1->addWidget(StatusPanel[0]);
+  // The last panel reaches to the window's edge, as a status bar's last part
+  // does, so the whole time stamp is seen.
+  StatusPanel[1]->setMinimumWidth(StatusDateWidth);
+  StatusBar1->addWidget(StatusPanel[1], 1);
 
   MainMenu1 = new QMenuBar(this);
   layout->setMenuBar(MainMenu1);
