@@ -201,6 +201,8 @@ int TMainDlg::ShowModal() {
           break;
         }
     }
+    // The native window is made now, so it must have its final size already.
+    adjustSize();
     winId();
     if (opener != nullptr) windowHandle()->setTransientParent(opener->windowHandle());
   }

@@ -38,6 +38,7 @@ void TAgariDlg::FormCreate() {
   FrMjSheet1->setFixedSize(client);
   // A hidden frame gets its resize event only when shown; the flow draws before that.
   FrMjSheet1->Image1->setGeometry(QRect(QPoint(0, 0), client));
+  adjustSize();
 }
 
 void TAgariDlg::ShowMachi(const TPaiRow& tepai, const TMjPai* test) {

@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPointer>
 #include <QShortcut>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -16,7 +19,8 @@ namespace {
 TPauseHook PauseHook;
 
 // Everything the player can do to the program; paints, exposes, timers and
-// window moves go on as usual.
+// window moves go on as usual. Touch and pen input that no window takes turns
+// into mouse events, which are held.
 bool IsInput(QEvent::Type type) {
   switch (type) {
     case QEvent::KeyPress:
@@ -31,13 +35,6 @@ bool IsInput(QEvent::Type type) {
     case QEvent::NonClientAreaMouseButtonDblClick:
     case QEvent::Wheel:
     case QEvent::ContextMenu:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TouchCancel:
-    case QEvent::TabletPress:
-    case QEvent::TabletRelease:
-    case QEvent::TabletMove:
     case QEvent::Close:
       return true;
     default:
@@ -50,6 +47,47 @@ bool IsInput(QEvent::Type type) {
 bool IsOurs(QObject* receiver) {
   return receiver->isWidgetType() || receiver->isWindowType() || qobject_cast<QShortcut*>(receiver) != nullptr ||
          qobject_cast<QAction*>(receiver) != nullptr;
+}
+
+// Builds the event again at delivery. A mouse or wheel event keeps its point in
+// the pointing device's one live point, which every later event of the device
+// moves; so its values are kept and the event is made just before it is sent.
+using TMaker = std::function<std::unique_ptr<QEvent>()>;
+
+TMaker Keep(const QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick: {
+      const auto* m = static_cast<const QMouseEvent*>(event);
+      return [type = m->type(), local = m->position(), scene = m->scenePosition(), global = m->globalPosition(),
+              button = m->button(), buttons = m->buttons(), modifiers = m->modifiers(), device = m->pointingDevice(),
+              time = m->timestamp()] {
+        auto made = std::make_unique<QMouseEvent>(type, local, scene, global, button, buttons, modifiers, device);
+        made->setTimestamp(time);
+        return std::unique_ptr<QEvent>(std::move(made));
+      };
+    }
+    case QEvent::Wheel: {
+      const auto* w = static_cast<const QWheelEvent*>(event);
+      return [local = w->position(), global = w->globalPosition(), pixels = w->pixelDelta(), angle = w->angleDelta(),
+              buttons = w->buttons(), modifiers = w->modifiers(), phase = w->phase(), inverted = w->inverted(),
+              device = w->pointingDevice(), time = w->timestamp()] {
+        auto made = std::make_unique<QWheelEvent>(local, global, pixels, angle, buttons, modifiers, phase, inverted,
+                                                  Qt::MouseEventNotSynthesized, device);
+        made->setTimestamp(time);
+        return std::unique_ptr<QEvent>(std::move(made));
+      };
+    }
+    default: {
+      std::shared_ptr<QEvent> copy(event->clone());
+      return [copy] { return std::unique_ptr<QEvent>(copy->clone()); };
+    }
+  }
 }
 
 class TInputHold final : public QObject {
@@ -77,11 +115,17 @@ public:
 
 protected:
   bool eventFilter(QObject* receiver, QEvent* event) override {
-    // After a pause, input that comes before the held input is delivered queues
-    // behind it; while it is being delivered (Depth 0) a dialog it opens works.
-    const bool holding = Depth > 0 || (!Held.empty() && !Delivering);
-    if (!holding || !IsInput(event->type()) || !IsOurs(receiver)) return false;
-    Held.push_back({QPointer<QObject>(receiver), std::unique_ptr<QEvent>(event->clone())});
+    if (!IsInput(event->type()) || !IsOurs(receiver)) return false;
+    if (Depth == 0) {
+      // After a pause, new input that comes before the held input is delivered
+      // queues behind it. New input enters at a native window or, once its key is
+      // matched, as a shortcut; anything else is the event that ran the pause
+      // passing on to the parent widgets. While the held input is delivered, a
+      // dialog it opens takes input as usual.
+      if (Held.empty() || Delivering) return false;
+      if (!receiver->isWindowType() && event->type() != QEvent::Shortcut) return false;
+    }
+    Held.push_back({QPointer<QObject>(receiver), Keep(event)});
     // A close request is not answered yet; the held copy answers it later.
     if (event->type() == QEvent::Close)
       event->ignore();
@@ -99,7 +143,9 @@ protected:
     while (!Held.empty()) {
       THeld next = std::move(Held.front());
       Held.pop_front();
-      if (!next.Receiver.isNull()) QCoreApplication::sendEvent(next.Receiver.data(), next.Event.get());
+      if (next.Receiver.isNull()) continue;
+      const std::unique_ptr<QEvent> input = next.Make();
+      QCoreApplication::sendEvent(next.Receiver.data(), input.get());
     }
     Delivering = false;
   }
@@ -111,7 +157,7 @@ private:
 
   struct THeld {
     QPointer<QObject> Receiver;
-    std::unique_ptr<QEvent> Event;
+    TMaker Make;
   };
   std::deque<THeld> Held;
   int Depth = 0;
@@ -122,10 +168,13 @@ private:
 }  // namespace
 
 void PauseWindow(QWidget* window, int ms) {
-  if (PauseHook) {
+  if (PauseHook)
     PauseHook(window, ms);
-    return;
-  }
+  else
+    RunPause(window, ms);
+}
+
+void RunPause(QWidget* window, int ms) {
   // What the flow drew must be on the screen before the wait starts.
   if (window != nullptr) window->repaint();
   TInputHold& hold = TInputHold::Instance();

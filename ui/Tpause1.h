@@ -10,8 +10,12 @@
 
 class QWidget;
 
-// Repaints window (when given), then waits ms milliseconds holding back input.
+// Repaints window (when given), then waits ms milliseconds holding back input;
+// runs the hook instead when one is set.
 void PauseWindow(QWidget* window, int ms);
+
+// The pause itself, whatever the hook: tests run it for a few milliseconds.
+void RunPause(QWidget* window, int ms);
 
 // Tests replace the pause so that nothing waits for real; empty restores it.
 using TPauseHook = std::function<void(QWidget* window, int ms)>;

@@ -35,8 +35,7 @@ protected:
 
 TEST_F(WaitsWindow, CaptionAndOneRowOfThirteenCells) {
   EXPECT_EQ(Dlg.windowTitle(), QStringLiteral("牌理工房  待ち牌"));
-  Dlg.adjustSize();
-  EXPECT_EQ(Dlg.size(), QSize(312, 32));
+  EXPECT_EQ(Dlg.size(), QSize(312, 32)) << "sized at creation, before any showing";
   EXPECT_EQ(Dlg.minimumSize(), Dlg.maximumSize());
   Show("01 09 11 19 21 29 31 32 33 34 35 36 37");
   EXPECT_EQ(Dlg.FrMjSheet1->Image1->Canvas().size(), QSize(312, 32)) << "the picture is made at the client size";

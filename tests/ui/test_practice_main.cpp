@@ -13,6 +13,10 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -339,6 +343,92 @@ TEST_F(PracticeWindow, FailedSaveShowsTheTextAndKeepsTheDeal) {
   EXPECT_TRUE(Dlg.isVisible());
   ClickHand(0);
   EXPECT_EQ(Dlg.MjTable().SuteCount, 2) << "play goes on";
+}
+
+}  // namespace
+
+namespace {
+
+// The real pause, a few milliseconds long, with the window system's own path for
+// input: a click and F2 arrive while a discard pauses; they act after the step,
+// in order, on the hand as the step left it.
+TEST_F(PracticeWindow, InputDuringADiscardActsAfterItInOrder) {
+  Open(false);
+  Activate();
+  std::function<void()> during;
+  SetPauseHook([&](QWidget* window, int) {
+    if (during) QTimer::singleShot(0, window, std::exchange(during, nullptr));
+    RunPause(window, 2);
+  });
+  const TMjTable& table = Dlg.MjTable();
+  int suteDuring = -1;
+  during = [&] {
+    suteDuring = table.SuteCount;
+    const QPoint cell0 = Dlg.FrMjTepai1->Image1->mapTo(&Dlg, QPoint(5, 10));
+    QTest::mouseClick(Dlg.windowHandle(), Qt::LeftButton, Qt::NoModifier, cell0);
+    QTest::keyClick(Dlg.windowHandle(), Qt::Key_F2);
+  };
+  ClickHand(13);
+  EXPECT_EQ(suteDuring, 1);
+  EXPECT_EQ(table.SuteCount, 1) << "the click waits for the step to end";
+  EXPECT_FALSE(Agari.isVisible());
+  const TMjPai* first = table.Tepai[0];  // the sort and the draw are done
+
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(table.SuteCount, 2);
+  EXPECT_EQ(table.Sutepai[1], first);
+  EXPECT_TRUE(Agari.isVisible()) << "F2 came after the click";
+  EXPECT_EQ(table.TumoCount, 3);
+}
+
+}  // namespace
+
+namespace {
+
+class PressCounter : public QObject {
+public:
+  int Presses = 0;
+  int Moves = 0;
+
+protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    Presses += event->type() == QEvent::MouseButtonPress ? 1 : 0;
+    Moves += event->type() == QEvent::MouseMove ? 1 : 0;
+    return false;
+  }
+};
+
+// The modal show locks out the window that opened it, not the waits window;
+// the native window is made at the window's final size.
+TEST_F(PracticeWindow, ShowModalLocksOnlyTheOpener) {
+  QWidget opener;
+  opener.resize(200, 100);
+  opener.show();
+  opener.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&opener));
+  PressCounter onOpener, onWaits;
+  opener.installEventFilter(&onOpener);
+
+  bool ran = false;
+  QTimer::singleShot(0, &Dlg, [&] {
+    ran = true;
+    EXPECT_EQ(Dlg.windowHandle()->geometry().size(), QSize(529, 112 + Dlg.MainMenu1->height()));
+    EXPECT_EQ(Dlg.windowHandle()->transientParent(), opener.windowHandle());
+    Dlg.MnHope->trigger();
+    ASSERT_TRUE(Agari.isVisible());
+    Agari.windowHandle()->installEventFilter(&onWaits);
+    QTest::mouseMove(Agari.windowHandle(), QPoint(10, 10));
+    QTest::mouseMove(Agari.windowHandle(), QPoint(20, 12));
+    QTest::mouseClick(opener.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    Dlg.close();
+  });
+  Dlg.SetTinitu(true);
+  Dlg.ShowModal();
+  EXPECT_TRUE(ran);
+  EXPECT_GT(onWaits.Moves, 0) << "the waits window takes the mouse";
+  EXPECT_EQ(onOpener.Presses, 0) << "the opener is locked";
+  EXPECT_FALSE(Agari.isVisible());
+  EXPECT_EQ(Pauses, (std::vector<int>{1000, 1000}));
 }
 
 }  // namespace
