@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "analysis/Mjagari1.h"
+#include "tests/support/HandNotation.h"
+
+// Every 13-tile hand of one suit, checked against a second checker written in
+// the plainest way: counts per kind and recursive removal of sets.
+
+namespace {
+
+using Counts = std::array<int, KindCount>;
+
+bool Sets(Counts& c) {
+  int k = 0;
+  while (k < KindCount && c[k] == 0) ++k;
+  if (k == KindCount) return true;
+  if (c[k] >= 3) {
+    c[k] -= 3;
+    const bool ok = Sets(c);
+    c[k] += 3;
+    if (ok) return true;
+  }
+  if (k < 27 && k % 9 <= 6 && c[k + 1] > 0 && c[k + 2] > 0) {
+    --c[k], --c[k + 1], --c[k + 2];
+    const bool ok = Sets(c);
+    ++c[k], ++c[k + 1], ++c[k + 2];
+    if (ok) return true;
+  }
+  return false;
+}
+
+bool Complete(Counts& c) {
+  int pairs = 0;
+  for (int n : c) pairs += n == 2 ? 1 : 0;
+  if (pairs == 7) return true;
+
+  bool orphans = true;
+  for (int k = 0; k < KindCount; ++k) {
+    const bool orphan = k >= 27 || k % 9 == 0 || k % 9 == 8;
+    if (orphan != (c[k] > 0)) orphans = false;
+  }
+  if (orphans) return true;
+
+  for (int k = 0; k < KindCount; ++k) {
+    if (c[k] < 2) continue;
+    c[k] -= 2;
+    const bool ok = Sets(c);
+    c[k] += 2;
+    if (ok) return true;
+  }
+  return false;
+}
+
+// The representative tile of every kind that completes the hand, in kind order.
+std::vector<TMjPai> ReferenceWaits(Counts c) {
+  std::vector<TMjPai> waits;
+  for (int k = 0; k < KindCount; ++k) {
+    if (c[k] >= 4) continue;
+    ++c[k];
+    if (Complete(c)) waits.emplace_back(4 * k);
+    --c[k];
+  }
+  return waits;
+}
+
+bool SameIds(const std::vector<TMjPai>& a, const std::vector<TMjPai>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](const TMjPai& x, const TMjPai& y) { return x.Id == y.Id; });
+}
+
+// Calls visit(counts) for every way of holding 13 tiles of kinds 0..8.
+template <class Visit>
+void EachOneSuitHand(Counts& c, int kind, int left, Visit& visit) {
+  if (kind == 9) {
+    if (left == 0) visit(c);
+    return;
+  }
+  for (int n = 0; n <= 4 && n <= left; ++n) {
+    c[kind] = n;
+    EachOneSuitHand(c, kind + 1, left - n, visit);
+  }
+  c[kind] = 0;
+}
+
+}  // namespace
+
+TEST(MachiProperty, EveryOneSuitHandMatchesTheCountingChecker) {
+  TMjTable table;
+  int hands = 0;
+  int failures = 0;
+  auto visit = [&](const Counts& c) {
+    TPaiRow row{};
+    std::size_t slot = 0;
+    for (int k = 0; k < 9; ++k) {
+      for (int copy = 0; copy < c[k]; ++copy) row[slot++] = &table.Pai[static_cast<std::size_t>(4 * k + copy)];
+    }
+    TMjAgari agari(row);
+    // Every hand also asks about one kind, so that the answer is checked as well.
+    const int asked = hands % 9;
+    const bool answer = agari.SearchMachi(&table.Pai[static_cast<std::size_t>(4 * asked + 3)]);
+    const std::vector<TMjPai> expected = ReferenceWaits(c);
+    const bool expectedAnswer = std::any_of(expected.begin(), expected.end(),
+                                            [&](const TMjPai& wait) { return wait.Id == 4 * asked; });
+    ++hands;
+    // Texts only for a failure: the loop runs 93,600 times.
+    if (!SameIds(agari.Machi, expected) || answer != expectedAnswer) {
+      SCOPED_TRACE(hand::Text(agari.Te));
+      EXPECT_EQ(hand::Text(agari.Machi), hand::Text(expected));
+      EXPECT_EQ(answer, expectedAnswer) << "asked about " << hand::Text(std::vector<TMjPai>{TMjPai(4 * asked)});
+      if (++failures > 10) throw std::runtime_error("too many failures");
+    }
+  };
+  Counts counts{};
+  EachOneSuitHand(counts, 0, 13, visit);
+  EXPECT_EQ(hands, 93600);
+}
