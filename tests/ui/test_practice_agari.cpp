@@ -41,22 +41,23 @@ TEST_F(WaitsWindow, CaptionAndOneRowOfThirteenCells) {
   EXPECT_EQ(Dlg.FrMjSheet1->Image1->Canvas().size(), QSize(312, 32)) << "the picture is made at the client size";
 }
 
-TEST_F(WaitsWindow, FewerWaitsLeaveNoOldPictures) {
-  Show("01 02 03 04 05 06 07 08 09 11 11 22 22");
-  ExpectCells({11, 22});
-  Show("01 02 03 04 05 06 07 08 09 11 11 11 22");
-  ExpectCells({22});
-}
-
-TEST_F(WaitsWindow, NoWaitGivesThirteenBlankCells) {
-  Show("01 09 11 19 21 29 31 32 33 34 35 36 37");
-  Show("01 04 07 11 14 17 21 24 27 31 32 33 34");
-  ExpectCells({});
-}
-
-TEST_F(WaitsWindow, ThirteenOrphansFillEveryCell) {
-  Show("01 09 11 19 21 29 31 32 33 34 35 36 37");
-  ExpectCells({1, 9, 11, 19, 21, 29, 31, 32, 33, 34, 35, 36, 37});
+// Each refresh redraws all 13 cells: fewer waits than before leave no old
+// pictures, no wait leaves 13 blank cells, thirteen orphans fill them all.
+TEST_F(WaitsWindow, CellsShowTheWaitsOfEachRefresh) {
+  const struct {
+    const char* Hand;
+    std::vector<int> Waits;
+  } refreshes[] = {
+      {"01 02 03 04 05 06 07 08 09 11 11 22 22", {11, 22}},
+      {"01 02 03 04 05 06 07 08 09 11 11 11 22", {22}},
+      {"01 09 11 19 21 29 31 32 33 34 35 36 37", {1, 9, 11, 19, 21, 29, 31, 32, 33, 34, 35, 36, 37}},
+      {"01 04 07 11 14 17 21 24 27 31 32 33 34", {}},
+  };
+  for (const auto& r : refreshes) {
+    SCOPED_TRACE(r.Hand);
+    Show(r.Hand);
+    ExpectCells(r.Waits);
+  }
 }
 
 TEST_F(WaitsWindow, ADrawnTileThatWinsIsFramed) {

@@ -121,19 +121,4 @@ TEST(Pause, APauseInsideDeliveredInputKeepsTheOrder) {
   EXPECT_FALSE(InputHeld());
 }
 
-TEST(Pause, TheHookReplacesTheWait) {
-  std::vector<int> asked;
-  QWidget* seen = nullptr;
-  SetPauseHook([&](QWidget* window, int ms) {
-    seen = window;
-    asked.push_back(ms);
-  });
-  QWidget w;
-  PauseWindow(&w, 1000);
-  PauseWindow(&w, 500);
-  SetPauseHook({});
-  EXPECT_EQ(asked, (std::vector<int>{1000, 500}));
-  EXPECT_EQ(seen, &w);
-}
-
 }  // namespace
