@@ -138,6 +138,15 @@ int main(int argc, char** argv) {
   }
   std::printf("seed %u wins at discard %d\n", seed, turn);
 
+  // A plain desktop behind the windows, as the player's screen would have.
+  QWidget desktop(nullptr, Qt::FramelessWindowHint);
+  QPalette plain = desktop.palette();
+  plain.setColor(QPalette::Window, QColor(0x6b, 0x7b, 0x8c));
+  desktop.setPalette(plain);
+  desktop.setAutoFillBackground(true);
+  desktop.setGeometry(QGuiApplication::primaryScreen()->geometry());
+  desktop.show();
+
   AgariDlg = new TAgariDlg();
   MainDlg = new TMainDlg();
   TMainDlg& dlg = *MainDlg;
