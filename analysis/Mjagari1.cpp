@@ -31,6 +31,30 @@ struct TCodeFields {
 };
 constexpr TCodeFields CodeFields;
 
+// The body of FindShuntsu, inlined into the split, which runs it thousands of
+// times per search.
+inline bool RunPartners(const TMjWorkTe& te, int& second, int& third) {
+  second = -1;
+  third = -1;
+  if (te.Length() == 0) return false;
+  const int first = KindKey(te[0]);
+  // Honours form no runs, and a run never wraps from 9 to 1. An empty tile
+  // (suit -1) has no partners either.
+  if (first < 0 || first / 9 == 3 || first % 9 >= 7) return false;
+  // Within a suit, number + 1 and + 2 are the next two kinds. The tiles are
+  // sorted, so past those kinds nothing can match any more.
+  for (int j = 1; j < te.Length(); ++j) {
+    const int kind = KindKey(te[j]);
+    if (kind > first + 2) break;
+    if (kind == first + 1 && second == -1) {
+      second = j;
+    } else if (kind == first + 2 && third == -1) {
+      third = j;
+    }
+  }
+  return second != -1 && third != -1;
+}
+
 }  // namespace
 
 void TMjWorkTe::Assign(const TMjWorkTe& other) {
@@ -130,7 +154,7 @@ bool TMjAgari::ChkMentsu(const TMjWorkTe& te) {
 
   int second = -1;
   int third = -1;
-  if (!FindShuntsu(te, second, third)) return false;
+  if (!RunPartners(te, second, third)) return false;
   rest->Assign(te);
   rest->Delete(third);
   rest->Delete(second);
@@ -148,25 +172,7 @@ bool TMjAgari::IsKotsu(const TMjWorkTe& te) {
 }
 
 bool TMjAgari::FindShuntsu(const TMjWorkTe& te, int& second, int& third) {
-  second = -1;
-  third = -1;
-  if (te.Length() == 0) return false;
-  const int first = KindKey(te[0]);
-  // Honours form no runs, and a run never wraps from 9 to 1. An empty tile
-  // (suit -1) has no partners either.
-  if (first < 0 || first / 9 == 3 || first % 9 >= 7) return false;
-  // Within a suit, number + 1 and + 2 are the next two kinds. The tiles are
-  // sorted, so past those kinds nothing can match any more.
-  for (int j = 1; j < te.Length(); ++j) {
-    const int kind = KindKey(te[j]);
-    if (kind > first + 2) break;
-    if (kind == first + 1 && second == -1) {
-      second = j;
-    } else if (kind == first + 2 && third == -1) {
-      third = j;
-    }
-  }
-  return second != -1 && third != -1;
+  return RunPartners(te, second, third);
 }
 
 bool TMjAgari::ChkKokushi(const TMjWorkTe& te) {

@@ -69,10 +69,12 @@ public:
   // True when the tiles (a multiple of three, sorted by code) all split into sets.
   bool ChkMentsu(const TMjWorkTe& te);
   static bool IsKotsu(const TMjWorkTe& te);
-  // Positions of the leftmost partners of a run beginning with tile 0, -1 where none.
+  // Positions of the leftmost partners (sorted tiles) of a run beginning with
+  // tile 0, -1 where none.
   static bool FindShuntsu(const TMjWorkTe& te, int& second, int& third);
 
-  // One trace line: the label, then " %02d" per tile code.
+  // One trace line to Debug: the label, then " %02d" per tile code. Does
+  // nothing while no sink listens.
   void TraceTe(const TMjWorkTe& te, std::string_view label);
 
 private:

@@ -21,7 +21,8 @@ private:
   TScopedDebugSink Guard;
 };
 
-TMjAgari EmptyAgari() {
+// The form tests use none of the analyser's own hand.
+TMjAgari AnyAgari() {
   TMjTable table;
   return TMjAgari(hand::Row(table, "01 01 01 02 02 02 03 03 03 04 04 04 05"));
 }
@@ -30,7 +31,7 @@ TMjAgari EmptyAgari() {
 
 TEST(ChkNormal, WorkedExampleTracesFourLinesInnermostFirst) {
   TraceLines trace;
-  TMjAgari agari = EmptyAgari();
+  TMjAgari agari = AnyAgari();
   const TMjWorkTe te = hand::Work("02 03 04 12 12 12 25 26 27 31 31 31 37 37");
   EXPECT_TRUE(agari.ChkNormal(te));
   const std::vector<std::string> expected{
@@ -43,7 +44,7 @@ TEST(ChkNormal, WorkedExampleTracesFourLinesInnermostFirst) {
 }
 
 TEST(ChkNormal, TracesNothingWithoutSinkAndOnlyTheHeadWhenFailing) {
-  TMjAgari agari = EmptyAgari();
+  TMjAgari agari = AnyAgari();
   ASSERT_FALSE(Debug.Listening());
   EXPECT_TRUE(agari.ChkNormal(hand::Work("02 03 04 12 12 12 25 26 27 31 31 31 37 37")));
 
@@ -54,7 +55,7 @@ TEST(ChkNormal, TracesNothingWithoutSinkAndOnlyTheHeadWhenFailing) {
 }
 
 TEST(ChkNormal, WinningHandsTraceSixNineTwelveTiles) {
-  TMjAgari agari = EmptyAgari();
+  TMjAgari agari = AnyAgari();
   for (const char* text : {"01 01 01 02 03 04 05 05 06 07 08 09 09 09",  // nine gates plus 05
                            "01 01 02 02 03 03 04 04 05 05 06 06 07 07",  // also seven pairs
                            "07 08 09 17 18 19 27 28 29 33 33 33 37 37",  // highest runs
@@ -79,9 +80,9 @@ TEST(ChkNormal, WinningHandsTraceSixNineTwelveTiles) {
 }
 
 TEST(ChkNormal, FindsThePairWhereverItStands) {
-  TMjAgari agari = EmptyAgari();
+  TMjAgari agari = AnyAgari();
   const char* yes[] = {
-      "03 04 05 05 05 11 12 13 21 22 23 35 35 35",  // the pair inside a run of one kind
+      "03 04 05 05 05 11 12 13 21 22 23 35 35 35",  // the pair is two of three 05s
       "02 02 02 02 03 04 11 12 13 21 22 23 31 31",  // four 02s: a triplet and a run
       "01 01 01 01 02 02 02 02 03 03 03 03 04 04",
   };
@@ -93,7 +94,7 @@ TEST(ChkNormal, FindsThePairWhereverItStands) {
       "01 04 07 11 14 17 21 24 27 31 32 33 34 34",
       "01 02 03 04 05 05 05 06 07 21 22 23 35 35",
       "08 09 11 11 11 12 13 14 21 22 23 31 31 31",  // 08 09 11 is no run
-      "31 32 33 01 01 01 02 02 02 03 03 03 04 04",  // honours form no run
+      "01 01 01 02 02 02 03 03 03 04 04 31 32 33",  // honours form no run
   };
   for (const char* text : no) {
     SCOPED_TRACE(text);
@@ -102,7 +103,7 @@ TEST(ChkNormal, FindsThePairWhereverItStands) {
 }
 
 TEST(ChkMentsu, TripletFirstThenLeftmostRun) {
-  TMjAgari agari = EmptyAgari();
+  TMjAgari agari = AnyAgari();
   {
     TraceLines trace;
     EXPECT_TRUE(agari.ChkMentsu(hand::Work("01 01 01 02 02 02 03 03 03")));
@@ -128,8 +129,7 @@ TEST(ChkMentsu, TripletFirstThenLeftmostRun) {
     EXPECT_TRUE(agari.ChkMentsu(hand::Work("01 02 02 02 03 03 03 04 04")));
     EXPECT_EQ(trace.Lines, (std::vector<std::string>{"S: 02 02 03 03 04 04", "S: 01 02 02 02 03 03 03 04 04"}));
   }
-  const TMjWorkTe last = hand::Work("31 31 31");
-  EXPECT_TRUE(agari.ChkMentsu(last));
+  EXPECT_TRUE(agari.ChkMentsu(hand::Work("31 31 31")));
   EXPECT_FALSE(agari.ChkMentsu(hand::Work("31 32 33")));
   EXPECT_TRUE(agari.ChkMentsu(hand::Work("07 08 09")));
   EXPECT_FALSE(agari.ChkMentsu(hand::Work("08 09 11")));
@@ -137,7 +137,7 @@ TEST(ChkMentsu, TripletFirstThenLeftmostRun) {
 }
 
 TEST(ChkMentsu, LeavesItsInputUnchanged) {
-  TMjAgari agari = EmptyAgari();
+  TMjAgari agari = AnyAgari();
   const TMjWorkTe te = hand::Work("01 02 02 02 03 03 03 04 04");
   const TMjWorkTe before = te;
   agari.ChkMentsu(te);
@@ -213,4 +213,17 @@ TEST(ChkChiitoi, SevenDistinctPairs) {
   EXPECT_FALSE(TMjAgari::ChkChiitoi(hand::Work("01 01 01 01 05 05 07 07 12 12 24 24 31 31")));
   EXPECT_FALSE(TMjAgari::ChkChiitoi(hand::Work("01 01 03 03 05 05 07 07 12 12 24 24 31 32")));
   EXPECT_FALSE(TMjAgari::ChkChiitoi(hand::Work("01 01 01 03 05 05 07 07 12 12 24 24 31 31")));
+}
+
+TEST(TraceTe, LabelThenBlankAndTwoDigitsPerTile) {
+  TraceLines trace;
+  TMjAgari agari = AnyAgari();
+  agari.TraceTe(hand::Work("01 09 11 29 37"), "K:");
+  TMjWorkTe odd;
+  odd.Pai = {TMjPai(), TMjPai(135), TMjPai(136)};  // no tile, Red, one past the set
+  agari.TraceTe(odd, "S:");
+  odd.Pai.emplace_back(400);  // far outside: printf widens the field
+  agari.TraceTe(odd, "ChkNormal:");
+  agari.TraceTe(TMjWorkTe(), "K:");
+  EXPECT_EQ(trace.Lines, (std::vector<std::string>{"K: 01 09 11 29 37", "S: 00 37 38", "ChkNormal: 00 37 38 112", "K:"}));
 }
