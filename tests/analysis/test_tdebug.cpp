@@ -33,21 +33,3 @@ TEST(TDebug, PrintFormatsOneLineWithoutTerminator) {
   EXPECT_EQ(lines[3], "100%");
   EXPECT_EQ(lines[4], "[" + wide + "]");
 }
-
-TEST(TDebug, ScopedSinkRestoresThePreviousOne) {
-  TDebug debug;
-  std::vector<std::string> outer;
-  std::vector<std::string> inner;
-  {
-    TScopedDebugSink first([&](std::string_view line) { outer.emplace_back(line); }, debug);
-    {
-      TScopedDebugSink second([&](std::string_view line) { inner.emplace_back(line); }, debug);
-      debug.Print("a");
-    }
-    debug.Print("b");
-  }
-  EXPECT_FALSE(debug.Listening());
-  debug.Print("c");
-  EXPECT_EQ(inner, std::vector<std::string>{"a"});
-  EXPECT_EQ(outer, std::vector<std::string>{"b"});
-}
