@@ -1,0 +1,65 @@
+#pragma once
+
+// What the windows have in common: the window itself (title bar, font, fixed
+// size, centred on the desktop), the frame of the practice window and the
+// viewer (a scroll box over a status bar), and the file dialogs their commands
+// run.
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QString>
+
+class QColor;
+class QFrame;
+class QLabel;
+class QStatusBar;
+
+// A window of ours: a title bar with the system menu, minimise and close
+// buttons, the Gothic font, and a layout without margins that keeps the window
+// at the size of its content, so the user cannot resize it.
+class TTileDlg : public QDialog {
+  Q_OBJECT
+public:
+  explicit TTileDlg(QWidget* parent = nullptr);
+
+protected:
+  // Moves the window, frame included, to the middle of its screen's desktop.
+  void CentreOnDesktop();
+};
+
+// The frame of the practice window and the viewer. Under the menu bar the
+// client area holds the scroll box, a sunken panel filled with one colour with
+// the tile rows inside its border, above the status bar with two text panels.
+class TFramedDlg : public TTileDlg {
+  Q_OBJECT
+public:
+  static constexpr int StatusHeight = 19;
+  static constexpr int BorderWidth = 2;  // the scroll box's sunken border
+
+  // How wide the last status panel is: its width, or at least that and on to
+  // the window's edge, as a status bar's last part is.
+  enum class TLastPanel { Fixed, ToEdge };
+
+  TFramedDlg(int firstPanelWidth, int lastPanelWidth, TLastPanel last, QWidget* parent = nullptr);
+
+  // Components, in the order of the window's layout.
+  QWidget* ClientArea;     // everything under the menu bar, status bar included
+  QFrame* ScrollBox1;
+  QWidget* ScrollClient;   // inside the scroll box's border
+  QStatusBar* StatusBar1;
+  QLabel* StatusPanel[2];
+
+protected:
+  // Gives the client area its size and lays the scroll box and the status bar in it.
+  void PlaceFrame(QSize client);
+  void SetScrollBoxColor(const QColor& color);
+};
+
+// Runs the file dialog modally over owner and answers the chosen name, or an
+// empty text when cancelled. filter holds "text|pattern" pairs, one after the
+// other ("*.csv|*.csv|*.*|*.*"), "*.*" meaning every file; defaultExt is added
+// to a name typed without one. An open dialog accepts a name that does not
+// exist, so that opening it reports the error; a save dialog replaces a file
+// without asking. It offers fileName and starts in folder, each when given.
+QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& filter, const QString& defaultExt,
+                      const QString& fileName, const QString& folder = QString());
