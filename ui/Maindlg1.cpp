@@ -4,16 +4,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShortcut>
-#include <QStatusBar>
-#include <QVBoxLayout>
 #include <QWindow>
 
 #include "records/Mjrecord1.h"
@@ -29,71 +25,19 @@ namespace {
 constexpr int W = TFrMjPai::PaiWidth;
 constexpr int H = TFrMjPai::PaiHeight;
 
-// "text|pattern|text|pattern" as the file dialog's name filters; "*.*" means
-// every file, with or without a dot in its name.
-QStringList NameFilters(const QString& filter) {
-  const QStringList parts = filter.split(QLatin1Char('|'));
-  QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    const QString pattern = parts[i + 1] == QStringLiteral("*.*") ? QStringLiteral("*") : parts[i + 1];
-    filters << QStringLiteral("%1 (%2)").arg(parts[i], pattern);
-  }
-  return filters;
-}
-
-QString RunFileDialog(QWidget* owner, const TMainDlg::TSaveDialog& settings) {
-  QFileDialog dialog(owner);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // An existing record is replaced without a question.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setNameFilters(NameFilters(settings.Filter));
-  dialog.setDefaultSuffix(settings.DefaultExt);
-  if (!settings.FileName.isEmpty()) dialog.selectFile(settings.FileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
-}
-
 }  // namespace
 
 bool TMainDlg::TSaveDialog::Execute(QWidget* owner) {
-  QString name = Hook ? Hook(*this) : RunFileDialog(owner, *this);
+  // An existing record is replaced without a question.
+  QString name = Hook ? Hook(*this) : RunFileDialog(owner, QFileDialog::AcceptSave, Filter, DefaultExt, FileName);
   if (name.isEmpty()) return false;
   if (QFileInfo(name).suffix().isEmpty() && !DefaultExt.isEmpty()) name += QLatin1Char('.') + DefaultExt;
   FileName = name;
   return true;
 }
 
-TMainDlg::TMainDlg(QWidget* parent) : QDialog(parent) {
-  setFont(PGothicFont(12));
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-
-  ClientArea = new QWidget(this);
-  layout->addWidget(ClientArea);
-
-  ScrollBox1 = new QFrame(ClientArea);
-  ScrollBox1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  ScrollBox1->setLineWidth(BorderWidth);
-  ScrollBox1->setAutoFillBackground(true);
-  ScrollClient = new QWidget(ScrollBox1);
-  ScrollClient->move(BorderWidth, BorderWidth);
-
-  StatusBar1 = new QStatusBar(ClientArea);
-  StatusBar1->setSizeGripEnabled(false);
-  StatusBar1->setFixedHeight(StatusHeight);
-  const int panelWidths[2] = {StatusTextWidth, StatusRestWidth};
-  for (int i = 0; i < 2; ++i) {
-    StatusPanel[i] = new QLabel(StatusBar1);
-    StatusPanel[i]->setFixedWidth(panelWidths[i]);
-    StatusPanel[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusBar1->addWidget(StatusPanel[i]);
-  }
-
+TMainDlg::TMainDlg(QWidget* parent)
+    : TFramedDlg(StatusTextWidth, StatusRestWidth, TLastPanel::Fixed, parent) {
   FrMjSutepai1 = new TFrMjSutepai(ScrollClient);
   FrMjTepai1 = new TFrMjTepai(ScrollClient);
   FrMjPai1 = new TFrMjPai(this);
@@ -102,7 +46,7 @@ TMainDlg::TMainDlg(QWidget* parent) : QDialog(parent) {
   LbGuide = MakeLabel(QStringLiteral("ガイダンス"), GuideWidth, Qt::AlignLeft | Qt::AlignVCenter);
 
   MainMenu1 = new QMenuBar(this);
-  layout->setMenuBar(MainMenu1);
+  layout()->setMenuBar(MainMenu1);
   File1 = MainMenu1->addMenu(QStringLiteral("ファイル(&F)"));
   SaveAs2 = File1->addAction(QStringLiteral("牌譜保存(&S)..."));
   N2 = File1->addSeparator();
@@ -167,10 +111,7 @@ void TMainDlg::Prepare() {
   FrMjTepai1->OnAreaClick = [this](TFrArea* sender) { TepaiClick(sender); };
 
   const QSize client(TFrMjTepai::TepaiCols * W + ExtraWidth, 2 * H + ExtraHeight);
-  ClientArea->setFixedSize(client);
-  ScrollBox1->setGeometry(0, 0, client.width(), client.height() - StatusHeight);
-  ScrollClient->resize(ScrollBox1->width() - 2 * BorderWidth, ScrollBox1->height() - 2 * BorderWidth);
-  StatusBar1->setGeometry(0, client.height() - StatusHeight, client.width(), StatusHeight);
+  PlaceFrame(client);
 
   FrMjSutepai1->move(RowLeft, 0);
   FrMjTepai1->move(RowLeft, FrMjSutepai1->height());
@@ -179,9 +120,7 @@ void TMainDlg::Prepare() {
   LbGuide->move(RowLeft, LbTe->y() + H);
 
   // The area around the cells takes the colour of the cells' own background.
-  QPalette palette = ScrollBox1->palette();
-  palette.setColor(QPalette::Window, FrMjPai1->BackgroundColor());
-  ScrollBox1->setPalette(palette);
+  SetScrollBoxColor(FrMjPai1->BackgroundColor());
 
   Game.ClearDisp();
 }
@@ -255,10 +194,7 @@ void TMainDlg::ShowMachi(const TPaiRow& tepai, const TMjPai* test) {
 void TMainDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  if (const QScreen* screen = this->screen()) {
-    const QRect desk = screen->availableGeometry();
-    move(desk.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-  }
+  CentreOnDesktop();
   FormShow();
 }
 

@@ -5,7 +5,6 @@
 // table and the practice flow, shows what the flow paints, and offers the
 // flow's commands and the record save in its menu.
 
-#include <QDialog>
 #include <QString>
 #include <functional>
 
@@ -13,25 +12,22 @@
 #include "game/Mjgame1.h"
 #include "ui/Frarea1.h"
 #include "ui/Frparts1.h"
+#include "ui/Ttiledlg1.h"
 
 class QAction;
-class QFrame;
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QShortcut;
-class QStatusBar;
 
-class TMainDlg : public QDialog, public TMjDisplay {
+class TMainDlg : public TFramedDlg, public TMjDisplay {
   Q_OBJECT
 public:
-  static constexpr int StatusHeight = 19;
   static constexpr int StatusTextWidth = 100;  // panel 0: the draw counter
   static constexpr int StatusRestWidth = 50;   // panel 1 stays empty
   static constexpr int RowLeft = 45;           // the labels' margin left of the rows
   static constexpr int ExtraWidth = 49;        // client width beyond the rows: margin and border
   static constexpr int ExtraHeight = 48;       // client height beyond the rows: guidance, border, status
-  static constexpr int BorderWidth = 2;        // the scroll box's sunken border
   static constexpr int LabelWidth = 40;
   static constexpr int LabelHeight = 13;
   static constexpr int LabelTop = 8;           // below the top of the label's row
@@ -55,12 +51,7 @@ public:
     bool Execute(QWidget* owner);
   };
 
-  // Components, in the order of the window's layout.
-  QWidget* ClientArea;     // everything under the menu bar, status bar included
-  QFrame* ScrollBox1;
-  QWidget* ScrollClient;   // inside the scroll box's border
-  QStatusBar* StatusBar1;
-  QLabel* StatusPanel[2];
+  // Components, in the order of the window's layout, after the frame's.
   TFrMjSutepai* FrMjSutepai1;
   TFrMjTepai* FrMjTepai1;
   TFrMjPai* FrMjPai1;

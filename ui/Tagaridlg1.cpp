@@ -1,29 +1,21 @@
 #include "ui/Tagaridlg1.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QPainter>
 #include <QScreen>
-#include <QVBoxLayout>
 
 #include "analysis/Mjagari1.h"
-#include "ui/Tfonts1.h"
 
 TAgariDlg* AgariDlg = nullptr;
 
 QColor AgariMarkColor() { return QColor(255, 0, 0); }
 
-TAgariDlg::TAgariDlg(QWidget* parent) : QDialog(parent) {
-  setFont(PGothicFont(12));
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+TAgariDlg::TAgariDlg(QWidget* parent) : TTileDlg(parent) {
   // F2 keeps working in the practice window: showing the waits does not take its focus.
   setAttribute(Qt::WA_ShowWithoutActivating);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
   FrMjSheet1 = new TFrMjSheet(this);
-  layout->addWidget(FrMjSheet1);
+  layout()->addWidget(FrMjSheet1);
   FrMjPai1 = new TFrMjPai(this);
   FormCreate();
 }
@@ -94,9 +86,6 @@ void TAgariDlg::closeEvent(QCloseEvent* event) { event->accept(); }
 void TAgariDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (Placed || event->spontaneous()) return;
-  if (const QScreen* screen = this->screen()) {
-    const QRect desk = screen->availableGeometry();
-    move(desk.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-  }
+  CentreOnDesktop();
   Placed = true;
 }

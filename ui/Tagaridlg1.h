@@ -4,15 +4,15 @@
 // would complete the practice hand. The practice window toggles it with F2 and
 // the practice flow redraws it after every change of the hand, shown or not.
 
-#include <QDialog>
 #include <QPoint>
 
 #include "core/Mjpai1.h"
 #include "core/Mjtable1.h"
 #include "ui/Frarea1.h"
 #include "ui/Frparts1.h"
+#include "ui/Ttiledlg1.h"
 
-class TAgariDlg : public QDialog {
+class TAgariDlg : public TTileDlg {
   Q_OBJECT
 public:
   static constexpr int MachiCells = 13;  // the most waits a hand can have: thirteen orphans

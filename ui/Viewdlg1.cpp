@@ -8,16 +8,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShortcut>
-#include <QStatusBar>
-#include <QVBoxLayout>
 
 #include "core/Mjrandom1.h"
 #include "records/Safefile1.h"
@@ -26,70 +22,12 @@
 
 TViewDlg* ViewDlg = nullptr;
 
-namespace {
-
-QString RealOpenDialog(QWidget* owner, const QString& initialFolder, const QString& fileName) {
-  QFileDialog dialog(owner);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  // A name that does not exist is accepted too; loading it then reports the error.
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters({QStringLiteral("*.csv (*.csv)"), QStringLiteral("*.* (*)")});
-  dialog.setDefaultSuffix(QStringLiteral("csv"));
-  dialog.setDirectory(initialFolder);
-  if (!fileName.isEmpty()) dialog.selectFile(fileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
-}
-
-QString RealSaveDialog(QWidget* owner, const QString& fileName) {
-  QFileDialog dialog(owner);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setNameFilters({QStringLiteral("*.bmp (*.bmp)"), QStringLiteral("*.* (*)")});
-  dialog.setDefaultSuffix(QStringLiteral("bmp"));
-  if (!fileName.isEmpty()) dialog.selectFile(fileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
-}
-
-}  // namespace
-
-TViewDlg::TViewDlg(QWidget* parent) : QDialog(parent) {
-  setFont(PGothicFont(12));
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-
-  ClientArea = new QWidget(this);
-  layout->addWidget(ClientArea);
-
-  ScrollBox1 = new QFrame(ClientArea);
-  ScrollBox1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  ScrollBox1->setLineWidth(BorderWidth);
-  ScrollBox1->setAutoFillBackground(true);
-  ScrollClient = new QWidget(ScrollBox1);
-  ScrollClient->move(BorderWidth, BorderWidth);
-
-  StatusBar1 = new QStatusBar(ClientArea);
-  StatusBar1->setSizeGripEnabled(false);
-  StatusBar1->setFixedHeight(StatusHeight);
-  for (QLabel*& panel : StatusPanel) {
-    panel = new QLabel(StatusBar1);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  }
-  StatusPanel[0]->setFixedWidth(StatusNameWidth);
-  StatusBar1->addWidget(StatusPanel[0]);
-  // The last panel reaches to the window's edge, as a status bar's last part
-  // does, so the whole time stamp is seen.
-  StatusPanel[1]->setMinimumWidth(StatusDateWidth);
-  StatusBar1->addWidget(StatusPanel[1], 1);
-
+// The last status panel reaches to the window's edge, as a status bar's last
+// part does, so the whole time stamp is seen.
+TViewDlg::TViewDlg(QWidget* parent)
+    : TFramedDlg(StatusNameWidth, StatusDateWidth, TLastPanel::ToEdge, parent) {
   MainMenu1 = new QMenuBar(this);
-  layout->setMenuBar(MainMenu1);
+  layout()->setMenuBar(MainMenu1);
   File1 = MainMenu1->addMenu(QStringLiteral("ファイル(&F)"));
   Open1 = File1->addAction(QStringLiteral("開く(&O)..."));
   // The key is in the caption only: the shortcut below must act while the item is hidden.
@@ -136,10 +74,15 @@ TViewDlg::TViewDlg(QWidget* parent) : QDialog(parent) {
   // A checkable item inverts its own check mark before it reports the click.
   connect(MnShowStat, &QAction::triggered, this, [this] { UpdateStatus(); });
 
+  // A name that does not exist is accepted too; loading it then reports the error.
   OpenDialog = [this](const QString& initialFolder, const QString& fileName) {
-    return RealOpenDialog(this, initialFolder, fileName);
+    return RunFileDialog(this, QFileDialog::AcceptOpen, QStringLiteral("*.csv|*.csv|*.*|*.*"), QStringLiteral("csv"),
+                         fileName, initialFolder);
   };
-  SaveDialog = [this](const QString& fileName) { return RealSaveDialog(this, fileName); };
+  SaveDialog = [this](const QString& fileName) {
+    return RunFileDialog(this, QFileDialog::AcceptSave, QStringLiteral("*.bmp|*.bmp|*.*|*.*"), QStringLiteral("bmp"),
+                         fileName);
+  };
   FolderDialog = [this] { return QFileDialog::getExistingDirectory(this, QString(), QString()); };
 
   // Until the first showing the sheet stands in the record layout, undrawn: its
@@ -195,9 +138,7 @@ void TViewDlg::Prepare() {
   ClearCodes();
   DrawSheet();
   SetDisplayMode(MnView1->isChecked());
-  QPalette palette = ScrollBox1->palette();
-  palette.setColor(QPalette::Window, FrMjPai1->BackgroundColor());
-  ScrollBox1->setPalette(palette);
+  SetScrollBoxColor(FrMjPai1->BackgroundColor());
   StatusPanel[0]->clear();
   StatusPanel[1]->clear();
   Folder = ProgramFolder() + QLatin1Char('/');
@@ -231,10 +172,7 @@ void TViewDlg::SetDisplayMode(bool suteOnly) {
 void TViewDlg::PlaceComponents() {
   const bool suteOnly = FrMjSheet1->SuteOnly;
   const QSize client(FrMjSheet1->width() + ExtraWidth, FrMjSheet1->height() + ExtraHeight);
-  ClientArea->setFixedSize(client);
-  ScrollBox1->setGeometry(0, 0, client.width(), client.height() - StatusHeight);
-  ScrollClient->resize(ScrollBox1->width() - 2 * BorderWidth, ScrollBox1->height() - 2 * BorderWidth);
-  StatusBar1->setGeometry(0, client.height() - StatusHeight, client.width(), StatusHeight);
+  PlaceFrame(client);
   FrMjSheet1->move(SheetLeft, 0);
 
   QLabel* labels[] = {LbHaipai, LbTumo, LbSute, LbTe};
@@ -367,8 +305,5 @@ void TViewDlg::keyPressEvent(QKeyEvent* event) {
 
 void TViewDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (const QScreen* screen = this->screen()) {
-    const QRect desk = screen->availableGeometry();
-    move(desk.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-  }
+  CentreOnDesktop();
 }

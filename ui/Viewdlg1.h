@@ -5,7 +5,6 @@
 // of the discard-reading exercise, which opens the record files of a folder in
 // random order with F5.
 
-#include <QDialog>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -13,39 +12,31 @@
 #include "records/Mjloader1.h"
 #include "ui/Frarea1.h"
 #include "ui/Frparts1.h"
+#include "ui/Ttiledlg1.h"
 
 class QAction;
-class QFrame;
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QShortcut;
-class QStatusBar;
 
-class TViewDlg : public QDialog, public TRecordEvents {
+class TViewDlg : public TFramedDlg, public TRecordEvents {
   Q_OBJECT
 public:
-  static constexpr int StatusHeight = 19;
-  static constexpr int StatusNameWidth = 150;
-  static constexpr int StatusDateWidth = 50;
+  static constexpr int StatusNameWidth = 150;  // panel 0: the file's name
+  static constexpr int StatusDateWidth = 50;   // panel 1: its time stamp text, at least
   static constexpr int LabelWidth = 40;
   static constexpr int LabelHeight = 12;
   static constexpr int LabelTop = 8;      // below the top of the label's row
   static constexpr int SheetLeft = 45;    // the labels' margin
   static constexpr int ExtraWidth = 49;   // client width beyond the sheet
   static constexpr int ExtraHeight = 23;  // client height beyond the sheet
-  static constexpr int BorderWidth = 2;   // the scroll box's sunken border
   static constexpr int DiscardRow = 2;    // rows of the code grid
   static constexpr int DrawRow = 1;
 
   explicit TViewDlg(QWidget* parent = nullptr);
 
-  // Components, in the order of the window's layout.
-  QWidget* ClientArea;     // everything under the menu bar
-  QFrame* ScrollBox1;
-  QWidget* ScrollClient;   // inside the scroll box's border
-  QStatusBar* StatusBar1;
-  QLabel* StatusPanel[2];  // the file's name, its time stamp text
+  // Components, in the order of the window's layout, after the frame's.
   QMenuBar* MainMenu1;
   QMenu* File1;
   QAction* Open1;
