@@ -18,14 +18,8 @@ namespace {
 
 TPauseHook PauseHook;
 
-// Everything the player can do to the program; paints, exposes, timers and
-// window moves go on as usual. Touch and pen input that no window takes turns
-// into mouse events, which are held.
-bool IsInput(QEvent::Type type) {
+bool IsMouse(QEvent::Type type) {
   switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::Shortcut:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
@@ -33,6 +27,21 @@ bool IsInput(QEvent::Type type) {
     case QEvent::NonClientAreaMouseButtonPress:
     case QEvent::NonClientAreaMouseButtonRelease:
     case QEvent::NonClientAreaMouseButtonDblClick:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Everything the player can do to the program; paints, exposes, timers and
+// window moves go on as usual. Touch and pen input that no window takes turns
+// into mouse events, which are held.
+bool IsInput(QEvent::Type type) {
+  if (IsMouse(type)) return true;
+  switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
     case QEvent::Wheel:
     case QEvent::ContextMenu:
     case QEvent::Close:
@@ -55,39 +64,29 @@ bool IsOurs(QObject* receiver) {
 using TMaker = std::function<std::unique_ptr<QEvent>()>;
 
 TMaker Keep(const QEvent* event) {
-  switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonRelease:
-    case QEvent::NonClientAreaMouseButtonDblClick: {
-      const auto* m = static_cast<const QMouseEvent*>(event);
-      return [type = m->type(), local = m->position(), scene = m->scenePosition(), global = m->globalPosition(),
-              button = m->button(), buttons = m->buttons(), modifiers = m->modifiers(), device = m->pointingDevice(),
-              time = m->timestamp()] {
-        auto made = std::make_unique<QMouseEvent>(type, local, scene, global, button, buttons, modifiers, device);
-        made->setTimestamp(time);
-        return std::unique_ptr<QEvent>(std::move(made));
-      };
-    }
-    case QEvent::Wheel: {
-      const auto* w = static_cast<const QWheelEvent*>(event);
-      return [local = w->position(), global = w->globalPosition(), pixels = w->pixelDelta(), angle = w->angleDelta(),
-              buttons = w->buttons(), modifiers = w->modifiers(), phase = w->phase(), inverted = w->inverted(),
-              device = w->pointingDevice(), time = w->timestamp()] {
-        auto made = std::make_unique<QWheelEvent>(local, global, pixels, angle, buttons, modifiers, phase, inverted,
-                                                  Qt::MouseEventNotSynthesized, device);
-        made->setTimestamp(time);
-        return std::unique_ptr<QEvent>(std::move(made));
-      };
-    }
-    default: {
-      std::shared_ptr<QEvent> copy(event->clone());
-      return [copy] { return std::unique_ptr<QEvent>(copy->clone()); };
-    }
+  if (IsMouse(event->type())) {
+    const auto* m = static_cast<const QMouseEvent*>(event);
+    return [type = m->type(), local = m->position(), scene = m->scenePosition(), global = m->globalPosition(),
+            button = m->button(), buttons = m->buttons(), modifiers = m->modifiers(), device = m->pointingDevice(),
+            time = m->timestamp()] {
+      auto made = std::make_unique<QMouseEvent>(type, local, scene, global, button, buttons, modifiers, device);
+      made->setTimestamp(time);
+      return std::unique_ptr<QEvent>(std::move(made));
+    };
   }
+  if (event->type() == QEvent::Wheel) {
+    const auto* w = static_cast<const QWheelEvent*>(event);
+    return [local = w->position(), global = w->globalPosition(), pixels = w->pixelDelta(), angle = w->angleDelta(),
+            buttons = w->buttons(), modifiers = w->modifiers(), phase = w->phase(), inverted = w->inverted(),
+            device = w->pointingDevice(), time = w->timestamp()] {
+      auto made = std::make_unique<QWheelEvent>(local, global, pixels, angle, buttons, modifiers, phase, inverted,
+                                                Qt::MouseEventNotSynthesized, device);
+      made->setTimestamp(time);
+      return std::unique_ptr<QEvent>(std::move(made));
+    };
+  }
+  std::shared_ptr<QEvent> copy(event->clone());
+  return [copy] { return std::unique_ptr<QEvent>(copy->clone()); };
 }
 
 class TInputHold final : public QObject {
