@@ -38,6 +38,9 @@ bool TMainDlg::TSaveDialog::Execute(QWidget* owner) {
 
 TMainDlg::TMainDlg(QWidget* parent)
     : TFramedDlg(StatusTextWidth, StatusRestWidth, TLastPanel::Fixed, parent) {
+  // The draw counter is 100 pixels wide but grows when a Gothic font needs more
+  // for "手数: 18（終了）", so the end of a deal is never cut off.
+  StatusPanel[0]->setMaximumWidth(QWIDGETSIZE_MAX);
   FrMjSutepai1 = new TFrMjSutepai(ScrollClient);
   FrMjTepai1 = new TFrMjTepai(ScrollClient);
   FrMjPai1 = new TFrMjPai(this);

@@ -186,6 +186,10 @@ TEST_F(PracticeWindow, MouseClicksPlayAWholeDeal) {
   }
   EXPECT_EQ(table.SuteCount, 18);
   EXPECT_EQ(Status(), QStringLiteral("手数: 18（終了）"));
+  QApplication::processEvents();  // the status bar lays out the longer text
+  EXPECT_GE(Dlg.StatusPanel[0]->contentsRect().width(),
+            Dlg.StatusPanel[0]->fontMetrics().horizontalAdvance(Status()))
+      << "the whole counter text is visible";
   EXPECT_EQ(Dlg.LbGuide->text(), QString());
   EXPECT_EQ(Cell(Dlg.FrMjTepai1->Image1, Dlg.FrMjTepai1->GetCellParts(13).Rect()), SheetCell(nullptr));
   for (int i = 0; i < RowSlots; ++i)
