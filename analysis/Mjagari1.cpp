@@ -1,7 +1,9 @@
 #include "analysis/Mjagari1.h"
 
+#include <bit>
 #include <cstdio>
 #include <cstring>
+#include <type_traits>
 
 #include "analysis/Tdebug1.h"
 
@@ -55,18 +57,71 @@ inline bool RunPartners(const TMjWorkTe& te, int& second, int& third) {
   return second != -1 && third != -1;
 }
 
+// Moves count tiles; from lies at or after to, so a removal may overlap. The
+// work hands never exceed a working hand of 14 tiles, and a move of a known
+// size compiles to a few register loads and stores instead of a library call,
+// which at thousands of moves per search is most of the cost.
+template <std::size_t Count>
+inline void MoveFixed(TMjPai* to, const TMjPai* from) {
+  static_assert(std::is_trivially_copyable_v<TMjPai>);
+  if constexpr (Count > 0) {
+    unsigned char bytes[Count * sizeof(TMjPai)];
+    std::memcpy(bytes, from, sizeof bytes);
+    std::memcpy(to, bytes, sizeof bytes);
+  }
+}
+
+inline void MoveTiles(TMjPai* to, const TMjPai* from, std::size_t count) {
+  switch (count) {
+    case 0: return;
+    case 1: return MoveFixed<1>(to, from);
+    case 2: return MoveFixed<2>(to, from);
+    case 3: return MoveFixed<3>(to, from);
+    case 4: return MoveFixed<4>(to, from);
+    case 5: return MoveFixed<5>(to, from);
+    case 6: return MoveFixed<6>(to, from);
+    case 7: return MoveFixed<7>(to, from);
+    case 8: return MoveFixed<8>(to, from);
+    case 9: return MoveFixed<9>(to, from);
+    case 10: return MoveFixed<10>(to, from);
+    case 11: return MoveFixed<11>(to, from);
+    case 12: return MoveFixed<12>(to, from);
+    case 13: return MoveFixed<13>(to, from);
+    case 14: return MoveFixed<14>(to, from);
+    default: std::memmove(to, from, count * sizeof(TMjPai));
+  }
+}
+
+// Assign for a hand known to hold Count tiles.
+template <int Count>
+inline void AssignFixed(TMjWorkTe& to, const TMjWorkTe& from) {
+  to.Pai.resize(Count);
+  MoveFixed<Count>(to.Pai.data(), from.Pai.data());
+}
+
+// Delete of position At from a hand known to hold Count tiles.
+template <int Count, int At>
+inline void DeleteFixed(TMjWorkTe& te) {
+  static_assert(At >= 0 && At < Count);
+  TMjPai* pai = te.Pai.data();
+  MoveFixed<Count - At - 1>(pai + At, pai + At + 1);
+  te.Pai.pop_back();
+}
+
 }  // namespace
 
 void TMjWorkTe::Assign(const TMjWorkTe& other) {
   if (&other == this) return;
-  Pai.assign(other.Pai.begin(), other.Pai.end());
+  const std::size_t n = other.Pai.size();
+  Pai.resize(n);
+  MoveTiles(Pai.data(), other.Pai.data(), n);
 }
 
 void TMjWorkTe::Delete(int i) {
   const int n = Length();
   if (i < 0 || i >= n) return;
   TMjPai* pai = Pai.data();
-  std::memmove(pai + i, pai + i + 1, static_cast<std::size_t>(n - i - 1) * sizeof(TMjPai));
+  MoveTiles(pai + i, pai + i + 1, static_cast<std::size_t>(n - i - 1));
   Pai.pop_back();
 }
 
@@ -119,6 +174,7 @@ bool TMjAgari::SearchMachi(const TMjPai* test) {
 bool TMjAgari::ChkNormal(const TMjWorkTe& te) {
   TraceTe(te, "ChkNormal:");
   const int n = te.Length();
+  if (n == WorkCount) return Normal14(te);
   TMjWorkTe spare;
   TMjWorkTe* rest = RestFor(n - 2);
   if (rest == nullptr) rest = &spare;
@@ -133,7 +189,33 @@ bool TMjAgari::ChkNormal(const TMjWorkTe& te) {
   return false;
 }
 
+// ChkNormal on the working hand of the search, step for step, with the sizes
+// of every copy known.
+bool TMjAgari::Normal14(const TMjWorkTe& te) {
+  TMjWorkTe& rest = Rest[(WorkCount - 2) / 3];
+  // Where the pairs stand, found before any copy so that the loop below only
+  // visits them, still from the left.
+  unsigned pairs = 0;
+  for (int i = 0; i + 1 < WorkCount; ++i) pairs |= static_cast<unsigned>(SameCode(te[i], te[i + 1])) << i;
+  while (pairs != 0) {
+    const int i = std::countr_zero(pairs);
+    pairs &= pairs - 1;
+    AssignFixed<WorkCount>(rest, te);
+    rest.Delete(i + 1);
+    rest.Delete(i);
+    if (Mentsu<WorkCount - 2>(rest)) return true;
+  }
+  return false;
+}
+
 bool TMjAgari::ChkMentsu(const TMjWorkTe& te) {
+  switch (te.Length()) {
+    case 12: return Mentsu<12>(te);
+    case 9: return Mentsu<9>(te);
+    case 6: return Mentsu<6>(te);
+    case 3: return Mentsu<3>(te);
+    default: break;
+  }
   TMjWorkTe spare;
   TMjWorkTe* rest = RestFor(te.Length() - 3);
   if (rest == nullptr) rest = &spare;
@@ -163,6 +245,44 @@ bool TMjAgari::ChkMentsu(const TMjWorkTe& te) {
   if (ChkMentsu(*rest)) {
     TraceTe(te, "S:");
     return true;
+  }
+  return false;
+}
+
+// ChkMentsu for tiles known to number Count, step for step: the same copies
+// and removals, each of a size fixed at compile time.
+template <int Count>
+bool TMjAgari::Mentsu(const TMjWorkTe& te) {
+  static_assert(Count % 3 == 0 && Count >= 3 && Count <= 12);
+  TMjWorkTe& rest = Rest[(Count - 3) / 3];
+
+  if (IsKotsu(te)) {
+    AssignFixed<Count>(rest, te);
+    DeleteFixed<Count, 2>(rest);
+    DeleteFixed<Count - 1, 1>(rest);
+    DeleteFixed<Count - 2, 0>(rest);
+    if (rest.Length() == 0) return true;
+    if constexpr (Count > 3) {
+      if (Mentsu<Count - 3>(rest)) {
+        TraceTe(te, "K:");
+        return true;
+      }
+    }
+  }
+
+  int second = -1;
+  int third = -1;
+  if (!RunPartners(te, second, third)) return false;
+  AssignFixed<Count>(rest, te);
+  rest.Delete(third);
+  rest.Delete(second);
+  DeleteFixed<Count - 2, 0>(rest);
+  if (rest.Length() == 0) return true;
+  if constexpr (Count > 3) {
+    if (Mentsu<Count - 3>(rest)) {
+      TraceTe(te, "S:");
+      return true;
+    }
   }
   return false;
 }

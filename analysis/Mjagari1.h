@@ -84,5 +84,8 @@ private:
   std::string Line;
 
   TMjWorkTe* RestFor(int remaining);
+  bool Normal14(const TMjWorkTe& te);
+  template <int Count>
+  bool Mentsu(const TMjWorkTe& te);
   void TraceWide(const TMjWorkTe& te, std::string_view label);
 };
