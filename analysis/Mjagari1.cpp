@@ -1,6 +1,7 @@
 #include "analysis/Mjagari1.h"
 
 #include <bit>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <type_traits>
@@ -108,6 +109,27 @@ inline void DeleteFixed(TMjWorkTe& te) {
   te.Pai.pop_back();
 }
 
+// Delete of position at (inside the hand) from a hand known to hold Count
+// tiles. Every tile below the last one is rewritten, with itself before at
+// and with its right neighbour from at on: the same tiles end up in the same
+// places as with a shift of the tail, but with no jump on the position and,
+// one tile per load and store, no load that straddles the previous removal's
+// stores.
+template <int Count>
+inline void DeleteIn(TMjWorkTe& te, int at) {
+  static_assert(sizeof(TMjPai) == sizeof(std::uint64_t) && std::is_trivially_copyable_v<TMjPai>);
+  TMjPai* pai = te.Pai.data();
+  std::uint64_t next;
+  std::memcpy(&next, pai, sizeof next);
+  for (int k = 0; k + 1 < Count; ++k) {
+    const std::uint64_t here = next;
+    std::memcpy(&next, pai + k + 1, sizeof next);
+    const std::uint64_t kept = k >= at ? next : here;
+    std::memcpy(static_cast<void*>(pai + k), &kept, sizeof kept);
+  }
+  te.Pai.pop_back();
+}
+
 }  // namespace
 
 void TMjWorkTe::Assign(const TMjWorkTe& other) {
@@ -146,11 +168,17 @@ bool TMjAgari::SearchMachi(const TMjPai* test) {
   Machi.clear();
   bool answer = false;
   TMjWorkTe work(WorkCount);
+  // The copies held of every kind, counted once instead of once per candidate.
+  // A tile outside the set matches no candidate and is left out.
+  std::array<int, KindCount> heldOf{};
+  for (const TMjPai& pai : Te) {
+    const int kind = KindKey(pai);
+    if (kind >= 0 && kind < KindCount) ++heldOf[static_cast<std::size_t>(kind)];
+  }
   for (const int id : KindIds) {
     const TMjPai candidate(id, stWall);
     const int key = KindKey(candidate);
-    int held = 0;
-    for (const TMjPai& pai : Te) held += KindKey(pai) == key ? 1 : 0;
+    const int held = heldOf[static_cast<std::size_t>(key)];
     // A fifth copy does not exist, however well it would fit.
     if (held >= 4) continue;
 
@@ -172,7 +200,8 @@ bool TMjAgari::SearchMachi(const TMjPai* test) {
 }
 
 bool TMjAgari::ChkNormal(const TMjWorkTe& te) {
-  TraceTe(te, "ChkNormal:");
+  // Checked here too, so that a silent trace costs no call.
+  if (Debug.Listening()) TraceTe(te, "ChkNormal:");
   const int n = te.Length();
   if (n == WorkCount) return Normal14(te);
   TMjWorkTe spare;
@@ -201,8 +230,8 @@ bool TMjAgari::Normal14(const TMjWorkTe& te) {
     const int i = std::countr_zero(pairs);
     pairs &= pairs - 1;
     AssignFixed<WorkCount>(rest, te);
-    rest.Delete(i + 1);
-    rest.Delete(i);
+    DeleteIn<WorkCount>(rest, i + 1);
+    DeleteIn<WorkCount - 1>(rest, i);
     if (Mentsu<WorkCount - 2>(rest)) return true;
   }
   return false;
@@ -274,8 +303,8 @@ bool TMjAgari::Mentsu(const TMjWorkTe& te) {
   int third = -1;
   if (!RunPartners(te, second, third)) return false;
   AssignFixed<Count>(rest, te);
-  rest.Delete(third);
-  rest.Delete(second);
+  DeleteIn<Count>(rest, third);
+  DeleteIn<Count - 1>(rest, second);
   DeleteFixed<Count - 2, 0>(rest);
   if (rest.Length() == 0) return true;
   if constexpr (Count > 3) {
@@ -298,7 +327,8 @@ bool TMjAgari::FindShuntsu(const TMjWorkTe& te, int& second, int& third) {
 bool TMjAgari::ChkKokushi(const TMjWorkTe& te) {
   const auto& table = KokushiCodes;
   if (te.Length() != WorkCount) return false;
-  if (te[0].GetCode() != table[0] || te[WorkCount - 1].GetCode() != table[12]) return false;
+  // Codes 1 and 37 are exactly the kinds 0 and 33; almost every hand fails here.
+  if (KindKey(te[0]) != 0 || KindKey(te[WorkCount - 1]) != KindCount - 1) return false;
   // Up to the doubled code position i holds table[i]; after it, table[i - 1].
   std::size_t shift = 0;
   for (std::size_t i = 1; i <= 12; ++i) {
