@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-ipafont-gothic
-  xvfb xauth xdotool
+  xvfb xauth xdotool python3
 )
 
 missing=()
