@@ -1,11 +1,5 @@
 #include "Bmpfile1.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-
 namespace {
 
 void Put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
@@ -59,30 +53,4 @@ std::vector<std::uint8_t> EncodeBmp8(const TIndexedImage& image, const std::vect
     for (std::uint32_t pad = static_cast<std::uint32_t>(image.Width); pad < stride; ++pad) out.push_back(0);
   }
   return out;
-}
-
-bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error) {
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    if (!file) {
-      error = temp + ": " + std::strerror(errno);
-      return false;
-    }
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-      error = temp + ": write failed";
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    error = path + ": " + ec.message();
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
 }

@@ -31,6 +31,3 @@ constexpr std::int32_t BmpPixelsPerMetre = 3780;
 
 // The whole file; palette entries past the given colours are black.
 std::vector<std::uint8_t> EncodeBmp8(const TIndexedImage& image, const std::vector<TRgb>& palette);
-
-// Writes beside the target and renames into place; on failure the message names the file.
-bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "Bmpfile1.h"
+#include "records/Safefile1.h"
 #include "Sheetart1.h"
 
 namespace {
@@ -60,10 +61,12 @@ int main(int argc, char** argv) {
   const TIndexedImage sheet = ReduceToPalette(painted, SheetPalette(), inexact);
   if (inexact != 0) std::fprintf(stderr, "sheetgen: %d pixels were moved to the nearest palette colour\n", inexact);
 
-  std::string error;
   const std::string bmpPath = (folder + "/tiles.bmp").toStdString();
-  if (!WriteFileBytes(bmpPath, EncodeBmp8(sheet, SheetPalette()), error)) {
-    std::fprintf(stderr, "sheetgen: %s\n", error.c_str());
+  const std::vector<std::uint8_t> bmp = EncodeBmp8(sheet, SheetPalette());
+  try {
+    WriteFileAtomically(bmpPath, std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size()));
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "sheetgen: %s\n", e.what());
     return 1;
   }
 
