@@ -72,27 +72,6 @@ inline void MoveFixed(TMjPai* to, const TMjPai* from) {
   }
 }
 
-inline void MoveTiles(TMjPai* to, const TMjPai* from, std::size_t count) {
-  switch (count) {
-    case 0: return;
-    case 1: return MoveFixed<1>(to, from);
-    case 2: return MoveFixed<2>(to, from);
-    case 3: return MoveFixed<3>(to, from);
-    case 4: return MoveFixed<4>(to, from);
-    case 5: return MoveFixed<5>(to, from);
-    case 6: return MoveFixed<6>(to, from);
-    case 7: return MoveFixed<7>(to, from);
-    case 8: return MoveFixed<8>(to, from);
-    case 9: return MoveFixed<9>(to, from);
-    case 10: return MoveFixed<10>(to, from);
-    case 11: return MoveFixed<11>(to, from);
-    case 12: return MoveFixed<12>(to, from);
-    case 13: return MoveFixed<13>(to, from);
-    case 14: return MoveFixed<14>(to, from);
-    default: std::memmove(to, from, count * sizeof(TMjPai));
-  }
-}
-
 // Assign for a hand known to hold Count tiles.
 template <int Count>
 inline void AssignFixed(TMjWorkTe& to, const TMjWorkTe& from) {
@@ -132,21 +111,6 @@ inline void DeleteIn(TMjWorkTe& te, int at) {
 
 }  // namespace
 
-void TMjWorkTe::Assign(const TMjWorkTe& other) {
-  if (&other == this) return;
-  const std::size_t n = other.Pai.size();
-  Pai.resize(n);
-  MoveTiles(Pai.data(), other.Pai.data(), n);
-}
-
-void TMjWorkTe::Delete(int i) {
-  const int n = Length();
-  if (i < 0 || i >= n) return;
-  TMjPai* pai = Pai.data();
-  MoveTiles(pai + i, pai + i + 1, static_cast<std::size_t>(n - i - 1));
-  Pai.pop_back();
-}
-
 TMjAgari::TMjAgari(const TPaiRow& tepai) {
   for (std::size_t i = 0; i < Te.size(); ++i) {
     // An empty slot stays an empty tile; the practice flow never passes one.
@@ -156,12 +120,6 @@ TMjAgari::TMjAgari(const TPaiRow& tepai) {
   // reallocate during a search.
   for (TMjWorkTe& rest : Rest) rest.Pai.reserve(WorkCount);
   Machi.reserve(KindCount);
-}
-
-TMjWorkTe* TMjAgari::RestFor(int remaining) {
-  const int depth = remaining / 3;
-  if (remaining < 0 || depth >= static_cast<int>(Rest.size())) return nullptr;
-  return &Rest[static_cast<std::size_t>(depth)];
 }
 
 bool TMjAgari::SearchMachi(const TMjPai* test) {
@@ -197,85 +155,6 @@ bool TMjAgari::SearchMachi(const TMjPai* test) {
     }
   }
   return answer;
-}
-
-bool TMjAgari::ChkNormal(const TMjWorkTe& te) {
-  // Checked here too, so that a silent trace costs no call.
-  if (Debug.Listening()) TraceTe(te, "ChkNormal:");
-  const int n = te.Length();
-  if (n == WorkCount) return Normal14(te);
-  TMjWorkTe spare;
-  TMjWorkTe* rest = RestFor(n - 2);
-  if (rest == nullptr) rest = &spare;
-  // Three or four equal tiles offer their pair more than once; each is tried.
-  for (int i = 0; i + 1 < n; ++i) {
-    if (!SameCode(te[i], te[i + 1])) continue;
-    rest->Assign(te);
-    rest->Delete(i + 1);
-    rest->Delete(i);
-    if (ChkMentsu(*rest)) return true;
-  }
-  return false;
-}
-
-// ChkNormal on the working hand of the search, step for step, with the sizes
-// of every copy known.
-bool TMjAgari::Normal14(const TMjWorkTe& te) {
-  TMjWorkTe& rest = Rest[(WorkCount - 2) / 3];
-  // Where the pairs stand, found before any copy so that the loop below only
-  // visits them, still from the left.
-  unsigned pairs = 0;
-  for (int i = 0; i + 1 < WorkCount; ++i) pairs |= static_cast<unsigned>(SameCode(te[i], te[i + 1])) << i;
-  while (pairs != 0) {
-    const int i = std::countr_zero(pairs);
-    pairs &= pairs - 1;
-    AssignFixed<WorkCount>(rest, te);
-    DeleteIn<WorkCount>(rest, i + 1);
-    DeleteIn<WorkCount - 1>(rest, i);
-    if (Mentsu<WorkCount - 2>(rest)) return true;
-  }
-  return false;
-}
-
-bool TMjAgari::ChkMentsu(const TMjWorkTe& te) {
-  switch (te.Length()) {
-    case 12: return Mentsu<12>(te);
-    case 9: return Mentsu<9>(te);
-    case 6: return Mentsu<6>(te);
-    case 3: return Mentsu<3>(te);
-    default: break;
-  }
-  TMjWorkTe spare;
-  TMjWorkTe* rest = RestFor(te.Length() - 3);
-  if (rest == nullptr) rest = &spare;
-
-  // The first tile is the smallest: it belongs to a triplet of its own kind or
-  // begins a run, so trying both in turn misses no split.
-  if (IsKotsu(te)) {
-    rest->Assign(te);
-    rest->Delete(2);
-    rest->Delete(1);
-    rest->Delete(0);
-    if (rest->Length() == 0) return true;
-    if (ChkMentsu(*rest)) {
-      TraceTe(te, "K:");
-      return true;
-    }
-  }
-
-  int second = -1;
-  int third = -1;
-  if (!RunPartners(te, second, third)) return false;
-  rest->Assign(te);
-  rest->Delete(third);
-  rest->Delete(second);
-  rest->Delete(0);
-  if (rest->Length() == 0) return true;
-  if (ChkMentsu(*rest)) {
-    TraceTe(te, "S:");
-    return true;
-  }
-  return false;
 }
 
 // ChkMentsu for tiles known to number Count, step for step: the same copies
@@ -314,6 +193,37 @@ bool TMjAgari::Mentsu(const TMjWorkTe& te) {
     }
   }
   return false;
+}
+
+bool TMjAgari::ChkNormal(const TMjWorkTe& te) {
+  // Checked here too, so that a silent trace costs no call.
+  if (Debug.Listening()) TraceTe(te, "ChkNormal:");
+  if (te.Length() != WorkCount) return false;
+  // The sizes of every copy are known, so each is a fixed-size move.
+  TMjWorkTe& rest = Rest[(WorkCount - 2) / 3];
+  // Where the pairs stand, found before any copy so that the loop below only
+  // visits them, still from the left.
+  unsigned pairs = 0;
+  for (int i = 0; i + 1 < WorkCount; ++i) pairs |= static_cast<unsigned>(SameCode(te[i], te[i + 1])) << i;
+  while (pairs != 0) {
+    const int i = std::countr_zero(pairs);
+    pairs &= pairs - 1;
+    AssignFixed<WorkCount>(rest, te);
+    DeleteIn<WorkCount>(rest, i + 1);
+    DeleteIn<WorkCount - 1>(rest, i);
+    if (Mentsu<WorkCount - 2>(rest)) return true;
+  }
+  return false;
+}
+
+bool TMjAgari::ChkMentsu(const TMjWorkTe& te) {
+  switch (te.Length()) {
+    case 12: return Mentsu<12>(te);
+    case 9: return Mentsu<9>(te);
+    case 6: return Mentsu<6>(te);
+    case 3: return Mentsu<3>(te);
+    default: return false;
+  }
 }
 
 bool TMjAgari::IsKotsu(const TMjWorkTe& te) {

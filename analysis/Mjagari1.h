@@ -24,13 +24,6 @@ public:
   int Length() const { return static_cast<int>(Pai.size()); }
   const TMjPai& operator[](int i) const { return Pai[static_cast<std::size_t>(i)]; }
   TMjPai& operator[](int i) { return Pai[static_cast<std::size_t>(i)]; }
-
-  // Makes this a copy of other, reusing the storage already held.
-  void Assign(const TMjWorkTe& other);
-
-  // Removes position i and closes the gap; a position outside the hand (only
-  // an unsorted hand could ask for one) removes nothing.
-  void Delete(int i);
 };
 
 namespace agari_detail {
@@ -61,12 +54,14 @@ public:
   // Fills Machi; true when test (may be null) has the code of one of the waits.
   bool SearchMachi(const TMjPai* test);
 
-  // The winning-form tests take 14 tiles sorted by code and leave them unchanged.
+  // The winning-form tests take 14 tiles sorted by code and leave them
+  // unchanged; a hand of any other length is no winning hand.
   bool ChkNormal(const TMjWorkTe& te);
   static bool ChkKokushi(const TMjWorkTe& te);
   static bool ChkChiitoi(const TMjWorkTe& te);
 
-  // True when the tiles (a multiple of three, sorted by code) all split into sets.
+  // True when the tiles (3, 6, 9 or 12 of them, sorted by code) all split into
+  // sets; other lengths never occur in a split and answer no.
   bool ChkMentsu(const TMjWorkTe& te);
   static bool IsKotsu(const TMjWorkTe& te);
   // Positions of the leftmost partners (sorted tiles) of a run beginning with
@@ -83,8 +78,6 @@ private:
   std::array<TMjWorkTe, WorkCount / 3 + 1> Rest;
   std::string Line;
 
-  TMjWorkTe* RestFor(int remaining);
-  bool Normal14(const TMjWorkTe& te);
   template <int Count>
   bool Mentsu(const TMjWorkTe& te);
   void TraceWide(const TMjWorkTe& te, std::string_view label);
