@@ -1,6 +1,7 @@
 #include "game/Mjgame1.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -47,16 +48,24 @@ void TMjGame::ClearDisp() {
     for (int col = 0; col < SutepaiCols; ++col) DrawSutepai(row * SutepaiCols + col);
 }
 
+// A new step replaces one still running, which ends where it stands.
+void TMjGame::Run(TMjStep step) {
+  Step = std::move(step);
+  Step.Resume();
+}
+
+void TMjGame::Resume() { Step.Resume(); }
+
 // Runs on the wall already in place; the pauses let the player watch the deal
 // arrive unsorted, then sorted, then the first draw.
-void TMjGame::PlayOpening() {
+TMjStep TMjGame::PlayOpening() {
   ClearDisp();
   Table.Haipai();
   DrawTepaiAll();
-  Display.Pause(OpeningPauseMs);
+  co_await Pause(OpeningPauseMs);
   Table.SortTe();
   DrawTepaiAll();
-  Display.Pause(OpeningPauseMs);
+  co_await Pause(OpeningPauseMs);
   Table.Tumo();
   DrawTepai(13);
   // The waits are of the 13 tiles in hand; the drawn tile is not offered as a test.
@@ -72,12 +81,12 @@ void TMjGame::FormShow() {
 
 void TMjGame::MnStartClick() {
   Table.Shuffle();
-  PlayOpening();
+  Run(PlayOpening());
 }
 
 void TMjGame::MnStart2Click() {
   Table.ShuffleTinitu();
-  PlayOpening();
+  Run(PlayOpening());
 }
 
 // Clear resets the wall position but keeps the wall, so the same 13 tiles and the
@@ -88,7 +97,7 @@ void TMjGame::MnRetryClick() {
     FormShow();
     return;
   }
-  PlayOpening();
+  Run(PlayOpening());
 }
 
 void TMjGame::TepaiClick(int k) {
@@ -96,19 +105,37 @@ void TMjGame::TepaiClick(int k) {
   // A release outside the hand area gives an index beyond its cells: no cell, like an empty one.
   if (k < 0 || k >= TepaiRows * TepaiCols) return;
   if (Table.Tepai[Slot(k)] == nullptr) return;
+  Run(Discard(k));
+}
 
+TMjStep TMjGame::Discard(int k) {
   const int n = Table.Sute(k);
   DrawTepai(k);
   DrawSutepai(n);
-  Display.Pause(SutePauseMs);
+  co_await Pause(SutePauseMs);
   Table.SortTe();  // closes the hole, leaving slot 13 empty for the next draw
   DrawTepaiAll();
   Display.ShowMachi(Table.Tepai, nullptr);
   if (Table.TumoCount < DealLimit) {
-    Display.Pause(SutePauseMs);
+    co_await Pause(SutePauseMs);
     Table.Tumo();
     DrawTepai(13);
   }
+}
+
+int TMjGame::TileAt(int k) const {
+  if (k < 0 || k >= TepaiRows * TepaiCols) return -1;
+  const TMjPai* pai = Table.Tepai[Slot(k)];
+  return pai != nullptr ? pai->Id : -1;
+}
+
+void TMjGame::DiscardTile(int id) {
+  if (id < 0) return;
+  for (int k = 0; k < HandSlots; ++k)
+    if (TileAt(k) == id) {
+      TepaiClick(k);
+      return;
+    }
 }
 
 void TMjGame::MnHopeClick() {
@@ -120,4 +147,8 @@ void TMjGame::MnHopeClick() {
   Display.ShowMachi(Table.Tepai, Table.Tepai[13]);
 }
 
-void TMjGame::FormHide() { Display.HideMachiWindow(); }
+// Closing the window ends a running step at once: nothing of it is painted any more.
+void TMjGame::FormHide() {
+  Step.End();
+  Display.HideMachiWindow();
+}

@@ -3,12 +3,14 @@
 // The practice flow of one deal: deal 13 tiles, draw one, then one discard and one
 // draw per click until 18 tiles were drawn and 18 thrown away. It reaches the
 // screen only through TMjDisplay, so it runs the same against the practice window
-// and against a recorder in the tests.
+// and against a recorder in the tests. The opening and each discard are steps
+// (TMjStep) that wait in their pauses without holding up the program.
 
 #include <string>
 
 #include "core/Mjpai1.h"
 #include "core/Mjtable1.h"
+#include "game/Mjstep1.h"
 
 // The hand area and the discard area are one row of 20 cells each.
 constexpr int TepaiCols = 20;
@@ -34,7 +36,9 @@ public:
   virtual void RepaintNow() = 0;
   virtual void SetGuideText(const std::string& text) = 0;      // UTF-8
   virtual void SetStatusText(const std::string& text) = 0;     // UTF-8
-  virtual void Pause(int ms) = 0;
+  // Starts a pause of ms milliseconds. True: the display ends it later by
+  // calling TMjGame::Resume. False: the flow goes straight on (a recorder).
+  virtual bool Pause(int ms) = 0;
   virtual bool MachiVisible() = 0;                              // the waiting-tiles window
   virtual void ShowMachiWindow() = 0;
   virtual void HideMachiWindow() = 0;
@@ -55,20 +59,43 @@ public:
   void DrawSutepai(int i);
   void ClearDisp();       // empties the table and blanks all 40 cells
 
+  // The commands start a step; the window holds its input back while one runs.
   void FormShow();       // a new deal of the window's mode
   void MnStartClick();   // F5, full wall
   void MnStart2Click();  // F5, one-suit wall
   void MnRetryClick();   // F6, the same wall again
   void TepaiClick(int k);  // k = the hand area's SelIndex
   void MnHopeClick();    // F2, toggles the waiting-tiles window
-  void FormHide();
+  void FormHide();       // also ends a running step where it stands
+
+  // A click is bound to the tile it was made on: the id of the tile in hand
+  // cell k, or -1 for no tile. DiscardTile throws that tile away later if it
+  // is still in the hand, wherever it stands now; a tile gone is ignored.
+  int TileAt(int k) const;
+  void DiscardTile(int id);
+
+  bool Running() const { return Step.Running(); }  // a step waits in a pause
+  void Resume();  // the display's pause is over
 
 private:
-  void PlayOpening();
+  // The pause inside a step: it suspends the step unless the display goes straight on.
+  struct TPause {
+    TMjDisplay& Display;
+    int Ms;
+    bool await_ready() const noexcept { return false; }
+    bool await_suspend(std::coroutine_handle<>) { return Display.Pause(Ms); }
+    void await_resume() const noexcept {}
+  };
+  TPause Pause(int ms) { return TPause{Display, ms}; }
+
+  void Run(TMjStep step);
+  TMjStep PlayOpening();
+  TMjStep Discard(int k);
   bool DealOver() const { return Table.SuteCount >= DealLimit; }
   std::string StatusText() const;
   std::string GuidanceText() const;
 
   TMjTable& Table;
   TMjDisplay& Display;
+  TMjStep Step;  // the step that runs, if any
 };

@@ -65,7 +65,12 @@ public:
     Log.push_back("status " + text);
     Status = text;
   }
-  void Pause(int ms) override { Log.push_back("pause " + std::to_string(ms)); }
+  // Goes straight on, unless Waits: then the test ends the pause with Resume.
+  bool Pause(int ms) override {
+    Log.push_back("pause " + std::to_string(ms));
+    return Waits;
+  }
+  bool Waits = false;
   bool MachiVisible() override { return MachiShown; }
   void ShowMachiWindow() override {
     Log.push_back("show machi window");
@@ -426,4 +431,72 @@ TEST_F(OpenedGame, F2AfterTheDealIsOverHasNoTestTile) {
   const TLog log = display.Take();
   ASSERT_EQ(log.size(), 2u);
   EXPECT_EQ(log[1], Machi(Ids(table.Tepai, 0, 13)));
+}
+
+// --- steps that wait in their pauses ---------------------------------------
+
+// A display that waits: each step stops at its pauses until the display ends them.
+TEST_F(OpenedGame, ADiscardWaitsInEachPauseUntilResumed) {
+  display.Waits = true;
+  game.TepaiClick(4);
+  EXPECT_TRUE(game.Running());
+  EXPECT_EQ(display.Take().back(), Pause(500));
+  EXPECT_EQ(table.SuteCount, 1);
+  EXPECT_EQ(table.Tepai[4], nullptr) << "the hole waits for the sort";
+
+  game.Resume();
+  EXPECT_TRUE(game.Running());
+  EXPECT_EQ(display.Take().back(), Pause(500));
+  EXPECT_EQ(table.TumoCount, 1) << "the draw waits for the second pause";
+
+  game.Resume();
+  EXPECT_FALSE(game.Running());
+  EXPECT_EQ(display.Take().back(), Status(2));
+  game.Resume();  // no step: nothing happens
+  EXPECT_TRUE(display.Take().empty());
+}
+
+TEST_F(GameTest, HidingTheWindowEndsARunningStepWhereItStands) {
+  display.Waits = true;
+  Random.Seed(99);
+  game.MnStartClick();
+  ASSERT_TRUE(game.Running());
+  const TTableState dealt = StateOf(table);
+  display.Take();
+
+  game.FormHide();
+  EXPECT_FALSE(game.Running());
+  EXPECT_EQ(display.Take(), TLog{"hide machi window"});
+  game.Resume();
+  EXPECT_TRUE(display.Take().empty()) << "nothing more of the step is painted";
+  EXPECT_EQ(StateOf(table), dealt);
+
+  // The next opening deals afresh.
+  game.MnStartClick();
+  game.Resume();
+  game.Resume();
+  EXPECT_FALSE(game.Running());
+  EXPECT_EQ(table.TumoCount, 1);
+}
+
+// A click is bound to the tile under it: thrown away wherever the sort moved
+// it, ignored once the tile has left the hand.
+TEST_F(OpenedGame, ABoundClickThrowsAwayItsTileOrNothing) {
+  EXPECT_EQ(game.TileAt(4), 4);
+  EXPECT_EQ(game.TileAt(13), 12);
+  for (int k : {14, 19, 20, -1}) EXPECT_EQ(game.TileAt(k), -1) << k;
+
+  const int drawn = game.TileAt(13);
+  const int fifth = game.TileAt(4);
+  game.TepaiClick(0);           // the hand closes up: id 4 moves to cell 3
+  game.DiscardTile(fifth);
+  EXPECT_EQ(table.Sutepai[1]->Id, fifth);
+  const TTableState before = StateOf(table);
+  for (int gone : {fifth, -1, 0}) {  // 0 was the first discard
+    SCOPED_TRACE(gone);
+    game.DiscardTile(gone);
+    EXPECT_EQ(StateOf(table), before);
+  }
+  game.DiscardTile(drawn);  // 12 sorted into the hand
+  EXPECT_EQ(table.Sutepai[2]->Id, drawn);
 }
