@@ -59,6 +59,7 @@ void TMjGame::Resume() { Step.Resume(); }
 // Runs on the wall already in place; the pauses let the player watch the deal
 // arrive unsorted, then sorted, then the first draw.
 TMjStep TMjGame::PlayOpening() {
+  ++Deal;
   ClearDisp();
   Table.Haipai();
   DrawTepaiAll();
@@ -123,16 +124,16 @@ TMjStep TMjGame::Discard(int k) {
   }
 }
 
-int TMjGame::TileAt(int k) const {
-  if (k < 0 || k >= TepaiRows * TepaiCols) return -1;
+TMjGame::TTileClick TMjGame::TileClickAt(int k) const {
+  if (k < 0 || k >= TepaiRows * TepaiCols) return {-1, Deal};
   const TMjPai* pai = Table.Tepai[Slot(k)];
-  return pai != nullptr ? pai->Id : -1;
+  return {pai != nullptr ? pai->Id : -1, Deal};
 }
 
-void TMjGame::DiscardTile(int id) {
-  if (id < 0) return;
+void TMjGame::DiscardTile(TTileClick click) {
+  if (click.Id < 0 || click.Deal != Deal) return;
   for (int k = 0; k < HandSlots; ++k)
-    if (TileAt(k) == id) {
+    if (TileClickAt(k).Id == click.Id) {
       TepaiClick(k);
       return;
     }

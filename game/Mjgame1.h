@@ -68,11 +68,15 @@ public:
   void MnHopeClick();    // F2, toggles the waiting-tiles window
   void FormHide();       // also ends a running step where it stands
 
-  // A click is bound to the tile it was made on: the id of the tile in hand
-  // cell k, or -1 for no tile. DiscardTile throws that tile away later if it
-  // is still in the hand, wherever it stands now; a tile gone is ignored.
-  int TileAt(int k) const;
-  void DiscardTile(int id);
+  // A click bound to the tile it was made on, in the deal it was made in.
+  struct TTileClick {
+    int Id = -1;  // no tile
+    int Deal = 0;
+  };
+  TTileClick TileClickAt(int k) const;  // the tile in hand cell k now
+  // Throws the clicked tile away if it is still in the hand of its deal,
+  // wherever it stands now; a tile gone, or a click of an earlier deal, is ignored.
+  void DiscardTile(TTileClick click);
 
   bool Running() const { return Step.Running(); }  // a step waits in a pause
   void Resume();  // the display's pause is over
@@ -98,4 +102,5 @@ private:
   TMjTable& Table;
   TMjDisplay& Display;
   TMjStep Step;  // the step that runs, if any
+  int Deal = 0;  // counts the openings
 };

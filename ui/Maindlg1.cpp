@@ -5,18 +5,20 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QWindow>
+#include <utility>
 
 #include "records/Mjrecord1.h"
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tfonts1.h"
-#include "ui/Tpause1.h"
 
 TMainDlg* MainDlg = nullptr;
 
@@ -66,19 +68,24 @@ TMainDlg::TMainDlg(QWidget* parent)
   MnHope->setShortcut(Qt::Key_F2);
   MnStart2->setVisible(false);
   StartKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
+  // A held F5 or F6 gives one new deal, not one per key repeat.
+  for (QAction* item : {MnStart, MnStart2, MnRetry}) item->setAutoRepeat(false);
+  StartKey->setAutoRepeat(false);
+
+  PauseTimer = new QTimer(this);
+  PauseTimer->setSingleShot(true);
+  PauseTimer->setTimerType(Qt::PreciseTimer);
+  connect(PauseTimer, &QTimer::timeout, this, [this] { PauseOver(); });
+  FrMjTepai1->Image1->installEventFilter(this);
 
   Connect(SaveAs2, &TMainDlg::SaveAs2Click);
-  Connect(Exit1, &TMainDlg::Exit1Click);
+  // Closing is never held back: it ends a running step at once.
+  ConnectHandler(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
   Connect(MnStart, &TMainDlg::MnStartClick);
   Connect(MnStart2, &TMainDlg::MnStart2Click);
   Connect(MnRetry, &TMainDlg::MnRetryClick);
   Connect(MnHope, &TMainDlg::MnHopeClick);
-  connect(StartKey, &QShortcut::activated, this, [this] {
-    if (MnStart2->isVisible())
-      MnStart2->trigger();
-    else
-      MnStart->trigger();
-  });
+  ConnectHandler(StartKey, &QShortcut::activated, this, [this] { NewDealItem()->trigger(); });
 }
 
 TMainDlg::~TMainDlg() = default;
@@ -94,15 +101,73 @@ QLabel* TMainDlg::MakeLabel(const QString& text, int width, Qt::Alignment alignm
   return label;
 }
 
-// A command that fails ends there; the player sees the text and the window goes on.
+// A command that fails ends there; the error display shows why.
 void TMainDlg::Connect(QAction* item, void (TMainDlg::*handler)()) {
-  connect(item, &QAction::triggered, this, [this, handler] {
-    try {
-      (this->*handler)();
-    } catch (...) {
-      ShowException(std::current_exception());
-    }
-  });
+  ConnectHandler(item, &QAction::triggered, this, [this, handler] { Input({TInput::TKind::Command, handler, {}}); });
+}
+
+QAction* TMainDlg::NewDealItem() const { return MnStart2->isVisible() ? MnStart2 : MnStart; }
+
+bool TMainDlg::Busy() const { return OpeningPending || Game.Running(); }
+
+// Input keeps its order: while anything waits, new input waits behind it.
+void TMainDlg::Input(const TInput& input) {
+  if (!isVisible()) return;
+  if (Busy() || !Queued.empty()) {
+    Queued.push_back(input);
+    return;
+  }
+  Handle(input);
+}
+
+void TMainDlg::Handle(const TInput& input) {
+  switch (input.Kind) {
+    case TInput::TKind::Command:
+      (this->*input.Command)();
+      break;
+    case TInput::TKind::Tile:
+      Game.DiscardTile(input.Tile);
+      break;
+  }
+}
+
+void TMainDlg::RunQueued() {
+  while (!Busy() && !Queued.empty() && isVisible()) {
+    const TInput next = Queued.front();
+    Queued.pop_front();
+    RunHandler([&] { Handle(next); });
+  }
+}
+
+void TMainDlg::PauseOver() {
+  RunHandler([this] { Game.Resume(); });
+  RunQueued();
+}
+
+// The click means the tile under the pointer now: a click on a blank cell means nothing.
+void TMainDlg::TepaiClick(TFrArea* sender) {
+  const TMjGame::TTileClick click = Game.TileClickAt(sender->SelIndex);
+  if (click.Id >= 0) Input({TInput::TKind::Tile, nullptr, click});
+}
+
+bool TMainDlg::PracticeKey(const QKeyEvent& event) {
+  if (event.modifiers() != Qt::NoModifier) return false;
+  QAction* item = nullptr;
+  switch (event.key()) {
+    case Qt::Key_F2:
+      item = MnHope;
+      break;
+    case Qt::Key_F5:
+      item = NewDealItem();
+      break;
+    case Qt::Key_F6:
+      item = MnRetry;
+      break;
+    default:
+      return false;
+  }
+  if (!event.isAutoRepeat() || item->autoRepeat()) item->trigger();
+  return true;
 }
 
 void TMainDlg::Prepare() {
@@ -148,7 +213,10 @@ int TMainDlg::ShowModal() {
     winId();
     if (opener != nullptr) windowHandle()->setTransientParent(opener->windowHandle());
   }
-  return exec();
+  const int result = exec();
+  // The program quitting ends the modal show with the window still up: end its step too.
+  if (isVisible()) hide();
+  return result;
 }
 
 void TMainDlg::SaveAs2Click() {
@@ -174,14 +242,19 @@ void TMainDlg::SetGuideText(const std::string& text) { LbGuide->setText(QString:
 
 void TMainDlg::SetStatusText(const std::string& text) { StatusPanel[0]->setText(QString::fromStdString(text)); }
 
-void TMainDlg::Pause(int ms) { PauseWindow(this, ms); }
+// What the step drew is on the screen already (it repaints before pausing), so
+// the pause counts from there.
+bool TMainDlg::Pause(int ms) {
+  const int wait = PauseHook ? PauseHook(ms) : ms;
+  if (wait < 0) return false;
+  PauseTimer->start(wait);
+  return true;
+}
 
 bool TMainDlg::MachiVisible() { return AgariDlg != nullptr && AgariDlg->isVisible(); }
 
 void TMainDlg::ShowMachiWindow() {
-  if (AgariDlg == nullptr) return;
-  if (isVisible()) AgariDlg->PlaceBeside(this);
-  AgariDlg->show();
+  if (AgariDlg != nullptr) AgariDlg->ShowFor(this, [this](const QKeyEvent& event) { return PracticeKey(event); });
 }
 
 void TMainDlg::HideMachiWindow() {
@@ -193,17 +266,48 @@ void TMainDlg::ShowMachi(const TPaiRow& tepai, const TMjPai* test) {
 }
 
 // Restoring a minimised window is no new opening: only the window's own show
-// and hide (spontaneous ones come from the window system) run the flow.
+// and hide (spontaneous ones come from the window system) run the flow. The
+// opening waits until the window is on the screen, so that the player sees
+// the deal arrive.
 void TMainDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   CentreOnDesktop();
-  FormShow();
+  OpeningPending = true;
+  windowHandle()->installEventFilter(this);
+  if (windowHandle()->isExposed()) QMetaObject::invokeMethod(this, [this] { StartOpening(); }, Qt::QueuedConnection);
+}
+
+void TMainDlg::StartOpening() {
+  if (!OpeningPending || !isVisible()) return;
+  OpeningPending = false;
+  RunHandler([this] { FormShow(); });
+  RunQueued();
 }
 
 void TMainDlg::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   if (!event->spontaneous()) FormHide();
+}
+
+// Closing ends a running step where it stands and drops what waited for it.
+void TMainDlg::FormHide() {
+  OpeningPending = false;
+  PauseTimer->stop();
+  Queued.clear();
+  DoubleClicked = false;
+  Game.FormHide();
+}
+
+bool TMainDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose && OpeningPending && windowHandle()->isExposed())
+    // After the window system's expose is handled, so the first paint is done.
+    QMetaObject::invokeMethod(this, [this] { StartOpening(); }, Qt::QueuedConnection);
+  if (watched == FrMjTepai1->Image1) {
+    if (event->type() == QEvent::MouseButtonDblClick) DoubleClicked = true;
+    if (event->type() == QEvent::MouseButtonRelease && std::exchange(DoubleClicked, false)) return true;
+  }
+  return TFramedDlg::eventFilter(watched, event);
 }
 
 // Esc does not close the window; Exit and the title bar do.

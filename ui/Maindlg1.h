@@ -4,8 +4,14 @@
 // guidance line under them and the draw counter in the status bar. It owns the
 // table and the practice flow, shows what the flow paints, and offers the
 // flow's commands and the record save in its menu.
+//
+// While a step of the flow waits in a pause, the window keeps what the player
+// does to it (hand clicks, F2, F5, F6, menu commands) and handles it in order
+// when the step is over. Everything else (painting, moving windows, the waits
+// window, dialogs) goes on as usual.
 
 #include <QString>
+#include <deque>
 #include <functional>
 
 #include "core/Mjtable1.h"
@@ -15,10 +21,12 @@
 #include "ui/Ttiledlg1.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QShortcut;
+class QTimer;
 
 class TMainDlg : public TFramedDlg, public TMjDisplay {
   Q_OBJECT
@@ -71,6 +79,28 @@ public:
   QAction* MnHope;
   QShortcut* StartKey;     // F5 acts for whichever new-deal item is visible
   TSaveDialog SaveDialog1;
+  QTimer* PauseTimer;      // ends the running step's pause
+
+  // Tests shorten the pauses: the milliseconds to wait for a pause of ms, or a
+  // negative number to go straight on.
+  std::function<int(int ms)> PauseHook;
+
+  // One thing the player did to this window, handled at once or, while a step
+  // runs, when it is over.
+  struct TInput {
+    enum class TKind { Command, Tile };
+    TKind Kind = TKind::Command;
+    void (TMainDlg::*Command)() = nullptr;  // Command: a key's or menu item's handler
+    TMjGame::TTileClick Tile;               // Tile: the tile clicked, thrown away if still in hand
+  };
+  void Input(const TInput& input);
+  // A step runs, or the opening waits for the window to come on the screen.
+  bool Busy() const;
+  std::size_t QueuedCount() const { return Queued.size(); }
+
+  // The practice keys (F2, F5, F6) as another window passes them on; true when
+  // the key is one of them. Auto-repeats of F5 and F6 are dropped.
+  bool PracticeKey(const QKeyEvent& event);
 
   // The practice mode, set by the menu window before each opening.
   void SetTinitu(bool tinitu) { Game.Tinitu = tinitu; }
@@ -89,9 +119,9 @@ public:
   void MnStart2Click() { Game.MnStart2Click(); }
   void MnRetryClick() { Game.MnRetryClick(); }
   void MnHopeClick() { Game.MnHopeClick(); }
-  void TepaiClick(TFrArea* sender) { Game.TepaiClick(sender->SelIndex); }
+  void TepaiClick(TFrArea* sender);
   void FormShow() { Game.FormShow(); }
-  void FormHide() { Game.FormHide(); }
+  void FormHide();
 
   // TMjDisplay: the flow's display operations on this window.
   void PaintTepaiCell(int i, const TMjPai* pai) override;
@@ -99,7 +129,7 @@ public:
   void RepaintNow() override;
   void SetGuideText(const std::string& text) override;
   void SetStatusText(const std::string& text) override;
-  void Pause(int ms) override;
+  bool Pause(int ms) override;
   bool MachiVisible() override;
   void ShowMachiWindow() override;
   void HideMachiWindow() override;
@@ -110,14 +140,23 @@ protected:
   void hideEvent(QHideEvent* event) override;
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   TParts PaiParts(const TMjPai* pai);
   QLabel* MakeLabel(const QString& text, int width, Qt::Alignment alignment);
   void Connect(QAction* item, void (TMainDlg::*handler)());
+  QAction* NewDealItem() const;  // the visible one of MnStart and MnStart2
+  void Handle(const TInput& input);
+  void PauseOver();
+  void RunQueued();
+  void StartOpening();
 
   TMjTable Table;
   TMjGame Game{Table, *this};
+  std::deque<TInput> Queued;
+  bool OpeningPending = false;  // shown, the opening waits for the window to be on the screen
+  bool DoubleClicked = false;   // the release that ends a double-click is no second click
 };
 
 extern TMainDlg* MainDlg;

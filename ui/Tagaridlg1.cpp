@@ -1,9 +1,11 @@
 #include "ui/Tagaridlg1.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "analysis/Mjagari1.h"
 
@@ -76,6 +78,24 @@ void TAgariDlg::PlaceBeside(const QWidget* owner) {
   if (y < desk.top()) y = desk.center().y() - frame.height() / 2;
   move(x, y);
   Placed = true;
+}
+
+// Without an owner the window system would keep the window above a hidden
+// leader window, and a click on the practice window would bury it.
+void TAgariDlg::ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> ownerKeys) {
+  if (owner->isVisible()) PlaceBeside(owner);
+  OwnerKeys = std::move(ownerKeys);
+  winId();
+  windowHandle()->setTransientParent(owner->windowHandle());
+  show();
+}
+
+void TAgariDlg::keyPressEvent(QKeyEvent* event) {
+  if (OwnerKeys && OwnerKeys(*event)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 // Esc does nothing here; the title bar's close only hides the window.

@@ -5,6 +5,7 @@
 // the practice flow redraws it after every change of the hand, shown or not.
 
 #include <QPoint>
+#include <functional>
 
 #include "core/Mjpai1.h"
 #include "core/Mjtable1.h"
@@ -32,13 +33,20 @@ public:
   // room, just under the window it works with (the practice window).
   void PlaceBeside(const QWidget* owner);
 
+  // Shows the window for its owner (the practice window): it stays above the
+  // owner, and the keys the owner takes work from here too (ownerKeys answers
+  // whether it took the key).
+  void ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> ownerKeys);
+
 protected:
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   bool Placed = false;
+  std::function<bool(const QKeyEvent&)> OwnerKeys;
 };
 
 extern TAgariDlg* AgariDlg;

@@ -1,10 +1,11 @@
 #include "ui/Tapplication1.h"
 
 #include <QMessageBox>
-#include <exception>
+#include <QMetaObject>
 
 namespace {
 TWarningHook WarningHook;
+bool ErrorShown = false;  // a reported error's box waits to open or is open
 }
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -16,7 +17,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (...) {
-    ShowException(std::current_exception());
+    ReportError(std::current_exception());
     return false;
   }
 }
@@ -40,5 +41,29 @@ void ShowException(std::exception_ptr error) {
     ShowWarning(QString::fromUtf8(e.what()));
   } catch (...) {
     ShowWarning(QStringLiteral("不明なエラーが発生しました。"));
+  }
+}
+
+// The box opens from the event loop, not inside the failing handler, whose
+// window may be half-way through a paint or a step.
+void ReportError(std::exception_ptr error) {
+  if (ErrorShown || QCoreApplication::instance() == nullptr) return;
+  ErrorShown = true;
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(),
+      [error] {
+        struct TReset {
+          ~TReset() { ErrorShown = false; }
+        } reset;
+        ShowException(error);
+      },
+      Qt::QueuedConnection);
+}
+
+void RunHandler(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (...) {
+    ReportError(std::current_exception());
   }
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-// The application object: the one place where an error escaping an event
-// handler is caught and shown, after which the program goes on.
+// The application object and the one error display: an error escaping any
+// handler is caught at the edge of event delivery and shown in a message box
+// opened after that handler has returned; the program goes on.
 
 #include <QApplication>
+#include <exception>
 #include <functional>
 
 class TApplication : public QApplication {
@@ -19,5 +21,20 @@ void ShowWarning(const QString& text);
 using TWarningHook = std::function<void(const QString&)>;
 void SetWarningHook(TWarningHook hook);  // empty restores the message box
 
-// Shows the text of a caught error (std::exception or anything else).
+// Shows the text of a caught error (std::exception or anything else) at once.
 void ShowException(std::exception_ptr error);
+
+// Records a caught error and shows it once control is back in the event loop.
+// While its box waits or is open, further errors are not shown again, so a
+// handler failing on every repaint cannot raise box after box.
+void ReportError(std::exception_ptr error);
+
+// Runs a handler and reports an error escaping it. Slots go through here: Qt
+// lets no error pass through a signal.
+void RunHandler(const std::function<void()>& handler);
+
+// Connects signal to handler through RunHandler.
+template <class Sender, class Signal, class Handler>
+void ConnectHandler(Sender* sender, Signal signal, QObject* context, Handler handler) {
+  QObject::connect(sender, signal, context, [handler] { RunHandler(handler); });
+}

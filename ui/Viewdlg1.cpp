@@ -63,16 +63,17 @@ TViewDlg::TViewDlg(QWidget* parent)
 
   RandOpenKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
 
-  connect(Open1, &QAction::triggered, this, [this] { Open1Click(); });
-  connect(MnRandOpen, &QAction::triggered, this, [this] { MnRandOpenClick(); });
-  connect(RandOpenKey, &QShortcut::activated, this, [this] { MnRandOpenClick(); });
-  connect(MnBmpSave, &QAction::triggered, this, [this] { MnBmpSaveClick(); });
-  connect(MnSetFolder, &QAction::triggered, this, [this] { MnSetFolderClick(); });
-  connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
-  connect(MnView1, &QAction::triggered, this, [this] { MnView1Click(); });
-  connect(MnView2, &QAction::triggered, this, [this] { MnView2Click(); });
+  // A command that fails ends there; the error display shows why.
+  ConnectHandler(Open1, &QAction::triggered, this, [this] { Open1Click(); });
+  ConnectHandler(MnRandOpen, &QAction::triggered, this, [this] { MnRandOpenClick(); });
+  ConnectHandler(RandOpenKey, &QShortcut::activated, this, [this] { MnRandOpenClick(); });
+  ConnectHandler(MnBmpSave, &QAction::triggered, this, [this] { MnBmpSaveClick(); });
+  ConnectHandler(MnSetFolder, &QAction::triggered, this, [this] { MnSetFolderClick(); });
+  ConnectHandler(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+  ConnectHandler(MnView1, &QAction::triggered, this, [this] { MnView1Click(); });
+  ConnectHandler(MnView2, &QAction::triggered, this, [this] { MnView2Click(); });
   // A checkable item inverts its own check mark before it reports the click.
-  connect(MnShowStat, &QAction::triggered, this, [this] { UpdateStatus(); });
+  ConnectHandler(MnShowStat, &QAction::triggered, this, [this] { UpdateStatus(); });
 
   // A name that does not exist is accepted too; loading it then reports the error.
   OpenDialog = [this](const QString& initialFolder, const QString& fileName) {

@@ -1,6 +1,5 @@
-# The practice window, the waiting-tiles window and the pauses of the practice flow.
+# The practice window and the waiting-tiles window.
 target_sources(tilelab_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Maindlg1.cpp ${CMAKE_CURRENT_LIST_DIR}/Maindlg1.h
-  ${CMAKE_CURRENT_LIST_DIR}/Tagaridlg1.cpp ${CMAKE_CURRENT_LIST_DIR}/Tagaridlg1.h
-  ${CMAKE_CURRENT_LIST_DIR}/Tpause1.cpp ${CMAKE_CURRENT_LIST_DIR}/Tpause1.h)
+  ${CMAKE_CURRENT_LIST_DIR}/Tagaridlg1.cpp ${CMAKE_CURRENT_LIST_DIR}/Tagaridlg1.h)
 target_link_libraries(tilelab_ui PUBLIC tilelab_game tilelab_analysis tilelab_records)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTimer>
+#include <QtCore/qtestsupport_core.h>
 #include <functional>
 
 #include "app/Menudlg1.h"
@@ -8,7 +9,6 @@
 #include "core/Mjtable1.h"
 #include "ui/Maindlg1.h"
 #include "ui/Tagaridlg1.h"
-#include "ui/Tpause1.h"
 #include "ui/Viewdlg1.h"
 
 namespace {
@@ -17,9 +17,9 @@ namespace {
 class MenuTest : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    SetPauseHook([](QWidget*, int) {});
     MenuDlg = new TMenuDlg([] { return std::int64_t(1234567890); });
     MainDlg = new TMainDlg();
+    MainDlg->PauseHook = [](int) { return -1; };
     ViewDlg = new TViewDlg();
     AgariDlg = new TAgariDlg();
   }
@@ -32,7 +32,6 @@ protected:
     ViewDlg = nullptr;
     MainDlg = nullptr;
     MenuDlg = nullptr;
-    SetPauseHook({});
   }
 
   // Clicks a button; while the modal window it opens is up, runs check on it and closes it.
@@ -81,11 +80,13 @@ TEST_F(MenuTest, ButtonsOpenThePracticeWindowInTheirMode) {
   ClickAndInspect(MenuDlg->BnMain, MainDlg, [] {
     EXPECT_EQ(MainDlg->windowTitle(), QStringLiteral("牌理工房  一人麻雀"));
     EXPECT_FALSE(MainDlg->Tinitu());
-    EXPECT_EQ(MainDlg->MjTable().TumoCount, 1);  // the opening has run
+    // The opening runs once the window is on the screen.
+    EXPECT_TRUE(QTest::qWaitFor([] { return MainDlg->MjTable().TumoCount == 1; }));
   });
   ClickAndInspect(MenuDlg->BnTinitu, MainDlg, [this] {
     EXPECT_EQ(MainDlg->windowTitle(), QStringLiteral("牌理工房  清一色"));
     EXPECT_TRUE(MainDlg->Tinitu());
+    EXPECT_TRUE(QTest::qWaitFor([] { return MainDlg->MjTable().TumoCount == 1; }));
     EXPECT_TRUE(HandIsOneSuit());
   });
   ClickAndInspect(MenuDlg->BnMain, MainDlg, [] { EXPECT_FALSE(MainDlg->Tinitu()); });

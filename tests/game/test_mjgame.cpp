@@ -480,23 +480,31 @@ TEST_F(GameTest, HidingTheWindowEndsARunningStepWhereItStands) {
 }
 
 // A click is bound to the tile under it: thrown away wherever the sort moved
-// it, ignored once the tile has left the hand.
+// it, ignored once the tile has left the hand or the deal is another one.
 TEST_F(OpenedGame, ABoundClickThrowsAwayItsTileOrNothing) {
-  EXPECT_EQ(game.TileAt(4), 4);
-  EXPECT_EQ(game.TileAt(13), 12);
-  for (int k : {14, 19, 20, -1}) EXPECT_EQ(game.TileAt(k), -1) << k;
+  EXPECT_EQ(game.TileClickAt(4).Id, 4);
+  EXPECT_EQ(game.TileClickAt(13).Id, 12);
+  for (int k : {14, 19, 20, -1}) EXPECT_EQ(game.TileClickAt(k).Id, -1) << k;
 
-  const int drawn = game.TileAt(13);
-  const int fifth = game.TileAt(4);
-  game.TepaiClick(0);           // the hand closes up: id 4 moves to cell 3
+  const TMjGame::TTileClick drawn = game.TileClickAt(13);
+  const TMjGame::TTileClick fifth = game.TileClickAt(4);
+  const TMjGame::TTileClick first = game.TileClickAt(0);
+  game.TepaiClick(0);  // the hand closes up: id 4 moves to cell 3
   game.DiscardTile(fifth);
-  EXPECT_EQ(table.Sutepai[1]->Id, fifth);
+  EXPECT_EQ(table.Sutepai[1]->Id, fifth.Id);
   const TTableState before = StateOf(table);
-  for (int gone : {fifth, -1, 0}) {  // 0 was the first discard
-    SCOPED_TRACE(gone);
+  for (const TMjGame::TTileClick gone : {fifth, first, TMjGame::TTileClick{-1, first.Deal}}) {
+    SCOPED_TRACE(gone.Id);
     game.DiscardTile(gone);
     EXPECT_EQ(StateOf(table), before);
   }
   game.DiscardTile(drawn);  // 12 sorted into the hand
-  EXPECT_EQ(table.Sutepai[2]->Id, drawn);
+  EXPECT_EQ(table.Sutepai[2]->Id, drawn.Id);
+
+  // The same deal again holds the same tiles, but a click of the last play means none of them.
+  const TMjGame::TTileClick old = game.TileClickAt(5);
+  game.MnRetryClick();
+  ASSERT_EQ(game.TileClickAt(old.Id).Id, old.Id);  // the sorted deal holds ids 0..11 in cells 0..11
+  game.DiscardTile(old);
+  EXPECT_EQ(table.SuteCount, 0);
 }

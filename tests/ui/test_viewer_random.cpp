@@ -23,6 +23,7 @@ protected:
   // F5 as the player presses it; returns the name of the file then shown.
   QString PressF5() {
     QTest::keyClick(&Dlg, Qt::Key_F5);
+    QCoreApplication::sendPostedEvents();  // an error's message box opens after the handler
     return QString::fromStdString(std::filesystem::path(Dlg.RecordFile).filename().string());
   }
   // The record files in the order the file system lists them.

@@ -26,7 +26,6 @@
 #include "ui/Maindlg1.h"
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
-#include "ui/Tpause1.h"
 
 namespace {
 
@@ -151,7 +150,7 @@ int main(int argc, char** argv) {
   MainDlg = new TMainDlg();
   TMainDlg& dlg = *MainDlg;
   // The pauses only pace the player's view; the pictures need none.
-  SetPauseHook([](QWidget* window, int) { window->repaint(); });
+  dlg.PauseHook = [](int) { return -1; };
 
   Random.Seed(seed);
   dlg.setWindowTitle(QStringLiteral("牌理工房  一人麻雀"));
