@@ -7,21 +7,27 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/Mjrandom1.h"
+#include "records/Mjrecord1.h"
 #include "tests/support/SequenceSource.h"
 #include "ui/Maindlg1.h"
 #include "ui/Tagaridlg1.h"
@@ -363,6 +369,241 @@ TEST_F(PracticeWindow, ShowModalLocksOnlyTheOpener) {
   EXPECT_EQ(onOpener.Presses, 0) << "the opener is locked";
   EXPECT_FALSE(Agari.isVisible());
   EXPECT_EQ(Pauses, (std::vector<int>{1000, 1000}));
+}
+
+
+// --- input while a step runs: real pauses of a few milliseconds -------------
+
+// The player sees the deal arrive: both opening pauses run with the window on the screen.
+TEST_F(PracticeWindow, TheFirstOpeningPausesWhileTheWindowIsOnTheScreen) {
+  std::vector<bool> exposed;
+  RealPauses(2, [&](int) { exposed.push_back(Dlg.windowHandle()->isExposed()); });
+  Dlg.SetTinitu(false);
+  Dlg.Prepare();
+  Dlg.show();
+  EXPECT_EQ(Dlg.MjTable().WallPos, 0) << "nothing is dealt before the window is on the screen";
+  ASSERT_TRUE(Settled());
+  EXPECT_EQ(Pauses, (std::vector<int>{1000, 1000}));
+  EXPECT_EQ(exposed, (std::vector<bool>{true, true}));
+  EXPECT_EQ(Dlg.MjTable().TumoCount, 1);
+}
+
+// The key repeats of a held key arrive while the deal it started runs.
+TEST_F(PracticeWindow, AHeldF5OrF6GivesOneDeal) {
+  Open(false);
+  Activate();
+  RealPauses(3);
+  QWindow* window = Dlg.windowHandle();
+  for (const Qt::Key key : {Qt::Key_F5, Qt::Key_F6}) {
+    SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+    Pauses.clear();
+    QTest::simulateEvent(window, true, key, Qt::NoModifier, QString(), false);
+    EXPECT_TRUE(Dlg.Busy());
+    for (int i = 0; i < 5; ++i) QTest::simulateEvent(window, true, key, Qt::NoModifier, QString(), true);
+    QTest::simulateEvent(window, false, key, Qt::NoModifier, QString(), false);
+    ASSERT_TRUE(Settled());
+    EXPECT_EQ(Pauses, (std::vector<int>{1000, 1000}));
+  }
+}
+
+// The click means the tile under the pointer when it was made, wherever the
+// step moves it; a blank cell, or a tile already gone, means nothing.
+TEST_F(PracticeWindow, AClickDuringAStepThrowsAwayTheTileThatWasUnderThePointer) {
+  Open(false);
+  const TMjTable& table = Dlg.MjTable();
+  int meant = -1;
+  RealPauses(3, [&](int) {
+    if (meant >= 0) return;
+    meant = table.Tepai[5]->Id;
+    // The drawn tile sorts in below it, so the sort moves it to cell 6.
+    EXPECT_LT(table.Tepai[13]->Id, meant);
+    QTimer::singleShot(0, &Dlg, [&] {
+      ClickHandWindow(5);
+      ClickHandWindow(12);  // the blank cell the discard left
+      ClickHandWindow(5);   // the same tile again: gone when its turn comes
+      EXPECT_EQ(Dlg.QueuedCount(), 2u);
+    });
+  });
+  ClickHandWindow(12);
+  ASSERT_TRUE(Settled());
+  EXPECT_EQ(table.SuteCount, 2);
+  ASSERT_NE(table.Sutepai[1], nullptr);
+  EXPECT_EQ(table.Sutepai[1]->Id, meant);
+  EXPECT_EQ(table.TumoCount, 3);
+}
+
+TEST_F(PracticeWindow, ADoubleClickThrowsAwayOneTile) {
+  Open(false);
+  for (const int ms : {-1, 3}) {  // the step over at once, and a real pause
+    SCOPED_TRACE(ms);
+    RealPauses(ms);
+    const int before = Dlg.MjTable().SuteCount;
+    QTest::mouseDClick(Dlg.windowHandle(), Qt::LeftButton, Qt::NoModifier, HandPoint(3));
+    ASSERT_TRUE(Settled());
+    EXPECT_EQ(Dlg.MjTable().SuteCount, before + 1);
+  }
+}
+
+class ThrowingKeys : public QWidget {
+protected:
+  void keyPressEvent(QKeyEvent*) override { throw std::runtime_error("途中の失敗"); }
+};
+
+// The error display's box opens while the step waits; the step goes on under
+// it, and the box takes its answer.
+TEST_F(PracticeWindow, AMessageBoxDuringAStepCanBeAnsweredAndTheStepFinishes) {
+  Open(false);
+  ThrowingKeys failing;
+  bool raised = false;
+  RealPauses(30, [&](int) {
+    if (std::exchange(raised, true)) return;
+    QTimer::singleShot(0, &Dlg, [&] {
+      QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+      QApplication::sendEvent(&failing, &key);
+    });
+  });
+  QString caption, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  bool busyWhenOpen = false, answered = false;
+  std::function<void()> answer = [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box != nullptr && caption.isNull()) {
+      caption = box->windowTitle();
+      text = box->text();
+      icon = box->icon();
+      busyWhenOpen = Dlg.Busy();
+    }
+    if (box == nullptr || Dlg.Busy()) {
+      QTimer::singleShot(1, &Dlg, answer);
+      return;
+    }
+    box->button(QMessageBox::Ok)->click();
+    answered = true;
+  };
+  QTimer::singleShot(0, &Dlg, answer);
+  ClickHandWindow(13);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return answered && QApplication::activeModalWidget() == nullptr; }));
+  EXPECT_EQ(caption, QStringLiteral("牌理工房"));
+  EXPECT_EQ(text, QStringLiteral("途中の失敗"));
+  EXPECT_EQ(icon, QMessageBox::Warning);
+  EXPECT_TRUE(busyWhenOpen) << "the box came up during the step";
+  EXPECT_EQ(Dlg.MjTable().TumoCount, 2) << "the step finished";
+}
+
+// Exit and the title bar alike: the step ends where it stands, nothing queued acts.
+TEST_F(PracticeWindow, ClosingDuringAStepEndsItAndDropsWhatWaited) {
+  const std::function<void()> closers[] = {
+      [&] { Dlg.Exit1->trigger(); },
+      [&] {
+        QCloseEvent close;
+        QApplication::sendEvent(Dlg.windowHandle(), &close);
+      },
+  };
+  for (const auto& closeWindow : closers) {
+    Pauses.clear();
+    Dlg.PauseHook = [this](int ms) {
+      Pauses.push_back(ms);
+      return -1;
+    };
+    Open(false);
+    Activate();
+    RealPauses(1000);  // never over: the window closes first
+    ClickHandWindow(0);
+    ASSERT_TRUE(Dlg.Busy());
+    ClickHandWindow(4);
+    QTest::keyClick(Dlg.windowHandle(), Qt::Key_F2);
+    ASSERT_EQ(Dlg.QueuedCount(), 2u);
+    const TPaiRow hand = Dlg.MjTable().Tepai;
+    const TPaiRow discards = Dlg.MjTable().Sutepai;
+    const QImage picture = Dlg.FrMjTepai1->Image1->Canvas().copy();
+
+    closeWindow();
+    EXPECT_FALSE(Dlg.isVisible());
+    EXPECT_FALSE(Dlg.Busy());
+    EXPECT_EQ(Dlg.QueuedCount(), 0u);
+    EXPECT_FALSE(Dlg.PauseTimer->isActive());
+    QApplication::processEvents();
+    EXPECT_EQ(Dlg.MjTable().Tepai, hand);
+    EXPECT_EQ(Dlg.MjTable().Sutepai, discards);
+    EXPECT_EQ(Dlg.MjTable().TumoCount, 1);
+    EXPECT_EQ(Dlg.FrMjTepai1->Image1->Canvas(), picture) << "nothing more painted";
+    EXPECT_FALSE(Agari.isVisible());
+  }
+  // The next opening deals afresh.
+  Dlg.PauseHook = [](int) { return -1; };
+  Open(false);
+  EXPECT_EQ(Dlg.MjTable().SuteCount, 0);
+  EXPECT_EQ(Dlg.MjTable().TumoCount, 1);
+}
+
+TEST_F(PracticeWindow, QuittingDuringAStepEndsTheProgramCleanly) {
+  bool returned = false;
+  RealPauses(1000, [&](int) { QTimer::singleShot(0, [] { QCoreApplication::quit(); }); });
+  QTimer::singleShot(0, &Dlg, [&] {
+    Dlg.ShowModal();
+    returned = true;
+  });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(returned);
+  EXPECT_FALSE(Dlg.isVisible());
+  EXPECT_FALSE(Dlg.Busy());
+  EXPECT_FALSE(Dlg.PauseTimer->isActive());
+}
+
+// Ten tiles clicked while the steps run, each as it comes, give the record of
+// throwing the same tiles away one by one.
+TEST_F(PracticeWindow, TenClicksQueuedAcrossPausesPlayAsOneByOne) {
+  const TRecordTime when{2024, 5, 1, 12, 0, 0};
+  std::size_t mostQueued = 0;
+  auto play = [&](bool queued) {
+    Dlg.hide();
+    Dlg.PauseHook = [](int) { return -1; };
+    Random.Seed(4242);
+    Open(false);
+    std::vector<int> tiles;
+    for (int k = 13; k >= 4; --k) tiles.push_back(Dlg.MjTable().Tepai[static_cast<std::size_t>(k)]->Id);
+    if (!queued) {
+      for (const int id : tiles) {
+        ClickHandWindow(CellOf(id));
+        EXPECT_TRUE(Settled());
+      }
+    } else {
+      std::size_t next = 1;
+      RealPauses(2, [&](int) {
+        mostQueued = std::max(mostQueued, Dlg.QueuedCount());
+        if (next < tiles.size()) QTimer::singleShot(0, &Dlg, [this, id = tiles[next++]] { ClickHandWindow(CellOf(id)); });
+      });
+      ClickHandWindow(CellOf(tiles[0]));
+      EXPECT_TRUE(QTest::qWaitFor([&] { return Dlg.MjTable().SuteCount == 10 && !Dlg.Busy(); }));
+    }
+    EXPECT_EQ(Dlg.MjTable().SuteCount, 10);
+    return RecordText(Dlg.MjTable(), when);
+  };
+  const std::string oneByOne = play(false);
+  const std::string queued = play(true);
+  EXPECT_EQ(queued, oneByOne);
+  EXPECT_GE(mostQueued, 2u) << "clicks waited behind each other";
+}
+
+// Above the practice window, not a hidden leader; F2, F5 and F6 act from it.
+TEST_F(PracticeWindow, TheWaitsWindowStaysWithThePracticeWindowAndPassesItsKeys) {
+  Open(false);
+  Activate();
+  QTest::keyClick(&Dlg, Qt::Key_F2);
+  ASSERT_TRUE(Agari.isVisible());
+  EXPECT_EQ(Agari.windowHandle()->transientParent(), Dlg.windowHandle());
+  Agari.activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &Agari; }));
+
+  const std::uint32_t wall = Random.State;
+  Pauses.clear();
+  QTest::keyClick(&Agari, Qt::Key_F6);
+  EXPECT_EQ(Random.State, wall) << "the same deal";
+  QTest::keyClick(&Agari, Qt::Key_F5);
+  EXPECT_NE(Random.State, wall) << "a new deal";
+  EXPECT_EQ(Pauses, (std::vector<int>{1000, 1000, 1000, 1000}));
+  QTest::keyClick(&Agari, Qt::Key_F2);
+  EXPECT_FALSE(Agari.isVisible());
 }
 
 }  // namespace
