@@ -261,6 +261,13 @@ TEST_F(ViewerWindow, AFileThatCannotBeReadEndsTheCommandWithItsError) {
   EXPECT_TRUE(Warnings.isEmpty());
   EXPECT_FALSE(Dlg.MnBmpSave->isEnabled());
 
+  // From the menu the error reaches the error display, which shows it after the command.
+  Dlg.Open1->trigger();
+  EXPECT_TRUE(Warnings.isEmpty());
+  QCoreApplication::sendPostedEvents();
+  ASSERT_EQ(Warnings.size(), 1);
+  EXPECT_TRUE(Warnings[0].contains(OpenAnswer)) << Warnings[0].toStdString();
+
   OpenAnswer.clear();  // a cancelled dialog changes nothing
   Dlg.Open1Click();
   EXPECT_TRUE(Dlg.RecordFile.empty());
