@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end: the real program under Xvfb, driven with xdotool like a player:
-# menu -> practice -> one discard -> save -> close -> viewer -> open the saved file.
+# menu -> practice -> save during the opening -> one discard -> save -> close ->
+# viewer -> open the saved file -> save it as a picture.
 # Usage: e2e.sh path/to/tilelab
 set -euo pipefail
 program=$(readlink -f "$1")
@@ -28,6 +29,7 @@ app_pid=$!
 
 fail() { echo "FAIL: $*"; cat "$work/out.log"; exit 1; }
 
+# Every wait below polls for a condition; none sleeps for a fixed time.
 # Waits for a window by its exact title and prints its id.
 window() {
   for _ in $(seq 100); do
@@ -38,32 +40,61 @@ window() {
   return 1
 }
 no_window() {
-  for _ in $(seq 30); do
+  for _ in $(seq 100); do
     [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true)" ] && return 0
     sleep 0.1
   done
   return 1
 }
+# Waits for a visible window other than the given ones (a dialog) and prints its id.
+other_window() {
+  for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null || true); do
+      case " $* " in *" $id "*) ;; *) echo "$id"; return 0 ;; esac
+    done
+    sleep 0.1
+  done
+  return 1
+}
+gone() {
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+file_there() { for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.1; done; return 1; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 keys() { xdotool windowfocus --sync "$1" 2>/dev/null || true; shift; xdotool key --delay 80 "$@"; }
+# Answers the file dialog that the menu keys open over the window $1 with the path $2.
+answer_dialog() {
+  local dialog
+  dialog=$(other_window "$menu" "$1") || return 1
+  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+  file_there "$2" || return 1
+  gone "$dialog"
+}
 # Height of the menu bar: the window's height less its client size under it.
 menubar() { local h; h=$(xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'); echo $((h - $2)); }
 
 menu=$(window "牌理工房  メニュー") || fail "the menu did not appear"
 click "$menu" 86 74                      # 一人麻雀
 main=$(window "牌理工房  一人麻雀") || fail "the practice window did not appear"
-sleep 2.5                                # the opening plays with its pauses
 mb=$(menubar "$main" 112)
-click "$main" $((2 + 45 + 13 * 24 + 12)) $((mb + 2 + 32 + 16))   # throw away the drawn tile
-sleep 1.5
 
-record="$work/deal.csv"
+# A command given during the opening waits for it: the save dialog comes up
+# once the first tile is drawn.
+opening="$work/opening.csv"
 keys "$main" alt+f s                     # ファイル > 牌譜保存
-sleep 1
-xdotool type --delay 20 "$record"
-xdotool key Return
-for _ in $(seq 50); do [ -f "$record" ] && break; sleep 0.1; done
-[ -f "$record" ] || fail "the record was not saved"
+answer_dialog "$main" "$opening" || fail "the record of the opening was not saved"
+
+click "$main" $((2 + 45 + 13 * 24 + 12)) $((mb + 2 + 32 + 16))   # throw away the drawn tile
+record="$work/deal.csv"
+keys "$main" alt+f s                     # saved once the discard and the next draw are done
+answer_dialog "$main" "$record" || fail "the record was not saved"
 
 keys "$main" alt+f x                     # ファイル > 終了
 no_window "牌理工房  一人麻雀" || fail "the practice window did not close"
@@ -71,12 +102,11 @@ no_window "牌理工房  一人麻雀" || fail "the practice window did not clos
 click "$menu" 234 74                     # 牌譜
 view=$(window "牌理工房  牌譜") || fail "the viewer did not appear"
 keys "$view" alt+f o                     # ファイル > 開く
-sleep 1
-xdotool type --delay 20 "$record"
-xdotool key Return
-sleep 1
-# A refused or unreadable file would raise a message box captioned with the program's name.
-[ -z "$(xdotool search --onlyvisible --name '^牌理工房$' 2>/dev/null || true)" ] || fail "the viewer refused the record"
+answer_dialog "$view" "$record" || fail "the open dialog did not take the record"
+# BMP保存 is enabled only by a successful load; a refused file would raise a message box instead.
+picture="$work/sheet.bmp"
+keys "$view" alt+f b                     # ファイル > BMP保存
+answer_dialog "$view" "$picture" || fail "the viewer did not load the record"
 keys "$view" alt+f x
 no_window "牌理工房  牌譜" || fail "the viewer did not close"
 click "$menu" 268 150                    # 終了
@@ -85,18 +115,24 @@ kill -0 "$app_pid" 2>/dev/null && fail "the program did not end with its menu"
 wait "$app_pid" || fail "the program's exit code was not 0"
 app_pid=""
 
-# The record: 277 bytes, five CR LF lines, one discard and two draws.
-python3 - "$record" <<'PY' || fail "the record's bytes are wrong"
+# The records: 277 bytes, five CR LF lines; after the opening one draw, after
+# the discard two draws and the first draw thrown away. The picture is a BMP.
+python3 - "$opening" "$record" "$picture" <<'PY' || fail "the saved files are wrong"
 import re, sys
-data = open(sys.argv[1], 'rb').read()
-assert len(data) == 277, len(data)
-lines = data.split(b'\r\n')
-assert lines[-1] == b'' and len(lines) == 6, lines
-assert re.fullmatch(rb'TileLab 1\.0,\d{4}/\d\d/\d\d \d\d:\d\d:\d\d', lines[0]), lines[0]
-rows = [l.split(b',') for l in lines[1:5]]
-assert all(len(r) == 20 and all(re.fullmatch(rb'\d\d', f) for f in r) for r in rows)
-count = lambda r: sum(f != b'00' for f in r)
-assert [count(r) for r in rows] == [13, 2, 1, 14], [count(r) for r in rows]
-assert rows[1][0] == rows[2][0]  # the first draw was thrown away
+def rows(path):
+    data = open(path, 'rb').read()
+    assert len(data) == 277, len(data)
+    lines = data.split(b'\r\n')
+    assert lines[-1] == b'' and len(lines) == 6, lines
+    assert re.fullmatch(rb'TileLab 1\.0,\d{4}/\d\d/\d\d \d\d:\d\d:\d\d', lines[0]), lines[0]
+    rows = [l.split(b',') for l in lines[1:5]]
+    assert all(len(r) == 20 and all(re.fullmatch(rb'\d\d', f) for f in r) for r in rows)
+    return rows
+count = lambda rs: [sum(f != b'00' for f in r) for r in rs]
+opening, deal = rows(sys.argv[1]), rows(sys.argv[2])
+assert count(opening) == [13, 1, 0, 14], count(opening)
+assert count(deal) == [13, 2, 1, 14], count(deal)
+assert deal[1][0] == deal[2][0] == opening[1][0]  # the first draw was thrown away
+assert open(sys.argv[3], 'rb').read(2) == b'BM'
 PY
-echo "end to end: menu, practice, discard, save, viewer: passed"
+echo "end to end: menu, practice, save during the opening, discard, save, viewer, picture: passed"
