@@ -1,114 +1,133 @@
 #include "analysis/Mjshanten1.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
+
+#include "analysis/Mjshantentable1.h"
 
 namespace {
 
-constexpr int SuitKinds = 9;
-constexpr int HonourKinds = 7;
+using namespace shanten_table;
+
 constexpr int HonourStart = 27;
+constexpr int NoCost = 99;
 
-// Per suit: for m sets (0..4) and p pairs (0..1), the fewest tiles to add so
-// that the suit holds them, index 2m + p.
-using TSuitRow = std::array<int, 10>;
+// Costs for m sets (0..4) and p pairs (0..1) at index 2m + p: the fewest tiles
+// to add so that one suit, or several together, holds them.
+using TRow = std::array<int, 10>;
 
-// The replacement cost of one suit, by a walk over its kinds that chooses at
-// each kind the triplet, pair and runs starting there. The state carries the
-// runs started one and two kinds back; no kind may be used more than four
-// times, which is what keeps 1111m from waiting on a fifth 1m.
-TSuitRow SuitRow(const int* h, int kinds, bool runs) {
-  // best[c1][c2][m][p]: most held tiles used, -1 unreachable.
-  using TState = std::array<std::array<std::array<std::array<int, 2>, 5>, 5>, 5>;
-  TState best;
-  for (auto& a : best)
-    for (auto& b : a)
-      for (auto& c : b) c.fill(-1);
-  best[0][0][0][0] = 0;
-  for (int i = 0; i < kinds; ++i) {
-    TState next;
-    for (auto& a : next)
-      for (auto& b : a)
-        for (auto& c : b) c.fill(-1);
-    const int maxRuns = runs && i + 2 < kinds ? 4 : 0;
-    for (int c1 = 0; c1 <= 4; ++c1) {
-      for (int c2 = 0; c1 + c2 <= 4; ++c2) {
-        for (int m = 0; m <= 4; ++m) {
-          for (int p = 0; p <= 1; ++p) {
-            const int used = best[c1][c2][m][p];
-            if (used < 0) continue;
-            for (int t = 0; t <= 1; ++t) {
-              for (int q = 0; q + p <= 1; ++q) {
-                for (int r = 0; r <= maxRuns; ++r) {
-                  const int tiles = c1 + c2 + 3 * t + 2 * q + r;
-                  const int sets = m + t + r;
-                  if (tiles > 4 || sets > 4) break;
-                  int& to = next[r][c1][sets][p + q];
-                  to = std::max(to, used + std::min(tiles, h[i]));
-                }
-              }
-            }
-          }
-        }
-      }
-    }
-    best = next;
-  }
-  TSuitRow row{};
-  for (int m = 0; m <= 4; ++m) {
-    for (int p = 0; p <= 1; ++p) row[2 * m + p] = 3 * m + 2 * p - best[0][0][m][p];
-  }
+TRow Unpack(const unsigned char* table, int rank) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, table + static_cast<std::size_t>(rank) * RowBytes, sizeof bits);
+  TRow row;
+  for (int j = 0; j < 10; ++j) row[j] = static_cast<int>((bits >> (4 * j)) & 15);
   return row;
 }
 
-// Min-plus product of two suit rows, capped at four sets and one pair.
-TSuitRow Combine(const TSuitRow& a, const TSuitRow& b) {
-  TSuitRow out;
-  out.fill(99);
-  for (int m1 = 0; m1 <= 4; ++m1) {
-    for (int p1 = 0; p1 <= 1; ++p1) {
-      for (int m2 = 0; m1 + m2 <= 4; ++m2) {
-        for (int p2 = 0; p1 + p2 <= 1; ++p2) {
-          int& to = out[2 * (m1 + m2) + p1 + p2];
-          to = std::min(to, a[2 * m1 + p1] + b[2 * m2 + p2]);
-        }
-      }
+// Min-plus product: the cheapest way to share m sets and p pairs between two parts.
+TRow Times(const TRow& a, const TRow& b) {
+  TRow out;
+  for (int m = 0; m <= 4; ++m) {
+    int none = NoCost;
+    int pair = NoCost;
+    for (int i = 0; i <= m; ++i) {
+      const int j = m - i;
+      none = std::min(none, a[2 * i] + b[2 * j]);
+      pair = std::min({pair, a[2 * i + 1] + b[2 * j], a[2 * i] + b[2 * j + 1]});
     }
+    out[2 * m] = none;
+    out[2 * m + 1] = pair;
   }
   return out;
 }
 
-int NormalCost(const TKindCounts& h) {
-  TSuitRow all = SuitRow(&h[0], SuitKinds, true);
-  all = Combine(all, SuitRow(&h[9], SuitKinds, true));
-  all = Combine(all, SuitRow(&h[18], SuitKinds, true));
-  all = Combine(all, SuitRow(&h[HonourStart], HonourKinds, false));
-  return all[2 * 4 + 1];
+// The cost of four sets and a pair shared between two parts.
+int Complete(const TRow& a, const TRow& b) {
+  int best = NoCost;
+  for (int i = 0; i <= 4; ++i) best = std::min({best, a[2 * i + 1] + b[8 - 2 * i], a[2 * i] + b[9 - 2 * i]});
+  return best;
+}
+
+// One suit of a hand: its row, and the rows with one more tile of each kind.
+struct TSuit {
+  const int* Held = nullptr;
+  int Kinds = SuitKinds;
+  const unsigned char* Table = Suit;
+  TRow Row{};
+  std::array<TRow, SuitKinds> Plus{};
+};
+
+template <int Kinds>
+void Look(TSuit& suit, const int* held, const unsigned char* table, bool plus) {
+  constexpr auto& step = Steps<Kinds>;
+  suit.Held = held;
+  suit.Kinds = Kinds;
+  suit.Table = table;
+  // before[i]: steps of the kinds before i; after[i]: steps of the kinds after
+  // i with one tile more before them.
+  std::array<int, Kinds + 1> before{};
+  std::array<int, Kinds + 1> sums{};
+  for (int i = 0; i < Kinds; ++i) {
+    before[i + 1] = before[i] + step[i][sums[i]][held[i]];
+    sums[i + 1] = sums[i] + held[i];
+  }
+  suit.Row = Unpack(table, before[Kinds]);
+  if (!plus || sums[Kinds] >= MaxTiles) return;
+  int after = 0;
+  for (int i = Kinds - 1; i >= 0; --i) {
+    if (held[i] < 4) suit.Plus[i] = Unpack(table, before[i] + step[i][sums[i]][held[i] + 1] + after);
+    after += step[i][sums[i] + 1][held[i]];
+  }
+}
+
+void Look(TSuit& suit, const int* held, int index, bool plus) {
+  if (index == 3) {
+    Look<HonourKinds>(suit, held, Honour, plus);
+  } else {
+    Look<SuitKinds>(suit, held, Suit, plus);
+  }
 }
 
 constexpr bool IsOrphan(int kind) { return kind >= HonourStart || kind % 9 == 0 || kind % 9 == 8; }
 
-int PairsCost(const TKindCounts& h) {
-  int pairs = 0;
-  int singles = 0;
-  for (int n : h) {
-    pairs += n >= 2 ? 1 : 0;
-    singles += n == 1 ? 1 : 0;
-  }
+// Seven pairs of different kinds: the pairs held, then single tiles for the rest.
+int PairsCost(int pairs, int singles) {
   pairs = std::min(pairs, 7);
   return 14 - 2 * pairs - std::min(singles, 7 - pairs);
 }
 
-int OrphansCost(const TKindCounts& h) {
-  int kinds = 0;
-  int extra = 0;
-  for (int k = 0; k < KindCount; ++k) {
-    if (!IsOrphan(k)) continue;
-    kinds += h[k] > 0 ? 1 : 0;
-    extra = std::max(extra, h[k] >= 2 ? 1 : 0);
+// Thirteen orphans: one of each, one of them twice.
+int OrphansCost(int kinds, bool twice) { return 14 - kinds - (twice ? 1 : 0); }
+
+// The shapes of the two special forms, counted once per hand.
+struct TForms {
+  int Pairs = 0;
+  int Singles = 0;
+  int Orphans = 0;
+  bool OrphanTwice = false;
+
+  explicit TForms(const TKindCounts& h) {
+    for (int k = 0; k < KindCount; ++k) {
+      Pairs += h[k] >= 2 ? 1 : 0;
+      Singles += h[k] == 1 ? 1 : 0;
+      if (IsOrphan(k)) {
+        Orphans += h[k] > 0 ? 1 : 0;
+        OrphanTwice = OrphanTwice || h[k] >= 2;
+      }
+    }
   }
-  return 14 - kinds - extra;
-}
+  int Pairs7() const { return PairsCost(Pairs, Singles); }
+  int Orphans13() const { return OrphansCost(Orphans, OrphanTwice); }
+  // The costs once a tile of kind k (held n times) is added.
+  int Pairs7With(int n) const {
+    return n == 0 ? PairsCost(Pairs, Singles + 1) : n == 1 ? PairsCost(Pairs + 1, Singles - 1) : Pairs7();
+  }
+  int Orphans13With(int k, int n) const {
+    if (!IsOrphan(k)) return Orphans13();
+    return n == 0 ? OrphansCost(Orphans + 1, OrphanTwice) : OrphansCost(Orphans, true);
+  }
+};
 
 int Tiles(const TKindCounts& h) {
   int tiles = 0;
@@ -124,26 +143,69 @@ void Require(const TKindCounts& h, int lo, int hi) {
   if (tiles < lo || tiles > hi) throw std::invalid_argument("a hand of " + std::to_string(tiles) + " tiles");
 }
 
-int ShantenOf(const TKindCounts& h) { return std::min({NormalCost(h), PairsCost(h), OrphansCost(h)}) - 1; }
+int ShantenOf(const TKindCounts& h) {
+  std::array<TSuit, 4> suits;
+  for (int s = 0; s < 4; ++s) Look(suits[s], &h[9 * s], s, false);
+  const int normal = Complete(Times(Times(suits[0].Row, suits[1].Row), suits[2].Row), suits[3].Row);
+  const TForms forms(h);
+  return std::min({normal, forms.Pairs7(), forms.Orphans13()}) - 1;
+}
 
 // Copies of kind k left for the player: four less those in `held` and those seen.
 int Left(const TKindCounts& held, const TKindCounts& seen, int k) { return std::max(0, 4 - held[k] - seen[k]); }
 
-// The effective kinds of a 13-tile hand whose shanten is s; copies counted against `held`.
-void Effective(TKindCounts h, int s, const TKindCounts& held, const TKindCounts& seen, TKindMask& kinds,
-               int& count) {
+// The effective kinds of a 13-tile hand h, given its four suits (with their
+// Plus rows) and, per suit, the product of the other three suits' rows.
+// Returns the shanten of h; copies are counted against `held`.
+int Effective(const TKindCounts& h, const std::array<const TSuit*, 4>& suits, const std::array<TRow, 4>& others,
+              const TKindCounts& held, const TKindCounts& seen, TKindMask& kinds, int& count) {
+  const TForms forms(h);
+  const int normal = Complete(suits[0]->Row, others[0]);
+  const int pairs = forms.Pairs7();
+  const int orphans = forms.Orphans13();
+  const int cost = std::min({normal, pairs, orphans});
   kinds = 0;
   count = 0;
-  for (int k = 0; k < KindCount; ++k) {
-    if (h[k] >= 4) continue;
-    ++h[k];
-    if (ShantenOf(h) == s - 1) {
-      kinds |= TKindMask{1} << k;
-      count += Left(held, seen, k);
+  // A tile lowers a form's cost by one at most, so only the cheapest forms can gain.
+  for (int s = 0; s < 4; ++s) {
+    const TSuit& suit = *suits[s];
+    for (int i = 0; i < suit.Kinds; ++i) {
+      const int n = suit.Held[i];
+      if (n >= 4) continue;
+      const int k = 9 * s + i;
+      const bool gains = (normal == cost && Complete(suit.Plus[i], others[s]) < cost) ||
+                         (pairs == cost && forms.Pairs7With(n) < cost) ||
+                         (orphans == cost && forms.Orphans13With(k, n) < cost);
+      if (gains) {
+        kinds |= TKindMask{1} << k;
+        count += Left(held, seen, k);
+      }
     }
-    --h[k];
   }
+  return cost - 1;
 }
+
+// The products of every two suits' rows, by the pair of suits left out.
+struct TPairs {
+  std::array<std::array<TRow, 4>, 4> Of{};  // Of[a][b], a < b: the product of the two suits other than a and b
+
+  explicit TPairs(const std::array<TSuit, 4>& suits) {
+    for (int a = 0; a < 4; ++a) {
+      for (int b = a + 1; b < 4; ++b) {
+        int x = 0;
+        while (x == a || x == b) ++x;
+        int y = x + 1;
+        while (y == a || y == b) ++y;
+        Of[a][b] = Of[b][a] = Times(suits[x].Row, suits[y].Row);
+      }
+    }
+  }
+  // The product of the three suits other than s.
+  TRow Without(const std::array<TSuit, 4>& suits, int s) const {
+    const int a = s == 0 ? 1 : 0;
+    return Times(suits[a].Row, Of[s][a]);
+  }
+};
 
 }  // namespace
 
@@ -154,9 +216,14 @@ int MjShanten(const TKindCounts& hand) {
 
 TMjUkeire MjUkeire(const TKindCounts& hand, const TKindCounts& seen) {
   Require(hand, 13, 13);
+  std::array<TSuit, 4> suits;
+  for (int s = 0; s < 4; ++s) Look(suits[s], &hand[9 * s], s, true);
+  const TPairs pairs(suits);
+  std::array<TRow, 4> others;
+  for (int s = 0; s < 4; ++s) others[s] = pairs.Without(suits, s);
   TMjUkeire out;
-  out.Shanten = ShantenOf(hand);
-  Effective(hand, out.Shanten, hand, seen, out.Kinds, out.Count);
+  out.Shanten = Effective(hand, {&suits[0], &suits[1], &suits[2], &suits[3]}, others, hand, seen, out.Kinds,
+                          out.Count);
   return out;
 }
 
@@ -164,20 +231,34 @@ TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
   Require(hand, 14, 14);
   TMjDiscardTable table;
   table.Shanten = ShantenOf(hand);
+  table.Discards.reserve(14);
+  // The suits of the 14 tiles serve every discard but those of their own suit.
+  std::array<TSuit, 4> suits;
+  for (int s = 0; s < 4; ++s) Look(suits[s], &hand[9 * s], s, true);
+  const TPairs pairs(suits);
+  std::array<TRow, 4> without;
+  for (int s = 0; s < 4; ++s) without[s] = pairs.Without(suits, s);
   TKindCounts kept = hand;
   for (int d = 0; d < KindCount; ++d) {
     if (hand[d] == 0) continue;
+    const int ds = d / 9;
     --kept[d];
+    TSuit changed;
+    Look(changed, &kept[9 * ds], ds, true);
+    std::array<const TSuit*, 4> view{&suits[0], &suits[1], &suits[2], &suits[3]};
+    view[ds] = &changed;
+    std::array<TRow, 4> others;
+    for (int s = 0; s < 4; ++s) others[s] = s == ds ? without[s] : Times(changed.Row, pairs.Of[ds][s]);
     TMjDiscard row;
     row.Kind = d;
-    row.Shanten = ShantenOf(kept);
-    Effective(kept, row.Shanten, hand, seen, row.Kinds, row.Count);
+    row.Shanten = Effective(kept, view, others, hand, seen, row.Kinds, row.Count);
     table.Discards.push_back(row);
     ++kept[d];
   }
-  std::stable_sort(table.Discards.begin(), table.Discards.end(), [](const TMjDiscard& a, const TMjDiscard& b) {
+  std::sort(table.Discards.begin(), table.Discards.end(), [](const TMjDiscard& a, const TMjDiscard& b) {
     if (a.Shanten != b.Shanten) return a.Shanten < b.Shanten;
-    return a.Count > b.Count;
+    if (a.Count != b.Count) return a.Count > b.Count;
+    return a.Kind < b.Kind;
   });
   return table;
 }
