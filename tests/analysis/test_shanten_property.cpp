@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "analysis/Mjshanten1.h"
+#include "core/Mjrandom1.h"
+#include "tests/support/ShantenReference.h"
+
+// The shanten engine against the plain search of the definition: every 13-tile
+// hand of one suit, then a seeded sample of mixed 13- and 14-tile hands.
+
+namespace {
+
+// An unoptimised (sanitizer) build checks every 61st one-suit hand: the plain
+// search would take minutes there.
+#ifdef NDEBUG
+constexpr int OneSuitStride = 1;
+#else
+constexpr int OneSuitStride = 61;
+#endif
+
+std::string UkeireText(const TMjUkeire& u) {
+  return std::to_string(u.Shanten) + ' ' + KindsText(u.Kinds) + ' ' + std::to_string(u.Count);
+}
+
+std::string TableText(const TMjDiscardTable& table) {
+  std::string out = std::to_string(table.Shanten);
+  for (const TMjDiscard& d : table.Discards) {
+    out += ' ' + KindText(d.Kind) + ':' + std::to_string(d.Shanten) + ':' + KindsText(d.Kinds) + ':' +
+           std::to_string(d.Count);
+  }
+  return out;
+}
+
+// Calls visit(counts) for every way of holding `left` more tiles of kinds kind..8.
+template <class Visit>
+void EachOneSuitHand(TKindCounts& c, int kind, int left, Visit& visit) {
+  if (kind == 9) {
+    if (left == 0) visit(c);
+    return;
+  }
+  for (int n = 0; n <= 4 && n <= left; ++n) {
+    c[kind] = n;
+    EachOneSuitHand(c, kind + 1, left - n, visit);
+  }
+  c[kind] = 0;
+}
+
+// One shard per number of 1m held, so that ctest can spread the 93,600 hands.
+class ShantenOneSuit : public testing::TestWithParam<int> {};
+
+}  // namespace
+
+TEST_P(ShantenOneSuit, EveryHandMatchesThePlainSearch) {
+  const int ones = GetParam();
+  int hands = 0;
+  int failures = 0;
+  auto visit = [&](const TKindCounts& c) {
+    if (hands++ % OneSuitStride != 0) return;
+    const std::string engine = UkeireText(MjUkeire(c));
+    const std::string expected = UkeireText(reference::Ukeire(c, c, NoKinds));
+    // Texts only for a failure: the loop runs tens of thousands of times.
+    if (engine != expected) {
+      EXPECT_EQ(engine, expected) << HandText(c);
+      if (++failures > 10) throw std::runtime_error("too many failures");
+    }
+  };
+  TKindCounts counts{};
+  counts[0] = ones;
+  EachOneSuitHand(counts, 1, 13 - ones, visit);
+  const int shardSize[] = {29400, 23940, 18320, 13140, 8800};
+  EXPECT_EQ(hands, shardSize[ones]);
+}
+
+INSTANTIATE_TEST_SUITE_P(HoldingOnes, ShantenOneSuit, testing::Range(0, 5));
+
+namespace {
+
+constexpr std::array<int, 13> Orphans{0, 8, 9, 17, 18, 26, 27, 28, 29, 30, 31, 32, 33};
+
+// Hands of `tiles` tiles in four shapes, by shape = seed % 4: a random deal,
+// seven-pairs-like (pairs of random kinds), orphans-like (mostly ones, nines
+// and honours), and a random deal holding some kind four times.
+TKindCounts Sample(TMjRandom& gen, int shape, int tiles) {
+  TKindCounts c{};
+  int held = 0;
+  auto add = [&](int kind, int copies) {
+    while (copies-- > 0 && held < tiles && c[kind] < 4) ++c[kind], ++held;
+  };
+  if (shape == 3) add(gen.Next() % KindCount, 4);
+  while (held < tiles) {
+    if (shape == 1) {
+      add(gen.Next() % KindCount, 2);
+    } else if (shape == 2 && gen.Next() % 5 != 0) {
+      add(Orphans[gen.Next() % 13], 1);
+    } else {
+      add(gen.Next() % KindCount, 1);
+    }
+  }
+  return c;
+}
+
+}  // namespace
+
+// Sizes of the mixed samples; the plain search is slow on far-off hands.
+#ifdef NDEBUG
+constexpr int SampleHands = 400;
+constexpr int SampleTables = 30;
+#else
+constexpr int SampleHands = 40;
+constexpr int SampleTables = 3;
+#endif
+
+class ShantenSample : public testing::TestWithParam<int> {};
+
+TEST_P(ShantenSample, MixedHandsMatchThePlainSearch) {
+  const int shape = GetParam();
+  TMjRandom gen;
+  gen.Seed(20261209 + shape);
+  int failures = 0;
+  for (int i = 0; i < SampleHands && failures < 10; ++i) {
+    TKindCounts seen{};
+    for (int k = 0; k < KindCount; ++k) seen[k] = gen.Next() % 7 == 0 ? gen.Next() % 3 : 0;
+
+    const TKindCounts thirteen = Sample(gen, shape, 13);
+    const std::string engine13 = UkeireText(MjUkeire(thirteen, seen));
+    const std::string expected13 = UkeireText(reference::Ukeire(thirteen, thirteen, seen));
+    if (engine13 != expected13) {
+      ++failures;
+      EXPECT_EQ(engine13, expected13) << HandText(thirteen);
+    }
+
+    const TKindCounts fourteen = Sample(gen, shape, 14);
+    EXPECT_EQ(MjShanten(fourteen), reference::Shanten(fourteen)) << HandText(fourteen);
+    if (i < SampleTables) {
+      const std::string engine14 = TableText(MjDiscards(fourteen, seen));
+      const std::string expected14 = TableText(reference::Discards(fourteen, seen));
+      if (engine14 != expected14) {
+        ++failures;
+        EXPECT_EQ(engine14, expected14) << HandText(fourteen);
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ShantenSample, testing::Range(0, 4));
+
+// Every row of a discard table is the effective tiles of the 13 tiles kept,
+// counted against all 14: the table reuses the suits a discard leaves alone.
+TEST(ShantenTables, EveryRowIsTheHandKept) {
+  TMjRandom gen;
+  gen.Seed(77);
+  for (int i = 0; i < 2000; ++i) {
+    const TKindCounts hand = Sample(gen, i % 4, 14);
+    TKindCounts seen{};
+    seen[gen.Next() % KindCount] = 1;
+    const TMjDiscardTable table = MjDiscards(hand, seen);
+    ASSERT_EQ(table.Shanten, MjShanten(hand)) << HandText(hand);
+    int best = 99;
+    for (const TMjDiscard& row : table.Discards) {
+      TKindCounts kept = hand;
+      --kept[row.Kind];
+      const TMjUkeire u = MjUkeire(kept);
+      int count = 0;
+      for (int k = 0; k < KindCount; ++k) {
+        if ((u.Kinds >> k) & 1) count += std::max(0, 4 - hand[k] - seen[k]);
+      }
+      ASSERT_EQ(UkeireText({row.Shanten, row.Kinds, row.Count}), UkeireText({u.Shanten, u.Kinds, count}))
+          << HandText(hand) << " less " << KindText(row.Kind);
+      best = std::min(best, row.Shanten);
+    }
+    if (table.Shanten >= 0) {
+      EXPECT_EQ(table.Shanten, best) << HandText(hand);
+    }
+  }
+}
