@@ -1,0 +1,175 @@
+#include "tools/hand/HandTool.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+
+#include "analysis/Mjshanten1.h"
+
+namespace handtool {
+namespace {
+
+std::string Column(std::size_t offset) { return std::to_string(offset + 1) + "文字目"; }
+
+// A byte as the reader sees it: itself when printable, else \xNN.
+std::string Shown(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte >= 0x21 && byte < 0x7F) return std::string(1, c);
+  const char* digits = "0123456789ABCDEF";
+  return std::string("\\x") + digits[byte >> 4] + digits[byte & 15];
+}
+
+// The hand in the line, or false and the reason.
+bool Read(std::string_view line, TKindCounts& counts, int& tiles, std::string& error) {
+  const TMjHandText parsed = ParseHand(line);
+  const std::string at = Column(parsed.Position);
+  switch (parsed.Error) {
+    case TMjNotationError::None:
+      break;
+    case TMjNotationError::Empty:
+      error = "牌がありません";
+      return false;
+    case TMjNotationError::UnknownCharacter:
+      error = at + "の「" + Shown(line[parsed.Position]) + "」は牌の表記ではありません（数字と m p s z）";
+      return false;
+    case TMjNotationError::ZeroDigit:
+      error = at + "の 0 は牌ではありません（赤五は扱いません）";
+      return false;
+    case TMjNotationError::DigitsWithoutSuit:
+      error = at + "からの数字の後に m p s z のどれもありません";
+      return false;
+    case TMjNotationError::SuitWithoutDigits:
+      error = at + "の「" + Shown(line[parsed.Position]) + "」の前に数字がありません";
+      return false;
+    case TMjNotationError::HonourNumber:
+      error = at + "の " + Shown(line[parsed.Position]) + "z はありません（字牌は 1z から 7z）";
+      return false;
+    case TMjNotationError::FifthCopy:
+      error = at + "で " + KindText(parsed.Kind) + " が 5 枚目になります";
+      return false;
+  }
+  if (parsed.Tiles != 13 && parsed.Tiles != 14) {
+    error = "牌が " + std::to_string(parsed.Tiles) + " 枚です（13 枚か 14 枚）";
+    return false;
+  }
+  counts = parsed.Counts;
+  tiles = parsed.Tiles;
+  return true;
+}
+
+std::string Kinds(TKindMask kinds) { return kinds == 0 ? "-" : KindsText(kinds); }
+
+// Terminal columns of UTF-8 text: two for every character beyond ASCII.
+std::size_t Width(std::string_view text) {
+  std::size_t width = 0;
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      ++width;
+    } else if ((byte & 0xC0) == 0xC0) {
+      width += 2;
+    }
+  }
+  return width;
+}
+
+std::string Pad(std::string text, std::size_t width) {
+  const std::size_t has = Width(text);
+  if (has < width) text.append(width - has, ' ');
+  return text;
+}
+
+}  // namespace
+
+std::string ShantenWords(int shanten) {
+  if (shanten < 0) return "和了";
+  if (shanten == 0) return "聴牌";
+  return std::to_string(shanten) + "向聴";
+}
+
+std::string BatchLine(std::string_view line, std::string& error) {
+  TKindCounts counts{};
+  int tiles = 0;
+  if (!Read(line, counts, tiles, error)) return {};
+  if (tiles == 13) {
+    const TMjUkeire u = MjUkeire(counts);
+    return std::to_string(u.Shanten) + '\t' + Kinds(u.Kinds) + '\t' + std::to_string(u.Count);
+  }
+  TMjDiscardTable table = MjDiscards(counts);
+  std::string out = std::to_string(table.Shanten) + '\t';
+  // The contract lists discards in code order, not best first.
+  std::sort(table.Discards.begin(), table.Discards.end(),
+            [](const TMjDiscard& a, const TMjDiscard& b) { return a.Kind < b.Kind; });
+  for (std::size_t i = 0; i < table.Discards.size(); ++i) {
+    const TMjDiscard& d = table.Discards[i];
+    if (i > 0) out += ' ';
+    out += KindText(d.Kind) + ':' + std::to_string(d.Shanten) + ':' + Kinds(d.Kinds) + ':' + std::to_string(d.Count);
+  }
+  return out;
+}
+
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+  int status = 0;
+  long number = 0;
+  std::string line;
+  for (;;) {
+    line.clear();
+    bool tooLong = false;
+    bool ended = false;  // a newline closed the line
+    std::istream::int_type c;
+    while ((c = in.get()) != std::istream::traits_type::eof()) {
+      if (c == '\n') {
+        ended = true;
+        break;
+      }
+      if (line.size() < MaxLine) {
+        line += static_cast<char>(c);
+      } else {
+        tooLong = true;  // read on to the newline, keep nothing more
+      }
+    }
+    if (!ended && line.empty()) break;
+    ++number;
+    if (!tooLong && !line.empty() && line.back() == '\r') line.pop_back();
+    std::string error;
+    const std::string answer = tooLong ? std::string() : BatchLine(line, error);
+    if (tooLong) error = "行が長すぎます（" + std::to_string(MaxLine) + " バイトまで）";
+    if (answer.empty()) {
+      err << "tilelab-hand: " << number << "行目: " << error << '\n';
+      out << "error\n";
+      status = 1;
+    } else {
+      out << answer << '\n';
+    }
+    if (!ended) break;
+  }
+  out.flush();
+  return status;
+}
+
+std::string Table(std::string_view hand, std::string& error) {
+  TKindCounts counts{};
+  int tiles = 0;
+  if (hand.size() > MaxLine) {
+    error = "手牌が長すぎます（" + std::to_string(MaxLine) + " バイトまで）";
+    return {};
+  }
+  if (!Read(hand, counts, tiles, error)) return {};
+  std::string out = HandText(counts) + "  ";
+  if (tiles == 13) {
+    const TMjUkeire u = MjUkeire(counts);
+    out += ShantenWords(u.Shanten) + '\n';
+    out += "受け入れ " + Kinds(u.Kinds) + "  " + std::to_string(u.Count) + "枚\n";
+    return out;
+  }
+  const TMjDiscardTable table = MjDiscards(counts);
+  out += ShantenWords(table.Shanten) + '\n';
+  out += Pad("打牌", 6) + Pad("向聴", 8) + Pad("受け入れ", 40) + "枚数\n";
+  for (const TMjDiscard& d : table.Discards) {
+    out += Pad(KindText(d.Kind), 6) + Pad(ShantenWords(d.Shanten), 8) + Pad(Kinds(d.Kinds), 40) +
+           std::to_string(d.Count) + '\n';
+  }
+  return out;
+}
+
+}  // namespace handtool
