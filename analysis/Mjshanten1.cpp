@@ -1,6 +1,7 @@
 #include "analysis/Mjshanten1.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <stdexcept>
 
@@ -33,8 +34,12 @@ TRow Times(const TRow& a, const TRow& b) {
     int pair = NoCost;
     for (int i = 0; i <= m; ++i) {
       const int j = m - i;
-      none = std::min(none, a[2 * i] + b[2 * j]);
-      pair = std::min({pair, a[2 * i + 1] + b[2 * j], a[2 * i] + b[2 * j + 1]});
+      const int x = a[2 * i] + b[2 * j];
+      const int y = a[2 * i + 1] + b[2 * j];
+      const int z = a[2 * i] + b[2 * j + 1];
+      none = x < none ? x : none;
+      pair = y < pair ? y : pair;
+      pair = z < pair ? z : pair;
     }
     out[2 * m] = none;
     out[2 * m + 1] = pair;
@@ -45,51 +50,83 @@ TRow Times(const TRow& a, const TRow& b) {
 // The cost of four sets and a pair shared between two parts.
 int Complete(const TRow& a, const TRow& b) {
   int best = NoCost;
-  for (int i = 0; i <= 4; ++i) best = std::min({best, a[2 * i + 1] + b[8 - 2 * i], a[2 * i] + b[9 - 2 * i]});
+  for (int i = 0; i <= 4; ++i) {
+    const int x = a[2 * i + 1] + b[8 - 2 * i];
+    const int y = a[2 * i] + b[9 - 2 * i];
+    best = x < best ? x : best;
+    best = y < best ? y : best;
+  }
   return best;
 }
 
-// One suit of a hand: its row, and the rows with one more tile of each kind.
+// The row of one suit's counts.
+template <int Kinds>
+int Rank(const int* held) {
+  constexpr auto& step = Steps<Kinds>;
+  int rank = 0;
+  int sum = 0;
+  for (int i = 0; i < Kinds; ++i) {
+    rank += step[i][sum][held[i]];
+    sum += held[i];
+  }
+  return rank;
+}
+
+// The ten masks of a gain row: bit i of mask 2m + p is set when one more tile
+// of kind i lowers cost 2m + p.
+using TGains = std::array<unsigned, 10>;
+
+TGains UnpackGains(const unsigned char* table, int rank) {
+  std::uint64_t low = 0;
+  std::uint64_t high = 0;
+  const unsigned char* at = table + static_cast<std::size_t>(rank) * GainBytes;
+  std::memcpy(&low, at, sizeof low);
+  std::memcpy(&high, at + 8, sizeof high);
+  TGains gains;
+  for (int j = 0; j < 10; ++j) {
+    const int bit = 9 * j;
+    const std::uint64_t bits = bit >= 64 ? high >> (bit - 64) : bit > 55 ? (low >> bit) | (high << (64 - bit)) : low >> bit;
+    gains[j] = static_cast<unsigned>(bits & 511);
+  }
+  return gains;
+}
+
+// One suit of a hand: its row and, for hands that can take a tile more, its gains.
 struct TSuit {
-  const int* Held = nullptr;
-  int Kinds = SuitKinds;
-  const unsigned char* Table = Suit;
   TRow Row{};
-  std::array<TRow, SuitKinds> Plus{};
+  TGains Gains{};
 };
 
 template <int Kinds>
-void Look(TSuit& suit, const int* held, const unsigned char* table, bool plus) {
+void Look(TSuit& suit, const int* held, const unsigned char* table, const unsigned char* gains) {
   constexpr auto& step = Steps<Kinds>;
-  suit.Held = held;
-  suit.Kinds = Kinds;
-  suit.Table = table;
-  // before[i]: steps of the kinds before i; after[i]: steps of the kinds after
-  // i with one tile more before them.
-  std::array<int, Kinds + 1> before{};
-  std::array<int, Kinds + 1> sums{};
+  constexpr auto& gainStep = Steps<Kinds, GainTiles>;
+  int rank = 0;
+  int gainRank = 0;
+  int sum = 0;
   for (int i = 0; i < Kinds; ++i) {
-    before[i + 1] = before[i] + step[i][sums[i]][held[i]];
-    sums[i + 1] = sums[i] + held[i];
+    rank += step[i][sum][held[i]];
+    gainRank += gainStep[i][sum][held[i]];
+    sum += held[i];
   }
-  suit.Row = Unpack(table, before[Kinds]);
-  if (!plus || sums[Kinds] >= MaxTiles) return;
-  int after = 0;
-  for (int i = Kinds - 1; i >= 0; --i) {
-    if (held[i] < 4) suit.Plus[i] = Unpack(table, before[i] + step[i][sums[i]][held[i] + 1] + after);
-    after += step[i][sums[i] + 1][held[i]];
-  }
+  suit.Row = Unpack(table, rank);
+  suit.Gains = sum <= GainTiles ? UnpackGains(gains, gainRank) : TGains{};
 }
 
-void Look(TSuit& suit, const int* held, int index, bool plus) {
+void Look(TSuit& suit, const int* held, int index) {
   if (index == 3) {
-    Look<HonourKinds>(suit, held, Honour, plus);
+    Look<HonourKinds>(suit, held, Honour, HonourGain);
   } else {
-    Look<SuitKinds>(suit, held, Suit, plus);
+    Look<SuitKinds>(suit, held, Suit, SuitGain);
   }
 }
 
 constexpr bool IsOrphan(int kind) { return kind >= HonourStart || kind % 9 == 0 || kind % 9 == 8; }
+constexpr TKindMask OrphanKinds = [] {
+  TKindMask mask = 0;
+  for (int k = 0; k < KindCount; ++k) mask |= IsOrphan(k) ? TKindMask{1} << k : 0;
+  return mask;
+}();
 
 // Seven pairs of different kinds: the pairs held, then single tiles for the rest.
 int PairsCost(int pairs, int singles) {
@@ -108,14 +145,16 @@ struct TForms {
   bool OrphanTwice = false;
 
   explicit TForms(const TKindCounts& h) {
+    int twice = 0;
     for (int k = 0; k < KindCount; ++k) {
-      Pairs += h[k] >= 2 ? 1 : 0;
-      Singles += h[k] == 1 ? 1 : 0;
-      if (IsOrphan(k)) {
-        Orphans += h[k] > 0 ? 1 : 0;
-        OrphanTwice = OrphanTwice || h[k] >= 2;
-      }
+      const int n = h[k];
+      const int orphan = static_cast<int>((OrphanKinds >> k) & 1);
+      Pairs += n >= 2;
+      Singles += n == 1;
+      Orphans += orphan & (n > 0);
+      twice |= orphan & (n >= 2);
     }
+    OrphanTwice = twice != 0;
   }
   int Pairs7() const { return PairsCost(Pairs, Singles); }
   int Orphans13() const { return OrphansCost(Orphans, OrphanTwice); }
@@ -131,10 +170,12 @@ struct TForms {
 
 int Tiles(const TKindCounts& h) {
   int tiles = 0;
+  bool bad = false;
   for (int n : h) {
-    if (n < 0 || n > 4) throw std::invalid_argument("a kind held fewer than 0 or more than 4 times");
+    bad |= static_cast<unsigned>(n) > 4;
     tiles += n;
   }
+  if (bad) throw std::invalid_argument("a kind held fewer than 0 or more than 4 times");
   return tiles;
 }
 
@@ -143,20 +184,48 @@ void Require(const TKindCounts& h, int lo, int hi) {
   if (tiles < lo || tiles > hi) throw std::invalid_argument("a hand of " + std::to_string(tiles) + " tiles");
 }
 
-int ShantenOf(const TKindCounts& h) {
-  std::array<TSuit, 4> suits;
-  for (int s = 0; s < 4; ++s) Look(suits[s], &h[9 * s], s, false);
-  const int normal = Complete(Times(Times(suits[0].Row, suits[1].Row), suits[2].Row), suits[3].Row);
-  const TForms forms(h);
-  return std::min({normal, forms.Pairs7(), forms.Orphans13()}) - 1;
+// One pass over a suit for ShantenOf: its row and what the special forms count.
+template <int Kinds>
+int Scan(const int* held, int& tiles, int& pairs, int& singles, int& orphans, int& twice) {
+  constexpr auto& step = Steps<Kinds>;
+  int rank = 0;
+  int sum = 0;
+  for (int i = 0; i < Kinds; ++i) {
+    const int n = held[i];
+    rank += step[i][sum][n];
+    sum += n;
+    pairs += n >= 2;
+    singles += n == 1;
+    if (Kinds == HonourKinds || i == 0 || i == 8) {
+      orphans += n > 0;
+      twice |= n >= 2;
+    }
+  }
+  tiles += sum;
+  return rank;
+}
+
+// Shanten of 13 or 14 tiles; `tiles` gets their number.
+int ShantenOf(const TKindCounts& h, int& tiles) {
+  int pairs = 0;
+  int singles = 0;
+  int orphans = 0;
+  int twice = 0;
+  tiles = 0;
+  const int m = Scan<SuitKinds>(&h[0], tiles, pairs, singles, orphans, twice);
+  const int p = Scan<SuitKinds>(&h[9], tiles, pairs, singles, orphans, twice);
+  const int s = Scan<SuitKinds>(&h[18], tiles, pairs, singles, orphans, twice);
+  const int z = Scan<HonourKinds>(&h[HonourStart], tiles, pairs, singles, orphans, twice);
+  const int normal = Complete(Times(Unpack(Suit, m), Unpack(Suit, p)), Times(Unpack(Suit, s), Unpack(Honour, z)));
+  return std::min({normal, PairsCost(pairs, singles), OrphansCost(orphans, twice != 0)}) - 1;
 }
 
 // Copies of kind k left for the player: four less those in `held` and those seen.
 int Left(const TKindCounts& held, const TKindCounts& seen, int k) { return std::max(0, 4 - held[k] - seen[k]); }
 
-// The effective kinds of a 13-tile hand h, given its four suits (with their
-// Plus rows) and, per suit, the product of the other three suits' rows.
-// Returns the shanten of h; copies are counted against `held`.
+// The effective kinds of a 13-tile hand h, given its four suits and, per
+// suit, the product of the other three suits' rows. Returns the shanten of h;
+// copies are counted against `held`.
 int Effective(const TKindCounts& h, const std::array<const TSuit*, 4>& suits, const std::array<TRow, 4>& others,
               const TKindCounts& held, const TKindCounts& seen, TKindMask& kinds, int& count) {
   const TForms forms(h);
@@ -164,24 +233,32 @@ int Effective(const TKindCounts& h, const std::array<const TSuit*, 4>& suits, co
   const int pairs = forms.Pairs7();
   const int orphans = forms.Orphans13();
   const int cost = std::min({normal, pairs, orphans});
+  // A tile lowers a form's cost by one at most, so only the cheapest forms can
+  // gain; four sets and a pair gain where a share of them that costs the least
+  // gains in its suit.
   kinds = 0;
-  count = 0;
-  // A tile lowers a form's cost by one at most, so only the cheapest forms can gain.
-  for (int s = 0; s < 4; ++s) {
-    const TSuit& suit = *suits[s];
-    for (int i = 0; i < suit.Kinds; ++i) {
-      const int n = suit.Held[i];
+  if (normal == cost) {
+    for (int s = 0; s < 4; ++s) {
+      const TSuit& suit = *suits[s];
+      unsigned gains = 0;
+      for (int m = 0; m <= 4; ++m) {
+        if (suit.Row[2 * m] + others[s][9 - 2 * m] == cost) gains |= suit.Gains[2 * m];
+        if (suit.Row[2 * m + 1] + others[s][8 - 2 * m] == cost) gains |= suit.Gains[2 * m + 1];
+      }
+      kinds |= TKindMask{gains} << (9 * s);
+    }
+  }
+  if (pairs == cost || orphans == cost) {
+    for (int k = 0; k < KindCount; ++k) {
+      const int n = h[k];
       if (n >= 4) continue;
-      const int k = 9 * s + i;
-      const bool gains = (normal == cost && Complete(suit.Plus[i], others[s]) < cost) ||
-                         (pairs == cost && forms.Pairs7With(n) < cost) ||
-                         (orphans == cost && forms.Orphans13With(k, n) < cost);
-      if (gains) {
+      if ((pairs == cost && forms.Pairs7With(n) < cost) || (orphans == cost && forms.Orphans13With(k, n) < cost)) {
         kinds |= TKindMask{1} << k;
-        count += Left(held, seen, k);
       }
     }
   }
+  count = 0;
+  for (TKindMask rest = kinds; rest != 0; rest &= rest - 1) count += Left(held, seen, std::countr_zero(rest));
   return cost - 1;
 }
 
@@ -210,17 +287,25 @@ struct TPairs {
 }  // namespace
 
 int MjShanten(const TKindCounts& hand) {
-  Require(hand, 13, 14);
-  return ShantenOf(hand);
+  // Counts beyond 0..4 would read outside the tables: checked before they are used.
+  for (int n : hand) {
+    if (static_cast<unsigned>(n) > 4) throw std::invalid_argument("a kind held fewer than 0 or more than 4 times");
+  }
+  int tiles = 0;
+  const int shanten = ShantenOf(hand, tiles);
+  if (tiles != 13 && tiles != 14) throw std::invalid_argument("a hand of " + std::to_string(tiles) + " tiles");
+  return shanten;
 }
 
 TMjUkeire MjUkeire(const TKindCounts& hand, const TKindCounts& seen) {
   Require(hand, 13, 13);
   std::array<TSuit, 4> suits;
-  for (int s = 0; s < 4; ++s) Look(suits[s], &hand[9 * s], s, true);
-  const TPairs pairs(suits);
-  std::array<TRow, 4> others;
-  for (int s = 0; s < 4; ++s) others[s] = pairs.Without(suits, s);
+  for (int s = 0; s < 4; ++s) Look(suits[s], &hand[9 * s], s);
+  // Each suit meets the product of the other three.
+  const TRow low = Times(suits[0].Row, suits[1].Row);
+  const TRow high = Times(suits[2].Row, suits[3].Row);
+  const std::array<TRow, 4> others{Times(suits[1].Row, high), Times(suits[0].Row, high), Times(low, suits[3].Row),
+                                   Times(low, suits[2].Row)};
   TMjUkeire out;
   out.Shanten = Effective(hand, {&suits[0], &suits[1], &suits[2], &suits[3]}, others, hand, seen, out.Kinds,
                           out.Count);
@@ -230,11 +315,12 @@ TMjUkeire MjUkeire(const TKindCounts& hand, const TKindCounts& seen) {
 TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
   Require(hand, 14, 14);
   TMjDiscardTable table;
-  table.Shanten = ShantenOf(hand);
+  int tiles = 0;
+  table.Shanten = ShantenOf(hand, tiles);
   table.Discards.reserve(14);
   // The suits of the 14 tiles serve every discard but those of their own suit.
   std::array<TSuit, 4> suits;
-  for (int s = 0; s < 4; ++s) Look(suits[s], &hand[9 * s], s, true);
+  for (int s = 0; s < 4; ++s) Look(suits[s], &hand[9 * s], s);
   const TPairs pairs(suits);
   std::array<TRow, 4> without;
   for (int s = 0; s < 4; ++s) without[s] = pairs.Without(suits, s);
@@ -244,7 +330,7 @@ TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
     const int ds = d / 9;
     --kept[d];
     TSuit changed;
-    Look(changed, &kept[9 * ds], ds, true);
+    Look(changed, &kept[9 * ds], ds);
     std::array<const TSuit*, 4> view{&suits[0], &suits[1], &suits[2], &suits[3]};
     view[ds] = &changed;
     std::array<TRow, 4> others;

@@ -84,8 +84,63 @@ std::vector<unsigned char> Table(int kinds, bool runs) {
   return out;
 }
 
-void Write(std::FILE* file, const char* name, int rows, const std::vector<unsigned char>& bytes) {
-  std::fprintf(file, "const unsigned char %s[%d * RowBytes + RowPadding] =", name, rows);
+// The rank of a hand among those of at most Max tiles.
+template <int Kinds, int Max>
+int Rank(const std::array<int, SuitKinds>& held) {
+  int rank = 0;
+  int sum = 0;
+  for (int i = 0; i < Kinds; ++i) {
+    rank += Steps<Kinds, Max>[i][sum][held[i]];
+    sum += held[i];
+  }
+  return rank;
+}
+
+int Cost(const std::vector<unsigned char>& costs, int rank, int j) {
+  unsigned long long row = 0;
+  for (int b = 0; b < RowBytes; ++b) row |= static_cast<unsigned long long>(costs[rank * RowBytes + b]) << (8 * b);
+  return static_cast<int>((row >> (4 * j)) & 15);
+}
+
+// Walks the hands of at most 13 tiles in row order and sets, per cost, the
+// kinds whose extra tile lowers it.
+template <int Kinds>
+void Gains(const std::vector<unsigned char>& costs, std::vector<unsigned char>& out,
+           std::array<int, SuitKinds>& held, int i, int tiles) {
+  if (i == Kinds) {
+    const int rank = Rank<Kinds, MaxTiles>(held);
+    std::array<unsigned char, GainBytes> row{};
+    for (int k = 0; k < Kinds; ++k) {
+      if (held[k] == 4) continue;
+      ++held[k];
+      const int more = Rank<Kinds, MaxTiles>(held);
+      --held[k];
+      for (int j = 0; j < 10; ++j) {
+        if (Cost(costs, more, j) >= Cost(costs, rank, j)) continue;
+        const int bit = 9 * j + k;
+        row[bit / 8] = static_cast<unsigned char>(row[bit / 8] | (1 << (bit % 8)));
+      }
+    }
+    out.insert(out.end(), row.begin(), row.end());
+    return;
+  }
+  for (int v = 0; v <= 4 && tiles + v <= GainTiles; ++v) {
+    held[i] = v;
+    Gains<Kinds>(costs, out, held, i + 1, tiles + v);
+  }
+  held[i] = 0;
+}
+
+template <int Kinds>
+std::vector<unsigned char> GainTable(const std::vector<unsigned char>& costs) {
+  std::vector<unsigned char> out;
+  std::array<int, SuitKinds> held{};
+  Gains<Kinds>(costs, out, held, 0, 0);
+  return out;
+}
+
+void Write(std::FILE* file, const char* name, int rows, const char* bytesPerRow, const std::vector<unsigned char>& bytes) {
+  std::fprintf(file, "const unsigned char %s[%d * %s + RowPadding] =", name, rows, bytesPerRow);
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (i % 40 == 0) std::fputs("\n    \"", file);
     std::fprintf(file, "\\%03o", bytes[i]);
@@ -103,8 +158,12 @@ int main(int argc, char** argv) {
   }
   const std::vector<unsigned char> suit = Table(SuitKinds, true);
   const std::vector<unsigned char> honour = Table(HonourKinds, false);
+  const std::vector<unsigned char> suitGain = GainTable<SuitKinds>(suit);
+  const std::vector<unsigned char> honourGain = GainTable<HonourKinds>(honour);
   if (suit.size() != static_cast<std::size_t>(SuitRows) * RowBytes ||
-      honour.size() != static_cast<std::size_t>(HonourRows) * RowBytes) {
+      honour.size() != static_cast<std::size_t>(HonourRows) * RowBytes ||
+      suitGain.size() != static_cast<std::size_t>(SuitGainRows) * GainBytes ||
+      honourGain.size() != static_cast<std::size_t>(HonourGainRows) * GainBytes) {
     std::fprintf(stderr, "row count differs from the table layout\n");
     return 1;
   }
@@ -116,8 +175,10 @@ int main(int argc, char** argv) {
   }
   std::fputs("// Written by Mjshantengen1.cpp at build time.\n#include \"analysis/Mjshantentable1.h\"\n"
              "namespace shanten_table {\n", file);
-  Write(file, "Suit", SuitRows, suit);
-  Write(file, "Honour", HonourRows, honour);
+  Write(file, "Suit", SuitRows, "RowBytes", suit);
+  Write(file, "Honour", HonourRows, "RowBytes", honour);
+  Write(file, "SuitGain", SuitGainRows, "GainBytes", suitGain);
+  Write(file, "HonourGain", HonourGainRows, "GainBytes", honourGain);
   std::fputs("}  // namespace shanten_table\n", file);
   if (std::fclose(file) != 0 || std::rename(temp.c_str(), argv[1]) != 0) {
     std::perror(argv[1]);

@@ -1,7 +1,7 @@
 #pragma once
 
 // The per-suit tables behind the shanten engine, shared by the engine and the
-// program that writes them at build time. One row per way of holding at most
+// program that writes them at build time (about 6 MB in all). One row per way of holding at most
 // 14 tiles of one suit, rows in lexicographic order of the counts (first kind
 // slowest). A row holds, for m sets (0..4) and p pairs (0..1), the fewest tiles
 // to add so that the suit holds them with no kind beyond four: ten costs of
@@ -33,15 +33,15 @@ constexpr int SuitRows = Count[SuitKinds][MaxTiles];      // 405,350
 constexpr int HonourRows = Count[HonourKinds][MaxTiles];  // 43,130
 
 // Step[i][s][v]: rows that come before a hand holding v of kind i after s tiles
-// of the kinds before it, among those agreeing up to kind i. A hand's row is
-// the sum of its steps.
-template <int Kinds>
+// of the kinds before it, among those agreeing up to kind i, in a table of
+// hands of at most Max tiles. A hand's row is the sum of its steps.
+template <int Kinds, int Max = MaxTiles>
 constexpr auto Steps = [] {
   std::array<std::array<std::array<int, 5>, MaxTiles + 2>, Kinds> step{};
   for (int i = 0; i < Kinds; ++i) {
     for (int s = 0; s <= MaxTiles + 1; ++s) {
       for (int v = 1; v <= 4; ++v) {
-        const int left = MaxTiles - s - (v - 1);
+        const int left = Max - s - (v - 1);
         step[i][s][v] = step[i][s][v - 1] + (left >= 0 ? Count[Kinds - 1 - i][left] : 0);
       }
     }
@@ -51,5 +51,17 @@ constexpr auto Steps = [] {
 
 extern const unsigned char Suit[SuitRows * RowBytes + RowPadding];
 extern const unsigned char Honour[HonourRows * RowBytes + RowPadding];
+
+// For hands of at most 13 tiles of a suit, which kinds lower each of the ten
+// costs when one more is held: ten 9-bit masks (bit i = kind i of the suit),
+// mask 2m + p in bits 9(2m + p).., twelve bytes little-endian per row, rows
+// ordered as above among the hands of at most 13 tiles.
+constexpr int GainTiles = MaxTiles - 1;
+constexpr int GainBytes = 12;
+constexpr int SuitGainRows = Count[SuitKinds][GainTiles];      // 286,550
+constexpr int HonourGainRows = Count[HonourKinds][GainTiles];  // 34,995
+
+extern const unsigned char SuitGain[SuitGainRows * GainBytes + RowPadding];
+extern const unsigned char HonourGain[HonourGainRows * GainBytes + RowPadding];
 
 }  // namespace shanten_table
