@@ -11,6 +11,7 @@
 
 #include "analysis/Mjagari1.h"
 #include "analysis/Tdebug1.h"
+#include "bench/CompleteHands.h"
 #include "core/Mjrandom1.h"
 #include "core/Mjtable1.h"
 
@@ -59,27 +60,7 @@ THandSet NearComplete() {
   THandSet set;
   set.Hands.resize(HandCount);
   for (THand& hand : set.Hands) {
-    std::array<int, KindCount> counts{};
-    int tiles = 0;
-    const int pair = gen.Next() % KindCount;
-    counts[static_cast<std::size_t>(pair)] = 2;
-    tiles = 2;
-    while (tiles < 14) {
-      std::array<int, 3> kinds{};
-      if (gen.Next() % 3 == 0) {
-        const int kind = gen.Next() % KindCount;
-        kinds = {kind, kind, kind};
-      } else {
-        const int start = (gen.Next() % 3) * 9 + gen.Next() % 7;
-        kinds = {start, start + 1, start + 2};
-      }
-      std::array<int, KindCount> next = counts;
-      bool fits = true;
-      for (int kind : kinds) fits = fits && ++next[static_cast<std::size_t>(kind)] <= 4;
-      if (!fits) continue;
-      counts = next;
-      tiles += 3;
-    }
+    const std::array<int, KindCount> counts = CompleteHand(gen);
     std::vector<TMjPai> all;
     for (int kind = 0; kind < KindCount; ++kind) {
       for (int copy = 0; copy < counts[static_cast<std::size_t>(kind)]; ++copy) all.emplace_back(4 * kind + copy, stTe);

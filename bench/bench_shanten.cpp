@@ -11,6 +11,7 @@
 
 #include "analysis/Mjshanten1.h"
 #include "analysis/Mjshantentable1.h"
+#include "bench/CompleteHands.h"
 #include "core/Mjrandom1.h"
 #include "tests/support/ShantenReference.h"
 
@@ -36,25 +37,7 @@ std::vector<TKindCounts> NearComplete() {
   gen.Seed(31415);
   std::vector<TKindCounts> hands;
   while (hands.size() < HandCount) {
-    TKindCounts counts{};
-    counts[gen.Next() % KindCount] = 2;
-    int tiles = 2;
-    while (tiles < 14) {
-      std::array<int, 3> kinds{};
-      if (gen.Next() % 3 == 0) {
-        const int kind = gen.Next() % KindCount;
-        kinds = {kind, kind, kind};
-      } else {
-        const int start = (gen.Next() % 3) * 9 + gen.Next() % 7;
-        kinds = {start, start + 1, start + 2};
-      }
-      TKindCounts next = counts;
-      bool fits = true;
-      for (int kind : kinds) fits = fits && ++next[kind] <= 4;
-      if (!fits) continue;
-      counts = next;
-      tiles += 3;
-    }
+    TKindCounts counts = CompleteHand(gen);
     int out = gen.Next() % KindCount;
     while (counts[out] == 0) out = (out + 1) % KindCount;
     const int in = gen.Next() % KindCount;

@@ -8,6 +8,7 @@
 
 #include "analysis/Mjagari1.h"
 #include "tests/support/HandNotation.h"
+#include "tests/support/OneSuitHands.h"
 
 // Every 13-tile hand of one suit, checked against a second checker written in
 // the plainest way: counts per kind and recursive removal of sets.
@@ -76,20 +77,6 @@ std::vector<TMjPai> ReferenceWaits(Counts c) {
 bool SameIds(const std::vector<TMjPai>& a, const std::vector<TMjPai>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                     [](const TMjPai& x, const TMjPai& y) { return x.Id == y.Id; });
-}
-
-// Calls visit(counts) for every way of holding `left` more tiles of kinds kind..8.
-template <class Visit>
-void EachOneSuitHand(Counts& c, int kind, int left, Visit& visit) {
-  if (kind == 9) {
-    if (left == 0) visit(c);
-    return;
-  }
-  for (int n = 0; n <= 4 && n <= left; ++n) {
-    c[kind] = n;
-    EachOneSuitHand(c, kind + 1, left - n, visit);
-  }
-  c[kind] = 0;
 }
 
 // One shard per number of 01s held, so that ctest can spread the 93,600 hands.

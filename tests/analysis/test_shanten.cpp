@@ -4,6 +4,7 @@
 #include <string>
 
 #include "analysis/Mjshanten1.h"
+#include "tests/support/ShantenReference.h"
 
 // Shanten, effective tiles and discard tables of hands worked out by hand, and
 // the mpsz notation they are written in.
@@ -14,16 +15,6 @@ TKindCounts Hand(const std::string& text) {
   const TMjHandText parsed = ParseHand(text);
   if (parsed.Error != TMjNotationError::None) throw std::invalid_argument("bad hand in test: " + text);
   return parsed.Counts;
-}
-
-// The discard table as one line: "S d:s:U:N ...", best first.
-std::string TableText(const TMjDiscardTable& table) {
-  std::string out = std::to_string(table.Shanten);
-  for (const TMjDiscard& d : table.Discards) {
-    out += ' ' + KindText(d.Kind) + ':' + std::to_string(d.Shanten) + ':' + KindsText(d.Kinds) + ':' +
-           std::to_string(d.Count);
-  }
-  return out;
 }
 
 }  // namespace
@@ -95,11 +86,11 @@ TEST(Ukeire, SeenCopiesCountOffNeverBelowNone) {
 }
 
 TEST(Discards, TablesBestFirst) {
-  EXPECT_EQ(TableText(MjDiscards(Hand("123m456p789s1122z3z"))),
+  EXPECT_EQ(reference::TableText(MjDiscards(Hand("123m456p789s1122z3z"))),
             "0 3z:0:12z:4 1m:1:14m12z:11 4p:1:47p12z:11 6p:1:36p12z:11 9s:1:69s12z:11 2m:1:2m12z:7 "
             "3m:1:3m12z:7 5p:1:5p12z:7 7s:1:7s12z:7 8s:1:8s12z:7 1z:1:123z:7 2z:1:123z:7");
   // A complete hand: throwing any tile keeps it ready; the thrown copy is not counted again.
-  EXPECT_EQ(TableText(MjDiscards(Hand("111122334m12223s"))),
+  EXPECT_EQ(reference::TableText(MjDiscards(Hand("111122334m12223s"))),
             "-1 1s:0:134s:10 2m:0:25m:6 3s:0:13s:6 1m:0:14m2s:4 4m:0:4m2s:4 3m:0:3m:2 2s:0:2s:1");
   EXPECT_EQ(MjDiscards(Hand("112233m445566p77s")).Shanten, -1);
 }

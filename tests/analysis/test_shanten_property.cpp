@@ -8,6 +8,7 @@
 
 #include "analysis/Mjshanten1.h"
 #include "core/Mjrandom1.h"
+#include "tests/support/OneSuitHands.h"
 #include "tests/support/ShantenReference.h"
 
 // The shanten engine against the plain search of the definition: every 13-tile
@@ -23,33 +24,6 @@ constexpr int OneSuitStride = 1;
 constexpr int OneSuitStride = 61;
 #endif
 
-std::string UkeireText(const TMjUkeire& u) {
-  return std::to_string(u.Shanten) + ' ' + KindsText(u.Kinds) + ' ' + std::to_string(u.Count);
-}
-
-std::string TableText(const TMjDiscardTable& table) {
-  std::string out = std::to_string(table.Shanten);
-  for (const TMjDiscard& d : table.Discards) {
-    out += ' ' + KindText(d.Kind) + ':' + std::to_string(d.Shanten) + ':' + KindsText(d.Kinds) + ':' +
-           std::to_string(d.Count);
-  }
-  return out;
-}
-
-// Calls visit(counts) for every way of holding `left` more tiles of kinds kind..8.
-template <class Visit>
-void EachOneSuitHand(TKindCounts& c, int kind, int left, Visit& visit) {
-  if (kind == 9) {
-    if (left == 0) visit(c);
-    return;
-  }
-  for (int n = 0; n <= 4 && n <= left; ++n) {
-    c[kind] = n;
-    EachOneSuitHand(c, kind + 1, left - n, visit);
-  }
-  c[kind] = 0;
-}
-
 // One shard per number of 1m held, so that ctest can spread the 93,600 hands.
 class ShantenOneSuit : public testing::TestWithParam<int> {};
 
@@ -61,8 +35,8 @@ TEST_P(ShantenOneSuit, EveryHandMatchesThePlainSearch) {
   int failures = 0;
   auto visit = [&](const TKindCounts& c) {
     if (hands++ % OneSuitStride != 0) return;
-    const std::string engine = UkeireText(MjUkeire(c));
-    const std::string expected = UkeireText(reference::Ukeire(c, c, NoKinds));
+    const std::string engine = reference::UkeireText(MjUkeire(c));
+    const std::string expected = reference::UkeireText(reference::Ukeire(c, c, NoKinds));
     // Texts only for a failure: the loop runs tens of thousands of times.
     if (engine != expected) {
       EXPECT_EQ(engine, expected) << HandText(c);
@@ -127,8 +101,8 @@ TEST_P(ShantenSample, MixedHandsMatchThePlainSearch) {
     for (int k = 0; k < KindCount; ++k) seen[k] = gen.Next() % 7 == 0 ? gen.Next() % 3 : 0;
 
     const TKindCounts thirteen = Sample(gen, shape, 13);
-    const std::string engine13 = UkeireText(MjUkeire(thirteen, seen));
-    const std::string expected13 = UkeireText(reference::Ukeire(thirteen, thirteen, seen));
+    const std::string engine13 = reference::UkeireText(MjUkeire(thirteen, seen));
+    const std::string expected13 = reference::UkeireText(reference::Ukeire(thirteen, thirteen, seen));
     if (engine13 != expected13) {
       ++failures;
       EXPECT_EQ(engine13, expected13) << HandText(thirteen);
@@ -137,8 +111,8 @@ TEST_P(ShantenSample, MixedHandsMatchThePlainSearch) {
     const TKindCounts fourteen = Sample(gen, shape, 14);
     EXPECT_EQ(MjShanten(fourteen), reference::Shanten(fourteen)) << HandText(fourteen);
     if (i < SampleTables) {
-      const std::string engine14 = TableText(MjDiscards(fourteen, seen));
-      const std::string expected14 = TableText(reference::Discards(fourteen, seen));
+      const std::string engine14 = reference::TableText(MjDiscards(fourteen, seen));
+      const std::string expected14 = reference::TableText(reference::Discards(fourteen, seen));
       if (engine14 != expected14) {
         ++failures;
         EXPECT_EQ(engine14, expected14) << HandText(fourteen);
@@ -169,7 +143,7 @@ TEST(ShantenTables, EveryRowIsTheHandKept) {
       for (int k = 0; k < KindCount; ++k) {
         if ((u.Kinds >> k) & 1) count += std::max(0, 4 - hand[k] - seen[k]);
       }
-      ASSERT_EQ(UkeireText({row.Shanten, row.Kinds, row.Count}), UkeireText({u.Shanten, u.Kinds, count}))
+      ASSERT_EQ(reference::UkeireText({row.Shanten, row.Kinds, row.Count}), reference::UkeireText({u.Shanten, u.Kinds, count}))
           << HandText(hand) << " less " << KindText(row.Kind);
       best = std::min(best, row.Shanten);
     }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "analysis/Mjshanten1.h"
@@ -145,6 +146,21 @@ inline TMjDiscardTable Discards(const TKindCounts& hand, const TKindCounts& seen
     return a.Shanten != b.Shanten ? a.Shanten < b.Shanten : a.Count > b.Count;
   });
   return table;
+}
+
+// Results as one line, for comparisons that print what differs.
+inline std::string UkeireText(const TMjUkeire& u) {
+  return std::to_string(u.Shanten) + ' ' + KindsText(u.Kinds) + ' ' + std::to_string(u.Count);
+}
+
+// "S d:s:U:N ...", best first.
+inline std::string TableText(const TMjDiscardTable& table) {
+  std::string out = std::to_string(table.Shanten);
+  for (const TMjDiscard& d : table.Discards) {
+    out += ' ' + KindText(d.Kind) + ':' + std::to_string(d.Shanten) + ':' + KindsText(d.Kinds) + ':' +
+           std::to_string(d.Count);
+  }
+  return out;
 }
 
 }  // namespace reference
