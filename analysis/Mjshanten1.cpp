@@ -186,7 +186,7 @@ void Require(const TKindCounts& h, int lo, int hi) {
 
 // One pass over a suit for ShantenOf: its row and what the special forms count.
 template <int Kinds>
-int Scan(const int* held, int& tiles, int& pairs, int& singles, int& orphans, int& twice) {
+int Scan(const int* held, int& pairs, int& singles, int& orphans, int& twice) {
   constexpr auto& step = Steps<Kinds>;
   int rank = 0;
   int sum = 0;
@@ -201,21 +201,18 @@ int Scan(const int* held, int& tiles, int& pairs, int& singles, int& orphans, in
       twice |= n >= 2;
     }
   }
-  tiles += sum;
   return rank;
 }
 
-// Shanten of 13 or 14 tiles; `tiles` gets their number.
-int ShantenOf(const TKindCounts& h, int& tiles) {
+int ShantenOf(const TKindCounts& h) {
   int pairs = 0;
   int singles = 0;
   int orphans = 0;
   int twice = 0;
-  tiles = 0;
-  const int m = Scan<SuitKinds>(&h[0], tiles, pairs, singles, orphans, twice);
-  const int p = Scan<SuitKinds>(&h[9], tiles, pairs, singles, orphans, twice);
-  const int s = Scan<SuitKinds>(&h[18], tiles, pairs, singles, orphans, twice);
-  const int z = Scan<HonourKinds>(&h[HonourStart], tiles, pairs, singles, orphans, twice);
+  const int m = Scan<SuitKinds>(&h[0], pairs, singles, orphans, twice);
+  const int p = Scan<SuitKinds>(&h[9], pairs, singles, orphans, twice);
+  const int s = Scan<SuitKinds>(&h[18], pairs, singles, orphans, twice);
+  const int z = Scan<HonourKinds>(&h[HonourStart], pairs, singles, orphans, twice);
   const int normal = Complete(Times(Unpack(Suit, m), Unpack(Suit, p)), Times(Unpack(Suit, s), Unpack(Honour, z)));
   return std::min({normal, PairsCost(pairs, singles), OrphansCost(orphans, twice != 0)}) - 1;
 }
@@ -287,14 +284,9 @@ struct TPairs {
 }  // namespace
 
 int MjShanten(const TKindCounts& hand) {
-  // Counts beyond 0..4 would read outside the tables: checked before they are used.
-  for (int n : hand) {
-    if (static_cast<unsigned>(n) > 4) throw std::invalid_argument("a kind held fewer than 0 or more than 4 times");
-  }
-  int tiles = 0;
-  const int shanten = ShantenOf(hand, tiles);
-  if (tiles != 13 && tiles != 14) throw std::invalid_argument("a hand of " + std::to_string(tiles) + " tiles");
-  return shanten;
+  // Checked before any table is read: other counts would index past the tables.
+  Require(hand, 13, 14);
+  return ShantenOf(hand);
 }
 
 TMjUkeire MjUkeire(const TKindCounts& hand, const TKindCounts& seen) {
@@ -315,8 +307,7 @@ TMjUkeire MjUkeire(const TKindCounts& hand, const TKindCounts& seen) {
 TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
   Require(hand, 14, 14);
   TMjDiscardTable table;
-  int tiles = 0;
-  table.Shanten = ShantenOf(hand, tiles);
+  table.Shanten = ShantenOf(hand);
   table.Discards.reserve(14);
   // The suits of the 14 tiles serve every discard but those of their own suit.
   std::array<TSuit, 4> suits;

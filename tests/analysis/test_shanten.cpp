@@ -46,6 +46,7 @@ TEST(Shanten, HandWorkedHands) {
 TEST(Shanten, RefusesHandsOfOtherSizesAndFifthCopies) {
   EXPECT_THROW(MjShanten(Hand("123m456p789s11z")), std::invalid_argument);
   EXPECT_THROW(MjShanten(Hand("123m456p789s1122z33z")), std::invalid_argument);
+  EXPECT_THROW(MjShanten(Hand("1111222233334444m")), std::invalid_argument);  // more than a suit's table holds
   TKindCounts five = Hand("1111m234567p789s");
   five[0] = 5;
   five[1] = 0;
