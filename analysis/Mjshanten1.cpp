@@ -137,7 +137,7 @@ int PairsCost(int pairs, int singles) {
 // Thirteen orphans: one of each, one of them twice.
 int OrphansCost(int kinds, bool twice) { return 14 - kinds - (twice ? 1 : 0); }
 
-// The shapes of the two special forms, counted once per hand.
+// The shapes of seven pairs and thirteen orphans, counted once per hand.
 struct TForms {
   int Pairs = 0;
   int Singles = 0;
@@ -184,7 +184,7 @@ void Require(const TKindCounts& h, int lo, int hi) {
   if (tiles < lo || tiles > hi) throw std::invalid_argument("a hand of " + std::to_string(tiles) + " tiles");
 }
 
-// One pass over a suit for ShantenOf: its row and what the special forms count.
+// One pass over a suit for ShantenOf: its row and what seven pairs and thirteen orphans count.
 template <int Kinds>
 int Scan(const int* held, int& pairs, int& singles, int& orphans, int& twice) {
   constexpr auto& step = Steps<Kinds>;
