@@ -1,0 +1,167 @@
+#include "game/Mjreview1.h"
+
+#include <algorithm>
+
+namespace {
+
+// The codes of a row up to its first empty slot; a tile after a gap or a code
+// that names no tile is a fault of the record.
+struct TRowRead {
+  std::vector<int> Kinds;
+  TMjReviewError Error = TMjReviewError::None;
+  int Index = 0;
+  int Code = 0;
+};
+
+TRowRead ReadRow(const TCodeRow& row) {
+  TRowRead r;
+  bool ended = false;
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    const int code = row[i];
+    if (code == 0) {
+      ended = true;
+      continue;
+    }
+    r.Index = static_cast<int>(i);
+    r.Code = code;
+    if (ended) {
+      r.Error = TMjReviewError::Gap;
+      return r;
+    }
+    const int kind = CodeKind(code);
+    if (kind < 0) {
+      r.Error = TMjReviewError::BadCode;
+      return r;
+    }
+    r.Kinds.push_back(kind);
+  }
+  return r;
+}
+
+}  // namespace
+
+const TMjDiscard& TMjStep::Chosen() const {
+  const auto it = std::find_if(Table.Discards.begin(), Table.Discards.end(),
+                               [this](const TMjDiscard& d) { return d.Kind == DiscardKind; });
+  return *it;  // a discard is always a kind of the hand, so it has a row
+}
+
+bool TMjStep::IsBest() const {
+  const TMjDiscard& c = Chosen();
+  return c.Shanten == Best().Shanten && c.Count == Best().Count;
+}
+
+bool TMjStep::RaisedShanten() const { return Chosen().Shanten > Best().Shanten; }
+
+int TMjStep::ChosenCount() const { return RaisedShanten() ? 0 : Chosen().Count; }
+
+int TMjReview::Decisions() const {
+  return static_cast<int>(std::count_if(Steps.begin(), Steps.end(), [](const TMjStep& s) { return s.Discarded(); }));
+}
+
+int TMjReview::BestChoices() const {
+  return static_cast<int>(
+      std::count_if(Steps.begin(), Steps.end(), [](const TMjStep& s) { return s.Discarded() && s.IsBest(); }));
+}
+
+int TMjReview::ChosenCountSum() const {
+  int n = 0;
+  for (const TMjStep& s : Steps)
+    if (s.Discarded()) n += s.ChosenCount();
+  return n;
+}
+
+int TMjReview::BestCountSum() const {
+  int n = 0;
+  for (const TMjStep& s : Steps)
+    if (s.Discarded()) n += s.Best().Count;
+  return n;
+}
+
+double TMjReview::Efficiency() const {
+  const int best = BestCountSum();
+  return best == 0 ? 100.0 : 100.0 * ChosenCountSum() / best;
+}
+
+int TMjReview::FirstReadyDraw() const {
+  if (MjShanten(DealHand) == 0) return 0;
+  for (const TMjStep& s : Steps) {
+    if (s.Discarded() && s.Chosen().Shanten == 0) return s.Draw;
+  }
+  return -1;
+}
+
+int TMjReview::WinDraw() const {
+  for (const TMjStep& s : Steps)
+    if (s.Won()) return s.Draw;
+  return -1;
+}
+
+TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute) {
+  TMjReview review;
+  auto fail = [&review](TMjReviewError error, int step, int code) {
+    review.Error = error;
+    review.ErrorStep = step;
+    review.ErrorCode = code;
+    return review;
+  };
+
+  const TRowRead deal = ReadRow(haipai);
+  if (deal.Error != TMjReviewError::None) return fail(deal.Error, 0, deal.Code);
+  if (deal.Kinds.size() != 13) return fail(TMjReviewError::ShortDeal, 0, 0);
+  for (int k : deal.Kinds) {
+    if (++review.DealHand[static_cast<std::size_t>(k)] > 4) return fail(TMjReviewError::FifthCopy, 0, KindCode(k));
+  }
+
+  const TRowRead draws = ReadRow(tumo);
+  const TRowRead discards = ReadRow(sute);
+  // A row's own fault stops the review at the step where it stands: the steps
+  // before it are still judged.
+  const std::size_t drawsOk = draws.Kinds.size();
+  const std::size_t discardsOk = discards.Kinds.size();
+
+  TKindCounts hand = review.DealHand;
+  TKindCounts seen{};
+  for (std::size_t i = 0; i < drawsOk; ++i) {
+    const int step = static_cast<int>(i) + 1;
+    const int drawn = draws.Kinds[i];
+    const auto d = static_cast<std::size_t>(drawn);
+    if (hand[d] + seen[d] >= 4) return fail(TMjReviewError::FifthCopy, step, KindCode(drawn));
+    ++hand[d];
+
+    TMjStep s;
+    s.Draw = step;
+    s.DrawnKind = drawn;
+    s.Hand = hand;
+    s.Seen = seen;
+    s.Table = MjDiscards(hand, seen);
+    if (i < discardsOk) {
+      const int thrown = discards.Kinds[i];
+      const auto t = static_cast<std::size_t>(thrown);
+      if (hand[t] == 0) {
+        review.Steps.push_back(std::move(s));
+        return fail(TMjReviewError::DiscardNotHeld, step, KindCode(thrown));
+      }
+      s.DiscardKind = thrown;
+      --hand[t];
+      ++seen[t];
+    }
+    review.Steps.push_back(std::move(s));
+    if (i >= discardsOk) break;  // the last draw waits for its discard
+  }
+
+  if (draws.Error != TMjReviewError::None)
+    return fail(draws.Error, draws.Index + 1, draws.Code);
+  if (discards.Error != TMjReviewError::None)
+    return fail(discards.Error, discards.Index + 1, discards.Code);
+  // Every discard follows its draw; at most the last draw may still wait for one.
+  if (discardsOk > drawsOk || drawsOk > discardsOk + 1)
+    return fail(TMjReviewError::RowsDisagree, static_cast<int>(std::min(drawsOk, discardsOk)) + 1, 0);
+  return review;
+}
+
+TCodeRow CodeRowOf(const TPaiRow& row) {
+  TCodeRow codes{};
+  for (std::size_t i = 0; i < row.size(); ++i) codes[i] = row[i] ? row[i]->GetCode() : 0;
+  return codes;
+}

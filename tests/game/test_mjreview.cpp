@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/Mjreview1.h"
+
+// A deal rebuilt from its record rows and every discard judged against the best.
+
+namespace {
+
+// Tiles in the order written, "123m45p" -> 1 2 3 11 12 (unlike ParseHand, which sorts).
+TCodeRow Row(const std::string& text) {
+  TCodeRow row{};
+  std::size_t n = 0;
+  std::string digits;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      digits += c;
+      continue;
+    }
+    const int suit = c == 'm' ? 0 : c == 'p' ? 1 : c == 's' ? 2 : 3;
+    for (char d : digits) row[n++] = suit * 10 + (d - '0');
+    digits.clear();
+  }
+  return row;
+}
+
+}  // namespace
+
+TEST(MjReview, JudgesEachDiscardAndSumsTheDeal) {
+  // Ready from the deal. Draw 3z, throw it (best: 1z 2z, 4 left). Draw 5m, throw it
+  // (best again). Draw 1z: the hand is complete; throwing 1z keeps 3 copies of the
+  // waits, while throwing 1m waits on 1m 4m with 7 left.
+  const TMjReview r = ReviewDeal(Row("123m456p789s1122z"), Row("3z5m1z"), Row("3z5m1z"));
+  ASSERT_TRUE(r.Ok());
+  ASSERT_EQ(r.Steps.size(), 3u);
+  EXPECT_TRUE(r.Steps[0].IsBest());
+  EXPECT_EQ(r.Steps[0].ChosenCount(), 4);
+  EXPECT_TRUE(r.Steps[1].IsBest());
+  EXPECT_TRUE(r.Steps[2].Won());
+  EXPECT_FALSE(r.Steps[2].IsBest());
+  EXPECT_EQ(KindText(r.Steps[2].Best().Kind), "1m");
+  EXPECT_EQ(r.Steps[2].Best().Count, 7);
+  EXPECT_EQ(r.Steps[2].ChosenCount(), 3);
+
+  EXPECT_EQ(r.Decisions(), 3);
+  EXPECT_EQ(r.BestChoices(), 2);
+  EXPECT_EQ(r.ChosenCountSum(), 11);
+  EXPECT_EQ(r.BestCountSum(), 15);
+  EXPECT_NEAR(r.Efficiency(), 100.0 * 11 / 15, 1e-9);
+  EXPECT_EQ(r.FirstReadyDraw(), 0);
+  EXPECT_EQ(r.WinDraw(), 3);
+}
+
+TEST(MjReview, ADiscardThatRaisesTheShantenScoresNothing) {
+  const TMjReview r = ReviewDeal(Row("123m456p789s1122z"), Row("5m9p"), Row("1m"));
+  ASSERT_TRUE(r.Ok());
+  ASSERT_EQ(r.Steps.size(), 2u);
+  EXPECT_TRUE(r.Steps[0].RaisedShanten());
+  EXPECT_EQ(r.Steps[0].ChosenCount(), 0);
+  EXPECT_FALSE(r.Steps[1].Discarded());  // the last draw still waits for its discard
+  EXPECT_EQ(r.Decisions(), 1);
+  EXPECT_DOUBLE_EQ(r.Efficiency(), 0.0);
+  EXPECT_EQ(r.WinDraw(), -1);
+}
+
+TEST(MjReview, FirstReadyIsTheDrawWhoseDiscardLeftTheHandReady) {
+  // A 1-shanten deal: the first draw helps nothing, the second makes it ready.
+  const TMjReview r = ReviewDeal(Row("123m456p789s1123z"), Row("9m2z"), Row("9m3z"));
+  ASSERT_TRUE(r.Ok());
+  EXPECT_EQ(r.FirstReadyDraw(), 2);
+  const TMjReview never = ReviewDeal(Row("147m258p369s1234z"), Row("5z"), Row("5z"));
+  EXPECT_EQ(never.FirstReadyDraw(), -1);
+}
+
+TEST(MjReview, ARecordThatDoesNotAddUpNamesTheStepAndTheReason) {
+  const struct {
+    const char* what;
+    TCodeRow deal, draws, discards;
+    TMjReviewError error;
+    int step, code;
+    std::size_t stepsKept;
+  } cases[] = {
+      {"code 38", [] { TCodeRow r = Row("123m456p789s1122z"); r[4] = 38; return r; }(), {}, {},
+       TMjReviewError::BadCode, 0, 38, 0},
+      {"twelve dealt", Row("123m456p789s112z"), {}, {}, TMjReviewError::ShortDeal, 0, 0, 0},
+      {"five 1m dealt", Row("11111m56p789s112z"), {}, {}, TMjReviewError::FifthCopy, 0, 1, 0},
+      {"fifth 1m drawn", Row("1111m456p789s112z"), Row("1m"), {}, TMjReviewError::FifthCopy, 1, 1, 0},
+      {"fifth 3z after its discard", Row("123m456p789s1333z"), Row("3z3z"), Row("3z"),
+       TMjReviewError::FifthCopy, 2, 33, 1},
+      {"discard not held", Row("123m456p789s1122z"), Row("3z"), Row("5s"), TMjReviewError::DiscardNotHeld, 1, 25,
+       1},
+      {"a gap in the draws", Row("123m456p789s1122z"), [] { TCodeRow r{}; r[0] = 33; r[2] = 34; return r; }(),
+       Row("3z"), TMjReviewError::Gap, 3, 34, 1},
+      {"code 10 thrown", Row("123m456p789s1122z"), Row("3z5m"), [] { TCodeRow r = Row("3z"); r[1] = 10; return r; }(),
+       TMjReviewError::BadCode, 2, 10, 2},
+      {"discards without draws", Row("123m456p789s1122z"), Row("3z"), Row("3z1m"), TMjReviewError::RowsDisagree,
+       2, 0, 1},
+      {"draws run ahead", Row("123m456p789s1122z"), Row("3z5m6m"), Row("3z"), TMjReviewError::RowsDisagree, 2, 0, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const TMjReview r = ReviewDeal(c.deal, c.draws, c.discards);
+    EXPECT_EQ(r.Error, c.error);
+    EXPECT_EQ(r.ErrorStep, c.step);
+    EXPECT_EQ(r.ErrorCode, c.code);
+    EXPECT_EQ(r.Steps.size(), c.stepsKept);
+  }
+}
