@@ -55,7 +55,7 @@ std::int32_t ReferenceValue(const std::string& token) {
 }
 
 std::vector<std::int32_t> ReferenceRow(const std::string& line) {
-  std::vector<std::int32_t> row(RecordCols, 0);
+  std::vector<std::int32_t> row(RowSlots, 0);
   std::vector<std::string> tokens(1);
   for (const char c : line) {
     if (c == ',' || c == ' ' || c == '\t' || c == '"') {
@@ -146,8 +146,8 @@ void CheckLoader(std::string_view bytes) {
   for (int r = 0; r < RecordRows; ++r) {
     const bool read = accepted && static_cast<std::size_t>(r + 1) < lines.size();
     const std::vector<std::int32_t> expected =
-        read ? ReferenceRow(lines[static_cast<std::size_t>(r + 1)]) : std::vector<std::int32_t>(RecordCols, 0);
-    const auto from = loader.Codes.begin() + r * RecordCols;
+        read ? ReferenceRow(lines[static_cast<std::size_t>(r + 1)]) : std::vector<std::int32_t>(RowSlots, 0);
+    const auto from = loader.Codes.begin() + r * RowSlots;
     Check(std::equal(expected.begin(), expected.end(), from), "row codes equal the plain reading");
   }
 }

@@ -42,10 +42,9 @@ void TMjGame::DrawSutepai(int i) {
 
 void TMjGame::ClearDisp() {
   Table.Clear();
-  for (int row = 0; row < TepaiRows; ++row)
-    for (int col = 0; col < TepaiCols; ++col) DrawTepai(row * TepaiCols + col);
-  for (int row = 0; row < SutepaiRows; ++row)
-    for (int col = 0; col < SutepaiCols; ++col) DrawSutepai(row * SutepaiCols + col);
+  // The hand area and the discard area are one row of a cell per slot each.
+  for (int i = 0; i < RowSlots; ++i) DrawTepai(i);
+  for (int i = 0; i < RowSlots; ++i) DrawSutepai(i);
 }
 
 // A new step replaces one still running, which ends where it stands.
@@ -104,7 +103,7 @@ void TMjGame::MnRetryClick() {
 void TMjGame::TepaiClick(int k) {
   if (DealOver()) return;
   // A release outside the hand area gives an index beyond its cells: no cell, like an empty one.
-  if (k < 0 || k >= TepaiRows * TepaiCols) return;
+  if (k < 0 || k >= RowSlots) return;
   if (Table.Tepai[Slot(k)] == nullptr) return;
   Run(Discard(k));
 }

@@ -12,12 +12,6 @@
 #include "core/Mjtable1.h"
 #include "game/Mjstep1.h"
 
-// The hand area and the discard area are one row of 20 cells each.
-constexpr int TepaiCols = 20;
-constexpr int TepaiRows = 1;
-constexpr int SutepaiCols = 20;
-constexpr int SutepaiRows = 1;
-
 // A deal stops at 18 draws and 18 discards, short of the rows' 20 slots.
 constexpr int DealLimit = 18;
 constexpr int OpeningPauseMs = 1000;  // after the unsorted deal and after the sorted hand

@@ -113,7 +113,7 @@ const std::string& LineAt(const std::vector<std::string>& lines, int index) {
 void ReadRecordRow(std::string_view line, std::int32_t* row) {
   constexpr std::string_view delimiters = ", \t\"";
   std::size_t pos = 0;
-  for (int slot = 0; slot < RecordCols; ++slot) {
+  for (int slot = 0; slot < RowSlots; ++slot) {
     pos = line.find_first_not_of(delimiters, pos);
     if (pos == std::string_view::npos) break;
     const std::size_t end = line.find_first_of(delimiters, pos);
@@ -142,7 +142,7 @@ bool TRecordLoader::LoadRecordFile(const std::string& path, TRecordEvents& event
   events.UpdateStatus();
 
   for (int r = 0; r < RecordRows; ++r)
-    ReadRecordRow(LineAt(lines, r + 1), Codes.data() + static_cast<std::ptrdiff_t>(r) * RecordCols);
+    ReadRecordRow(LineAt(lines, r + 1), Codes.data() + static_cast<std::ptrdiff_t>(r) * RowSlots);
   events.EnableBmpSave();
   return true;
 }

@@ -56,7 +56,7 @@ std::int32_t RecordValue(std::string_view token);
 
 class TRecordLoader {
 public:
-  std::array<std::int32_t, RecordCols * RecordRows> Codes{};  // 4 rows x 20, row-major
+  std::array<std::int32_t, RowSlots * RecordRows> Codes{};  // 4 rows x 20, row-major
   std::string RecordFile, RecordDate;
 
   void ClearCodes();

@@ -16,15 +16,13 @@
 #include "core/Mjtable1.h"
 
 inline constexpr std::string_view RecordHeader = "TileLab 1.0,";
-constexpr int RecordCols = 20;                 // codes per row line
 constexpr int RecordRows = 4;                  // deal, draws, discards, hand
 constexpr int RecordLineCount = 1 + RecordRows;
 constexpr std::size_t RecordStampLength = 19;  // "yyyy/mm/dd hh:nn:ss"
-constexpr std::size_t RecordRowLength = 3 * RecordCols - 1;
+constexpr std::size_t RecordRowLength = 3 * RowSlots - 1;  // a row line holds every slot of a table row
 constexpr std::size_t RecordSize =
     RecordHeader.size() + RecordStampLength + 2 + RecordRows * (RecordRowLength + 2);
 
-static_assert(RecordCols == RowSlots, "a row line holds every slot of a table row");
 static_assert(RecordSize == 277);
 
 struct TRecordTime {

@@ -6,10 +6,9 @@ TFrArea::TFrArea(QWidget* parent) : QFrame(parent), Image1(new TImage(this)) {
   Image1->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { Image1MouseUp(button, x, y); };
 }
 
-bool TFrArea::Setup(int cellWidth, int cellHeight) {
+void TFrArea::Setup(int cellWidth, int cellHeight) {
   CellWidth = cellWidth;
   CellHeight = cellHeight;
-  return true;
 }
 
 // Outside the grid the index still comes out of the formula; the owner decides.
@@ -42,23 +41,20 @@ void TFrArea::SetAreaSize(int width, int height) {
   Image1->setGeometry(0, 0, width, height);
 }
 
-bool TFrMjTepai::Setup(int cellWidth, int cellHeight) {
+void TFrMjTepai::Setup(int cellWidth, int cellHeight) {
   TFrArea::Setup(cellWidth, cellHeight);
   SetAreaSize(TepaiCols * cellWidth, TepaiRows * cellHeight);
-  return true;
 }
 
-bool TFrMjSutepai::Setup(int cellWidth, int cellHeight) {
+void TFrMjSutepai::Setup(int cellWidth, int cellHeight) {
   TFrArea::Setup(cellWidth, cellHeight);
   SetAreaSize(SutepaiCols * cellWidth, SutepaiRows * cellHeight);
-  return true;
 }
 
-bool TFrMjSheet::Setup(int cellWidth, int cellHeight) {
+void TFrMjSheet::Setup(int cellWidth, int cellHeight) {
   TFrArea::Setup(cellWidth, cellHeight);
   SetAreaSize(SheetCols * cellWidth, height());
   UpdateHeight();
-  return true;
 }
 
 void TFrMjSheet::UpdateHeight() {

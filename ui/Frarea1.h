@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <functional>
 
+#include "core/Mjtable1.h"
 #include "ui/Frparts1.h"
 
 class TFrArea : public QFrame {
@@ -19,7 +20,7 @@ public:
   int SelIndex = 0;  // cell of the last mouse release; may lie outside the grid
   std::function<void(TFrArea*)> OnAreaClick;
 
-  bool Setup(int cellWidth, int cellHeight);
+  void Setup(int cellWidth, int cellHeight);
   int Columns() const { return CellWidth > 0 ? Image1->width() / CellWidth : 0; }
   TParts GetCellParts(int index);
   TParts GetCellPartsXY(int column, int row);
@@ -34,29 +35,29 @@ protected:
 class TFrMjTepai : public TFrArea {
   Q_OBJECT
 public:
-  static constexpr int TepaiCols = 20;
+  static constexpr int TepaiCols = RowSlots;  // a cell per slot of the hand
   static constexpr int TepaiRows = 1;
   using TFrArea::TFrArea;
-  bool Setup(int cellWidth, int cellHeight);
+  void Setup(int cellWidth, int cellHeight);
 };
 
 class TFrMjSutepai : public TFrArea {
   Q_OBJECT
 public:
-  static constexpr int SutepaiCols = 20;
+  static constexpr int SutepaiCols = RowSlots;
   static constexpr int SutepaiRows = 1;
   using TFrArea::TFrArea;
-  bool Setup(int cellWidth, int cellHeight);
+  void Setup(int cellWidth, int cellHeight);
 };
 
 class TFrMjSheet : public TFrArea {
   Q_OBJECT
 public:
-  static constexpr int SheetCols = 20;
+  static constexpr int SheetCols = RowSlots;  // a cell per slot of a record row
   static constexpr int SheetRows = 4;
   static constexpr int SheetSuteRows = 2;
   using TFrArea::TFrArea;
   bool SuteOnly = false;
-  bool Setup(int cellWidth, int cellHeight);
+  void Setup(int cellWidth, int cellHeight);
   void UpdateHeight();
 };

@@ -6,9 +6,8 @@
 
 static void InitTileResources() { Q_INIT_RESOURCE(tiles); }
 
-bool TParts::CopyTo(const TParts& dest) const {
+void TParts::CopyTo(const TParts& dest) const {
   dest.Canvas->CopyRect(dest.Rect(), *Canvas, Rect());
-  return true;
 }
 
 TFrParts::TFrParts(QWidget* parent) : QFrame(parent), Image1(new TImage(this)) {
@@ -20,7 +19,7 @@ TFrParts::TFrParts(QWidget* parent) : QFrame(parent), Image1(new TImage(this)) {
   hide();
 }
 
-bool TFrParts::Setup(const QString& pictureFile, int cellWidth, int cellHeight) {
+void TFrParts::Setup(const QString& pictureFile, int cellWidth, int cellHeight) {
   CellWidth = cellWidth;
   CellHeight = cellHeight;
   PictureFile = pictureFile;
@@ -31,7 +30,6 @@ bool TFrParts::Setup(const QString& pictureFile, int cellWidth, int cellHeight) 
     Image1->SetPicture(picture);
     Image1->resize(picture.size());
   }
-  return true;
 }
 
 TParts TFrParts::GetCellParts(int index) {
@@ -46,11 +44,10 @@ TParts TFrParts::GetCellParts(int index) {
 
 TFrMjPai::TFrMjPai(QWidget* parent) : TFrParts(parent) {}
 
-bool TFrMjPai::Setup(const QString& pictureFile) {
+void TFrMjPai::Setup(const QString& pictureFile) {
   TFrParts::Setup(pictureFile, PaiWidth, PaiHeight);
   Image1->resize(PaiCols * PaiWidth, PaiRows * PaiHeight);
   resize(PaiCols * PaiWidth, PaiRows * PaiHeight);
-  return true;
 }
 
 TParts TFrMjPai::GetPaiParts(int suit, int number) {

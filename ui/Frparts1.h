@@ -20,7 +20,7 @@ public:
 
   QRect Rect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
   // Copies this rectangle onto the destination's rectangle (equal sizes: pixel for pixel).
-  bool CopyTo(const TParts& dest) const;
+  void CopyTo(const TParts& dest) const;
 };
 
 // A frame holding one picture divided into equal cells.
@@ -35,7 +35,7 @@ public:
   QString PictureFile;
 
   // An empty file name keeps the built-in sheet; a file that cannot be loaded throws.
-  bool Setup(const QString& pictureFile, int cellWidth, int cellHeight);
+  void Setup(const QString& pictureFile, int cellWidth, int cellHeight);
   // An index outside the picture's cells gives cell 0, so nothing is read outside it.
   TParts GetCellParts(int index);
 };
@@ -53,7 +53,7 @@ public:
 
   explicit TFrMjPai(QWidget* parent = nullptr);
 
-  bool Setup(const QString& pictureFile);
+  void Setup(const QString& pictureFile);
   // Cell 0 for (-1, -1); (suit + 1) * 10 + number + 1 otherwise.
   TParts GetPaiParts(int suit, int number);
   // The cell of a tile code as stored in records; 0 is the blank cell.

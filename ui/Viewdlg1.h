@@ -61,7 +61,7 @@ public:
   // The record shown: the code grid (4 rows of 20, row-major) and the texts of
   // the last file whose header was accepted.
   TRecordLoader Loader;
-  std::array<std::int32_t, RecordCols * RecordRows>& Codes = Loader.Codes;
+  std::array<std::int32_t, RowSlots * RecordRows>& Codes = Loader.Codes;
   std::string& RecordFile = Loader.RecordFile;
   std::string& RecordDate = Loader.RecordDate;
 

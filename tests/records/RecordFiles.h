@@ -56,7 +56,7 @@ public:
   std::filesystem::path Path;
 };
 
-using TCodeGrid = std::array<std::int32_t, RecordCols * RecordRows>;
+using TCodeGrid = std::array<std::int32_t, RowSlots * RecordRows>;
 
 // The record sheet of a table as the loader should give it back.
 inline TCodeGrid TableCodes(const TMjTable& table) {

@@ -15,12 +15,12 @@ const TCodeGrid ExampleCodes{
     1,  9,  17, 17, 18, 22, 24, 24, 25, 27, 33, 36, 37, 0,  0,  0,  0,  0,  0, 0};
 
 std::vector<std::int32_t> Row(const TRecordLoader& loader, int r) {
-  const auto from = loader.Codes.begin() + r * RecordCols;
-  return {from, from + RecordCols};
+  const auto from = loader.Codes.begin() + r * RowSlots;
+  return {from, from + RowSlots};
 }
 
 std::vector<std::int32_t> Padded(std::vector<std::int32_t> values) {
-  values.resize(RecordCols, 0);
+  values.resize(RowSlots, 0);
   return values;
 }
 

@@ -1,5 +1,4 @@
 # The practice window and the waiting-tiles window.
-find_package(Qt6 REQUIRED COMPONENTS Test)
 tilelab_test(test_practice
   SOURCES test_practice_main.cpp test_practice_agari.cpp qt_main.cpp
   LIBS tilelab_ui Qt6::Test)

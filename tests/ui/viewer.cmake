@@ -1,4 +1,3 @@
 # The record viewer window and the discard-reading exercise.
-find_package(Qt6 REQUIRED COMPONENTS Test)
 tilelab_test(test_viewer SOURCES test_viewer.cpp test_viewer_random.cpp qt_main.cpp
   LIBS tilelab_ui tilelab_records Qt6::Test)

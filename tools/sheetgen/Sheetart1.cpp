@@ -133,7 +133,7 @@ public:
     for (int suit = 0; suit < 3; ++suit) {
       for (int number = 0; number <= 9; ++number) {
         // Column 0 of each suit row holds that suit's red five.
-        Cell((suit + 1) * SheetCols + number);
+        Cell((suit + 1) * PaiCols + number);
         TileFrame(scWhite);
         RedFive = number == 0;
         const int value = number == 0 ? 5 : number;
@@ -173,8 +173,8 @@ private:
   bool RedFive = false;
 
   void Cell(int index) {
-    OriginX = index % SheetCols * SheetCellWidth;
-    OriginY = index / SheetCols * SheetCellHeight;
+    OriginX = index % PaiCols * SheetCellWidth;
+    OriginY = index / PaiCols * SheetCellHeight;
   }
 
   // Cell-relative; inside a red five every ink colour turns red.
@@ -482,7 +482,7 @@ QImage ToQImage(const TIndexedImage& image, const std::vector<TRgb>& palette) {
 
 QImage MakeIcon(const QImage& sheet, int side) {
   constexpr int redCell = 47;
-  const QRect source(redCell % SheetCols * SheetCellWidth, redCell / SheetCols * SheetCellHeight, SheetCellWidth,
+  const QRect source(redCell % PaiCols * SheetCellWidth, redCell / PaiCols * SheetCellHeight, SheetCellWidth,
                      SheetCellHeight);
   QImage tile = sheet.copy(source);
   // The softened corners show the sheet's background; on the icon they show the table.

@@ -20,10 +20,10 @@ enum TSheetColour : std::uint8_t {
 
 constexpr int SheetCellWidth = 24;
 constexpr int SheetCellHeight = 32;
-constexpr int SheetCols = 10;
-constexpr int SheetRows = 5;
-constexpr int SheetWidth = SheetCols * SheetCellWidth;    // 240
-constexpr int SheetHeight = SheetRows * SheetCellHeight;  // 160
+constexpr int PaiCols = 10;
+constexpr int PaiRows = 5;
+constexpr int SheetWidth = PaiCols * SheetCellWidth;    // 240
+constexpr int SheetHeight = PaiRows * SheetCellHeight;  // 160
 
 const std::vector<TRgb>& SheetPalette();
 
