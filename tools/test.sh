@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Builds and runs the whole test suite: the full build (windows included, widgets
-# offscreen), then the plain code again under AddressSanitizer and UBSan.
+# Builds and runs the whole test suite: the full build in Release (windows
+# included, widgets offscreen), then the plain code again under AddressSanitizer
+# and UBSan. Warnings on our own code are errors in both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
 
 jobs=$(nproc)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTILELAB_WERROR=ON >/dev/null
 cmake --build build -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTILELAB_WERROR=ON \
   -DTILELAB_WITH_QT=OFF -DTILELAB_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
