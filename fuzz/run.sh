@@ -9,14 +9,25 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build="$here/../fuzz-build"
 
-# clang and its sanitizer runtime, when this machine lacks them.
-for p in clang libclang-rt-14-dev; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq clang libclang-rt-14-dev >/dev/null
-    break
+# clang and the sanitizer runtime of that same clang version, when this machine
+# lacks them and apt can install them.
+have_runtime() {
+  echo 'int LLVMFuzzerTestOneInput(const char* d, unsigned long n) { return d && n; }' |
+    clang -x c - -fsanitize=fuzzer,address,undefined -o /dev/null >/dev/null 2>&1
+}
+if ! command -v clang >/dev/null 2>&1 || ! have_runtime; then
+  sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  if ! command -v apt-get >/dev/null 2>&1; then
+    echo "Please install clang and its sanitizer runtime (libFuzzer, ASan, UBSan)." >&2
+    exit 1
   fi
-done
+  command -v clang >/dev/null 2>&1 || { $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq clang >/dev/null; }
+  version=$(clang -dumpversion | cut -d. -f1)
+  if ! have_runtime; then
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "libclang-rt-$version-dev" >/dev/null
+  fi
+fi
 
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j2

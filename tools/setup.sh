@@ -1,25 +1,56 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need.
-# Does nothing when all of them are present; uses sudo when not run as root.
+# Looks for what the build, the tests and the program need and installs only
+# what is missing, from Debian packages, where apt is there (as root or through
+# sudo). Elsewhere it names what to install, and fails only when something the
+# build needs is missing.
 set -euo pipefail
 
-packages=(
-  g++ cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev fonts-ipafont-gothic
-  xvfb xauth xdotool python3
-)
+# One line per package: "need" (the build fails without it) or "want" (a test
+# is skipped or an extra is not built without it), the Debian package, and the
+# check that finds it already there (any way it was installed).
+needs() {
+  need g++                   cmd c++
+  need cmake                 cmd cmake
+  need ninja-build           cmd ninja
+  need pkg-config            cmd pkg-config
+  need qt6-base-dev          pkgconf Qt6Widgets
+  need libgtest-dev          header gtest/gtest.h
+  need libgmock-dev          header gmock/gmock.h
+  need fonts-ipafont-gothic  font ja
+  want libbenchmark-dev      header benchmark/benchmark.h
+  want xvfb                  cmd Xvfb
+  want xauth                 cmd xauth
+  want xdotool               cmd xdotool
+  want python3               cmd python3
+}
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
+# The checks.
+cmd() { command -v "$1" >/dev/null 2>&1; }
+pkgconf() { cmd pkg-config && pkg-config --exists "$1"; }
+header() { echo "#include <$1>" | c++ -x c++ -E - >/dev/null 2>&1; }
+font() { cmd fc-list && [ -n "$(fc-list ":lang=$1" family 2>/dev/null)" ]; }
+
+missing_needed=()
+missing_wanted=()
+need() { local p=$1; shift; "$@" || missing_needed+=("$p"); }
+want() { local p=$1; shift; "$@" || missing_wanted+=("$p"); }
+needs
+missing=("${missing_needed[@]}" "${missing_wanted[@]}")
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ "$(id -u)" -ne 0 ] && cmd sudo; then sudo="sudo"; fi
+if cmd apt-get && { [ "$(id -u)" -eq 0 ] || [ -n "$sudo" ]; }; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  exit 0
+fi
+
+if [ ${#missing_wanted[@]} -gt 0 ]; then
+  echo "Optional, for the end-to-end test and the benchmarks (Debian package names): ${missing_wanted[*]}" >&2
+fi
+if [ ${#missing_needed[@]} -gt 0 ]; then
+  echo "Missing, please install (Debian package names): ${missing_needed[*]}" >&2
+  exit 1
+fi
