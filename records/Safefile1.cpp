@@ -13,12 +13,6 @@ namespace {
   throw TFileError("ファイル " + path + " を作成できません", std::error_code(err, std::generic_category()));
 }
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return path.substr(0, slash + 1);  // keeps the slash: "/" stays the root
-}
-
 // The name does not grow with the target's, so a target name near the length
 // limit can still be saved.
 int OpenTemporary(const std::string& folder, std::string& tempPath) {
@@ -45,13 +39,43 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// The file rewritten where it stands, flushed. Used only where no temporary file
+// can stand beside it (a folder the user may not write): not atomic, so a crash
+// or a full disk half-way leaves the file short.
+void WriteInPlace(const std::string& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  if (fd < 0) FailCreate(path, errno);
+  if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+    const int err = errno;
+    ::close(fd);
+    FailCreate(path, err);
+  }
+  if (::close(fd) != 0) FailCreate(path, errno);
+}
+
 }  // namespace
 
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return path.substr(0, slash + 1);  // keeps the slash: "/" stays the root
+}
+
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  // A file the user may not write is refused, as a plain write would refuse it;
+  // the rename below would replace it (and its owner) all the same.
+  struct stat old {};
+  const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  if (replacing && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) FailCreate(path, errno);
+
   const std::string folder = FolderOf(path);
   std::string tempPath;
   int fd = OpenTemporary(folder, tempPath);
-  if (fd < 0) FailCreate(path, errno);
+  if (fd < 0) {
+    const int err = errno;
+    if (replacing && (err == EACCES || err == EPERM)) return WriteInPlace(path, bytes);
+    FailCreate(path, err);
+  }
 
   auto abandon = [&](int err) {
     if (fd >= 0) ::close(fd);
@@ -60,9 +84,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   };
 
   // A file replaced by a save keeps the permissions its owner gave it.
-  struct stat old {};
-  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0)
-    abandon(errno);
+  if (replacing && ::fchmod(fd, old.st_mode & 07777) != 0) abandon(errno);
   if (!WriteAll(fd, bytes)) abandon(errno);
   if (::fsync(fd) != 0) abandon(errno);
   const int closed = ::close(fd);

@@ -20,7 +20,12 @@ public:
 // Replaces the file at path by bytes, all or nothing. The bytes go to a new
 // temporary file in the same folder, are flushed to the disk and only then
 // renamed over path, so a crash or a full disk never leaves half a file and an
-// existing file keeps its permissions. On failure the old file (if any) is
-// untouched, the temporary file is gone and a TFileError
-// "ファイル <path> を作成できません" is thrown.
+// existing file keeps its permissions. A file the user may not write is refused;
+// a file the user may write in a folder the user may not is rewritten in place.
+// On failure the old file (if any) is untouched, the temporary file is gone and
+// a TFileError "ファイル <path> を作成できません" is thrown.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The folder part of path with its last slash ("/a/" for "/a/b.csv", "/" for
+// "/b.csv"), or "." for a bare name.
+std::string FolderOf(const std::string& path);

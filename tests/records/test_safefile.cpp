@@ -2,9 +2,12 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "records/Safefile1.h"
 #include "tests/records/RecordFiles.h"
@@ -51,6 +54,36 @@ mode_t ModeOf(const std::string& path) {
   struct stat info {};
   ::stat(path.c_str(), &info);
   return info.st_mode & 07777;
+}
+
+// Runs check with the rights of an ordinary user: root may write anything, so
+// there it runs in a child process that gave root up. check answers what went
+// wrong, or nothing.
+std::string AsOrdinaryUser(const std::function<std::string()>& check) {
+  if (::geteuid() != 0) return check();
+  int out[2];
+  if (::pipe(out) != 0) return "no pipe";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(out[0]);
+    std::string failure = ::setgid(65534) == 0 && ::setuid(65534) == 0 ? check() : "cannot leave root";
+    if (failure.empty()) failure = "ok";
+    if (::write(out[1], failure.data(), failure.size()) < 0) ::_exit(2);
+    ::_exit(0);
+  }
+  ::close(out[1]);
+  std::string answer;
+  char buffer[256];
+  for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;) answer.append(buffer, static_cast<std::size_t>(n));
+  ::close(out[0]);
+  ::waitpid(child, nullptr, 0);
+  return answer == "ok" ? "" : answer.empty() ? "the check died" : answer;
+}
+
+// A folder the ordinary user of AsOrdinaryUser may make things in.
+std::filesystem::path OpenFolder(const TTempFolder& folder) {
+  ::chmod(folder.Path.c_str(), 0777);
+  return folder.Path;
 }
 
 }  // namespace
@@ -118,7 +151,12 @@ TEST(SafeFile, FailureLeavesTheOldRecordAndNoTemporaryFile) {
   }
   {
     SCOPED_TRACE("a missing folder");
-    ExpectRefused(folder / "nowhere/deal.csv", "new");
+    try {
+      WriteFileAtomically(folder / "nowhere/deal.csv", "new");
+      ADD_FAILURE() << "no exception";
+    } catch (const TFileError& e) {
+      EXPECT_EQ(e.Reason, std::errc::no_such_file_or_directory);
+    }
   }
   {
     SCOPED_TRACE("the disk refuses the rest of the bytes half-way");
@@ -128,4 +166,57 @@ TEST(SafeFile, FailureLeavesTheOldRecordAndNoTemporaryFile) {
   }
   EXPECT_EQ(ReadBytes(record), OldRecord);
   EXPECT_EQ(folder.Names(), names);
+}
+
+TEST(SafeFile, FolderOfKeepsTheLastSlash) {
+  EXPECT_EQ(FolderOf("/x.csv"), "/");
+  EXPECT_EQ(FolderOf("/a/b/x.csv"), "/a/b/");
+  EXPECT_EQ(FolderOf("x.csv"), ".");
+}
+
+// A plain write would refuse a read-only file; so does the save, leaving it as it was.
+TEST(SafeFile, AReadOnlyFileIsRefusedAndUntouched) {
+  TTempFolder folder;
+  const std::string record = (OpenFolder(folder) / "kept.csv").string();
+  EXPECT_EQ(AsOrdinaryUser([&]() -> std::string {
+              WriteBytes(record, OldRecord);
+              ::chmod(record.c_str(), 0444);
+              try {
+                WriteFileAtomically(record, "new");
+                return "the read-only file was replaced";
+              } catch (const TFileError& e) {
+                if (std::string(e.what()) != "ファイル " + record + " を作成できません") return e.what();
+              }
+              if (ReadBytes(record) != OldRecord) return "the file changed";
+              if (ModeOf(record) != 0444) return "the mode changed";
+              return {};
+            }),
+            "");
+  EXPECT_EQ(folder.Names(), std::set<std::string>{"kept.csv"});
+}
+
+// No temporary file can stand in a folder the user may not write; a file there
+// that the user may write is rewritten in place.
+TEST(SafeFile, AWritableFileInALockedFolderIsRewrittenInPlace) {
+  TTempFolder folder;
+  const std::filesystem::path locked = OpenFolder(folder) / "locked";
+  const std::string record = (locked / "deal.csv").string();
+  EXPECT_EQ(AsOrdinaryUser([&]() -> std::string {
+              std::filesystem::create_directory(locked);
+              WriteBytes(record, OldRecord);
+              ::chmod(locked.c_str(), 0555);
+              try {
+                WriteFileAtomically(record, "new record");
+              } catch (const TFileError& e) {
+                return e.what();
+              }
+              if (ReadBytes(record) != "new record") return "not written";
+              try {
+                WriteFileAtomically((locked / "other.csv").string(), "x");
+                return "a new file was made in the locked folder";
+              } catch (const TFileError&) {
+              }
+              return {};
+            }),
+            "");
 }

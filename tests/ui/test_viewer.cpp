@@ -353,7 +353,7 @@ TEST_F(ViewerWindow, AFailedBmpSaveNamesTheFileAndLeavesNoFile) {
 
 }
 
-TEST_F(ViewerWindow, AFailedBmpSaveKeepsTheOlderPicture) {
+TEST_F(ViewerWindow, ABmpSaveIntoALockedFolderRewritesTheWritablePictureThere) {
   OpenAnswer = WriteFile(Path("a.csv"), RecordBytes({Deal, Draws, Discards, Hand}));
   OpenRecordView();
   Dlg.Open1Click();
@@ -362,10 +362,8 @@ TEST_F(ViewerWindow, AFailedBmpSaveKeepsTheOlderPicture) {
   QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::ExeOwner);
   if (QFile(Path("locked/probe")).open(QIODevice::WriteOnly)) GTEST_SKIP() << "running with rights to write anywhere";
   SaveAnswer = Path("locked/sheet.bmp");
-  EXPECT_THROW(Dlg.MnBmpSaveClick(), std::runtime_error);
+  Dlg.MnBmpSaveClick();
   EXPECT_EQ(QDir(Path("locked")).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("sheet.bmp")});
-  QFile older(SaveAnswer);
-  ASSERT_TRUE(older.open(QIODevice::ReadOnly));
-  EXPECT_EQ(older.readAll(), QByteArray("older"));
+  EXPECT_FALSE(QImage(SaveAnswer, "BMP").isNull());
   QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
