@@ -290,7 +290,7 @@ void TMjAgari::TraceTe(const TMjWorkTe& te, std::string_view label) {
     }
     out += 3;
   }
-  Debug.Print(Line.c_str());
+  Debug.Print("%s", Line.c_str());
 }
 
 // Only a tile outside the set has a code of three digits or more.
@@ -301,5 +301,5 @@ void TMjAgari::TraceWide(const TMjWorkTe& te, std::string_view label) {
     const int n = std::snprintf(field, sizeof field, " %02d", pai.GetCode());
     Line.append(field, static_cast<std::size_t>(n));
   }
-  Debug.Print(Line.c_str());
+  Debug.Print("%s", Line.c_str());
 }

@@ -26,9 +26,10 @@ int main(int argc, char** argv) {
     ViewDlg = new TViewDlg();
     AgariDlg = new TAgariDlg();
     MenuDlg->show();
-    app.exec();
+    return app.exec();
   } catch (...) {
+    // Shown to the player, and a failure to whoever started the program.
     ShowException(std::current_exception());
+    return 1;
   }
-  return 0;
 }

@@ -30,5 +30,16 @@ constexpr int KindCount = 34;   // tile kinds
 constexpr int CodeSuit(int code) { return code == 0 ? -1 : code / 10; }
 constexpr int CodeNumber(int code) { return code == 0 ? -1 : code % 10 - 1; }
 
+// The tile image sheet has 10 cells a row: the cell of (suit, number) is
+// (suit + 1) * 10 + number + 1, so the cell of code c is c + 10, and (-1, -1),
+// the empty slot, is cell 0. A pair no sheet can hold (from a damaged record)
+// gives -1 instead of overflowing.
+constexpr int PaiSheetCols = 10;
+constexpr int PaiCell(int suit, int number) {
+  if (suit == -1 && number == -1) return 0;
+  const long long cell = (suit + 1LL) * PaiSheetCols + number + 1;
+  return cell >= 0 && cell <= 0x7fffffffLL ? static_cast<int>(cell) : -1;
+}
+
 // Code of the kind with index k (0..33): 1..9, 11..19, 21..29, 31..37.
 constexpr int KindCode(int kind) { return (kind / 9) * 10 + kind % 9 + 1; }

@@ -150,6 +150,12 @@ void CheckLoader(std::string_view bytes) {
     const auto from = loader.Codes.begin() + r * RowSlots;
     Check(std::equal(expected.begin(), expected.end(), from), "row codes equal the plain reading");
   }
+  // Every code the loader can give is drawn: its tile sheet cell is c + 10, or
+  // none (-1) where that does not fit, never an overflow.
+  for (const std::int32_t code : loader.Codes) {
+    const long long cell = code == 0 ? 0 : code + 10LL;
+    Check(PaiCell(CodeSuit(code), CodeNumber(code)) == (cell >= 0 && cell <= 0x7fffffffLL ? cell : -1), "cell");
+  }
 }
 
 }  // namespace

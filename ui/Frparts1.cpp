@@ -51,8 +51,7 @@ void TFrMjPai::Setup(const QString& pictureFile) {
 }
 
 TParts TFrMjPai::GetPaiParts(int suit, int number) {
-  const int cell = (suit == -1 && number == -1) ? 0 : (suit + 1) * PaiCols + number + 1;
-  return GetCellParts(cell);
+  return GetCellParts(PaiCell(suit, number));
 }
 
 TParts TFrMjPai::GetCodeParts(int code) { return GetPaiParts(CodeSuit(code), CodeNumber(code)); }

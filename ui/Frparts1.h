@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QString>
 
+#include "core/Mjpai1.h"
 #include "ui/Timage1.h"
 
 // A rectangle on a picture's canvas; Right and Bottom lie one past the last pixel.
@@ -47,14 +48,15 @@ public:
   static inline const QString PaiFileName;  // empty: the built-in sheet
   static constexpr int PaiWidth = 24;
   static constexpr int PaiHeight = 32;
-  static constexpr int PaiCols = 10;
+  static constexpr int PaiCols = PaiSheetCols;
   static constexpr int PaiRows = 5;
   static constexpr int ArrowNumber = 8;     // (-1, 8) is the marker arrow, cell 9
 
   explicit TFrMjPai(QWidget* parent = nullptr);
 
   void Setup(const QString& pictureFile);
-  // Cell 0 for (-1, -1); (suit + 1) * 10 + number + 1 otherwise.
+  // Cell 0 for (-1, -1); (suit + 1) * 10 + number + 1 otherwise; a pair outside
+  // the sheet gives the blank cell 0.
   TParts GetPaiParts(int suit, int number);
   // The cell of a tile code as stored in records; 0 is the blank cell.
   TParts GetCodeParts(int code);

@@ -48,3 +48,15 @@ TEST(MjPai, CodeMapsBackToSuitAndNumber) {
   EXPECT_EQ(CodeSuit(0), -1);
   EXPECT_EQ(CodeNumber(0), -1);
 }
+
+// The tile sheet cell of any code a record can hold: c + 10, or -1 where that
+// does not fit; the extremes run without overflow (the sanitizer build checks).
+TEST(MjPai, SheetCellOfAnyCode) {
+  const struct {
+    int code, cell;
+  } cases[] = {{0, 0}, {1, 11}, {37, 47}, {-1, 9}, {-10, 0}, {-11, -1}, {99, 109},
+               {2147483637, 2147483647}, {2147483638, -1}, {2147483647, -1}, {-2147483647 - 1, -1}};
+  for (const auto& c : cases) EXPECT_EQ(PaiCell(CodeSuit(c.code), CodeNumber(c.code)), c.cell) << c.code;
+  EXPECT_EQ(PaiCell(-1, -1), 0);
+  EXPECT_EQ(PaiCell(-1, 8), 9);  // the arrow
+}

@@ -159,6 +159,15 @@ TEST_F(ViewerWindow, RecordLayoutDrawsEveryRowAndOddCodesDrawBlank) {
   EXPECT_NE(SheetCell(Dlg, 64), BlankCell(Dlg));
 }
 
+TEST_F(ViewerWindow, CodesAtTheEndsOfTheIntegerRangeDrawBlank) {
+  OpenAnswer = WriteFile(Path("huge.csv"), "TileLab 1.0,x\r\n2147483647,-2147483648,99999999999,5\r\n\r\n\r\n\r\n");
+  OpenRecordView();
+  Dlg.Open1Click();
+  ASSERT_EQ(Code(0, 0), 2147483647);
+  for (int cell = 0; cell < 3; ++cell) EXPECT_EQ(SheetCell(Dlg, cell), BlankCell(Dlg)) << cell;
+  EXPECT_EQ(SheetCell(Dlg, 3), TileCell(Dlg, 5));
+}
+
 TEST_F(ViewerWindow, ArrowsMarkOnlyADiscardEqualToTheDrawAtTheSameIndex) {
   // 0: equal; 1: equal to the draw at index 2 only; 2: discard 0 and draw 0;
   // 3: equal; 4: discard 0 under a draw; 5: different; 19: equal at the last slot.
