@@ -21,7 +21,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& layoutCaption, int left,
                         int height) {
   auto* button = new QPushButton(layoutCaption, parent);
   button->setGeometry(left, top, width, height);
-  button->setAutoDefault(false);
+  button->setAutoDefault(true);  // Return presses the focused button, as Space does
   return button;
 }
 
@@ -48,7 +48,7 @@ TMenuDlg::TMenuDlg(TClock clock, QWidget* parent)
   StaticText1->setGeometry(56, 16, 100, 28);
   StaticText1->setText(TitleText);
   StaticText1->setFont(GothicFont(24));
-  StaticText1->setFocusPolicy(Qt::TabFocus);
+  StaticText1->setFocusPolicy(Qt::NoFocus);  // a title shows no focus mark, so it takes none
 
   // The layout's captions; FormCreate gives the buttons their real ones.
   BnMain = MakeButton(this, QStringLiteral("A"), 22, 62, 129, 25);
@@ -61,6 +61,7 @@ TMenuDlg::TMenuDlg(TClock clock, QWidget* parent)
   setTabOrder(BnView, BnTinitu);
   setTabOrder(BnTinitu, BnView2);
   setTabOrder(BnView2, BnExit);
+  BnMain->setFocus();
 
   connect(BnMain, &QPushButton::clicked, this, &TMenuDlg::BnMainClick);
   connect(BnTinitu, &QPushButton::clicked, this, &TMenuDlg::BnTinituClick);

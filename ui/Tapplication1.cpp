@@ -9,8 +9,10 @@ bool ErrorShown = false;  // a reported error's box waits to open or is open
 }
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // The name captions the message boxes. No display name: the window system
+  // would append it to every window's title.
   setApplicationName(QStringLiteral("牌理工房"));
-  setApplicationDisplayName(QStringLiteral("牌理工房"));
+  setDesktopFileName(QStringLiteral("tilelab"));  // the desktop entry tilelab.desktop
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <QtCore/qtestsupport_core.h>
 #include <functional>
@@ -110,4 +112,31 @@ TEST_F(MenuTest, CaptionFollowsTheButtonAtTheMomentOfTheClick) {
   ClickAndInspect(MenuDlg->BnTinitu, MainDlg,
                   [] { EXPECT_EQ(MainDlg->windowTitle(), QStringLiteral("牌理工房  ちんいつ")); });
   MenuDlg->BnTinitu->setText(QStringLiteral("清一色"));
+}
+
+// Focus starts on the first mode button; Tab walks the buttons in their order;
+// Return and Space press the focused one.
+TEST_F(MenuTest, TheKeyboardReachesAndPressesEveryButton) {
+  MenuDlg->show();
+  MenuDlg->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(MenuDlg));
+  EXPECT_EQ(QApplication::focusWidget(), MenuDlg->BnMain);
+
+  const std::vector<QWidget*> order = {MenuDlg->BnView, MenuDlg->BnTinitu, MenuDlg->BnView2, MenuDlg->BnExit,
+                                       MenuDlg->BnMain};
+  for (QWidget* next : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next);
+  }
+
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+      opened = MainDlg->isVisible();
+      MainDlg->close();
+    });
+    QTest::keyClick(MenuDlg->BnMain, key);
+    EXPECT_TRUE(opened) << key;
+  }
+  MenuDlg->hide();
 }
