@@ -150,6 +150,7 @@ void TViewDlg::Prepare() {
 
 int TViewDlg::ShowModal() {
   Prepare();
+  CentreAtShow = true;
   return exec();
 }
 
@@ -304,7 +305,10 @@ void TViewDlg::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+// Centred when the menu shows it, not when it comes back from being minimised.
 void TViewDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  if (!CentreAtShow) return;
+  CentreAtShow = false;
   CentreOnDesktop();
 }

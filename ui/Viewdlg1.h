@@ -122,6 +122,7 @@ private:
   void DrawCode(int code, int cell);
   void PlaceComponents();  // sizes and places everything for the sheet's layout
   QLabel* MakeRowLabel(const QString& text);
+  bool CentreAtShow = false;
 };
 
 extern TViewDlg* ViewDlg;

@@ -135,6 +135,33 @@ TEST_F(ViewerWindow, TheModalShowsPrepareAndReturnWhenClosed) {
   EXPECT_FALSE(Dlg.isVisible());
 }
 
+// Shown again while open (as when restored from minimised) it stays where the
+// player put it; the next showing from the menu centres it again.
+TEST_F(ViewerWindow, OnlyTheMenusShowingCentresTheWindow) {
+  QPoint centred, kept;
+  const QPoint moved(3, 5);
+  auto inspect = [&](bool reshow) {
+    QTimer::singleShot(0, &Dlg, [&, reshow] {
+      centred = Dlg.pos();
+      if (reshow) {
+        Dlg.move(moved);
+        Dlg.hide();
+        Dlg.show();
+        kept = Dlg.pos();
+      }
+      Dlg.Exit1->trigger();
+    });
+  };
+  inspect(true);
+  Dlg.ShowRecordView();
+  EXPECT_NE(centred, moved);
+  EXPECT_EQ(kept, moved);
+  const QPoint first = centred;
+  inspect(false);
+  Dlg.ShowRecordView();
+  EXPECT_EQ(centred, first);
+}
+
 TEST_F(ViewerWindow, EscDoesNotCloseTheWindow) {
   OpenRecordView();
   Activate();
