@@ -3,6 +3,7 @@
 TFrArea::TFrArea(QWidget* parent) : QFrame(parent), Image1(new TImage(this)) {
   setGeometry(0, 0, 402, 72);
   Image1->setGeometry(0, 0, 402, 72);
+  Image1->OnMouseDown = [this](Qt::MouseButton button, int x, int y) { Image1MouseDown(button, x, y); };
   Image1->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { Image1MouseUp(button, x, y); };
 }
 
@@ -24,9 +25,19 @@ TParts TFrArea::GetCellPartsXY(int column, int row) {
                 (row + 1) * CellHeight);
 }
 
+int TFrArea::CellAt(int x, int y) const {
+  if (CellWidth <= 0 || CellHeight <= 0 || x < 0 || y < 0 || x >= Image1->width() || y >= Image1->height()) return -1;
+  return x / CellWidth + Columns() * (y / CellHeight);
+}
+
+void TFrArea::Image1MouseDown(Qt::MouseButton, int x, int y) { PressIndex = CellAt(x, y); }
+
+// A click is a press and a release on the same cell: sliding off a cell before
+// letting go, or letting go outside the picture, selects no cell (-1).
 void TFrArea::Image1MouseUp(Qt::MouseButton, int x, int y) {
-  if (CellWidth <= 0 || CellHeight <= 0) return;
-  SelIndex = x / CellWidth + Columns() * (y / CellHeight);
+  const int cell = CellAt(x, y);
+  SelIndex = cell == PressIndex ? cell : -1;
+  PressIndex = -1;
   if (OnAreaClick) OnAreaClick(this);
 }
 

@@ -17,19 +17,25 @@ public:
   TImage* Image1;
   int CellWidth = 0;
   int CellHeight = 0;
-  int SelIndex = 0;  // cell of the last mouse release; may lie outside the grid
+  int SelIndex = 0;  // cell of the last mouse click, -1 for none
   std::function<void(TFrArea*)> OnAreaClick;
 
   void Setup(int cellWidth, int cellHeight);
   int Columns() const { return CellWidth > 0 ? Image1->width() / CellWidth : 0; }
   TParts GetCellParts(int index);
   TParts GetCellPartsXY(int column, int row);
+  void Image1MouseDown(Qt::MouseButton button, int x, int y);
   void Image1MouseUp(Qt::MouseButton button, int x, int y);
+  // The cell under (x, y) in the picture's pixels, -1 outside the picture.
+  int CellAt(int x, int y) const;
 
 protected:
   void resizeEvent(QResizeEvent* event) override;
   // Sizes the picture and the frame alike.
   void SetAreaSize(int width, int height);
+
+private:
+  int PressIndex = -1;  // the cell the button went down on
 };
 
 class TFrMjTepai : public TFrArea {

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
@@ -44,8 +45,14 @@ void TImage::paintEvent(QPaintEvent*) {
   painter.drawImage(QRect(QPoint(0, 0), Picture.size()), Picture);
 }
 
+void TImage::mousePressEvent(QMouseEvent* event) {
+  const QPointF p = event->position();
+  if (OnMouseDown) OnMouseDown(event->button(), qFloor(p.x()), qFloor(p.y()));
+  QWidget::mousePressEvent(event);
+}
+
 void TImage::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
-  if (OnMouseUp) OnMouseUp(event->button(), p.x(), p.y());
+  const QPointF p = event->position();
+  if (OnMouseUp) OnMouseUp(event->button(), qFloor(p.x()), qFloor(p.y()));
   QWidget::mouseReleaseEvent(event);
 }

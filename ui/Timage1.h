@@ -24,11 +24,14 @@ public:
   void CopyRect(const QRect& dstRect, TImage& source, const QRect& srcRect);
   QColor PixelColor(int x, int y);
 
-  // Called on the release of any mouse button, with the position in canvas pixels.
+  // Called on the press and the release of any mouse button, with the position
+  // in canvas pixels (truncated: a pixel counts from its left or top edge).
+  std::function<void(Qt::MouseButton, int, int)> OnMouseDown;
   std::function<void(Qt::MouseButton, int, int)> OnMouseUp;
 
 protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

@@ -9,12 +9,17 @@ namespace {
 
 QRect R(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
 
-// A real release event, as the mouse would deliver it to the picture.
-void Release(TFrArea& area, int x, int y) {
-  QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), area.Image1->mapToGlobal(QPointF(x, y)),
-                Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+// Real mouse events, as the mouse would deliver them to the picture.
+void Send(TFrArea& area, QEvent::Type type, QPointF p) {
+  QMouseEvent e(type, p, area.Image1->mapToGlobal(p), Qt::LeftButton,
+                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(area.Image1, &e);
 }
+void Click(TFrArea& area, QPointF down, QPointF up) {
+  Send(area, QEvent::MouseButtonPress, down);
+  Send(area, QEvent::MouseButtonRelease, up);
+}
+void Release(TFrArea& area, int x, int y) { Click(area, QPointF(x, y), QPointF(x, y)); }
 
 }  // namespace
 
@@ -38,17 +43,29 @@ TEST(FrArea, RowsMeasure480x32AndReleasesMapToCells) {
   EXPECT_EQ(discards.size(), QSize(480, 32));
 }
 
-TEST(FrArea, ReleaseOutsideThePictureReportsTheComputedIndex) {
+// Only a press and a release on the same cell select it; positions are truncated.
+TEST(FrArea, AClickSelectsACellOnlyWhenPressAndReleaseShareIt) {
   TFrMjTepai row;
   row.Setup(24, 32);
-  Release(row, 500, 10);
-  EXPECT_EQ(row.SelIndex, 20);
-  Release(row, -30, 10);
+  int calls = 0;
+  row.OnAreaClick = [&](TFrArea*) { ++calls; };
+  const struct {
+    QPointF down, up;
+    int cell;
+  } cases[] = {
+      {{30, 10}, {30, 10}, 1},     {{30, 10}, {47, 31}, 1},     // anywhere inside one cell
+      {{190, 10}, {30, 10}, -1},   {{30, 10}, {50, 10}, -1},    // slid to another cell
+      {{10, 10}, {-10, -10}, -1},  {{10, 10}, {-0.5, 5}, -1},   // released left of or above the row
+      {{470, 10}, {500, 10}, -1},  {{10, 10}, {10, 40}, -1},    // right of it, below it
+      {{23.6, 5}, {23.9, 31.9}, 0}, {{24.2, 5}, {24.2, 5}, 1},  // truncated, not rounded
+  };
+  for (const auto& c : cases) {
+    Click(row, c.down, c.up);
+    EXPECT_EQ(row.SelIndex, c.cell) << c.down.x() << "," << c.down.y() << " -> " << c.up.x() << "," << c.up.y();
+  }
+  EXPECT_EQ(calls, 10);
+  Send(row, QEvent::MouseButtonRelease, QPointF(30, 10));  // a release without a press here
   EXPECT_EQ(row.SelIndex, -1);
-  Release(row, -10, -10);  // truncation toward zero: still column 0, row 0
-  EXPECT_EQ(row.SelIndex, 0);
-  Release(row, 30, 40);
-  EXPECT_EQ(row.SelIndex, 21);
 }
 
 TEST(FrArea, SheetCellsAndAreaWithoutHandler) {
