@@ -30,8 +30,9 @@ constexpr int H = TFrMjPai::PaiHeight;
 }  // namespace
 
 bool TMainDlg::TSaveDialog::Execute(QWidget* owner) {
-  // An existing record is replaced without a question.
-  QString name = Hook ? Hook(*this) : RunFileDialog(owner, QFileDialog::AcceptSave, Filter, DefaultExt, FileName);
+  // The dialog asks before it replaces a record; a hook stands for the dialog with its question.
+  QString name =
+      Hook ? Hook(*this) : RunFileDialog(owner, QFileDialog::AcceptSave, Filter, DefaultExt, FileName, SaveFolder());
   if (name.isEmpty()) return false;
   if (QFileInfo(name).suffix().isEmpty() && !DefaultExt.isEmpty()) name += QLatin1Char('.') + DefaultExt;
   FileName = name;
@@ -39,7 +40,8 @@ bool TMainDlg::TSaveDialog::Execute(QWidget* owner) {
 }
 
 TMainDlg::TMainDlg(QWidget* parent)
-    : TFramedDlg(StatusTextWidth, StatusRestWidth, TLastPanel::Fixed, parent) {
+    : TFramedDlg(StatusTextWidth, StatusRestWidth, TLastPanel::ToEdge, parent) {
+  NotePanel = StatusPanel[1];  // empty but for a finished save
   // The draw counter is 100 pixels wide but grows when a Gothic font needs more
   // for "手数: 18（終了）", so the end of a deal is never cut off.
   StatusPanel[0]->setMaximumWidth(QWIDGETSIZE_MAX);
@@ -189,6 +191,7 @@ void TMainDlg::Prepare() {
 
   // The area around the cells takes the colour of the cells' own background.
   SetScrollBoxColor(FrMjPai1->BackgroundColor());
+  NotePanel->clear();
 
   Game.ClearDisp();
 }
@@ -224,6 +227,8 @@ void TMainDlg::SaveAs2Click() {
   SaveDialog1.DefaultExt = QStringLiteral("csv");
   if (!SaveDialog1.Execute(this)) return;
   SaveRecordFile(QFile::encodeName(SaveDialog1.FileName).toStdString(), Table);
+  RememberSaveFolder(SaveDialog1.FileName);
+  ShowSaved(SaveDialog1.FileName);
 }
 
 void TMainDlg::Exit1Click() { close(); }

@@ -1,12 +1,21 @@
 #include "ui/Ttiledlg1.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStringList>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "ui/Tfonts1.h"
 
@@ -64,6 +73,23 @@ void TFramedDlg::PlaceFrame(QSize client) {
   StatusBar1->setGeometry(0, client.height() - StatusHeight, client.width(), StatusHeight);
 }
 
+void TFramedDlg::ShowSaved(const QString& fileName) {
+  if (NotePanel != nullptr) SetPanelText(NotePanel, tr("保存しました: %1").arg(QFileInfo(fileName).fileName()));
+}
+
+void SetPanelText(QLabel* panel, const QString& text) {
+  const QFontMetrics metrics(panel->font());
+  // A framed label keeps half an "x" free on its aligned side unless told otherwise.
+  const int indent = panel->indent() >= 0 ? panel->indent()
+                     : panel->frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2
+                                               : 0;
+  const int room = std::max(panel->width(), panel->minimumWidth()) - 2 * panel->frameWidth() -
+                   2 * panel->margin() - indent;
+  const QString shown = metrics.elidedText(text, Qt::ElideMiddle, std::max(room, 0));
+  panel->setText(shown);
+  panel->setToolTip(shown == text ? QString() : text);
+}
+
 void TFramedDlg::SetScrollBoxColor(const QColor& color) {
   QPalette palette = ScrollBox1->palette();
   palette.setColor(QPalette::Window, color);
@@ -93,11 +119,74 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
   if (mode == QFileDialog::AcceptOpen)
     dialog.setFileMode(QFileDialog::AnyFile);
   else
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // asked below, of the name with its extension
   dialog.setNameFilters(NameFilters(filter));
   dialog.setDefaultSuffix(defaultExt);
   if (!folder.isEmpty()) dialog.setDirectory(folder);
   if (!fileName.isEmpty()) dialog.selectFile(fileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    const QString chosen = dialog.selectedFiles().constFirst();
+    // No to replacing goes back to the choice, as the dialog's own question would.
+    if (mode == QFileDialog::AcceptOpen || ConfirmReplace(&dialog, chosen)) return chosen;
+  }
+  return {};
 }
+
+namespace {
+
+TReplaceHook ReplaceHook;
+
+// Folders of the system's programs, where a player's records do not belong even
+// when the player may write there (root).
+bool IsSystemFolder(const QString& folder) {
+  const QString path = QDir::cleanPath(folder);
+  if (path == QStringLiteral("/")) return true;
+  for (const char* top : {"/usr", "/bin", "/sbin", "/lib", "/lib32", "/lib64", "/opt", "/etc", "/var", "/snap",
+                          "/app", "/nix"}) {
+    const QString prefix = QString::fromLatin1(top);
+    if (path == prefix || path.startsWith(prefix + QLatin1Char('/'))) return true;
+  }
+  return false;
+}
+
+const QString SaveFolderKey = QStringLiteral("SaveFolder");
+
+}  // namespace
+
+QString RecordsFolderFor(const QString& programFolder, const QString& documentsFolder) {
+  const QFileInfo program(programFolder);
+  if (program.isDir() && program.isWritable() && !IsSystemFolder(programFolder)) return QDir::cleanPath(programFolder);
+  return QDir::cleanPath(documentsFolder + QStringLiteral("/TileLab"));
+}
+
+QString RecordsFolder() {
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (documents.isEmpty()) documents = QDir::homePath() + QStringLiteral("/Documents");
+  const QString folder = RecordsFolderFor(QCoreApplication::applicationDirPath(), documents);
+  QDir().mkpath(folder);
+  return folder;
+}
+
+QString SaveFolder() {
+  const QString last = QSettings().value(SaveFolderKey).toString();
+  return !last.isEmpty() && QFileInfo(last).isDir() ? last : RecordsFolder();
+}
+
+void RememberSaveFolder(const QString& savedFile) {
+  QSettings().setValue(SaveFolderKey, QFileInfo(savedFile).absolutePath());
+}
+
+bool ConfirmReplace(QWidget* owner, const QString& fileName) {
+  if (!QFileInfo::exists(fileName)) return true;
+  if (ReplaceHook) return ReplaceHook(fileName);
+  QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+                  QCoreApplication::translate("TFramedDlg", "%1 は既にあります。\n置き換えますか?")
+                      .arg(QFileInfo(fileName).fileName()),
+                  QMessageBox::Yes | QMessageBox::No, owner);
+  box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("TFramedDlg", "はい(&Y)"));
+  box.button(QMessageBox::No)->setText(QCoreApplication::translate("TFramedDlg", "いいえ(&N)"));
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void SetReplaceHook(TReplaceHook hook) { ReplaceHook = std::move(hook); }

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QString>
+#include <functional>
 
 class QColor;
 class QFrame;
@@ -49,17 +50,44 @@ public:
   QStatusBar* StatusBar1;
   QLabel* StatusPanel[2];
 
+  // The panel that tells of a finished save; the practice window's empty one,
+  // or one the window adds.
+  QLabel* NotePanel = nullptr;
+  // Says in NotePanel that the file was saved, by its name without folder.
+  void ShowSaved(const QString& fileName);
+
 protected:
   // Gives the client area its size and lays the scroll box and the status bar in it.
   void PlaceFrame(QSize client);
   void SetScrollBoxColor(const QColor& color);
 };
 
+// Sets a status panel's text, cut in the middle with "…" when the panel is too
+// narrow for it (the whole text is then its tool tip).
+void SetPanelText(QLabel* panel, const QString& text);
+
+// Where the player's records live: the program's folder when the player may
+// write there and it is no system folder (a build tree, a portable copy), else
+// TileLab in the player's documents folder, made when first asked for.
+QString RecordsFolder();
+QString RecordsFolderFor(const QString& programFolder, const QString& documentsFolder);
+// The folder the save dialogs start in: the last one a file was saved into,
+// remembered between runs, else the records folder.
+QString SaveFolder();
+void RememberSaveFolder(const QString& savedFile);
+
+// Asks whether to replace fileName when it exists; true when it does not or the
+// player answers yes. Tests answer through the hook (empty restores the question).
+bool ConfirmReplace(QWidget* owner, const QString& fileName);
+using TReplaceHook = std::function<bool(const QString& fileName)>;
+void SetReplaceHook(TReplaceHook hook);
+
 // Runs the file dialog modally over owner and answers the chosen name, or an
 // empty text when cancelled. filter holds "text|pattern" pairs, one after the
 // other ("*.csv|*.csv|*.*|*.*"), "*.*" meaning every file; defaultExt is added
 // to a name typed without one. An open dialog accepts a name that does not
-// exist, so that opening it reports the error; a save dialog replaces a file
-// without asking. It offers fileName and starts in folder, each when given.
+// exist, so that opening it reports the error; a save dialog asks before it
+// replaces a file, and goes back to the choice on no. It offers fileName and
+// starts in folder, each when given.
 QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& filter, const QString& defaultExt,
                       const QString& fileName, const QString& folder = QString());

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include "core/Mjrandom1.h"
 #include "records/Safefile1.h"
@@ -63,6 +64,11 @@ TViewDlg::TViewDlg(QWidget* parent)
 
   RandOpenKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
 
+  // A third panel after the name and the time stamp tells of a saved picture.
+  NotePanel = new QLabel(StatusBar1);
+  NotePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  StatusBar1->addWidget(NotePanel, 1);
+
   // A command that fails ends there; the error display shows why.
   ConnectHandler(Open1, &QAction::triggered, this, [this] { Open1Click(); });
   ConnectHandler(MnRandOpen, &QAction::triggered, this, [this] { MnRandOpenClick(); });
@@ -82,7 +88,7 @@ TViewDlg::TViewDlg(QWidget* parent)
   };
   SaveDialog = [this](const QString& fileName) {
     return RunFileDialog(this, QFileDialog::AcceptSave, QStringLiteral("*.bmp|*.bmp|*.*|*.*"), QStringLiteral("bmp"),
-                         fileName);
+                         fileName, SaveFolder());
   };
   FolderDialog = [this] { return QFileDialog::getExistingDirectory(this, QString(), QString()); };
 
@@ -140,9 +146,10 @@ void TViewDlg::Prepare() {
   DrawSheet();
   SetDisplayMode(MnView1->isChecked());
   SetScrollBoxColor(FrMjPai1->BackgroundColor());
-  StatusPanel[0]->clear();
+  SetPanelText(StatusPanel[0], QString());
   StatusPanel[1]->clear();
-  Folder = ProgramFolder() + QLatin1Char('/');
+  NotePanel->clear();
+  Folder = RecordsFolder() + QLatin1Char('/');
   RecordFile.clear();
   RecordDate.clear();
   MnBmpSave->setEnabled(false);
@@ -153,8 +160,6 @@ int TViewDlg::ShowModal() {
   CentreAtShow = true;
   return exec();
 }
-
-QString TViewDlg::ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
 bool TViewDlg::LoadRecordFile(const QString& fileName) {
   return Loader.LoadRecordFile(QFile::encodeName(fileName).toStdString(), *this);
@@ -216,10 +221,10 @@ void TViewDlg::DrawSheet() {
 void TViewDlg::UpdateStatus() {
   if (MnShowStat->isChecked()) {
     const QString file = QFile::decodeName(QByteArray::fromStdString(RecordFile));
-    StatusPanel[0]->setText(file.mid(file.lastIndexOf(QLatin1Char('/')) + 1));
+    SetPanelText(StatusPanel[0], file.mid(file.lastIndexOf(QLatin1Char('/')) + 1));
     StatusPanel[1]->setText(QString::fromUtf8(RecordDate.data(), static_cast<qsizetype>(RecordDate.size())));
   } else {
-    StatusPanel[0]->clear();
+    SetPanelText(StatusPanel[0], QString());
     StatusPanel[1]->clear();
   }
 }
@@ -259,6 +264,8 @@ void TViewDlg::MnBmpSaveClick() {
   if (!shown.save(&buffer, "BMP"))
     throw std::runtime_error(QStringLiteral("ファイル %1 を作成できません").arg(name).toStdString());
   WriteFileAtomically(QFile::encodeName(name).toStdString(), std::string_view(bytes.constData(), bytes.size()));
+  RememberSaveFolder(name);
+  ShowSaved(name);
 }
 
 void TViewDlg::Exit1Click() { close(); }

@@ -111,9 +111,6 @@ public:
   void HeaderRefused() override;
   void EnableBmpSave() override;
 
-  // The folder of the program file.
-  static QString ProgramFolder();
-
 protected:
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;

@@ -520,3 +520,19 @@ TEST_F(OpenedGame, ABoundClickThrowsAwayItsTileOrNothing) {
   game.DiscardTile(old);
   EXPECT_EQ(table.SuteCount, 0);
 }
+
+// A new deal (F5) or the same one again (F6) after several draws starts the
+// record rows afresh: one draw and the 13 dealt tiles, nothing of the last deal.
+TEST_F(OpenedGame, ANewOrRepeatedDealStartsTheRecordRowsAfresh) {
+  for (auto restart : {&TMjGame::MnStartClick, &TMjGame::MnRetryClick}) {
+    for (int i = 0; i < 5; ++i) game.TepaiClick(0);
+    ASSERT_EQ(table.TumoCount, 6);
+    TRuleSource source = ShuffleByLastEntry();
+    TScopedRandomSource guard(source);
+    (game.*restart)();
+    const auto held = [](const TPaiRow& row) { return std::count_if(row.begin(), row.end(), [](auto* p) { return p; }); };
+    EXPECT_EQ(held(table.TumoRec), 1);
+    EXPECT_EQ(held(table.HaipaiRec), 13);
+    EXPECT_EQ(held(table.Sutepai), 0);
+  }
+}

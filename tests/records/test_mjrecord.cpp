@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <regex>
 #include <sstream>
+#include <ctime>
 
 #include "core/Mjrandom1.h"
 #include "tests/records/RecordFiles.h"
@@ -199,4 +200,24 @@ TEST(MjRecord, DefaultClockWritesTheLocalTime) {
   ASSERT_EQ(bytes.size(), RecordSize);
   EXPECT_TRUE(std::regex_match(bytes.substr(0, 31), std::regex(R"(TileLab 1\.0,\d{4}/\d\d/\d\d \d\d:\d\d:\d\d)")))
       << bytes.substr(0, 31);
+}
+
+// Every field of the local clock, compared with the C library's reading around
+// the call (taken twice in case a second turns meanwhile).
+TEST(MjRecord, LocalNowReadsEveryFieldOfTheLocalTime) {
+  auto read = [] {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    return TRecordTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+  };
+  auto same = [](const TRecordTime& a, const TRecordTime& b) {
+    return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day && a.Hour == b.Hour && a.Minute == b.Minute &&
+           a.Second == b.Second;
+  };
+  const TRecordTime before = read();
+  const TRecordTime now = LocalNow();
+  const TRecordTime after = read();
+  EXPECT_TRUE(same(now, before) || same(now, after))
+      << now.Year << "/" << now.Month << "/" << now.Day << " " << now.Hour << ":" << now.Minute << ":" << now.Second;
 }

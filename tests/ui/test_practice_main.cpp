@@ -119,7 +119,7 @@ TEST_F(PracticeWindow, LayoutOfTheClientArea) {
   EXPECT_EQ(Dlg.ClientArea->geometry().top(), Dlg.MainMenu1->geometry().bottom() + 1) << "client under the menu bar";
   EXPECT_EQ(Dlg.StatusBar1->geometry(), QRect(0, 93, 529, 19));
   EXPECT_EQ(Dlg.StatusPanel[0]->width(), 100);
-  EXPECT_EQ(Dlg.StatusPanel[1]->width(), 50);
+  EXPECT_GE(Dlg.StatusPanel[1]->width(), 50) << "the note of a save reaches to the edge";
   // Positions inside the scroll box's 2-pixel border; the rows end at its inner right edge.
   EXPECT_EQ(Dlg.ScrollBox1->geometry(), QRect(0, 0, 529, 93));
   EXPECT_EQ(Dlg.ScrollClient->geometry(), QRect(2, 2, 525, 89));

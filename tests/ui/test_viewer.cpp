@@ -69,7 +69,7 @@ TEST_F(ViewerWindow, RecordModeShowsTheRecordLayoutAndAnEmptySheet) {
   EXPECT_EQ(Dlg.StatusPanel[0]->width(), 150);
   EXPECT_GE(Dlg.StatusPanel[1]->width(), 50);
   EXPECT_GE(Dlg.StatusPanel[1]->width(), Dlg.StatusPanel[1]->fontMetrics().horizontalAdvance(QStringLiteral("2024/05/06 07:08:09")));
-  EXPECT_EQ(Dlg.Folder, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+  EXPECT_EQ(Dlg.Folder, RecordsFolder() + QLatin1Char('/'));
 }
 
 TEST_F(ViewerWindow, DiscardReadingModeShowsTheDiscardsOnlyLayout) {
@@ -116,7 +116,7 @@ TEST_F(ViewerWindow, EveryShowingStartsEmptyAgain) {
   EXPECT_TRUE(Dlg.StatusPanel[0]->text().isEmpty());
   EXPECT_FALSE(Dlg.MnBmpSave->isEnabled());
   EXPECT_TRUE(Dlg.OpenFileName.isEmpty());
-  EXPECT_EQ(Dlg.Folder, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+  EXPECT_EQ(Dlg.Folder, RecordsFolder() + QLatin1Char('/'));
   ExpectEmptySheet(Dlg, 2);
 }
 

@@ -128,7 +128,7 @@ TEST_F(ViewerRandom, F5OpensAtRandomInRecordModeToo) {
   MakeRecords(1);
   OpenRecordView();
   EXPECT_FALSE(Dlg.MnRandOpen->isVisible());
-  EXPECT_EQ(Dlg.Folder, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+  EXPECT_EQ(Dlg.Folder, RecordsFolder() + QLatin1Char('/'));
   Dlg.Folder = Dir.path() + QLatin1Char('/');  // the program's folder stands in for a folder of records
   Activate();
   EXPECT_EQ(PressF5(), QStringLiteral("r0.csv"));
@@ -208,7 +208,7 @@ TEST_F(ViewerRandom, NamesLeftFromAnEarlierShowingComeFromTheirOwnFolder) {
 
   OpenDiscardReading();
   Activate();
-  EXPECT_EQ(Dlg.Folder, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+  EXPECT_EQ(Dlg.Folder, RecordsFolder() + QLatin1Char('/'));
   EXPECT_EQ(Dlg.FileList, remaining);
   EXPECT_EQ(PressF5(), remaining[0]);
   EXPECT_EQ(Dlg.RecordFile, (Dir.path() + QLatin1Char('/') + remaining[0]).toStdString());
