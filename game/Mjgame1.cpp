@@ -124,7 +124,7 @@ TMjStep TMjGame::Discard(int k) {
 }
 
 TMjGame::TTileClick TMjGame::TileClickAt(int k) const {
-  if (k < 0 || k >= TepaiRows * TepaiCols) return {-1, Deal};
+  if (k < 0 || k >= RowSlots) return {-1, Deal};
   const TMjPai* pai = Table.Tepai[Slot(k)];
   return {pai != nullptr ? pai->Id : -1, Deal};
 }

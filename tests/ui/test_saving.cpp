@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -21,7 +22,6 @@
 #include "ui/Maindlg1.h"
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
-#include "ui/Tpause1.h"
 #include "ui/Ttiledlg1.h"
 #include "ui/Viewdlg1.h"
 
@@ -146,15 +146,16 @@ TEST_F(Saving, TheViewerCutsLongNamesAndTellsOfASavedPicture) {
 // A saved record says so in the practice window's empty panel; the deal's
 // record rows start afresh with each new deal.
 TEST_F(Saving, ThePracticeWindowTellsOfASavedRecord) {
-  SetPauseHook([](QWidget*, int) {});
   TAgariDlg agari;
   TMainDlg dlg;
+  dlg.PauseHook = [](int) { return -1; };  // no pause waits
   AgariDlg = &agari;
   MainDlg = &dlg;
   Random.Seed(7);
   dlg.SetTinitu(false);
   dlg.Prepare();
   dlg.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.Busy(); }));  // the opening has played
   EXPECT_EQ(dlg.NotePanel, dlg.StatusPanel[1]);
   dlg.SaveDialog1.Hook = [&](const TMainDlg::TSaveDialog&) { return Path(QStringLiteral("deal")); };
   dlg.SaveAs2Click();
@@ -166,5 +167,4 @@ TEST_F(Saving, ThePracticeWindowTellsOfASavedRecord) {
   EXPECT_EQ(dlg.StatusPanel[1]->text(), QString());
   AgariDlg = nullptr;
   MainDlg = nullptr;
-  SetPauseHook({});
 }
