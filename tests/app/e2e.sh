@@ -6,46 +6,8 @@
 set -euo pipefail
 program=$(readlink -f "$1")
 
-if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
-  echo "SKIP: Xvfb or xdotool is not installed (tools/setup.sh installs them)"
-  exit 77
-fi
+. "$(dirname "$0")/session.sh"
 
-work=$(mktemp -d)
-trap 'kill $app_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
-app_pid=""
-
-# A free display number.
-for n in $(seq 90 140); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }; done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
-unset QT_QPA_PLATFORM
-export HOME="$work" LC_ALL=C.UTF-8
-"$program" >"$work/out.log" 2>&1 &
-app_pid=$!
-
-fail() { echo "FAIL: $*"; cat "$work/out.log"; exit 1; }
-
-# Every wait below polls for a condition; none sleeps for a fixed time.
-# Waits for a window by its exact title and prints its id.
-window() {
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-no_window() {
-  for _ in $(seq 100); do
-    [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true)" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
 # Waits for a visible window other than the given ones (a dialog) and prints its id.
 other_window() {
   for _ in $(seq 100); do
@@ -65,7 +27,6 @@ gone() {
 }
 file_there() { for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.1; done; return 1; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
-keys() { xdotool windowfocus --sync "$1" 2>/dev/null || true; shift; xdotool key --delay 80 "$@"; }
 # Answers the file dialog that the menu keys open over the window $1 with the path $2.
 answer_dialog() {
   local dialog
