@@ -129,7 +129,7 @@ TEST_F(ViewerRandom, F5OpensAtRandomInRecordModeToo) {
   OpenRecordView();
   EXPECT_FALSE(Dlg.MnRandOpen->isVisible());
   EXPECT_EQ(Dlg.Folder, RecordsFolder() + QLatin1Char('/'));
-  Dlg.Folder = Dir.path() + QLatin1Char('/');  // the program's folder stands in for a folder of records
+  Dlg.Folder = Dir.path() + QLatin1Char('/');  // a test folder stands in for the records folder
   Activate();
   EXPECT_EQ(PressF5(), QStringLiteral("r0.csv"));
   EXPECT_EQ(Code(0, 0), 1);
@@ -194,7 +194,7 @@ TEST_F(ViewerRandom, AFileThatCannotBeReadIsTakenOffAfterItsError) {
   EXPECT_TRUE(Dlg.FileList.isEmpty());
 }
 
-// Each showing resets Folder to the program's folder; names left from an earlier
+// Each showing resets Folder to the records folder; names left from an earlier
 // showing still belong to the folder their list was built from.
 TEST_F(ViewerRandom, NamesLeftFromAnEarlierShowingComeFromTheirOwnFolder) {
   MakeRecords(3);
