@@ -40,40 +40,40 @@ TRowRead ReadRow(const TCodeRow& row) {
 
 }  // namespace
 
-const TMjDiscard& TMjStep::Chosen() const {
+const TMjDiscard& TMjReviewStep::Chosen() const {
   const auto it = std::find_if(Table.Discards.begin(), Table.Discards.end(),
                                [this](const TMjDiscard& d) { return d.Kind == DiscardKind; });
   return *it;  // a discard is always a kind of the hand, so it has a row
 }
 
-bool TMjStep::IsBest() const {
+bool TMjReviewStep::IsBest() const {
   const TMjDiscard& c = Chosen();
   return c.Shanten == Best().Shanten && c.Count == Best().Count;
 }
 
-bool TMjStep::RaisedShanten() const { return Chosen().Shanten > Best().Shanten; }
+bool TMjReviewStep::RaisedShanten() const { return Chosen().Shanten > Best().Shanten; }
 
-int TMjStep::ChosenCount() const { return RaisedShanten() ? 0 : Chosen().Count; }
+int TMjReviewStep::ChosenCount() const { return RaisedShanten() ? 0 : Chosen().Count; }
 
 int TMjReview::Decisions() const {
-  return static_cast<int>(std::count_if(Steps.begin(), Steps.end(), [](const TMjStep& s) { return s.Discarded(); }));
+  return static_cast<int>(std::count_if(Steps.begin(), Steps.end(), [](const TMjReviewStep& s) { return s.Discarded(); }));
 }
 
 int TMjReview::BestChoices() const {
   return static_cast<int>(
-      std::count_if(Steps.begin(), Steps.end(), [](const TMjStep& s) { return s.Discarded() && s.IsBest(); }));
+      std::count_if(Steps.begin(), Steps.end(), [](const TMjReviewStep& s) { return s.Discarded() && s.IsBest(); }));
 }
 
 int TMjReview::ChosenCountSum() const {
   int n = 0;
-  for (const TMjStep& s : Steps)
+  for (const TMjReviewStep& s : Steps)
     if (s.Discarded()) n += s.ChosenCount();
   return n;
 }
 
 int TMjReview::BestCountSum() const {
   int n = 0;
-  for (const TMjStep& s : Steps)
+  for (const TMjReviewStep& s : Steps)
     if (s.Discarded()) n += s.Best().Count;
   return n;
 }
@@ -85,14 +85,14 @@ double TMjReview::Efficiency() const {
 
 int TMjReview::FirstReadyDraw() const {
   if (MjShanten(DealHand) == 0) return 0;
-  for (const TMjStep& s : Steps) {
+  for (const TMjReviewStep& s : Steps) {
     if (s.Discarded() && s.Chosen().Shanten == 0) return s.Draw;
   }
   return -1;
 }
 
 int TMjReview::WinDraw() const {
-  for (const TMjStep& s : Steps)
+  for (const TMjReviewStep& s : Steps)
     if (s.Won()) return s.Draw;
   return -1;
 }
@@ -129,7 +129,7 @@ TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRo
     if (hand[d] + seen[d] >= 4) return fail(TMjReviewError::FifthCopy, step, KindCode(drawn));
     ++hand[d];
 
-    TMjStep s;
+    TMjReviewStep s;
     s.Draw = step;
     s.DrawnKind = drawn;
     s.Hand = hand;

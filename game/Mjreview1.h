@@ -14,7 +14,7 @@
 using TCodeRow = std::array<int, RowSlots>;  // tile codes, 0 = empty slot
 
 // One decision: the 14 tiles after a draw.
-struct TMjStep {
+struct TMjReviewStep {
   int Draw = 0;            // 1.. : the step after this draw
   int DrawnKind = -1;
   TKindCounts Hand{};      // the 14 tiles
@@ -42,7 +42,7 @@ enum class TMjReviewError {
 };
 
 struct TMjReview {
-  std::vector<TMjStep> Steps;
+  std::vector<TMjReviewStep> Steps;
   TKindCounts DealHand{};  // the 13 dealt tiles
 
   TMjReviewError Error = TMjReviewError::None;
