@@ -6,7 +6,6 @@
 #include <QActionGroup>
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -271,18 +270,13 @@ void TViewDlg::MnBmpSaveClick() {
 void TViewDlg::Exit1Click() { close(); }
 
 bool TViewDlg::BuildFileList() {
-  FileList.clear();
   FileListFolder = Folder;
-  // Every entry that is not a folder, hidden and system ones too, in the order
-  // the file system lists them; the pattern ignores case.
-  const QDir dir(Folder.isEmpty() ? QStringLiteral(".") : Folder, QStringLiteral("*.csv"), QDir::Unsorted,
-                 QDir::Files | QDir::Hidden | QDir::System);
-  FileList = dir.entryList();
-  if (FileList.isEmpty()) {
+  FileList.Build(QFile::encodeName(Folder.isEmpty() ? QStringLiteral(".") : Folder).toStdString());
+  if (FileList.Empty()) {
     ShowWarning(QStringLiteral("ファイルが見つかりません。"));
     return false;
   }
-  ShuffleInPlace(FileList, static_cast<int>(FileList.size()));
+  FileList.Shuffle();
   return true;
 }
 
@@ -297,9 +291,10 @@ void TViewDlg::MnSetFolderClick() {
 // The name leaves the list before loading, so a file that cannot be read is not
 // met again on every press; names are joined to the folder the list came from.
 void TViewDlg::MnRandOpenClick() {
-  if (FileList.isEmpty() && !BuildFileList()) return;
-  const QString name = FileList.takeFirst();
-  LoadRecordFile(FileListFolder + name);
+  if (FileList.Empty() && !BuildFileList()) return;
+  const std::string path = QFile::encodeName(FileListFolder).toStdString() + std::string(FileList[0]);
+  FileList.RemoveFirst();
+  Loader.LoadRecordFile(path, *this);
   DrawSheet();
 }
 

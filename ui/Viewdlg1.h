@@ -6,9 +6,9 @@
 // random order with F5.
 
 #include <QString>
-#include <QStringList>
 #include <functional>
 
+#include "records/Filelist1.h"
 #include "records/Mjloader1.h"
 #include "ui/Frarea1.h"
 #include "ui/Frparts1.h"
@@ -68,7 +68,7 @@ public:
   // Random opening: file names are Folder + name. FileList holds the names still
   // to be opened, entry 0 next; FileListFolder is the folder it was built from.
   QString Folder;
-  QStringList FileList;
+  TFileList FileList;
   QString FileListFolder;
 
   // The dialogs the commands run; each answers a file or folder name, or an empty

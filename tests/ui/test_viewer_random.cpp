@@ -26,6 +26,13 @@ protected:
     QCoreApplication::sendPostedEvents();  // an error's message box opens after the handler
     return QString::fromStdString(std::filesystem::path(Dlg.RecordFile).filename().string());
   }
+  // The names still to be opened, entry 0 first.
+  QStringList Remaining() const {
+    QStringList names;
+    for (std::size_t i = 0; i < Dlg.FileList.Size(); ++i)
+      names << QString::fromStdString(std::string(Dlg.FileList[i]));
+    return names;
+  }
   // The record files in the order the file system lists them.
   QStringList DirectoryOrder() const {
     QStringList names;
@@ -47,7 +54,7 @@ TEST_F(ViewerRandom, NPressesOpenEachFileOnceThenANewOrderBegins) {
   Activate();
   ChooseFolder();
   EXPECT_EQ(rule.Taken, n - 1);
-  EXPECT_EQ(Dlg.FileList.size(), n);
+  EXPECT_EQ(static_cast<int>(Dlg.FileList.Size()), n);
 
   std::map<QString, int> opened;
   QStringList order;
@@ -55,7 +62,7 @@ TEST_F(ViewerRandom, NPressesOpenEachFileOnceThenANewOrderBegins) {
     const QString name = PressF5();
     ++opened[name];
     order << name;
-    EXPECT_EQ(Dlg.FileList.size(), n - 1 - k);
+    EXPECT_EQ(static_cast<int>(Dlg.FileList.Size()), n - 1 - k);
     EXPECT_EQ(Code(0, 0), name.mid(1, 1).toInt() + 1) << name.toStdString();  // the sheet holds that file
   }
   EXPECT_EQ(opened.size(), static_cast<std::size_t>(n));
@@ -64,7 +71,7 @@ TEST_F(ViewerRandom, NPressesOpenEachFileOnceThenANewOrderBegins) {
 
   const QString first = PressF5();  // builds and shuffles again, opens its first name
   EXPECT_EQ(rule.Taken, 2 * (n - 1));
-  EXPECT_EQ(Dlg.FileList.size(), n - 1);
+  EXPECT_EQ(static_cast<int>(Dlg.FileList.Size()), n - 1);
   EXPECT_TRUE(opened.count(first));
   EXPECT_TRUE(Warnings.isEmpty());
 }
@@ -78,7 +85,7 @@ TEST_F(ViewerRandom, OneFileComesUpOnEveryPressWithoutDrawingValues) {
   ChooseFolder();
   for (int press = 0; press < 3; ++press) {
     EXPECT_EQ(PressF5(), QStringLiteral("r0.csv"));
-    EXPECT_TRUE(Dlg.FileList.isEmpty());
+    EXPECT_TRUE(Dlg.FileList.Empty());
   }
   EXPECT_EQ(rule.Taken, 0);
 }
@@ -89,8 +96,27 @@ TEST_F(ViewerRandom, AGeneratorOfZerosKeepsTheDirectoryOrder) {
   TScopedRandomSource guard(zero);
   OpenDiscardReading();
   ChooseFolder();
-  EXPECT_EQ(Dlg.FileList, DirectoryOrder());
+  EXPECT_EQ(Remaining(), DirectoryOrder());
   EXPECT_EQ(zero.Taken, 5);
+}
+
+// The order is the file system's, shuffled by the program's one shuffle with the
+// same values drawn, however the names are kept.
+TEST_F(ViewerRandom, TheOrderIsTheDirectoryOrderShuffledByTheOneShuffle) {
+  MakeRecords(40);
+  const auto rule = [](int step) { return (step * 7919 + 13) % 32768; };
+  QStringList expected = DirectoryOrder();
+  {
+    TRuleSource replay(rule);
+    TScopedRandomSource guard(replay);
+    ShuffleInPlace(expected, static_cast<int>(expected.size()));
+  }
+  TRuleSource drawn(rule);
+  TScopedRandomSource guard(drawn);
+  OpenDiscardReading();
+  ChooseFolder();
+  EXPECT_EQ(Remaining(), expected);
+  EXPECT_EQ(drawn.Taken, 39);
 }
 
 TEST_F(ViewerRandom, OnlyEntriesThatAreNotFoldersAndEndInCsvAreListed) {
@@ -104,7 +130,7 @@ TEST_F(ViewerRandom, OnlyEntriesThatAreNotFoldersAndEndInCsvAreListed) {
   ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("folder.csv")));
   OpenDiscardReading();
   ChooseFolder();
-  QStringList listed = Dlg.FileList;
+  QStringList listed = Remaining();
   listed.sort();
   EXPECT_EQ(listed, (QStringList{".hidden.csv", "UPPER.CSV", "plain.csv", "readonly.csv"}));
   QFile::setPermissions(Path("readonly.csv"), QFile::ReadOwner | QFile::WriteOwner);
@@ -143,12 +169,12 @@ TEST_F(ViewerRandom, ARefusedFileIsTakenOffTheList) {
   OpenDiscardReading();
   Activate();
   ChooseFolder();
-  const QStringList order = Dlg.FileList;
+  const QStringList order = Remaining();
   ASSERT_EQ(order.size(), 2);
   PressF5();
-  EXPECT_EQ(Dlg.FileList, QStringList{order[1]});
+  EXPECT_EQ(Remaining(), QStringList{order[1]});
   PressF5();
-  EXPECT_TRUE(Dlg.FileList.isEmpty());
+  EXPECT_TRUE(Dlg.FileList.Empty());
   EXPECT_EQ(Warnings, QStringList{QStringLiteral("ファイル読み込み失敗。")});
 }
 
@@ -161,11 +187,11 @@ TEST_F(ViewerRandom, ACancelledChooserLeavesFolderAndListAlone) {
   ChooseFolder();
   PressF5();
   const QString folder = Dlg.Folder;
-  const QStringList remaining = Dlg.FileList;
+  const QStringList remaining = Remaining();
   FolderAnswer.clear();
   Dlg.MnSetFolderClick();
   EXPECT_EQ(Dlg.Folder, folder);
-  EXPECT_EQ(Dlg.FileList, remaining);
+  EXPECT_EQ(Remaining(), remaining);
   EXPECT_EQ(PressF5(), remaining[0]);
   EXPECT_EQ(Dlg.RecordFile, (Dir.path() + QLatin1Char('/') + remaining[0]).toStdString());
 }
@@ -178,20 +204,21 @@ TEST_F(ViewerRandom, AFileThatCannotBeReadIsTakenOffAfterItsError) {
   OpenDiscardReading();
   Activate();
   ChooseFolder();
-  const QStringList order = Dlg.FileList;
+  const QStringList order = Remaining();
   ASSERT_TRUE(QFile::remove(Path(order[0])));
 
   PressF5();  // the error escapes the handler and reaches the one error display
   ASSERT_EQ(Warnings.size(), 1);
   EXPECT_TRUE(Warnings[0].contains(order[0])) << Warnings[0].toStdString();
-  EXPECT_EQ(Dlg.FileList, QStringList{order[1]});
+  EXPECT_EQ(Remaining(), QStringList{order[1]});
 
   EXPECT_EQ(PressF5(), order[1]);
   EXPECT_EQ(Warnings.size(), 1);
 
-  Dlg.FileList = QStringList{order[0]};  // also when called directly
+  Dlg.FileList.Clear();  // also when called directly
+  Dlg.FileList.Append(order[0].toStdString());
   EXPECT_THROW(Dlg.MnRandOpenClick(), std::runtime_error);
-  EXPECT_TRUE(Dlg.FileList.isEmpty());
+  EXPECT_TRUE(Dlg.FileList.Empty());
 }
 
 // Each showing resets Folder to the records folder; names left from an earlier
@@ -203,20 +230,20 @@ TEST_F(ViewerRandom, NamesLeftFromAnEarlierShowingComeFromTheirOwnFolder) {
   ChooseFolder();
   PressF5();
   Dlg.close();
-  const QStringList remaining = Dlg.FileList;
+  const QStringList remaining = Remaining();
   ASSERT_EQ(remaining.size(), 2);
 
   OpenDiscardReading();
   Activate();
   EXPECT_EQ(Dlg.Folder, RecordsFolder() + QLatin1Char('/'));
-  EXPECT_EQ(Dlg.FileList, remaining);
+  EXPECT_EQ(Remaining(), remaining);
   EXPECT_EQ(PressF5(), remaining[0]);
   EXPECT_EQ(Dlg.RecordFile, (Dir.path() + QLatin1Char('/') + remaining[0]).toStdString());
   EXPECT_TRUE(Warnings.isEmpty());
 
   // Once the list is used up it is rebuilt from the current Folder.
   PressF5();
-  EXPECT_TRUE(Dlg.FileList.isEmpty());
+  EXPECT_TRUE(Dlg.FileList.Empty());
   Dlg.Folder = Dir.path() + QStringLiteral("/empty/");
   ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("empty")));
   PressF5();
