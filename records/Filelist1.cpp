@@ -1,8 +1,10 @@
 #include "records/Filelist1.h"
 
-#include <filesystem>
 #include <limits>
 #include <stdexcept>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 #include "core/Mjrandom1.h"
 
@@ -22,18 +24,22 @@ bool IsRecordName(std::string_view name) {
 
 }  // namespace
 
+// The directory's own entry types spare a look-up per file; only links and
+// entries of unknown type are looked up, and count as what they point to.
 void TFileList::Build(const std::string& folder) {
-  namespace fs = std::filesystem;
   Clear();
-  std::error_code error;
-  fs::directory_iterator it(fs::path(folder), error);
-  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-    const std::string& path = it->path().native();
-    const std::string_view name = std::string_view(path).substr(path.rfind('/') + 1);
-    // The file system tells a plain file or folder by itself; only links cost a look-up.
-    std::error_code typeError;
-    if (IsRecordName(name) && !it->is_directory(typeError)) Append(name);
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (!IsRecordName(name) || entry->d_type == DT_DIR) continue;
+    if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+      struct stat info;
+      if (::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode)) continue;
+    }
+    Append(name);
   }
+  ::closedir(dir);
 }
 
 void TFileList::Shuffle() {
