@@ -12,7 +12,10 @@ void TParts::CopyTo(const TParts& dest) const {
 
 TFrParts::TFrParts(QWidget* parent) : QFrame(parent), Image1(new TImage(this)) {
   InitTileResources();
-  Image1->SetPicture(QImage(QStringLiteral(":/tiles.bmp")));
+  // Read once: the three windows' sheets share its pixels, which are only ever copied from.
+  static const QImage sheet =
+      ReadBuiltInImage(QStringLiteral(":/tiles.bmp"), "BMP").convertToFormat(QImage::Format_RGB32);
+  Image1->SetPicture(sheet);
   Image1->setGeometry(0, 0, Image1->Canvas().width(), Image1->Canvas().height());
   Image1->hide();
   resize(Image1->size());

@@ -1,8 +1,15 @@
 #include "ui/Timage1.h"
 
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
+
+QImage ReadBuiltInImage(const QString& resource, const char* format) {
+  QImageReader reader(resource, format);
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {}
 

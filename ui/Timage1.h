@@ -8,6 +8,10 @@
 #include <QWidget>
 #include <functional>
 
+// A picture built into the program, read as the format it is stored in: no
+// image plug-in is loaded to recognise it.
+QImage ReadBuiltInImage(const QString& resource, const char* format);
+
 class TImage : public QWidget {
   Q_OBJECT
 public:
