@@ -8,6 +8,7 @@
 #include "core/Mjrandom1.h"
 #include "ui/Maindlg1.h"
 #include "ui/Tfonts1.h"
+#include "ui/Timage1.h"
 #include "ui/Viewdlg1.h"
 
 static void InitAppResources() { Q_INIT_RESOURCE(app); }
@@ -16,6 +17,12 @@ TMenuDlg* MenuDlg = nullptr;
 const QString TitleText = QStringLiteral("牌理工房");
 
 namespace {
+
+// Read once for the window icon and Image1.
+const QPixmap& AppIcon() {
+  static const QPixmap icon = QPixmap::fromImage(ReadBuiltInImage(QStringLiteral(":/icon.png"), "PNG"));
+  return icon;
+}
 
 QPushButton* MakeButton(QWidget* parent, const QString& layoutCaption, int left, int top, int width,
                         int height) {
@@ -30,7 +37,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& layoutCaption, int left,
 TMenuDlg::TMenuDlg(TClock clock, QWidget* parent)
     : QWidget(parent), Clock(clock ? std::move(clock) : TClock([] { return std::int64_t(std::time(nullptr)); })) {
   InitAppResources();
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+  QApplication::setWindowIcon(QIcon(AppIcon()));
   setFixedSize(ClientWidth, ClientHeight);
   setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
@@ -80,7 +87,7 @@ void TMenuDlg::FormCreate() {
   QPalette pal = StaticText1->palette();
   pal.setColor(QPalette::WindowText, Qt::white);  // blue on green would not read
   StaticText1->setPalette(pal);
-  Image1->setPixmap(QIcon(QStringLiteral(":/icon.png")).pixmap(32, 32));
+  Image1->setPixmap(AppIcon());
   BnMain->setText(QStringLiteral("一人麻雀"));
   BnView->setText(QStringLiteral("牌譜"));
   BnView2->setText(QStringLiteral("捨牌読み"));
