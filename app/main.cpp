@@ -22,10 +22,12 @@ int main(int argc, char** argv) {
     });
   try {
     MenuDlg = new TMenuDlg();
+    // Shown at once: the window system puts the menu on the screen while the
+    // hidden windows are made.
+    MenuDlg->show();
     MainDlg = new TMainDlg();
     ViewDlg = new TViewDlg();
     AgariDlg = new TAgariDlg();
-    MenuDlg->show();
     return app.exec();
   } catch (...) {
     // Shown to the player, and a failure to whoever started the program.
