@@ -23,6 +23,7 @@ needs() {
   want xdotool               cmd xdotool
   want x11-utils             cmd xprop
   want python3               cmd python3
+  want libx11-dev            header X11/Xlib.h
 }
 
 # The checks.
