@@ -7,6 +7,8 @@
 #  2. a folder of 100,000 record files in 捨牌読み: the time of choosing it and
 #     the first F5, a later F5, and the resident memory (VmRSS) before and after.
 # Usage: tools/measure-startup.sh [RUNS]   (RUNS per side, default 15)
+#        BEFORE=path/to/older/tilelab tools/measure-startup.sh [RUNS]   also starts an
+#        older build of the program in the same rounds, for a before-and-after figure.
 # Figures are only comparable within one run: other work on the machine shifts both sides.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -54,13 +56,17 @@ echo "machine: $(nproc) cores; load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # One start of each first, so that both find the shared libraries and the font
 # caches in memory, as any start after the first does.
+before="${BEFORE:-}"
 "$timer" "$bare" >/dev/null
 "$timer" "$program" >/dev/null
+[ -z "$before" ] || "$timer" "$before" >/dev/null
 for i in $(seq "$runs"); do
   if [ $((i % 2)) -eq 1 ]; then
     "$timer" "$bare" >>"$work/bare"
     "$timer" "$program" >>"$work/program"
+    [ -z "$before" ] || "$timer" "$before" >>"$work/before"
   else
+    [ -z "$before" ] || "$timer" "$before" >>"$work/before"
     "$timer" "$program" >>"$work/program"
     "$timer" "$bare" >>"$work/bare"
   fi
@@ -71,6 +77,10 @@ echo "start-up, window mapped, median of $runs each (ms):"
 echo "  bare Qt window $bare_ms   [$(sort -n "$work/bare" | tr '\n' ' ')]"
 echo "  牌理工房 menu  $program_ms   [$(sort -n "$work/program" | tr '\n' ' ')]"
 awk -v p="$program_ms" -v b="$bare_ms" 'BEGIN { printf "  ratio          %.2f\n", p / b }'
+if [ -n "$before" ]; then
+  before_ms=$(median <"$work/before")
+  awk -v p="$before_ms" -v b="$bare_ms" 'BEGIN { printf "  older build    %s   ratio %.2f\n", p, p / b }'
+fi
 # The first quartiles: the starts least delayed by other work on the machine.
 awk -v p="$(quartile1 <"$work/program")" -v b="$(quartile1 <"$work/bare")" \
   'BEGIN { printf "  first quartiles %s and %s ms, ratio %.2f\n", b, p, p / b }'
