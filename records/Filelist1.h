@@ -13,7 +13,7 @@
 class TFileList {
 public:
   // Replaces the list by the entries of folder whose names end in ".csv" (in
-  // any case) and that are not folders, hidden and special files included, in
+  // any case) and that are not folders, hidden ones and links included, in
   // the order the file system lists them. A folder that cannot be read lists
   // nothing.
   void Build(const std::string& folder);
