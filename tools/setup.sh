@@ -24,12 +24,20 @@ needs() {
   want x11-utils             cmd xprop
   want python3               cmd python3
   want libx11-dev            header X11/Xlib.h
+  need qt6-tools-dev         path '/usr/lib/*/cmake/Qt6LinguistTools/Qt6LinguistToolsConfig.cmake'
+  need qt6-l10n-tools        path '/usr/lib/qt6/bin/lrelease'
+  want qt6-translations-l10n path '/usr/share/qt6/translations/qtbase_ja.qm'
+  want dpkg-dev              cmd dpkg-shlibdeps
+  want desktop-file-utils    cmd desktop-file-validate
+  want appstream             cmd appstreamcli
+  want man-db                cmd man
 }
 
 # The checks.
 cmd() { command -v "$1" >/dev/null 2>&1; }
 pkgconf() { cmd pkg-config && pkg-config --exists "$1"; }
 header() { echo "#include <$1>" | c++ -x c++ -E - >/dev/null 2>&1; }
+path() { compgen -G "$1" >/dev/null; }
 font() { cmd fc-list && [ -n "$(fc-list ":lang=$1" family 2>/dev/null)" ]; }
 
 missing_needed=()
