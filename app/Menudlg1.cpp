@@ -7,6 +7,7 @@
 
 #include "core/Mjrandom1.h"
 #include "ui/Maindlg1.h"
+#include "ui/Tapplication1.h"
 #include "ui/Tfonts1.h"
 #include "ui/Timage1.h"
 #include "ui/Viewdlg1.h"
@@ -14,7 +15,6 @@
 static void InitAppResources() { Q_INIT_RESOURCE(app); }
 
 TMenuDlg* MenuDlg = nullptr;
-const QString TitleText = QStringLiteral("牌理工房");
 
 namespace {
 
@@ -53,7 +53,7 @@ TMenuDlg::TMenuDlg(TClock clock, QWidget* parent)
   Image1->setGeometry(20, 12, 32, 32);
   StaticText1 = new QLabel(this);
   StaticText1->setGeometry(56, 16, 100, 28);
-  StaticText1->setText(TitleText);
+  StaticText1->setText(TitleText());
   StaticText1->setFont(GothicFont(24));
   StaticText1->setFocusPolicy(Qt::NoFocus);  // a title shows no focus mark, so it takes none
 
@@ -62,7 +62,7 @@ TMenuDlg::TMenuDlg(TClock clock, QWidget* parent)
   BnView = MakeButton(this, QStringLiteral("B"), 170, 62, 129, 25);
   BnTinitu = MakeButton(this, QStringLiteral("C"), 22, 98, 129, 25);
   BnView2 = MakeButton(this, QStringLiteral("D"), 170, 98, 129, 25);
-  BnExit = MakeButton(this, QStringLiteral("終了"), 239, 140, 59, 21);
+  BnExit = MakeButton(this, tr("終了"), 239, 140, 59, 21);
   setTabOrder(StaticText1, BnMain);
   setTabOrder(BnMain, BnView);
   setTabOrder(BnView, BnTinitu);
@@ -83,21 +83,21 @@ TMenuDlg::TMenuDlg(TClock clock, QWidget* parent)
 }
 
 void TMenuDlg::FormCreate() {
-  setWindowTitle(TitleText + QStringLiteral("  メニュー"));
+  setWindowTitle(TitleText() + QStringLiteral("  ") + tr("メニュー"));
   QPalette pal = StaticText1->palette();
   pal.setColor(QPalette::WindowText, Qt::white);  // blue on green would not read
   StaticText1->setPalette(pal);
   Image1->setPixmap(AppIcon());
-  BnMain->setText(QStringLiteral("一人麻雀"));
-  BnView->setText(QStringLiteral("牌譜"));
-  BnView2->setText(QStringLiteral("捨牌読み"));
-  BnTinitu->setText(QStringLiteral("清一色"));
+  BnMain->setText(tr("一人麻雀"));
+  BnView->setText(tr("牌譜"));
+  BnView2->setText(tr("捨牌読み"));
+  BnTinitu->setText(tr("清一色"));
   // The only seeding in the program: every run gets its own deals and file orders.
   Random.Seed(static_cast<std::uint32_t>(Clock()));
 }
 
 QString TMenuDlg::CaptionFor(const QPushButton* button) const {
-  return TitleText + QStringLiteral("  ") + button->text();
+  return TitleText() + QStringLiteral("  ") + button->text();
 }
 
 void TMenuDlg::BnMainClick() {
@@ -115,6 +115,12 @@ void TMenuDlg::BnTinituClick() {
 void TMenuDlg::BnViewClick() {
   ViewDlg->setWindowTitle(CaptionFor(BnView));
   ViewDlg->ShowRecordView();
+}
+
+// A record named on the command line opens as the 牌譜 button would open it.
+void TMenuDlg::OpenRecordFile(const QString& fileName) {
+  ViewDlg->setWindowTitle(CaptionFor(BnView));
+  ViewDlg->ShowRecordFile(fileName);
 }
 
 void TMenuDlg::BnView2Click() {

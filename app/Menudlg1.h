@@ -33,6 +33,7 @@ public:
   void BnViewClick();
   void BnView2Click();
   void BnExitClick();
+  void OpenRecordFile(const QString& fileName);
 
 private:
   QString CaptionFor(const QPushButton* button) const;
@@ -40,6 +41,3 @@ private:
 };
 
 extern TMenuDlg* MenuDlg;
-
-// The product title at the head of every caption.
-extern const QString TitleText;

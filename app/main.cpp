@@ -1,10 +1,16 @@
 // Start-up: the four windows, each once, in the order menu, practice, viewer,
 // waits; then the message loop until the menu closes.
 
+#include <QDir>
+#include <QLocale>
 #include <QLoggingCategory>
+#include <QTimer>
+#include <cstdio>
 
 #include "analysis/Tdebug1.h"
 #include "app/Menudlg1.h"
+#include "app/Tcmdline1.h"
+#include "app/Tlanguage1.h"
 #include "ui/Maindlg1.h"
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
@@ -14,11 +20,47 @@
 // QT_LOGGING_RULES="tilelab.trace.debug=true".
 Q_LOGGING_CATEGORY(lcTrace, "tilelab.trace", QtInfoMsg)
 
+namespace {
+
+QStringList Arguments(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+void InstallLanguageFor(const TCommandLine& line) {
+  InstallLanguage(ChooseLanguage(line.Language, QLocale::system().uiLanguages()));
+}
+
+// --help and --version answer without a window system.
+int PrintAndExit(int argc, char** argv, const TCommandLine& line) {
+  QCoreApplication core(argc, argv);
+  InstallLanguageFor(line);
+  const QString text = line.Action == TCommandLine::TAction::Help ? UsageText() : VersionText();
+  std::fputs(text.toLocal8Bit().constData(), stdout);
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (const TCommandLine early = ParseCommandLine(Arguments(argc, argv));
+      early.Action == TCommandLine::TAction::Help || early.Action == TCommandLine::TAction::Version)
+    return PrintAndExit(argc, argv, early);
+
   TApplication app(argc, argv);
+  // Read again now that Qt has taken out its own options (-platform, -style, ...),
+  // and once more after the language is chosen, for messages in that language.
+  const QStringList arguments = QCoreApplication::arguments().mid(1);
+  InstallLanguageFor(ParseCommandLine(arguments));
+  const TCommandLine line = ParseCommandLine(arguments);
+  if (line.Action == TCommandLine::TAction::Fail) {
+    std::fputs(QStringLiteral("tilelab: %1\n%2").arg(line.Error, UsageText()).toLocal8Bit().constData(), stderr);
+    return 2;
+  }
   if (lcTrace().isDebugEnabled())
-    Debug.SetSink([](std::string_view line) {
-      qCDebug(lcTrace).noquote() << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+    Debug.SetSink([](std::string_view text) {
+      qCDebug(lcTrace).noquote() << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     });
   try {
     MenuDlg = new TMenuDlg();
@@ -28,6 +70,10 @@ int main(int argc, char** argv) {
     MainDlg = new TMainDlg();
     ViewDlg = new TViewDlg();
     AgariDlg = new TAgariDlg();
+    if (!line.RecordFile.isEmpty()) {
+      const QString record = QDir::current().absoluteFilePath(line.RecordFile);
+      QTimer::singleShot(0, MenuDlg, [record] { MenuDlg->OpenRecordFile(record); });
+    }
     return app.exec();
   } catch (...) {
     // Shown to the player, and a failure to whoever started the program.

@@ -13,6 +13,8 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
+#include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "records/Mjrecord1.h"
@@ -48,25 +50,25 @@ TMainDlg::TMainDlg(QWidget* parent)
   FrMjSutepai1 = new TFrMjSutepai(ScrollClient);
   FrMjTepai1 = new TFrMjTepai(ScrollClient);
   FrMjPai1 = new TFrMjPai(this);
-  LbSute = MakeLabel(QStringLiteral("捨牌"), LabelWidth, Qt::AlignCenter);
-  LbTe = MakeLabel(QStringLiteral("手牌"), LabelWidth, Qt::AlignCenter);
-  LbGuide = MakeLabel(QStringLiteral("ガイダンス"), GuideWidth, Qt::AlignLeft | Qt::AlignVCenter);
+  LbSute = MakeLabel(tr("捨牌"), LabelWidth, Qt::AlignCenter);
+  LbTe = MakeLabel(tr("手牌"), LabelWidth, Qt::AlignCenter);
+  LbGuide = MakeLabel(tr("ガイダンス"), GuideWidth, Qt::AlignLeft | Qt::AlignVCenter);
 
   MainMenu1 = new QMenuBar(this);
   layout()->setMenuBar(MainMenu1);
-  File1 = MainMenu1->addMenu(QStringLiteral("ファイル(&F)"));
-  SaveAs2 = File1->addAction(QStringLiteral("牌譜保存(&S)..."));
+  File1 = MainMenu1->addMenu(tr("ファイル(&F)"));
+  SaveAs2 = File1->addAction(tr("牌譜保存(&S)..."));
   N2 = File1->addSeparator();
-  Exit1 = File1->addAction(QStringLiteral("終了(&X)"));
-  T1 = MainMenu1->addMenu(QStringLiteral("リセット(&R)"));
+  Exit1 = File1->addAction(tr("終了(&X)"));
+  T1 = MainMenu1->addMenu(tr("リセット(&R)"));
   // The key is in the captions only: one of the two items is always hidden, and
   // the shortcut below must act for the visible one.
-  MnStart = T1->addAction(QStringLiteral("別の配牌(&S)\tF5"));
-  MnStart2 = T1->addAction(QStringLiteral("別の配牌(&S)\tF5"));
-  MnRetry = T1->addAction(QStringLiteral("同じ配牌(&R)"));
+  MnStart = T1->addAction(tr("別の配牌(&S)\tF5"));
+  MnStart2 = T1->addAction(tr("別の配牌(&S)\tF5"));
+  MnRetry = T1->addAction(tr("同じ配牌(&R)"));
   MnRetry->setShortcut(Qt::Key_F6);
-  V1 = MainMenu1->addMenu(QStringLiteral("表示(&V)"));
-  MnHope = V1->addAction(QStringLiteral("待ち牌(&W)..."));
+  V1 = MainMenu1->addMenu(tr("表示(&V)"));
+  MnHope = V1->addAction(tr("待ち牌(&W)..."));
   MnHope->setShortcut(Qt::Key_F2);
   MnStart2->setVisible(false);
   StartKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
@@ -243,9 +245,21 @@ void TMainDlg::PaintSutepaiCell(int i, const TMjPai* pai) { PaiParts(pai).CopyTo
 
 void TMainDlg::RepaintNow() { repaint(); }
 
-void TMainDlg::SetGuideText(const std::string& text) { LbGuide->setText(QString::fromStdString(text)); }
+// The flow writes its two texts in Japanese; they show in the player's language.
+void TMainDlg::SetGuideText(const std::string& text) {
+  LbGuide->setText(text == GuideText ? tr("切る牌をクリック。") : QString::fromStdString(text));
+}
 
-void TMainDlg::SetStatusText(const std::string& text) { StatusPanel[0]->setText(QString::fromStdString(text)); }
+void TMainDlg::SetStatusText(const std::string& text) {
+  int count = 0;
+  QString shown = QString::fromStdString(text);
+  if (std::sscanf(text.c_str(), StatusFormat, &count) == 1) {
+    const bool over = text.size() > std::strlen(StatusOverText) &&
+                      text.compare(text.size() - std::strlen(StatusOverText), std::string::npos, StatusOverText) == 0;
+    shown = tr("手数: %1").arg(count) + (over ? tr("（終了）") : QString());
+  }
+  StatusPanel[0]->setText(shown);
+}
 
 // What the step drew is on the screen already (it repaints before pausing), so
 // the pause counts from there.

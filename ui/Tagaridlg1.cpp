@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "analysis/Mjagari1.h"
+#include "ui/Tapplication1.h"
 
 TAgariDlg* AgariDlg = nullptr;
 
@@ -23,7 +24,7 @@ TAgariDlg::TAgariDlg(QWidget* parent) : TTileDlg(parent) {
 }
 
 void TAgariDlg::FormCreate() {
-  setWindowTitle(QStringLiteral("牌理工房  待ち牌"));
+  setWindowTitle(TitleText() + QStringLiteral("  ") + tr("待ち牌"));
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
   FrMjSheet1->Setup(TFrMjPai::PaiWidth, TFrMjPai::PaiHeight);
   // The client area is one row of 13 cells; the sheet fills it before anything

@@ -4,9 +4,34 @@
 #include <QMetaObject>
 
 namespace {
+
 TWarningHook WarningHook;
 bool ErrorShown = false;  // a reported error's box waits to open or is open
+
+// The plain code reports its failures in Japanese, a file name inside; these
+// show in the player's language with the name kept.
+const char* const FileMessages[] = {
+    QT_TRANSLATE_NOOP("TApplication", "ファイル %1 を作成できません"),
+    QT_TRANSLATE_NOOP("TApplication", "ファイル %1 は開けません"),
+    QT_TRANSLATE_NOOP("TApplication", "ファイル %1 は読み込めません"),
+    QT_TRANSLATE_NOOP("TApplication", "リストのインデックスが範囲を超えています (%1)"),
+};
+
+QString Translated(const QString& message) {
+  for (const char* source : FileMessages) {
+    const QString pattern = QString::fromUtf8(source);
+    const QString head = pattern.section(QStringLiteral("%1"), 0, 0);
+    const QString tail = pattern.section(QStringLiteral("%1"), 1);
+    const qsizetype nameLength = message.size() - head.size() - tail.size();
+    if (nameLength >= 0 && message.startsWith(head) && message.endsWith(tail))
+      return QCoreApplication::translate("TApplication", source).arg(message.mid(head.size(), nameLength));
+  }
+  return message;
 }
+
+}  // namespace
+
+QString TitleText() { return QCoreApplication::translate("TApplication", "牌理工房"); }
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // The name captions the message boxes. No display name: the window system
@@ -29,7 +54,7 @@ void ShowWarning(const QString& text) {
     WarningHook(text);
     return;
   }
-  QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok,
+  QMessageBox box(QMessageBox::Warning, TitleText(), text, QMessageBox::Ok,
                   QApplication::activeWindow());
   box.exec();
 }
@@ -40,9 +65,9 @@ void ShowException(std::exception_ptr error) {
   try {
     std::rethrow_exception(error);
   } catch (const std::exception& e) {
-    ShowWarning(QString::fromUtf8(e.what()));
+    ShowWarning(Translated(QString::fromUtf8(e.what())));
   } catch (...) {
-    ShowWarning(QStringLiteral("不明なエラーが発生しました。"));
+    ShowWarning(QCoreApplication::translate("TApplication", "不明なエラーが発生しました。"));
   }
 }
 

@@ -15,6 +15,9 @@ public:
   bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// The product title "牌理工房" at the head of every caption, in the player's language.
+QString TitleText();
+
 // The program's message box: warning icon, OK, the application's name as caption.
 // Tests replace the hook to see the text instead of a modal box.
 void ShowWarning(const QString& text);

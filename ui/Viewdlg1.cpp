@@ -28,22 +28,22 @@ TViewDlg::TViewDlg(QWidget* parent)
     : TFramedDlg(StatusNameWidth, StatusDateWidth, TLastPanel::ToEdge, parent) {
   MainMenu1 = new QMenuBar(this);
   layout()->setMenuBar(MainMenu1);
-  File1 = MainMenu1->addMenu(QStringLiteral("ファイル(&F)"));
-  Open1 = File1->addAction(QStringLiteral("開く(&O)..."));
+  File1 = MainMenu1->addMenu(tr("ファイル(&F)"));
+  Open1 = File1->addAction(tr("開く(&O)..."));
   // The key is in the caption only: the shortcut below must act while the item is hidden.
-  MnRandOpen = File1->addAction(QStringLiteral("ランダムに開く(&R)\tF5"));
-  MnBmpSave = File1->addAction(QStringLiteral("BMP保存(&B)"));
-  MnSetFolder = File1->addAction(QStringLiteral("フォルダを選択(&F)"));
+  MnRandOpen = File1->addAction(tr("ランダムに開く(&R)\tF5"));
+  MnBmpSave = File1->addAction(tr("BMP保存(&B)"));
+  MnSetFolder = File1->addAction(tr("フォルダを選択(&F)"));
   N2 = File1->addSeparator();
-  Exit1 = File1->addAction(QStringLiteral("終了(&X)"));
+  Exit1 = File1->addAction(tr("終了(&X)"));
 
   FrMjPai1 = new TFrMjPai(this);
   FrMjSheet1 = new TFrMjSheet(ScrollClient);
 
-  Show1 = MainMenu1->addMenu(QStringLiteral("表示(&V)"));
-  MnView1 = Show1->addAction(QStringLiteral("捨牌のみ(&D)"));
+  Show1 = MainMenu1->addMenu(tr("表示(&V)"));
+  MnView1 = Show1->addAction(tr("捨牌のみ(&D)"));
   MnView1->setShortcut(Qt::Key_F6);
-  MnView2 = Show1->addAction(QStringLiteral("牌譜(&A)"));
+  MnView2 = Show1->addAction(tr("牌譜(&A)"));
   MnView2->setShortcut(Qt::Key_F7);
   auto* views = new QActionGroup(this);
   views->setExclusive(true);
@@ -53,13 +53,13 @@ TViewDlg::TViewDlg(QWidget* parent)
   }
   MnView2->setChecked(true);
   N1 = Show1->addSeparator();
-  MnShowStat = Show1->addAction(QStringLiteral("ステータス表示(&S)"));
+  MnShowStat = Show1->addAction(tr("ステータス表示(&S)"));
   MnShowStat->setCheckable(true);
 
-  LbHaipai = MakeRowLabel(QStringLiteral("配牌"));
-  LbTumo = MakeRowLabel(QStringLiteral("ツモ"));
-  LbSute = MakeRowLabel(QStringLiteral("捨牌"));
-  LbTe = MakeRowLabel(QStringLiteral("最終形"));
+  LbHaipai = MakeRowLabel(tr("配牌"));
+  LbTumo = MakeRowLabel(tr("ツモ"));
+  LbSute = MakeRowLabel(tr("捨牌"));
+  LbTe = MakeRowLabel(tr("最終形"));
 
   RandOpenKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
 
@@ -89,7 +89,7 @@ TViewDlg::TViewDlg(QWidget* parent)
     return RunFileDialog(this, QFileDialog::AcceptSave, QStringLiteral("*.bmp|*.bmp|*.*|*.*"), QStringLiteral("bmp"),
                          fileName, SaveFolder());
   };
-  FolderDialog = [this] { return QFileDialog::getExistingDirectory(this, QString(), QString()); };
+  FolderDialog = [this] { return QFileDialog::getExistingDirectory(this, tr("フォルダを選択"), QString()); };
 
   // Until the first showing the sheet stands in the record layout, undrawn: its
   // picture is made by the first drawing, at the four-row size.
@@ -112,6 +112,22 @@ QLabel* TViewDlg::MakeRowLabel(const QString& text) {
 void TViewDlg::ShowRecordView() {
   SetupRecordView();
   ShowModal();
+}
+
+// A record named on the command line: the viewer shows only once it is loaded;
+// a file that cannot be read is reported and the menu stays.
+void TViewDlg::ShowRecordFile(const QString& fileName) {
+  SetupRecordView();
+  Prepare();
+  try {
+    if (!LoadRecordFile(fileName)) return;
+  } catch (...) {
+    ShowException(std::current_exception());
+    return;
+  }
+  OpenFileName = fileName;
+  DrawSheet();
+  exec();
 }
 
 void TViewDlg::ShowDiscardReading() {
@@ -164,7 +180,7 @@ bool TViewDlg::LoadRecordFile(const QString& fileName) {
   return Loader.LoadRecordFile(QFile::encodeName(fileName).toStdString(), *this);
 }
 
-void TViewDlg::HeaderRefused() { ShowWarning(QStringLiteral("ファイル読み込み失敗。")); }
+void TViewDlg::HeaderRefused() { ShowWarning(tr("ファイル読み込み失敗。")); }
 
 void TViewDlg::EnableBmpSave() { MnBmpSave->setEnabled(true); }
 
@@ -273,7 +289,7 @@ bool TViewDlg::BuildFileList() {
   FileListFolder = Folder;
   FileList.Build(QFile::encodeName(Folder.isEmpty() ? QStringLiteral(".") : Folder).toStdString());
   if (FileList.Empty()) {
-    ShowWarning(QStringLiteral("ファイルが見つかりません。"));
+    ShowWarning(tr("ファイルが見つかりません。"));
     return false;
   }
   FileList.Shuffle();

@@ -81,6 +81,7 @@ public:
 
   // The mode menu's two ways of showing the window modally.
   void ShowRecordView();
+  void ShowRecordFile(const QString& fileName);
   void ShowDiscardReading();
   // The menu items of each way (the first half of the two above).
   void SetupRecordView();

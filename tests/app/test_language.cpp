@@ -1,0 +1,213 @@
+// The command line, the choice of language, and the windows in English: the
+// same sizes, the same record files, the texts translated.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+#include "app/Menudlg1.h"
+#include "app/Tcmdline1.h"
+#include "app/Tlanguage1.h"
+#include "core/Mjrandom1.h"
+#include "records/Mjrecord1.h"
+#include "ui/Maindlg1.h"
+#include "ui/Tagaridlg1.h"
+#include "ui/Tapplication1.h"
+#include "ui/Tpause1.h"
+#include "ui/Viewdlg1.h"
+
+namespace {
+
+using TAction = TCommandLine::TAction;
+
+TEST(CommandLine, ReadsOptionsAndOneRecordFile) {
+  struct TCase {
+    QStringList Args;
+    TAction Action;
+    QString Language;
+    QString RecordFile;
+  };
+  const TCase cases[] = {
+      {{}, TAction::Run, {}, {}},
+      {{"--help"}, TAction::Help, {}, {}},
+      {{"-h", "--version"}, TAction::Help, {}, {}},
+      {{"--version"}, TAction::Version, {}, {}},
+      {{"-v"}, TAction::Version, {}, {}},
+      {{"--lang", "en"}, TAction::Run, "en", {}},
+      {{"--lang=ja", "a.csv"}, TAction::Run, "ja", "a.csv"},
+      {{"牌譜.csv", "--lang", "en"}, TAction::Run, "en", "牌譜.csv"},
+      {{"--", "-odd.csv"}, TAction::Run, {}, "-odd.csv"},
+      {{"--lang"}, TAction::Fail, {}, {}},
+      {{"--lang", "fr"}, TAction::Fail, {}, {}},
+      {{"--lang="}, TAction::Fail, {}, {}},
+      {{"--frobnicate"}, TAction::Fail, {}, {}},
+      {{"a.csv", "b.csv"}, TAction::Fail, {}, "a.csv"},
+  };
+  for (const TCase& c : cases) {
+    const TCommandLine line = ParseCommandLine(c.Args);
+    SCOPED_TRACE(c.Args.join(QLatin1Char(' ')).toStdString());
+    EXPECT_EQ(line.Action, c.Action);
+    EXPECT_EQ(line.Language, c.Language);
+    EXPECT_EQ(line.RecordFile, c.RecordFile);
+    EXPECT_EQ(line.Error.isEmpty(), c.Action != TAction::Fail);
+  }
+}
+
+TEST(CommandLine, LanguageFollowsTheRequestThenTheFirstUiLanguage) {
+  struct TCase {
+    QString Requested;
+    QStringList UiLanguages;
+    QString Expected;
+  };
+  const TCase cases[] = {
+      {{}, {"en-GB", "ja-JP"}, "en"}, {{}, {"en"}, "en"},          {{}, {"ja-JP", "en-US"}, "ja"},
+      {{}, {"fr-FR", "en-US"}, "ja"}, {{}, {"C"}, "ja"},           {{}, {}, "ja"},
+      {"ja", {"en-US"}, "ja"},        {"en", {"ja-JP"}, "en"},
+  };
+  for (const TCase& c : cases)
+    EXPECT_EQ(ChooseLanguage(c.Requested, c.UiLanguages), c.Expected) << c.UiLanguages.join(',').toStdString();
+}
+
+// The four windows made under one language, as start-up makes them.
+class Windows {
+public:
+  explicit Windows(const QString& language) {
+    InstallLanguage(language);
+    MenuDlg = new TMenuDlg([] { return std::int64_t(1234567890); });
+    MainDlg = new TMainDlg();
+    ViewDlg = new TViewDlg();
+    AgariDlg = new TAgariDlg();
+  }
+  ~Windows() {
+    delete AgariDlg;
+    delete ViewDlg;
+    delete MainDlg;
+    delete MenuDlg;
+    AgariDlg = nullptr;
+    ViewDlg = nullptr;
+    MainDlg = nullptr;
+    MenuDlg = nullptr;
+    InstallLanguage(QStringLiteral("ja"));
+  }
+  Windows(const Windows&) = delete;
+  Windows& operator=(const Windows&) = delete;
+};
+
+// Runs check while the modal window that open() shows is up, then closes it.
+void WhileShown(QDialog* dialog, const std::function<void()>& open, const std::function<void()>& check) {
+  bool seen = false;
+  QTimer::singleShot(0, dialog, [&] {
+    seen = dialog->isVisible();
+    check();
+    dialog->close();
+  });
+  open();
+  EXPECT_TRUE(seen);
+}
+
+struct TLook {
+  QString MenuTitle, PracticeTitle, WaitsTitle, Guide, Status;
+  QSize Menu, Practice, Viewer;
+  QByteArray Record;
+};
+
+// Opens solo practice on a fixed deal, throws away the drawn tile, saves the record.
+TLook LookAt(const QString& language, const QString& recordPath) {
+  const Windows windows(language);
+  TLook look;
+  look.MenuTitle = MenuDlg->windowTitle();
+  look.Menu = MenuDlg->size();
+  look.WaitsTitle = AgariDlg->windowTitle();
+  Random.Seed(42);
+  MainDlg->SaveDialog1.Hook = [&](const TMainDlg::TSaveDialog&) { return recordPath; };
+  WhileShown(MainDlg, [] { MenuDlg->BnMain->click(); }, [&] {
+    look.PracticeTitle = MainDlg->windowTitle();
+    look.Practice = MainDlg->size();
+    look.Guide = MainDlg->LbGuide->text();
+    MainDlg->FrMjTepai1->SelIndex = 13;  // the drawn tile
+    MainDlg->TepaiClick(MainDlg->FrMjTepai1);
+    look.Status = MainDlg->StatusPanel[0]->text();
+    MainDlg->SaveAs2->trigger();
+  });
+  WhileShown(ViewDlg, [] { MenuDlg->BnView->click(); }, [&] { look.Viewer = ViewDlg->size(); });
+  QFile saved(recordPath);
+  EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
+  look.Record = saved.readAll();
+  return look;
+}
+
+class EnglishWindows : public ::testing::Test {
+protected:
+  void SetUp() override { SetPauseHook([](QWidget*, int) {}); }
+  void TearDown() override { SetPauseHook({}); }
+};
+
+TEST_F(EnglishWindows, SameSizesAndRecordAsJapaneseWithEnglishTexts) {
+  QTemporaryDir dir;
+  const TLook ja = LookAt(QStringLiteral("ja"), dir.filePath(QStringLiteral("ja.csv")));
+  const TLook en = LookAt(QStringLiteral("en"), dir.filePath(QStringLiteral("en.csv")));
+
+  EXPECT_EQ(ja.MenuTitle, QStringLiteral("牌理工房  メニュー"));
+  EXPECT_EQ(ja.PracticeTitle, QStringLiteral("牌理工房  一人麻雀"));
+  EXPECT_EQ(ja.WaitsTitle, QStringLiteral("牌理工房  待ち牌"));
+  EXPECT_EQ(ja.Guide, QStringLiteral("切る牌をクリック。"));
+  EXPECT_EQ(ja.Status, QStringLiteral("手数: 2"));
+  EXPECT_EQ(en.MenuTitle, QStringLiteral("TileLab  Menu"));
+  EXPECT_EQ(en.PracticeTitle, QStringLiteral("TileLab  Solo practice"));
+  EXPECT_EQ(en.WaitsTitle, QStringLiteral("TileLab  Waiting tiles"));
+  EXPECT_EQ(en.Guide, QStringLiteral("Click the tile to discard."));
+  EXPECT_EQ(en.Status, QStringLiteral("Draws: 2"));
+
+  EXPECT_EQ(en.Menu, ja.Menu);
+  EXPECT_EQ(en.Practice, ja.Practice);
+  EXPECT_EQ(en.Viewer, ja.Viewer);
+
+  // The same deal gives the same file, byte for byte, but for the clock's reading.
+  ASSERT_EQ(ja.Record.size(), 277);
+  ASSERT_EQ(en.Record.size(), 277);
+  const qsizetype stamp = qsizetype(RecordHeader.size());
+  EXPECT_EQ(en.Record.left(stamp), ja.Record.left(stamp));
+  EXPECT_EQ(en.Record.mid(stamp + 19), ja.Record.mid(stamp + 19));
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d$"))
+                  .match(QString::fromLatin1(en.Record.mid(stamp, 19)))
+                  .hasMatch());
+}
+
+TEST_F(EnglishWindows, TheEndOfADealAndFileErrorsAreTranslated) {
+  const Windows windows(QStringLiteral("en"));
+  MainDlg->SetStatusText(std::string("手数: 18") + StatusOverText);
+  EXPECT_EQ(MainDlg->StatusPanel[0]->text(), QStringLiteral("Draws: 18 (over)"));
+  QString shown;
+  SetWarningHook([&](const QString& text) { shown = text; });
+  ShowException(std::make_exception_ptr(std::runtime_error("ファイル /x/牌譜.csv は開けません")));
+  EXPECT_EQ(shown, QStringLiteral("Cannot open the file /x/牌譜.csv"));
+  ShowException(std::make_exception_ptr(std::runtime_error("other")));
+  EXPECT_EQ(shown, QStringLiteral("other"));
+  SetWarningHook({});
+}
+
+// A record named on the command line opens in the viewer; one that cannot be
+// opened is reported and the viewer stays closed.
+TEST_F(EnglishWindows, ARecordFromTheCommandLineOpensInTheViewer) {
+  const Windows windows(QStringLiteral("ja"));
+  QString shown;
+  SetWarningHook([&](const QString& text) { shown = text; });
+  const QString example = QStringLiteral(TILELAB_TEST_DATA "/records/example.csv");
+  WhileShown(ViewDlg, [&] { MenuDlg->OpenRecordFile(example); }, [&] {
+    EXPECT_EQ(ViewDlg->windowTitle(), QStringLiteral("牌理工房  牌譜"));
+    EXPECT_TRUE(ViewDlg->Open1->isVisible());
+    EXPECT_NE(ViewDlg->Codes[0], 0);
+  });
+  EXPECT_TRUE(shown.isEmpty()) << shown.toStdString();
+
+  MenuDlg->OpenRecordFile(QStringLiteral("/no/such/folder/x.csv"));
+  EXPECT_EQ(shown, QStringLiteral("ファイル /no/such/folder/x.csv は開けません"));
+  EXPECT_FALSE(ViewDlg->isVisible());
+  SetWarningHook({});
+}
+
+}  // namespace
