@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
+#include <utility>
 
 #include "app/Menudlg1.h"
 #include "app/Tcmdline1.h"
@@ -175,6 +177,30 @@ TEST_F(EnglishWindows, SameSizesAndRecordAsJapaneseWithEnglishTexts) {
   EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d$"))
                   .match(QString::fromLatin1(en.Record.mid(stamp, 19)))
                   .hasMatch());
+}
+
+// Qt's own dialogs speak the program's language (Debian's qt6-translations-l10n).
+TEST_F(EnglishWindows, QtsOwnDialogsFollowTheLanguage) {
+  InstallLanguage(QStringLiteral("ja"));
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("アドレス:"));
+  InstallLanguage(QStringLiteral("en"));
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
+  InstallLanguage(QStringLiteral("ja"));
+}
+
+TEST_F(EnglishWindows, TheFolderChooserIsTitledInTheLanguage) {
+  for (const auto& [language, expected] : {std::pair{"ja", "フォルダを選択"}, std::pair{"en", "Choose a folder"}}) {
+    const Windows windows(QString::fromLatin1(language));
+    QString title;
+    QTimer::singleShot(0, ViewDlg, [&] {
+      if (auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        title = chooser->windowTitle();
+        chooser->reject();
+      }
+    });
+    EXPECT_TRUE(ViewDlg->FolderDialog().isEmpty());
+    EXPECT_EQ(title, QString::fromUtf8(expected));
+  }
 }
 
 TEST_F(EnglishWindows, TheEndOfADealAndFileErrorsAreTranslated) {
