@@ -60,11 +60,24 @@ done
 # The unpacked program prints its version without a window, then opens its menu.
 "$root/usr/bin/tilelab" --version | grep -q '^tilelab ' || fail "tilelab --version"
 [ "$with_hand" = 1 ] && { "$root/usr/bin/tilelab-hand" --version >/dev/null || fail "tilelab-hand --version"; }
-HOME="$work/home" LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
-  unset QT_QPA_PLATFORM
-  "$1" >"$2/run.log" 2>&1 &
-  app=$!
-  menu=$(timeout 20 xdotool search --sync --onlyvisible --name "^牌理工房  メニュー\$" | head -n 1)
-  kill "$app" 2>/dev/null; wait "$app" 2>/dev/null
-  [ -n "$menu" ]' _ "$root/usr/bin/tilelab" "$work" || { cat "$work/run.log"; fail "the unpacked program showed no menu"; }
+# Starts the unpacked program with the given arguments and waits for a window
+# whose title begins with $1.
+shows() {
+  local title=$1
+  shift
+  HOME="$work/home" LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
+    unset QT_QPA_PLATFORM
+    title=$1 log=$2
+    shift 2
+    "$@" >"$log" 2>&1 &
+    app=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title" | head -n 1)
+    kill "$app" 2>/dev/null
+    wait "$app" 2>/dev/null
+    [ -n "$window" ]' _ "$title" "$work/run.log" "$root/usr/bin/tilelab" "$@" ||
+    { cat "$work/run.log"; fail "tilelab $*: no window '$title'"; }
+}
+shows "牌理工房  メニュー"
+# In English, with a record named on the command line: the viewer opens over the menu.
+shows "TileLab  Records" --lang en "$(dirname "$(readlink -f "$0")")/../tests/data/records/example.csv"
 echo "package: files, metadata, manual pages and start checked"
