@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtCore/qtestsupport_core.h>
 #include <functional>
 #include <utility>
 
@@ -19,7 +20,6 @@
 #include "ui/Maindlg1.h"
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
-#include "ui/Tpause1.h"
 #include "ui/Viewdlg1.h"
 
 namespace {
@@ -81,6 +81,7 @@ public:
     InstallLanguage(language);
     MenuDlg = new TMenuDlg([] { return std::int64_t(1234567890); });
     MainDlg = new TMainDlg();
+    MainDlg->PauseHook = [](int) { return -1; };  // no pause waits
     ViewDlg = new TViewDlg();
     AgariDlg = new TAgariDlg();
   }
@@ -129,9 +130,12 @@ TLook LookAt(const QString& language, const QString& recordPath) {
   WhileShown(MainDlg, [] { MenuDlg->BnMain->click(); }, [&] {
     look.PracticeTitle = MainDlg->windowTitle();
     look.Practice = MainDlg->size();
+    // The opening runs once the window is on the screen; the discard is a step too.
+    EXPECT_TRUE(QTest::qWaitFor([] { return MainDlg->MjTable().TumoCount == 1 && !MainDlg->Busy(); }));
     look.Guide = MainDlg->LbGuide->text();
     MainDlg->FrMjTepai1->SelIndex = 13;  // the drawn tile
     MainDlg->TepaiClick(MainDlg->FrMjTepai1);
+    EXPECT_TRUE(QTest::qWaitFor([] { return MainDlg->MjTable().TumoCount == 2 && !MainDlg->Busy(); }));
     look.Status = MainDlg->StatusPanel[0]->text();
     MainDlg->SaveAs2->trigger();
   });
@@ -142,11 +146,7 @@ TLook LookAt(const QString& language, const QString& recordPath) {
   return look;
 }
 
-class EnglishWindows : public ::testing::Test {
-protected:
-  void SetUp() override { SetPauseHook([](QWidget*, int) {}); }
-  void TearDown() override { SetPauseHook({}); }
-};
+class EnglishWindows : public ::testing::Test {};
 
 TEST_F(EnglishWindows, SameSizesAndRecordAsJapaneseWithEnglishTexts) {
   QTemporaryDir dir;
