@@ -67,6 +67,27 @@ Practise Japanese mahjong alone. A record file given here opens in the record vi
     </message>
 </context>
 <context>
+    <name>TFramedDlg</name>
+    <message>
+        <source>保存しました: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>%1 は既にあります。
+置き換えますか?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
     <name>TMainDlg</name>
     <message>
         <source>捨牌</source>
