@@ -21,6 +21,7 @@
 #include "ui/Maindlg1.h"
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
+#include "tests/app/start_windows.h"
 #include "ui/Viewdlg1.h"
 
 namespace {
@@ -75,32 +76,6 @@ TEST(CommandLine, LanguageFollowsTheRequestThenTheFirstUiLanguage) {
     EXPECT_EQ(ChooseLanguage(c.Requested, c.UiLanguages), c.Expected) << c.UiLanguages.join(',').toStdString();
 }
 
-// The four windows made under one language, as start-up makes them.
-class Windows {
-public:
-  explicit Windows(const QString& language) {
-    InstallLanguage(language);
-    MenuDlg = new TMenuDlg([] { return std::int64_t(1234567890); });
-    MainDlg = new TMainDlg();
-    MainDlg->PauseHook = [](int) { return -1; };  // no pause waits
-    ViewDlg = new TViewDlg();
-    AgariDlg = new TAgariDlg();
-  }
-  ~Windows() {
-    delete AgariDlg;
-    delete ViewDlg;
-    delete MainDlg;
-    delete MenuDlg;
-    AgariDlg = nullptr;
-    ViewDlg = nullptr;
-    MainDlg = nullptr;
-    MenuDlg = nullptr;
-    InstallLanguage(QStringLiteral("ja"));
-  }
-  Windows(const Windows&) = delete;
-  Windows& operator=(const Windows&) = delete;
-};
-
 // Runs check while the modal window that open() shows is up, then closes it.
 void WhileShown(QDialog* dialog, const std::function<void()>& open, const std::function<void()>& check) {
   bool seen = false;
@@ -121,7 +96,7 @@ struct TLook {
 
 // Opens solo practice on a fixed deal, throws away the drawn tile, saves the record.
 TLook LookAt(const QString& language, const QString& recordPath) {
-  const Windows windows(language);
+  const TStartWindows windows(language);
   TLook look;
   look.MenuTitle = MenuDlg->windowTitle();
   look.Menu = MenuDlg->size();
@@ -193,7 +168,7 @@ TEST_F(EnglishWindows, QtsOwnDialogsFollowTheLanguage) {
 
 TEST_F(EnglishWindows, TheFolderChooserIsTitledInTheLanguage) {
   for (const auto& [language, expected] : {std::pair{"ja", "フォルダを選択"}, std::pair{"en", "Choose a folder"}}) {
-    const Windows windows(QString::fromLatin1(language));
+    const TStartWindows windows(QString::fromLatin1(language));
     QString title;
     QTimer::singleShot(0, ViewDlg, [&] {
       if (auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -207,7 +182,7 @@ TEST_F(EnglishWindows, TheFolderChooserIsTitledInTheLanguage) {
 }
 
 TEST_F(EnglishWindows, TheEndOfADealAndFileErrorsAreTranslated) {
-  const Windows windows(QStringLiteral("en"));
+  const TStartWindows windows(QStringLiteral("en"));
   MainDlg->SetStatusText(std::string("手数: 18") + StatusOverText);
   EXPECT_EQ(MainDlg->StatusPanel[0]->text(), QStringLiteral("Draws: 18 (over)"));
   QString shown;
@@ -222,7 +197,7 @@ TEST_F(EnglishWindows, TheEndOfADealAndFileErrorsAreTranslated) {
 // A record named on the command line opens in the viewer; one that cannot be
 // opened is reported and the viewer stays closed.
 TEST_F(EnglishWindows, ARecordFromTheCommandLineOpensInTheViewer) {
-  const Windows windows(QStringLiteral("ja"));
+  const TStartWindows windows(QStringLiteral("ja"));
   QString shown;
   SetWarningHook([&](const QString& text) { shown = text; });
   const QString example = QStringLiteral(TILELAB_TEST_DATA "/records/example.csv");

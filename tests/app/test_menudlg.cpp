@@ -5,12 +5,14 @@
 #include <QTimer>
 #include <QtCore/qtestsupport_core.h>
 #include <functional>
+#include <memory>
 
 #include "app/Menudlg1.h"
 #include "core/Mjrandom1.h"
 #include "core/Mjtable1.h"
 #include "ui/Maindlg1.h"
 #include "ui/Tagaridlg1.h"
+#include "tests/app/start_windows.h"
 #include "ui/Viewdlg1.h"
 
 namespace {
@@ -18,23 +20,9 @@ namespace {
 // The four windows as start-up makes them, with pauses that do not wait.
 class MenuTest : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() {
-    MenuDlg = new TMenuDlg([] { return std::int64_t(1234567890); });
-    MainDlg = new TMainDlg();
-    MainDlg->PauseHook = [](int) { return -1; };
-    ViewDlg = new TViewDlg();
-    AgariDlg = new TAgariDlg();
-  }
-  static void TearDownTestSuite() {
-    delete AgariDlg;
-    delete ViewDlg;
-    delete MainDlg;
-    delete MenuDlg;
-    AgariDlg = nullptr;
-    ViewDlg = nullptr;
-    MainDlg = nullptr;
-    MenuDlg = nullptr;
-  }
+  static void SetUpTestSuite() { Windows = std::make_unique<TStartWindows>(); }
+  static void TearDownTestSuite() { Windows.reset(); }
+  static inline std::unique_ptr<TStartWindows> Windows;
 
   // Clicks a button; while the modal window it opens is up, runs check on it and closes it.
   static void ClickAndInspect(QPushButton* button, QDialog* opened, const std::function<void()>& check) {
