@@ -16,7 +16,7 @@ runs=${1:-15}
 records=100000
 
 tools/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "$(nproc)" --target tilelab map_timer bare_window folder_bench >/dev/null
 program=build/app/tilelab
 bare=build/tools/measure/bare_window
