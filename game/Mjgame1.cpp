@@ -7,6 +7,8 @@ namespace {
 
 std::size_t Slot(int i) { return static_cast<std::size_t>(i); }
 
+int KindOf(const TMjPai* pai) { return pai->Id / 4; }
+
 }  // namespace
 
 TMjGame::TMjGame(TMjTable& table, TMjDisplay& display) : Table(table), Display(display) {}
@@ -45,6 +47,14 @@ void TMjGame::ClearDisp() {
   // The hand area and the discard area are one row of a cell per slot each.
   for (int i = 0; i < RowSlots; ++i) DrawTepai(i);
   for (int i = 0; i < RowSlots; ++i) DrawSutepai(i);
+  Pairi.Start({});
+  Display.ShowPairi(Pairi);
+}
+
+bool TMjGame::JudgeDraw() {
+  Pairi.AddDraw(KindOf(Table.Tepai[13]));
+  Display.ShowPairi(Pairi);
+  return Pairi.Steps.back().Won();
 }
 
 // A new step replaces one still running, which ends where it stands.
@@ -61,6 +71,9 @@ TMjStep TMjGame::PlayOpening() {
   ++Deal;
   ClearDisp();
   Table.Haipai();
+  TKindCounts deal{};
+  for (int i = 0; i < 13; ++i) ++deal[Slot(KindOf(Table.Tepai[Slot(i)]))];
+  Pairi.Start(deal);
   DrawTepaiAll();
   co_await Pause(OpeningPauseMs);
   Table.SortTe();
@@ -68,8 +81,10 @@ TMjStep TMjGame::PlayOpening() {
   co_await Pause(OpeningPauseMs);
   Table.Tumo();
   DrawTepai(13);
-  // The waits are of the 13 tiles in hand; the drawn tile is not offered as a test.
-  Display.ShowMachi(Table.Tepai, nullptr);
+  // The waits are of the 13 tiles in hand; the drawn tile is offered as a test
+  // only when it completes the hand, so that the waits window frames it at once.
+  const bool won = JudgeDraw();
+  Display.ShowMachi(Table.Tepai, won ? Table.Tepai[13] : nullptr);
 }
 
 void TMjGame::FormShow() {
@@ -110,8 +125,10 @@ void TMjGame::TepaiClick(int k) {
 
 TMjStep TMjGame::Discard(int k) {
   const int n = Table.Sute(k);
+  Pairi.AddDiscard(KindOf(Table.Sutepai[Slot(n)]));
   DrawTepai(k);
   DrawSutepai(n);
+  Display.ShowPairi(Pairi);
   co_await Pause(SutePauseMs);
   Table.SortTe();  // closes the hole, leaving slot 13 empty for the next draw
   DrawTepaiAll();
@@ -120,6 +137,7 @@ TMjStep TMjGame::Discard(int k) {
     co_await Pause(SutePauseMs);
     Table.Tumo();
     DrawTepai(13);
+    if (JudgeDraw()) Display.ShowMachi(Table.Tepai, Table.Tepai[13]);
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "core/Mjpai1.h"
 #include "core/Mjtable1.h"
+#include "game/Mjreview1.h"
 #include "game/Mjstep1.h"
 
 // A deal stops at 18 draws and 18 discards, short of the rows' 20 slots.
@@ -37,6 +38,9 @@ public:
   virtual void ShowMachiWindow() = 0;
   virtual void HideMachiWindow() = 0;
   virtual void ShowMachi(const TPaiRow& tepai, const TMjPai* test) = 0;  // test: nullptr = none
+  // The hand's efficiency and the judgement of the deal so far: after the
+  // clearing, after every draw and after every discard.
+  virtual void ShowPairi(const TMjReview& review) = 0;
 };
 
 // The practice flow of one TMjTable, driven by the practice window's events.
@@ -75,6 +79,9 @@ public:
   bool Running() const { return Step.Running(); }  // a step waits in a pause
   void Resume();  // the display's pause is over
 
+  // Every draw and discard of the deal being played, judged as it comes.
+  const TMjReview& Review() const { return Pairi; }
+
 private:
   // The pause inside a step: it suspends the step unless the display goes straight on.
   struct TPause {
@@ -92,9 +99,12 @@ private:
   bool DealOver() const { return Table.SuteCount >= DealLimit; }
   std::string StatusText() const;
   std::string GuidanceText() const;
+  // Judges the tile just drawn into slot 13; true when it completes the hand.
+  bool JudgeDraw();
 
   TMjTable& Table;
   TMjDisplay& Display;
   TMjStep Step;  // the step that runs, if any
   int Deal = 0;  // counts the openings
+  TMjReview Pairi;
 };

@@ -97,6 +97,31 @@ int TMjReview::WinDraw() const {
   return -1;
 }
 
+void TMjReview::Start(const TKindCounts& deal) {
+  Steps.clear();
+  DealHand = deal;
+  Hand = deal;
+  Seen = {};
+}
+
+void TMjReview::AddDraw(int kind) {
+  ++Hand[static_cast<std::size_t>(kind)];
+  TMjReviewStep s;
+  s.Draw = static_cast<int>(Steps.size()) + 1;
+  s.DrawnKind = kind;
+  s.Hand = Hand;
+  s.Seen = Seen;
+  s.Table = MjDiscards(Hand, Seen);
+  Steps.push_back(std::move(s));
+}
+
+void TMjReview::AddDiscard(int kind) {
+  const auto k = static_cast<std::size_t>(kind);
+  --Hand[k];
+  ++Seen[k];
+  Steps.back().DiscardKind = kind;
+}
+
 TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute) {
   TMjReview review;
   auto fail = [&review](TMjReviewError error, int step, int code) {
@@ -120,34 +145,18 @@ TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRo
   const std::size_t drawsOk = draws.Kinds.size();
   const std::size_t discardsOk = discards.Kinds.size();
 
-  TKindCounts hand = review.DealHand;
-  TKindCounts seen{};
+  review.Start(review.DealHand);
   for (std::size_t i = 0; i < drawsOk; ++i) {
     const int step = static_cast<int>(i) + 1;
     const int drawn = draws.Kinds[i];
     const auto d = static_cast<std::size_t>(drawn);
-    if (hand[d] + seen[d] >= 4) return fail(TMjReviewError::FifthCopy, step, KindCode(drawn));
-    ++hand[d];
-
-    TMjReviewStep s;
-    s.Draw = step;
-    s.DrawnKind = drawn;
-    s.Hand = hand;
-    s.Seen = seen;
-    s.Table = MjDiscards(hand, seen);
-    if (i < discardsOk) {
-      const int thrown = discards.Kinds[i];
-      const auto t = static_cast<std::size_t>(thrown);
-      if (hand[t] == 0) {
-        review.Steps.push_back(std::move(s));
-        return fail(TMjReviewError::DiscardNotHeld, step, KindCode(thrown));
-      }
-      s.DiscardKind = thrown;
-      --hand[t];
-      ++seen[t];
-    }
-    review.Steps.push_back(std::move(s));
+    if (review.Hand[d] + review.Seen[d] >= 4) return fail(TMjReviewError::FifthCopy, step, KindCode(drawn));
+    review.AddDraw(drawn);
     if (i >= discardsOk) break;  // the last draw waits for its discard
+    const int thrown = discards.Kinds[i];
+    if (review.Hand[static_cast<std::size_t>(thrown)] == 0)
+      return fail(TMjReviewError::DiscardNotHeld, step, KindCode(thrown));
+    review.AddDiscard(thrown);
   }
 
   if (draws.Error != TMjReviewError::None)
@@ -164,4 +173,30 @@ TCodeRow CodeRowOf(const TPaiRow& row) {
   TCodeRow codes{};
   for (std::size_t i = 0; i < row.size(); ++i) codes[i] = row[i] ? row[i]->GetCode() : 0;
   return codes;
+}
+
+TMjPairiView PairiView(const TMjReview& review, bool tableAfterDiscard) {
+  TMjPairiView view;
+  if (review.Steps.empty()) return view;
+  const TMjReviewStep& last = review.Steps.back();
+  view.BestShanten = last.Best().Shanten;
+  view.BestCount = last.Best().Count;
+  if (!last.Discarded()) {
+    view.Stage = TMjPairiStage::Decision;
+    view.Shanten = last.Table.Shanten;
+    view.TableHidden = tableAfterDiscard;
+    if (!tableAfterDiscard) view.Rows = last.Table.Discards;
+    // The discard before this draw stays judged while the player thinks.
+    if (review.Steps.size() >= 2) view.Judged = &review.Steps[review.Steps.size() - 2];
+    return view;
+  }
+  view.Stage = TMjPairiStage::Discarded;
+  view.Shanten = last.Chosen().Shanten;
+  view.ChosenKind = last.DiscardKind;
+  view.Judged = &last;
+  if (tableAfterDiscard)
+    view.Rows = last.Table.Discards;
+  else
+    view.Rows = {last.Chosen()};
+  return view;
 }

@@ -44,6 +44,8 @@ enum class TMjReviewError {
 struct TMjReview {
   std::vector<TMjReviewStep> Steps;
   TKindCounts DealHand{};  // the 13 dealt tiles
+  TKindCounts Hand{};      // the tiles in hand now: 14 after a draw, 13 after its discard
+  TKindCounts Seen{};      // the player's own discards so far
 
   TMjReviewError Error = TMjReviewError::None;
   int ErrorStep = 0;  // the draw at which the record stops adding up (0 = the deal)
@@ -59,6 +61,13 @@ struct TMjReview {
   // itself was ready; -1 when the hand never was.
   int FirstReadyDraw() const;
   int WinDraw() const;         // the first draw that completed the hand, -1 when none
+
+  // The deal played on step by step, as the practice flow plays it. The caller
+  // keeps the order (deal, then draw and discard in turn) and holds only real
+  // tiles; ReviewDeal checks a record before it plays it through these.
+  void Start(const TKindCounts& deal);
+  void AddDraw(int kind);     // judged at once: its discard table
+  void AddDiscard(int kind);  // the discard of the last draw
 };
 
 // Rebuilds and judges a deal. The steps before a fault are kept and judged.
@@ -66,3 +75,27 @@ TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRo
 
 // The same rows of a table in play.
 TCodeRow CodeRowOf(const TPaiRow& row);
+
+// What the analysis window shows of a deal in play.
+enum class TMjPairiStage {
+  None,       // no draw yet
+  Decision,   // a drawn tile waits for its discard
+  Discarded,  // the last draw's discard is made
+};
+
+struct TMjPairiView {
+  TMjPairiStage Stage = TMjPairiStage::None;
+  int Shanten = 0;                 // of the hand as it stands: 14 tiles, or 13 after the discard
+  std::vector<TMjDiscard> Rows;    // best first
+  int BestShanten = 0;             // rows as good as the best one are marked
+  int BestCount = 0;
+  int ChosenKind = -1;             // the discard made, marked in its row
+  bool TableHidden = false;        // the drill keeps the decision's table back until the discard
+  const TMjReviewStep* Judged = nullptr; // the last discard made, judged in the window's last line
+  bool IsBestRow(const TMjDiscard& row) const { return row.Shanten == BestShanten && row.Count == BestCount; }
+};
+
+// After a draw: the decision's whole table, or nothing when tableAfterDiscard.
+// After the discard: the 13 tiles kept (the chosen row), or with
+// tableAfterDiscard the decision's whole table with the choice marked.
+TMjPairiView PairiView(const TMjReview& review, bool tableAfterDiscard);

@@ -92,6 +92,13 @@ public:
     entry += IdText(test);
     Log.push_back(entry);
   }
+  // Not logged: what it shows is read from the flow's review.
+  void ShowPairi(const TMjReview& review) override {
+    ++PairiShown;
+    LastPairi = &review;
+  }
+  int PairiShown = 0;
+  const TMjReview* LastPairi = nullptr;
 
   // The entries since the last call: one event's worth.
   TLog Take() {
@@ -535,4 +542,50 @@ TEST_F(OpenedGame, ANewOrRepeatedDealStartsTheRecordRowsAfresh) {
     EXPECT_EQ(held(table.HaipaiRec), 13);
     EXPECT_EQ(held(table.Sutepai), 0);
   }
+}
+
+// --- the judgement of the deal ----------------------------------------------
+
+// On the last-entry wall the hand is 1111 2222 3333m and Red; throwing Red (cell
+// 12) leaves 1111 2222 3333 4m, and the next draw, 4m, completes it.
+TEST_F(OpenedGame, AWinningDrawIsJudgedAndFramedInTheWaitsAtOnce) {
+  ASSERT_FALSE(display.LastPairi->Steps.back().Won());
+  game.TepaiClick(12);
+  const TLog log = display.Take();
+  ASSERT_EQ(table.Tepai[13]->Id, 13);
+  EXPECT_EQ(log.back(), Machi(Cat({Seq(0, 13)}), 13)) << "the drawn tile offered as the test";
+  const TMjReview& review = *display.LastPairi;
+  ASSERT_EQ(review.Steps.size(), 2u);
+  EXPECT_TRUE(review.Steps.back().Won());
+  EXPECT_EQ(review.WinDraw(), 2);
+}
+
+// The flow judges the deal as it is played; a review of its record rows gives
+// the same figures, so the practice window and the record review agree.
+TEST_F(GameTest, TheFlowsJudgementIsTheReviewOfItsRecord) {
+  for (std::uint32_t seed : {7u, 8u}) {
+    SCOPED_TRACE(seed);
+    Random.Seed(seed);
+    game.MnStartClick();
+    for (int m = 0; m < DealLimit; ++m) {
+      ASSERT_EQ(display.LastPairi->Steps.size(), static_cast<std::size_t>(m + 1));
+      game.TepaiClick((m * 5) % HandSlots);
+      EXPECT_TRUE(display.LastPairi->Steps[static_cast<std::size_t>(m)].Discarded());
+    }
+    const TMjReview& played = game.Review();
+    const TMjReview record =
+        ReviewDeal(CodeRowOf(table.HaipaiRec), CodeRowOf(table.TumoRec), CodeRowOf(table.Sutepai));
+    ASSERT_TRUE(record.Ok());
+    ASSERT_EQ(played.Steps.size(), record.Steps.size());
+    for (std::size_t i = 0; i < record.Steps.size(); ++i) {
+      EXPECT_EQ(played.Steps[i].ChosenCount(), record.Steps[i].ChosenCount()) << i;
+      EXPECT_EQ(played.Steps[i].Best().Count, record.Steps[i].Best().Count) << i;
+    }
+    EXPECT_EQ(played.BestChoices(), record.BestChoices());
+    EXPECT_DOUBLE_EQ(played.Efficiency(), record.Efficiency());
+    EXPECT_EQ(played.FirstReadyDraw(), record.FirstReadyDraw());
+    EXPECT_EQ(played.WinDraw(), record.WinDraw());
+  }
+  game.MnRetryClick();
+  EXPECT_EQ(game.Review().Steps.size(), 1u) << "a new opening starts a new judgement";
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "analysis/Mjshanten1.h"
 #include "game/Mjreview1.h"
 
 // A deal rebuilt from its record rows and every discard judged against the best.
@@ -106,4 +107,37 @@ TEST(MjReview, ARecordThatDoesNotAddUpNamesTheStepAndTheReason) {
     EXPECT_EQ(r.ErrorCode, c.code);
     EXPECT_EQ(r.Steps.size(), c.stepsKept);
   }
+}
+
+// What the analysis window shows: after a draw the decision's table (or nothing
+// in the drill), after the discard the 13 tiles kept (or, in the drill, the
+// table with the choice marked); the last discard stays judged.
+TEST(MjReview, PairiViewFollowsTheSteps) {
+  TMjReview r;
+  EXPECT_EQ(PairiView(r, false).Stage, TMjPairiStage::None);
+  r.Start(ParseHand("123m456p789s1122z").Counts);
+  r.AddDraw(CodeKind(33));  // 3z
+  for (bool drill : {false, true}) {
+    SCOPED_TRACE(drill);
+    const TMjPairiView v = PairiView(r, drill);
+    EXPECT_EQ(v.Stage, TMjPairiStage::Decision);
+    EXPECT_EQ(v.Shanten, 0);
+    EXPECT_EQ(v.TableHidden, drill);
+    EXPECT_EQ(v.Rows.size(), drill ? 0u : r.Steps[0].Table.Discards.size());
+    EXPECT_EQ(v.Judged, nullptr);
+  }
+  r.AddDiscard(CodeKind(1));  // 1m: keeps the hand ready but not the best
+  const TMjPairiView kept = PairiView(r, false);
+  EXPECT_EQ(kept.Stage, TMjPairiStage::Discarded);
+  ASSERT_EQ(kept.Rows.size(), 1u);
+  EXPECT_EQ(kept.Rows[0].Kind, CodeKind(1));
+  EXPECT_EQ(kept.ChosenKind, CodeKind(1));
+  EXPECT_FALSE(kept.IsBestRow(kept.Rows[0]));
+  EXPECT_EQ(kept.Judged, &r.Steps[0]);
+  const TMjPairiView drill = PairiView(r, true);
+  EXPECT_EQ(drill.Rows.size(), r.Steps[0].Table.Discards.size());
+  EXPECT_TRUE(drill.IsBestRow(drill.Rows[0]));
+
+  r.AddDraw(CodeKind(5));
+  EXPECT_EQ(PairiView(r, false).Judged, &r.Steps[0]) << "judged until the next discard";
 }
