@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
@@ -18,6 +19,7 @@
 #include <utility>
 
 #include "records/Mjrecord1.h"
+#include "ui/Pairidlg1.h"
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tfonts1.h"
@@ -28,6 +30,16 @@ namespace {
 
 constexpr int W = TFrMjPai::PaiWidth;
 constexpr int H = TFrMjPai::PaiHeight;
+
+// The choices the program remembers between runs, in ~/.config/TileLab/TileLab.conf.
+class TSettings : public QSettings {
+public:
+  TSettings() : QSettings(QStringLiteral("TileLab"), QStringLiteral("TileLab")) {}
+};
+
+// The remembered choices of the analysis window.
+const QString PairiShownKey = QStringLiteral("Practice/PairiShown");
+const QString PairiAfterKey = QStringLiteral("Practice/PairiAfterDiscard");
 
 }  // namespace
 
@@ -47,6 +59,8 @@ TMainDlg::TMainDlg(QWidget* parent)
   // The draw counter is 100 pixels wide but grows when a Gothic font needs more
   // for "手数: 18（終了）", so the end of a deal is never cut off.
   StatusPanel[0]->setMaximumWidth(QWIDGETSIZE_MAX);
+  // Panel 1 is empty but for the win notice, and grows when a font needs more for it.
+  StatusPanel[1]->setMaximumWidth(QWIDGETSIZE_MAX);
   FrMjSutepai1 = new TFrMjSutepai(ScrollClient);
   FrMjTepai1 = new TFrMjTepai(ScrollClient);
   FrMjPai1 = new TFrMjPai(this);
@@ -70,6 +84,11 @@ TMainDlg::TMainDlg(QWidget* parent)
   V1 = MainMenu1->addMenu(tr("表示(&V)"));
   MnHope = V1->addAction(tr("待ち牌(&W)..."));
   MnHope->setShortcut(Qt::Key_F2);
+  MnPairi = V1->addAction(tr("牌理(&P)..."));
+  MnPairi->setShortcut(Qt::Key_F3);
+  MnPairiAfter = V1->addAction(tr("牌理は打牌後に表示(&D)"));
+  MnPairiAfter->setCheckable(true);
+  MnPairiAfter->setChecked(TSettings().value(PairiAfterKey, false).toBool());
   MnStart2->setVisible(false);
   StartKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
   // A held F5 or F6 gives one new deal, not one per key repeat.
@@ -89,6 +108,8 @@ TMainDlg::TMainDlg(QWidget* parent)
   Connect(MnStart2, &TMainDlg::MnStart2Click);
   Connect(MnRetry, &TMainDlg::MnRetryClick);
   Connect(MnHope, &TMainDlg::MnHopeClick);
+  Connect(MnPairi, &TMainDlg::MnPairiClick);
+  Connect(MnPairiAfter, &TMainDlg::MnPairiAfterClick);
   ConnectHandler(StartKey, &QShortcut::activated, this, [this] { NewDealItem()->trigger(); });
 }
 
@@ -284,6 +305,38 @@ void TMainDlg::ShowMachi(const TPaiRow& tepai, const TMjPai* test) {
   if (AgariDlg != nullptr) AgariDlg->ShowMachi(tepai, test);
 }
 
+void TMainDlg::ShowPairi(const TMjReview& review) {
+  // A drawn tile that completes the hand is told where the player looks.
+  const bool won = !review.Steps.empty() && !review.Steps.back().Discarded() && review.Steps.back().Won();
+  StatusPanel[1]->setText(won ? tr("ツモ和了") : QString());
+  if (PairiDlg != nullptr) PairiDlg->ShowPairi(review, MnPairiAfter->isChecked());
+}
+
+// The window is made on first use: a player who never opens it never waits for it.
+void TMainDlg::ShowPairiWindow() {
+  if (PairiDlg == nullptr) {
+    PairiDlg = new TPairiDlg(this);
+    PairiDlg->OnClosed = [] { TSettings().setValue(PairiShownKey, false); };
+  }
+  PairiDlg->ShowPairi(Game.Review(), MnPairiAfter->isChecked());
+  if (isVisible()) PairiDlg->PlaceBeside(this);
+  PairiDlg->show();
+}
+
+void TMainDlg::MnPairiClick() {
+  const bool show = PairiDlg == nullptr || !PairiDlg->isVisible();
+  TSettings().setValue(PairiShownKey, show);
+  if (show)
+    ShowPairiWindow();
+  else
+    PairiDlg->hide();
+}
+
+void TMainDlg::MnPairiAfterClick() {
+  TSettings().setValue(PairiAfterKey, MnPairiAfter->isChecked());
+  if (PairiDlg != nullptr) PairiDlg->ShowPairi(Game.Review(), MnPairiAfter->isChecked());
+}
+
 // Restoring a minimised window is no new opening: only the window's own show
 // and hide (spontaneous ones come from the window system) run the flow. The
 // opening waits until the window is on the screen, so that the player sees
@@ -292,6 +345,7 @@ void TMainDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   CentreOnDesktop();
+  if (TSettings().value(PairiShownKey, false).toBool()) ShowPairiWindow();
   OpeningPending = true;
   windowHandle()->installEventFilter(this);
   if (windowHandle()->isExposed()) QMetaObject::invokeMethod(this, [this] { StartOpening(); }, Qt::QueuedConnection);
@@ -306,7 +360,9 @@ void TMainDlg::StartOpening() {
 
 void TMainDlg::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
-  if (!event->spontaneous()) FormHide();
+  if (event->spontaneous()) return;
+  FormHide();
+  if (PairiDlg != nullptr) PairiDlg->hide();
 }
 
 // Closing ends a running step where it stands and drops what waited for it.

@@ -27,6 +27,7 @@ class QMenu;
 class QMenuBar;
 class QShortcut;
 class QTimer;
+class TPairiDlg;
 
 class TMainDlg : public TFramedDlg, public TMjDisplay {
   Q_OBJECT
@@ -77,6 +78,8 @@ public:
   QAction* MnRetry;
   QMenu* V1;
   QAction* MnHope;
+  QAction* MnPairi;        // F3: the analysis window
+  QAction* MnPairiAfter;   // the drill: a decision's table only after the discard
   QShortcut* StartKey;     // F5 acts for whichever new-deal item is visible
   TSaveDialog SaveDialog1;
   QTimer* PauseTimer;      // ends the running step's pause
@@ -119,6 +122,8 @@ public:
   void MnStart2Click() { Game.MnStart2Click(); }
   void MnRetryClick() { Game.MnRetryClick(); }
   void MnHopeClick() { Game.MnHopeClick(); }
+  void MnPairiClick();
+  void MnPairiAfterClick();
   void TepaiClick(TFrArea* sender);
   void FormShow() { Game.FormShow(); }
   void FormHide();
@@ -134,6 +139,7 @@ public:
   void ShowMachiWindow() override;
   void HideMachiWindow() override;
   void ShowMachi(const TPaiRow& tepai, const TMjPai* test) override;
+  void ShowPairi(const TMjReview& review) override;
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -151,6 +157,7 @@ private:
   void PauseOver();
   void RunQueued();
   void StartOpening();
+  void ShowPairiWindow();
 
   TMjTable Table;
   TMjGame Game{Table, *this};

@@ -3,8 +3,12 @@
 //   practice-opening.png   the window after the opening
 //   practice-waits.png     mid-deal, the waits window open under the practice
 //                          window, the drawn tile completing the hand
+//   practice-pairi.png     mid-deal, the analysis window open beside it
 //   practice-finished.png  the deal over after 18 discards
+//   practice-score.png     the same with the analysis window and the deal's score
 //   shots_practice <folder> [menu.png]
+// The analysis window stands right of the practice window: take the pictures
+// on a screen of 1280 x 960 or more.
 // The deal is the first seed whose plain play wins with a drawn tile mid-deal.
 
 #include <QApplication>
@@ -24,6 +28,7 @@
 #include "core/Mjtable1.h"
 #include "game/Mjgame1.h"
 #include "ui/Maindlg1.h"
+#include "ui/Pairidlg1.h"
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
 
@@ -160,7 +165,19 @@ int main(int argc, char** argv) {
   Settle();
   bool saved = SaveScreen(dlg.frameGeometry(), out.filePath(QStringLiteral("practice-opening.png")));
 
-  for (int n = 0; n < turn; ++n) {
+  const int pairiTurn = std::max(2, turn - 3);
+  for (int n = 0; n < pairiTurn; ++n) {
+    ClickHand(dlg, Choose(dlg.MjTable().Tepai));
+    QApplication::processEvents();
+  }
+  dlg.MnPairi->trigger();
+  Settle();
+  saved = SaveScreen(dlg.frameGeometry().united(PairiDlg->frameGeometry()).adjusted(-8, -8, 8, 8),
+                     out.filePath(QStringLiteral("practice-pairi.png"))) &&
+          saved;
+  dlg.MnPairi->trigger();
+
+  for (int n = pairiTurn; n < turn; ++n) {
     ClickHand(dlg, Choose(dlg.MjTable().Tepai));
     QApplication::processEvents();
   }
@@ -183,5 +200,11 @@ int main(int argc, char** argv) {
   }
   Settle();
   saved = SaveScreen(dlg.frameGeometry(), out.filePath(QStringLiteral("practice-finished.png"))) && saved;
+  dlg.MnPairi->trigger();
+  Settle();
+  saved = SaveScreen(dlg.frameGeometry().united(PairiDlg->frameGeometry()).adjusted(-8, -8, 8, 8),
+                     out.filePath(QStringLiteral("practice-score.png"))) &&
+          saved;
+  dlg.MnPairi->trigger();
   return saved ? 0 : 1;
 }

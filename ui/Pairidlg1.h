@@ -1,0 +1,95 @@
+#pragma once
+
+// The analysis window: the shanten of the practice hand and the table of its
+// discards, best first, each with the effective tiles it keeps and the copies
+// of them left; after each discard the judgement of it, and at the end of a
+// deal the score. The practice window toggles it with F3 and keeps it current.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "analysis/Mjshanten1.h"
+#include "game/Mjreview1.h"
+#include "ui/Frparts1.h"
+#include "ui/Ttiledlg1.h"
+
+class TPairiDlg : public TTileDlg {
+  Q_OBJECT
+public:
+  static constexpr int W = TFrMjPai::PaiWidth;
+  static constexpr int H = TFrMjPai::PaiHeight;
+  static constexpr int Margin = 4;
+  static constexpr int HeadHeight = 20;
+  static constexpr int LineHeight = 16;       // a line of text under the table
+  static constexpr int MaxRows = HandSlots;   // 14 tiles hold at most 14 kinds
+  static constexpr int MarkWidth = 12;        // the best rows' marker
+  static constexpr int ShantenWidth = 44;
+  // Effective tiles: the sheet's cells at three quarters, one line of up to 12;
+  // more go at half size on two lines, which hold all 34 kinds. So narrow, the
+  // window fits beside the practice window on a screen 1280 pixels wide.
+  static constexpr int KindWidth = W * 3 / 4;
+  static constexpr int KindHeight = H * 3 / 4;
+  static constexpr int KindsPerLine = 12;
+  static constexpr int SmallWidth = W / 2;
+  static constexpr int SmallHeight = H / 2;
+  static constexpr int KindsWidth = KindsPerLine * (KindWidth + 1);
+  static constexpr int SmallPerLine = KindsWidth / (SmallWidth + 1);
+  static constexpr int CountWidth = 36;
+  static constexpr int ChosenFrame = 2;       // the frame around the discard made
+  static constexpr int KindsLeft = Margin + MarkWidth + W + 4 + ShantenWidth;
+  static constexpr int ClientWidth = KindsLeft + KindsWidth + 4 + CountWidth + Margin;
+  static constexpr int TableTop = Margin + HeadHeight;
+  static constexpr int FootTop = TableTop + MaxRows * H + 4;
+  static constexpr int ClientHeight = FootTop + KindHeight + 2 * LineHeight + Margin;
+
+  // The practice window makes it when it is first shown, as its own child.
+  explicit TPairiDlg(QWidget* parent = nullptr);
+  ~TPairiDlg() override;
+
+  TFrMjPai* FrMjPai1;  // the tile sheet the pictures are copied from; never shown
+  QWidget* Image1;     // the painted client area
+
+  // Shows the state of the deal; tableAfterDiscard is the drill that keeps a
+  // decision's table back until the discard is made.
+  void ShowPairi(const TMjReview& review, bool tableAfterDiscard);
+
+  // What the window shows now, as texts and rows (tests and the painting read it).
+  const TMjPairiView& View() const { return Shown; }
+  QString HeadText() const { return Head; }
+  QString JudgementText() const { return Judgement; }
+  int JudgedKind() const { return Judged; }
+  QStringList SummaryLines() const { return Summary; }
+  // The rectangle of row i's discard tile, and of the n-th of its count effective tiles.
+  static QRect TileRect(int row);
+  static QRect KindRect(int row, int n, int count);
+
+  static QString ShantenWords(int shanten);
+
+  // Where the window first appears: beside the practice window when there is
+  // room, else at the desktop's edge beside it.
+  void PlaceBeside(const QWidget* owner);
+
+  void Paint(QPainter& painter);
+
+  // The player closed the window from its title bar (it is only hidden).
+  std::function<void()> OnClosed;
+
+protected:
+  void reject() override;
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void DrawTile(QPainter& painter, const QRect& target, int kind);
+
+  TMjPairiView Shown;
+  QString Head;
+  QString Judgement;
+  int Judged = -1;
+  QStringList Summary;
+  bool Placed = false;
+};
+
+// The one analysis window; nullptr until the practice window makes it.
+extern TPairiDlg* PairiDlg;
