@@ -10,7 +10,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
@@ -23,6 +22,7 @@
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tfonts1.h"
+#include "ui/Tsettings1.h"
 
 TMainDlg* MainDlg = nullptr;
 
@@ -30,12 +30,6 @@ namespace {
 
 constexpr int W = TFrMjPai::PaiWidth;
 constexpr int H = TFrMjPai::PaiHeight;
-
-// The choices the program remembers between runs, in ~/.config/TileLab/TileLab.conf.
-class TSettings : public QSettings {
-public:
-  TSettings() : QSettings(QStringLiteral("TileLab"), QStringLiteral("TileLab")) {}
-};
 
 // The remembered choices of the analysis window.
 const QString PairiShownKey = QStringLiteral("Practice/PairiShown");

@@ -109,6 +109,7 @@ public:
   void SetTinitu(bool tinitu) { Game.Tinitu = tinitu; }
   bool Tinitu() const { return Game.Tinitu; }
   TMjTable& MjTable() { return Table; }
+  const TMjReview& Review() const { return Game.Review(); }
 
   // The preparation at each opening, then the modal show. The window is modal to
   // the window that opened it only, so the waiting-tiles window stays usable.

@@ -1,0 +1,278 @@
+// The analysis window beside the practice window: what it shows after each
+// draw and discard, F3 and the remembered choices, the score of a deal, the
+// win notice and the drill that keeps the table back. Pauses are recorded, not
+// waited for.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+#include <memory>
+
+#include "core/Mjrandom1.h"
+#include "tests/support/SequenceSource.h"
+#include "ui/Maindlg1.h"
+#include "ui/Pairidlg1.h"
+#include "ui/Tagaridlg1.h"
+#include "ui/Tsettings1.h"
+
+namespace {
+
+std::size_t Slot(int i) { return static_cast<std::size_t>(i); }
+
+TKindCounts Kinds(const TPaiRow& row, int from, int to) {
+  TKindCounts counts{};
+  for (int i = from; i < to; ++i)
+    if (row[Slot(i)] != nullptr) ++counts[Slot(row[Slot(i)]->Id / 4)];
+  return counts;
+}
+
+// Every shuffle step exchanges with the last entry: the wall is 135, 0, 1, ...,
+// so the hand is 1111 2222 3333m and Red, and the draws are 4m 4m 4m 4m 5m ...
+TRuleSource ShuffleByLastEntry() {
+  return TRuleSource([](int step) { return PaiCount - step - 1; });
+}
+
+class PairiWindow : public ::testing::Test {
+protected:
+  void SetUp() override {
+    TSettings().clear();
+    AgariDlg = &Agari;
+    Dlg = std::make_unique<TMainDlg>();
+    MainDlg = Dlg.get();
+    SetHooks();
+    Random.Seed(20240501);
+  }
+  void TearDown() override {
+    Dlg.reset();
+    AgariDlg = nullptr;
+    MainDlg = nullptr;
+  }
+
+  // Pauses go straight on; DuringPause sees the window as each pause begins.
+  void SetHooks() {
+    Dlg->PauseHook = [this](int) {
+      if (DuringPause) DuringPause();
+      return -1;
+    };
+  }
+
+  // What the menu window does, without the modal loop; the opening runs once
+  // the window is on the screen.
+  void Open(bool tinitu = false) {
+    Dlg->SetTinitu(tinitu);
+    Dlg->Prepare();
+    Dlg->show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Dlg->Busy() && Dlg->QueuedCount() == 0; }));
+  }
+
+  void Key(Qt::Key key) {
+    Dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Dlg.get()));
+    QTest::keyClick(Dlg.get(), key);
+  }
+
+  void ClickHand(int k) {
+    QTest::mouseClick(Dlg->FrMjTepai1->Image1, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(k * TFrMjPai::PaiWidth + 5, TFrMjPai::PaiHeight / 2));
+  }
+
+  const TMjTable& Table() { return Dlg->MjTable(); }
+
+  TAgariDlg Agari;
+  std::unique_ptr<TMainDlg> Dlg;
+  std::function<void()> DuringPause;
+};
+
+// After every draw the window holds the table the engine gives for the 14
+// tiles, counted against the hand and the player's own discards; its first
+// row's tile is the sheet's picture of that discard.
+TEST_F(PairiWindow, ShowsTheEngineTableAfterEveryDraw) {
+  Open();
+  Dlg->MnPairi->trigger();
+  ASSERT_NE(PairiDlg, nullptr);
+  EXPECT_TRUE(PairiDlg->isVisible());
+  EXPECT_EQ(PairiDlg->windowTitle(), QStringLiteral("牌理工房  牌理"));
+  for (int m = 1; m <= DealLimit; ++m) {
+    SCOPED_TRACE(m);
+    const TMjDiscardTable expected = MjDiscards(Kinds(Table().Tepai, 0, HandSlots), Kinds(Table().Sutepai, 0, RowSlots));
+    const TMjPairiView& shown = PairiDlg->View();
+    EXPECT_EQ(shown.Stage, TMjPairiStage::Decision);
+    EXPECT_EQ(PairiDlg->HeadText(), TPairiDlg::ShantenWords(expected.Shanten));
+    ASSERT_EQ(shown.Rows.size(), expected.Discards.size());
+    for (std::size_t i = 0; i < shown.Rows.size(); ++i) {
+      EXPECT_EQ(shown.Rows[i].Kind, expected.Discards[i].Kind) << i;
+      EXPECT_EQ(shown.Rows[i].Shanten, expected.Discards[i].Shanten) << i;
+      EXPECT_EQ(shown.Rows[i].Kinds, expected.Discards[i].Kinds) << i;
+      EXPECT_EQ(shown.Rows[i].Count, expected.Discards[i].Count) << i;
+    }
+    EXPECT_TRUE(shown.IsBestRow(shown.Rows[0]));
+    if (m == 1) {
+      const QImage picture = PairiDlg->Image1->grab().toImage();
+      const TParts sheet = PairiDlg->FrMjPai1->GetCodeParts(KindCode(shown.Rows[0].Kind));
+      EXPECT_EQ(picture.copy(TPairiDlg::TileRect(0)).convertToFormat(QImage::Format_RGB32),
+                PairiDlg->FrMjPai1->Image1->Canvas().copy(sheet.Rect()));
+    }
+    ClickHand((m * 3) % HandSlots);
+  }
+  EXPECT_EQ(PairiDlg->View().Stage, TMjPairiStage::Discarded);
+}
+
+// F3 and the menu item toggle the window; whether it is open is remembered and
+// brings it back at the next opening. The title bar's close counts as closing.
+TEST_F(PairiWindow, F3TogglesAndIsRemembered) {
+  Open();
+  EXPECT_EQ(PairiDlg, nullptr) << "made only when first shown";
+  Key(Qt::Key_F3);
+  ASSERT_NE(PairiDlg, nullptr);
+  EXPECT_TRUE(PairiDlg->isVisible());
+  EXPECT_TRUE(TSettings().value(QStringLiteral("Practice/PairiShown")).toBool());
+  Key(Qt::Key_F3);
+  EXPECT_FALSE(PairiDlg->isVisible());
+  Key(Qt::Key_F3);
+  EXPECT_TRUE(PairiDlg->isVisible());
+
+  // Closing the practice window hides it; a new run opens it with the practice window.
+  Dlg->close();
+  EXPECT_FALSE(PairiDlg->isVisible());
+  Dlg = std::make_unique<TMainDlg>();
+  MainDlg = Dlg.get();
+  SetHooks();
+  EXPECT_EQ(PairiDlg, nullptr);
+  Open();
+  ASSERT_NE(PairiDlg, nullptr);
+  EXPECT_TRUE(PairiDlg->isVisible());
+  EXPECT_EQ(PairiDlg->View().Stage, TMjPairiStage::Decision) << "it shows the deal dealt at the opening";
+
+  PairiDlg->close();
+  EXPECT_FALSE(PairiDlg->isVisible());
+  EXPECT_FALSE(TSettings().value(QStringLiteral("Practice/PairiShown")).toBool());
+  Dlg->close();
+  Open();
+  EXPECT_FALSE(PairiDlg->isVisible());
+}
+
+// A drawn tile that completes the hand: the second status panel says so, the
+// waits window frames it at once and the analysis window says 和了. The
+// discard after it takes the notice away.
+TEST_F(PairiWindow, AWinningDrawIsNoticed) {
+  TRuleSource source = ShuffleByLastEntry();
+  TScopedRandomSource guard(source);
+  Open();
+  Dlg->MnHope->trigger();
+  Dlg->MnPairi->trigger();
+  EXPECT_EQ(Dlg->StatusPanel[1]->text(), QString());
+  ClickHand(12);  // Red away: 1111 2222 3333 4m waits on 4m, which is drawn next
+  ASSERT_EQ(Table().Tepai[13]->GetCode(), 4);
+  EXPECT_EQ(Dlg->StatusPanel[1]->text(), QStringLiteral("ツモ和了"));
+  EXPECT_EQ(PairiDlg->HeadText(), QStringLiteral("和了"));
+  bool framed = false;
+  for (int i = 0; i < TAgariDlg::MachiCells; ++i)
+    framed = framed || Agari.FrMjSheet1->Image1->PixelColor(i * TFrMjPai::PaiWidth, 0) == AgariMarkColor();
+  EXPECT_TRUE(framed) << "the waits window frames the drawn tile without F2";
+  QApplication::processEvents();
+  EXPECT_GE(Dlg->StatusPanel[1]->contentsRect().width(),
+            Dlg->StatusPanel[1]->fontMetrics().horizontalAdvance(Dlg->StatusPanel[1]->text()))
+      << "the whole notice is visible";
+
+  QString duringDiscard = QStringLiteral("-");
+  DuringPause = [&] { duringDiscard = Dlg->StatusPanel[1]->text(); };
+  ClickHand(13);
+  EXPECT_EQ(duringDiscard, QString()) << "the discard ends the win";
+  EXPECT_EQ(Dlg->StatusPanel[1]->text(), QStringLiteral("ツモ和了")) << "the next 4m completes it again";
+}
+
+// Red away first, then every drawn tile thrown back: ready from the deal (on
+// Red alone), a win at the second draw, and the figures of the deal's review.
+TEST_F(PairiWindow, TheScoreOfADealWithKnownDiscards) {
+  TRuleSource source = ShuffleByLastEntry();
+  TScopedRandomSource guard(source);
+  Open();
+  Dlg->MnPairi->trigger();
+  ClickHand(12);
+  for (int m = 2; m <= DealLimit; ++m) ClickHand(13);
+  const TMjReview& review = Dlg->Review();
+  ASSERT_EQ(review.Decisions(), DealLimit);
+  EXPECT_EQ(review.FirstReadyDraw(), 0);
+  EXPECT_EQ(review.WinDraw(), 2);
+  const QStringList expected{
+      QStringLiteral("効率 %1%  最善 %2/18").arg(QString::number(review.Efficiency(), 'f', 1)).arg(review.BestChoices()),
+      QStringLiteral("配牌で聴牌  2巡目にツモ和了")};
+  EXPECT_EQ(PairiDlg->SummaryLines(), expected);
+  // The first discard, Red, was the best one: nothing else keeps the hand ready.
+  EXPECT_TRUE(review.Steps[0].IsBest());
+}
+
+TEST_F(PairiWindow, EveryDiscardIsJudgedInTheLastLine) {
+  TRuleSource source = ShuffleByLastEntry();
+  TScopedRandomSource guard(source);
+  Open();
+  Dlg->MnPairi->trigger();
+  EXPECT_EQ(PairiDlg->JudgementText(), QString());
+  ClickHand(12);
+  const TMjReviewStep& first = Dlg->Review().Steps[0];
+  EXPECT_EQ(PairiDlg->JudgedKind(), CodeKind(37));
+  EXPECT_EQ(PairiDlg->JudgementText(),
+            QStringLiteral("受け入れ %1/%1 枚  最善").arg(first.Best().Count));
+  ClickHand(0);
+  const TMjReviewStep& second = Dlg->Review().Steps[1];
+  EXPECT_EQ(PairiDlg->JudgementText(),
+            QStringLiteral("受け入れ %1/%2 枚").arg(second.ChosenCount()).arg(second.Best().Count) +
+                (second.IsBest() ? QStringLiteral("  最善") : QString()));
+}
+
+// A discard that keeps more shanten than the best one says so.
+TEST_F(PairiWindow, ADiscardThatRaisesTheShantenIsNamed) {
+  Open();
+  Dlg->MnPairi->trigger();
+  for (int m = 1; m <= DealLimit; ++m) {
+    const TMjPairiView& shown = PairiDlg->View();
+    const TMjDiscard& worst = shown.Rows.back();
+    if (worst.Shanten == shown.Rows.front().Shanten) {
+      ClickHand(13);
+      continue;
+    }
+    for (int k = 0; k < HandSlots; ++k)
+      if (Table().Tepai[Slot(k)]->Id / 4 == worst.Kind) {
+        ClickHand(k);
+        break;
+      }
+    EXPECT_EQ(PairiDlg->JudgementText(), QStringLiteral("向聴戻し  %1 → %2")
+                                             .arg(TPairiDlg::ShantenWords(shown.Rows.front().Shanten),
+                                                  TPairiDlg::ShantenWords(worst.Shanten)));
+    return;
+  }
+  FAIL() << "no decision of the deal could raise the shanten";
+}
+
+// The drill keeps a decision's table back until the discard; during the
+// discard's pause the table is there with the choice marked.
+TEST_F(PairiWindow, TheDrillHidesTheTableUntilTheDiscard) {
+  Open();
+  Dlg->MnPairiAfter->trigger();
+  EXPECT_TRUE(TSettings().value(QStringLiteral("Practice/PairiAfterDiscard")).toBool());
+  Dlg->MnPairi->trigger();
+  EXPECT_TRUE(PairiDlg->View().TableHidden);
+  EXPECT_TRUE(PairiDlg->View().Rows.empty());
+  const int chosen = Table().Tepai[4]->Id / 4;
+  std::vector<TMjPairiView> seen;
+  DuringPause = [&] { seen.push_back(PairiDlg->View()); };
+  ClickHand(4);
+  ASSERT_FALSE(seen.empty());
+  EXPECT_FALSE(seen[0].TableHidden);
+  EXPECT_EQ(seen[0].Rows.size(), Dlg->Review().Steps[0].Table.Discards.size());
+  EXPECT_EQ(seen[0].ChosenKind, chosen);
+  EXPECT_TRUE(PairiDlg->View().TableHidden) << "the next decision is hidden again";
+
+  // Without the drill the pause shows the 13 tiles kept: the chosen row alone.
+  Dlg->MnPairiAfter->trigger();
+  seen.clear();
+  ClickHand(4);
+  ASSERT_FALSE(seen.empty());
+  ASSERT_EQ(seen[0].Rows.size(), 1u);
+  EXPECT_EQ(seen[0].Rows[0].Kind, seen[0].ChosenKind);
+}
+
+}  // namespace
