@@ -49,9 +49,34 @@ void TMjGame::ClearDisp() {
   for (int i = 0; i < RowSlots; ++i) DrawSutepai(i);
   Pairi.Start({});
   Display.ShowPairi(Pairi);
+  Select(-1);
+}
+
+void TMjGame::Select(int i) {
+  Selected = i;
+  Display.ShowSelection(i);
+}
+
+int TMjGame::LastTile() const {
+  for (int i = HandSlots - 1; i >= 0; --i)
+    if (Table.Tepai[Slot(i)] != nullptr) return i;
+  return -1;
+}
+
+void TMjGame::MoveSelection(int step) {
+  const int last = LastTile();
+  if (DealOver() || last < 0) return;
+  const int from = Selected < 0 ? last : Selected + step;
+  Select(from < 0 ? 0 : from > last ? last : from);
+}
+
+void TMjGame::SelectEnd(bool last) {
+  if (DealOver() || LastTile() < 0) return;
+  Select(last ? LastTile() : 0);
 }
 
 bool TMjGame::JudgeDraw() {
+  Select(13);
   Pairi.AddDraw(KindOf(Table.Tepai[13]));
   Display.ShowPairi(Pairi);
   return Pairi.Steps.back().Won();
@@ -129,6 +154,7 @@ TMjStep TMjGame::Discard(int k) {
   DrawTepai(k);
   DrawSutepai(n);
   Display.ShowPairi(Pairi);
+  if (DealOver()) Select(-1);
   co_await Pause(SutePauseMs);
   Table.SortTe();  // closes the hole, leaving slot 13 empty for the next draw
   DrawTepaiAll();

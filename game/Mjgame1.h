@@ -41,6 +41,8 @@ public:
   // The hand's efficiency and the judgement of the deal so far: after the
   // clearing, after every draw and after every discard.
   virtual void ShowPairi(const TMjReview& review) = 0;
+  // The keyboard's selection over the hand cells: cell i framed, -1 none.
+  virtual void ShowSelection(int i) = 0;
 };
 
 // The practice flow of one TMjTable, driven by the practice window's events.
@@ -79,6 +81,12 @@ public:
   bool Running() const { return Step.Running(); }  // a step waits in a pause
   void Resume();  // the display's pause is over
 
+  // Keyboard play: a selection over the hand cells that sits on each drawn
+  // tile; the keys move it over the tiles in hand and throw its tile away.
+  int Selection() const { return Selected; }  // -1: none (no tile to throw)
+  void MoveSelection(int step);                // by step cells, kept on the hand
+  void SelectEnd(bool last);                   // the first or the last tile
+
   // Every draw and discard of the deal being played, judged as it comes.
   const TMjReview& Review() const { return Pairi; }
 
@@ -101,10 +109,13 @@ private:
   std::string GuidanceText() const;
   // Judges the tile just drawn into slot 13; true when it completes the hand.
   bool JudgeDraw();
+  void Select(int i);
+  int LastTile() const;  // the rightmost hand cell holding a tile, -1 when none
 
   TMjTable& Table;
   TMjDisplay& Display;
   TMjStep Step;  // the step that runs, if any
   int Deal = 0;  // counts the openings
   TMjReview Pairi;
+  int Selected = -1;
 };

@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPainter>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
@@ -35,6 +37,28 @@ constexpr int H = TFrMjPai::PaiHeight;
 const QString PairiShownKey = QStringLiteral("Practice/PairiShown");
 const QString PairiAfterKey = QStringLiteral("Practice/PairiAfterDiscard");
 
+// The keyboard's selection: a frame in the sheet's red over a hand cell. It lies
+// over the row, so the cell's picture stays the sheet's and clicks go through.
+class TSelectionFrame final : public QWidget {
+public:
+  static constexpr int Width = 2;
+  explicit TSelectionFrame(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(W, H);
+    hide();
+  }
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QColor red = AgariMarkColor();
+    painter.fillRect(0, 0, width(), Width, red);
+    painter.fillRect(0, height() - Width, width(), Width, red);
+    painter.fillRect(0, 0, Width, height(), red);
+    painter.fillRect(width() - Width, 0, Width, height(), red);
+  }
+};
+
 }  // namespace
 
 bool TMainDlg::TSaveDialog::Execute(QWidget* owner) {
@@ -58,6 +82,7 @@ TMainDlg::TMainDlg(QWidget* parent)
   FrMjSutepai1 = new TFrMjSutepai(ScrollClient);
   FrMjTepai1 = new TFrMjTepai(ScrollClient);
   FrMjPai1 = new TFrMjPai(this);
+  Selection = new TSelectionFrame(FrMjTepai1);
   LbSute = MakeLabel(tr("捨牌"), LabelWidth, Qt::AlignCenter);
   LbTe = MakeLabel(tr("手牌"), LabelWidth, Qt::AlignCenter);
   LbGuide = MakeLabel(tr("ガイダンス"), GuideWidth, Qt::AlignLeft | Qt::AlignVCenter);
@@ -169,12 +194,46 @@ void TMainDlg::TepaiClick(TFrArea* sender) {
   if (click.Id >= 0) Input({TInput::TKind::Tile, nullptr, click});
 }
 
+// Keyboard play: ←/→ move the selection over the hand at once, Home/End jump
+// to its ends; Return or Space throws away the tile selected now, as a click
+// on it would, so during a step it waits its turn bound to that tile.
+bool TMainDlg::PlayKey(const QKeyEvent& event) {
+  if (event.modifiers() & ~Qt::KeypadModifier) return false;
+  switch (event.key()) {
+    case Qt::Key_Left:
+      Game.MoveSelection(-1);
+      return true;
+    case Qt::Key_Right:
+      Game.MoveSelection(1);
+      return true;
+    case Qt::Key_Home:
+      Game.SelectEnd(false);
+      return true;
+    case Qt::Key_End:
+      Game.SelectEnd(true);
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: {
+      const TMjGame::TTileClick tile = Game.TileClickAt(Game.Selection());
+      if (!event.isAutoRepeat() && tile.Id >= 0) Input({TInput::TKind::Tile, nullptr, tile});
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
 bool TMainDlg::PracticeKey(const QKeyEvent& event) {
+  if (PlayKey(event)) return true;
   if (event.modifiers() != Qt::NoModifier) return false;
   QAction* item = nullptr;
   switch (event.key()) {
     case Qt::Key_F2:
       item = MnHope;
+      break;
+    case Qt::Key_F3:
+      item = MnPairi;
       break;
     case Qt::Key_F5:
       item = NewDealItem();
@@ -306,6 +365,24 @@ void TMainDlg::ShowPairi(const TMjReview& review) {
   if (PairiDlg != nullptr) PairiDlg->ShowPairi(review, MnPairiAfter->isChecked());
 }
 
+void TMainDlg::ShowSelection(int i) {
+  if (i < 0) {
+    Selection->hide();
+    return;
+  }
+  Selection->move(FrMjTepai1->GetCellParts(i).Rect().topLeft());
+  Selection->show();
+  Selection->raise();
+}
+
+void TMainDlg::keyPressEvent(QKeyEvent* event) {
+  if (PracticeKey(*event)) {
+    event->accept();
+    return;
+  }
+  TFramedDlg::keyPressEvent(event);
+}
+
 // The window is made on first use: a player who never opens it never waits for it.
 void TMainDlg::ShowPairiWindow() {
   if (PairiDlg == nullptr) {
@@ -313,8 +390,7 @@ void TMainDlg::ShowPairiWindow() {
     PairiDlg->OnClosed = [] { TSettings().setValue(PairiShownKey, false); };
   }
   PairiDlg->ShowPairi(Game.Review(), MnPairiAfter->isChecked());
-  if (isVisible()) PairiDlg->PlaceBeside(this);
-  PairiDlg->show();
+  PairiDlg->ShowFor(this, [this](const QKeyEvent& event) { return PracticeKey(event); });
 }
 
 void TMainDlg::MnPairiClick() {

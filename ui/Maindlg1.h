@@ -101,9 +101,12 @@ public:
   bool Busy() const;
   std::size_t QueuedCount() const { return Queued.size(); }
 
-  // The practice keys (F2, F5, F6) as another window passes them on; true when
-  // the key is one of them. Auto-repeats of F5 and F6 are dropped.
+  // The practice keys (F2, F3, F5, F6 and those of keyboard play) as another
+  // window passes them on; true when the key is one of them. Auto-repeats of
+  // F5 and F6 are dropped.
   bool PracticeKey(const QKeyEvent& event);
+  // The keys of keyboard play (arrows, Home, End, Return, Space); true when taken.
+  bool PlayKey(const QKeyEvent& event);
 
   // The practice mode, set by the menu window before each opening.
   void SetTinitu(bool tinitu) { Game.Tinitu = tinitu; }
@@ -141,6 +144,7 @@ public:
   void HideMachiWindow() override;
   void ShowMachi(const TPaiRow& tepai, const TMjPai* test) override;
   void ShowPairi(const TMjReview& review) override;
+  void ShowSelection(int i) override;
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -148,6 +152,7 @@ protected:
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   TParts PaiParts(const TMjPai* pai);
@@ -160,6 +165,7 @@ private:
   void StartOpening();
   void ShowPairiWindow();
 
+  QWidget* Selection = nullptr;  // the keyboard's frame over a hand cell
   TMjTable Table;
   TMjGame Game{Table, *this};
   std::deque<TInput> Queued;

@@ -1,6 +1,5 @@
 #include "ui/Pairidlg1.h"
 
-#include <QCloseEvent>
 #include <QLayout>
 #include <QPainter>
 #include <QScreen>
@@ -35,7 +34,7 @@ const QColor Yellow(255, 255, 0);
 
 }  // namespace
 
-TPairiDlg::TPairiDlg(QWidget* parent) : TTileDlg(parent) {
+TPairiDlg::TPairiDlg(QWidget* parent) : TSideDlg(parent) {
   // The practice window keeps the keys: showing this window does not take them.
   setAttribute(Qt::WA_ShowWithoutActivating);
   setWindowTitle(tr("牌理工房  牌理"));
@@ -181,12 +180,4 @@ void TPairiDlg::PlaceBeside(const QWidget* owner) {
   const int y = std::clamp(ownerFrame.top(), desk.top(), std::max(desk.top(), desk.bottom() + 1 - frame.height()));
   move(x, y);
   Placed = true;
-}
-
-// Esc does nothing here; the title bar's close only hides the window.
-void TPairiDlg::reject() {}
-
-void TPairiDlg::closeEvent(QCloseEvent* event) {
-  event->accept();
-  if (OnClosed) OnClosed();
 }

@@ -15,7 +15,7 @@
 #include "ui/Frparts1.h"
 #include "ui/Ttiledlg1.h"
 
-class TPairiDlg : public TTileDlg {
+class TPairiDlg : public TSideDlg {
   Q_OBJECT
 public:
   static constexpr int W = TFrMjPai::PaiWidth;
@@ -69,16 +69,9 @@ public:
 
   // Where the window first appears: beside the practice window when there is
   // room, else at the desktop's edge beside it.
-  void PlaceBeside(const QWidget* owner);
+  void PlaceBeside(const QWidget* owner) override;
 
   void Paint(QPainter& painter);
-
-  // The player closed the window from its title bar (it is only hidden).
-  std::function<void()> OnClosed;
-
-protected:
-  void reject() override;
-  void closeEvent(QCloseEvent* event) override;
 
 private:
   void DrawTile(QPainter& painter, const QRect& target, int kind);

@@ -14,7 +14,7 @@ TAgariDlg* AgariDlg = nullptr;
 
 QColor AgariMarkColor() { return QColor(255, 0, 0); }
 
-TAgariDlg::TAgariDlg(QWidget* parent) : TTileDlg(parent) {
+TAgariDlg::TAgariDlg(QWidget* parent) : TSideDlg(parent) {
   // F2 keeps working in the practice window: showing the waits does not take its focus.
   setAttribute(Qt::WA_ShowWithoutActivating);
   FrMjSheet1 = new TFrMjSheet(this);
@@ -80,29 +80,6 @@ void TAgariDlg::PlaceBeside(const QWidget* owner) {
   move(x, y);
   Placed = true;
 }
-
-// Without an owner the window system would keep the window above a hidden
-// leader window, and a click on the practice window would bury it.
-void TAgariDlg::ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> ownerKeys) {
-  if (owner->isVisible()) PlaceBeside(owner);
-  OwnerKeys = std::move(ownerKeys);
-  winId();
-  windowHandle()->setTransientParent(owner->windowHandle());
-  show();
-}
-
-void TAgariDlg::keyPressEvent(QKeyEvent* event) {
-  if (OwnerKeys && OwnerKeys(*event)) {
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
-
-// Esc does nothing here; the title bar's close only hides the window.
-void TAgariDlg::reject() {}
-
-void TAgariDlg::closeEvent(QCloseEvent* event) { event->accept(); }
 
 void TAgariDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

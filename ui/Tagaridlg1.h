@@ -13,7 +13,7 @@
 #include "ui/Frparts1.h"
 #include "ui/Ttiledlg1.h"
 
-class TAgariDlg : public TTileDlg {
+class TAgariDlg : public TSideDlg {
   Q_OBJECT
 public:
   static constexpr int MachiCells = 13;  // the most waits a hand can have: thirteen orphans
@@ -31,22 +31,13 @@ public:
 
   // Where the window first appears: centred across the desktop and, when there is
   // room, just under the window it works with (the practice window).
-  void PlaceBeside(const QWidget* owner);
-
-  // Shows the window for its owner (the practice window): it stays above the
-  // owner, and the keys the owner takes work from here too (ownerKeys answers
-  // whether it took the key).
-  void ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> ownerKeys);
+  void PlaceBeside(const QWidget* owner) override;
 
 protected:
-  void reject() override;
-  void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   bool Placed = false;
-  std::function<bool(const QKeyEvent&)> OwnerKeys;
 };
 
 extern TAgariDlg* AgariDlg;

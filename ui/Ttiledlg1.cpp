@@ -1,9 +1,11 @@
 #include "ui/Ttiledlg1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QColor>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -14,6 +16,8 @@
 #include <QStatusBar>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <utility>
 
 #include <algorithm>
 
@@ -34,6 +38,31 @@ void TTileDlg::CentreOnDesktop() {
     const QRect desk = screen->availableGeometry();
     move(desk.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
   }
+}
+
+// Without an owner the window system would keep the window above a hidden
+// leader window, and a click on the practice window would bury it.
+void TSideDlg::ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> ownerKeys) {
+  if (owner->isVisible()) PlaceBeside(owner);
+  OwnerKeys = std::move(ownerKeys);
+  winId();
+  windowHandle()->setTransientParent(owner->windowHandle());
+  show();
+}
+
+void TSideDlg::keyPressEvent(QKeyEvent* event) {
+  if (OwnerKeys && OwnerKeys(*event)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TSideDlg::reject() {}
+
+void TSideDlg::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (OnClosed) OnClosed();
 }
 
 TFramedDlg::TFramedDlg(int firstPanelWidth, int lastPanelWidth, TLastPanel last, QWidget* parent)

@@ -10,7 +10,9 @@
 #include <QString>
 #include <functional>
 
+class QCloseEvent;
 class QColor;
+class QKeyEvent;
 class QFrame;
 class QLabel;
 class QStatusBar;
@@ -26,6 +28,31 @@ public:
 protected:
   // Moves the window, frame included, to the middle of its screen's desktop.
   void CentreOnDesktop();
+};
+
+// A window that works beside the practice window (the waits and the analysis):
+// it stays above its owner, passes the owner's keys on to it, and its title
+// bar's close and Esc only hide it.
+class TSideDlg : public TTileDlg {
+  Q_OBJECT
+public:
+  using TTileDlg::TTileDlg;
+
+  // Shows the window for owner; ownerKeys answers whether the owner took a key.
+  void ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> ownerKeys);
+  // Where the window first appears beside owner.
+  virtual void PlaceBeside(const QWidget* owner) = 0;
+
+  // The player closed the window from its title bar.
+  std::function<void()> OnClosed;
+
+protected:
+  void reject() override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+private:
+  std::function<bool(const QKeyEvent&)> OwnerKeys;
 };
 
 // The frame of the practice window and the viewer. Under the menu bar the

@@ -99,6 +99,8 @@ public:
   }
   int PairiShown = 0;
   const TMjReview* LastPairi = nullptr;
+  void ShowSelection(int i) override { Selection = i; }
+  int Selection = -2;
 
   // The entries since the last call: one event's worth.
   TLog Take() {
@@ -588,4 +590,35 @@ TEST_F(GameTest, TheFlowsJudgementIsTheReviewOfItsRecord) {
   }
   game.MnRetryClick();
   EXPECT_EQ(game.Review().Steps.size(), 1u) << "a new opening starts a new judgement";
+}
+
+// --- keyboard play -----------------------------------------------------------
+
+TEST_F(OpenedGame, TheSelectionSitsOnEachDrawnTileAndMovesOverTheHand) {
+  EXPECT_EQ(display.Selection, 13);
+  const struct {
+    const char* Key;
+    int Step;  // 0: Home, 99: End
+    int Then;
+  } moves[] = {{"right at the end", 1, 13}, {"left", -1, 12}, {"home", 0, 0}, {"left at the start", -1, 0},
+               {"right", 1, 1}, {"end", 99, 13}};
+  for (const auto& m : moves) {
+    SCOPED_TRACE(m.Key);
+    if (m.Step == 0 || m.Step == 99)
+      game.SelectEnd(m.Step == 99);
+    else
+      game.MoveSelection(m.Step);
+    EXPECT_EQ(game.Selection(), m.Then);
+    EXPECT_EQ(display.Selection, m.Then);
+  }
+  game.SelectEnd(false);
+  game.TepaiClick(game.Selection());
+  EXPECT_EQ(display.Selection, 13) << "back on the new draw";
+  for (int m = 2; m <= DealLimit; ++m) game.TepaiClick(0);
+  EXPECT_EQ(display.Selection, -1) << "nothing left to throw";
+  game.MoveSelection(-1);
+  game.SelectEnd(true);
+  EXPECT_EQ(game.Selection(), -1);
+  game.MnRetryClick();
+  EXPECT_EQ(game.Selection(), 13);
 }

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "core/Mjrandom1.h"
+#include "records/Mjrecord1.h"
 #include "tests/support/SequenceSource.h"
 #include "ui/Maindlg1.h"
 #include "ui/Pairidlg1.h"
@@ -81,6 +82,13 @@ protected:
 
   const TMjTable& Table() { return Dlg->MjTable(); }
 
+  // The keyboard's frame: the hand row's one child besides its picture.
+  QWidget* SelectionFrame() {
+    for (QWidget* child : Dlg->FrMjTepai1->findChildren<QWidget*>())
+      if (child != Dlg->FrMjTepai1->Image1) return child;
+    return nullptr;
+  }
+
   TAgariDlg Agari;
   std::unique_ptr<TMainDlg> Dlg;
   std::function<void()> DuringPause;
@@ -133,6 +141,12 @@ TEST_F(PairiWindow, F3TogglesAndIsRemembered) {
   EXPECT_FALSE(PairiDlg->isVisible());
   Key(Qt::Key_F3);
   EXPECT_TRUE(PairiDlg->isVisible());
+  // Its own keys are the practice window's: F3 there hides it, ← moves the selection.
+  QTest::keyClick(PairiDlg, Qt::Key_F3);
+  EXPECT_FALSE(PairiDlg->isVisible());
+  Key(Qt::Key_F3);
+  QTest::keyClick(PairiDlg, Qt::Key_Left);
+  EXPECT_EQ(SelectionFrame()->geometry(), Dlg->FrMjTepai1->GetCellParts(12).Rect());
 
   // Closing the practice window hides it; a new run opens it with the practice window.
   Dlg->close();
@@ -273,6 +287,67 @@ TEST_F(PairiWindow, TheDrillHidesTheTableUntilTheDiscard) {
   ASSERT_FALSE(seen.empty());
   ASSERT_EQ(seen[0].Rows.size(), 1u);
   EXPECT_EQ(seen[0].Rows[0].Kind, seen[0].ChosenKind);
+}
+
+// The same discards made with the keys and with the mouse leave the same record.
+TEST_F(PairiWindow, KeyboardAndMouseGiveTheSameRecord) {
+  const TRecordTime time{2024, 5, 1, 12, 0, 0};
+  auto cell = [](int m) { return (m * 5 + 3) % HandSlots; };
+
+  Random.Seed(99);
+  Open();
+  Dlg->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Dlg.get()));
+  QWidget* frame = SelectionFrame();
+  ASSERT_NE(frame, nullptr);
+  for (int m = 1; m <= DealLimit; ++m) {
+    SCOPED_TRACE(m);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->geometry(), Dlg->FrMjTepai1->GetCellParts(13).Rect()) << "on the drawn tile";
+    QTest::keyClick(Dlg.get(), Qt::Key_Home);
+    for (int i = 0; i < cell(m); ++i) QTest::keyClick(Dlg.get(), Qt::Key_Right);
+    EXPECT_EQ(frame->geometry(), Dlg->FrMjTepai1->GetCellParts(cell(m)).Rect());
+    QTest::keyClick(Dlg.get(), m % 2 ? Qt::Key_Return : Qt::Key_Space);
+    EXPECT_EQ(Table().SuteCount, m);
+  }
+  EXPECT_FALSE(frame->isVisible()) << "the deal is over";
+  const std::string byKeys = RecordText(Table(), time);
+
+  Dlg->close();
+  Random.Seed(99);
+  Open();
+  for (int m = 1; m <= DealLimit; ++m) ClickHand(cell(m));
+  EXPECT_EQ(RecordText(Table(), time), byKeys);
+}
+
+// Keys pressed while a discard pauses queue like clicks: the selection moves at
+// once, and Return throws the tile selected when it was pressed, wherever the
+// sort has moved it since.
+TEST_F(PairiWindow, KeysDuringAPauseQueueBoundToTheSelectedTile) {
+  Open();
+  Dlg->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Dlg.get()));
+  const TMjPai* pressed = nullptr;
+  QRect frameDuring;
+  Dlg->PauseHook = [&](int) {
+    if (pressed == nullptr) {
+      QTest::keyClick(Dlg.get(), Qt::Key_Home);
+      for (int i = 0; i < 5; ++i) QTest::keyClick(Dlg.get(), Qt::Key_Right);
+      frameDuring = SelectionFrame()->geometry();
+      pressed = Table().Tepai[5];
+      QTest::keyClick(Dlg.get(), Qt::Key_Return);
+      EXPECT_EQ(Table().SuteCount, 1) << "the key waits for the step";
+    }
+    return 1;
+  };
+  QTest::keyClick(Dlg.get(), Qt::Key_Home);
+  QTest::keyClick(Dlg.get(), Qt::Key_Right);
+  QTest::keyClick(Dlg.get(), Qt::Key_Right);
+  QTest::keyClick(Dlg.get(), Qt::Key_Return);  // cell 2: the hole the sort closes
+  ASSERT_NE(pressed, nullptr);
+  EXPECT_EQ(frameDuring, Dlg->FrMjTepai1->GetCellParts(5).Rect()) << "the selection moved at once";
+  ASSERT_TRUE(QTest::qWaitFor([this] { return Table().SuteCount == 2 && !Dlg->Busy(); }));
+  EXPECT_EQ(Table().Sutepai[1], pressed);
 }
 
 }  // namespace
