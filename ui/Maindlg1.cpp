@@ -107,7 +107,6 @@ TMainDlg::TMainDlg(QWidget* parent)
   MnPairi->setShortcut(Qt::Key_F3);
   MnPairiAfter = V1->addAction(tr("牌理は打牌後に表示(&D)"));
   MnPairiAfter->setCheckable(true);
-  MnPairiAfter->setChecked(TSettings().value(PairiAfterKey, false).toBool());
   MnStart2->setVisible(false);
   StartKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
   // A held F5 or F6 gives one new deal, not one per key repeat.
@@ -251,6 +250,8 @@ bool TMainDlg::PracticeKey(const QKeyEvent& event) {
 void TMainDlg::Prepare() {
   MnStart->setVisible(!Tinitu());
   MnStart2->setVisible(Tinitu());
+  // Read at each opening, not at start-up, which reads no settings.
+  MnPairiAfter->setChecked(TSettings().value(PairiAfterKey, false).toBool());
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
   FrMjSutepai1->Setup(W, H);
   FrMjTepai1->Setup(W, H);

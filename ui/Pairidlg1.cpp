@@ -2,7 +2,6 @@
 
 #include <QLayout>
 #include <QPainter>
-#include <QScreen>
 #include <algorithm>
 #include <bit>
 
@@ -163,21 +162,11 @@ void TPairiDlg::Paint(QPainter& painter) {
                      Qt::AlignLeft | Qt::AlignVCenter, Summary[i]);
 }
 
-void TPairiDlg::PlaceBeside(const QWidget* owner) {
-  if (Placed || owner == nullptr) return;
-  const QScreen* screen = owner->screen();
-  if (screen == nullptr) return;
-  const QRect desk = screen->availableGeometry();
-  const QRect ownerFrame = owner->frameGeometry();
-  // Before its first showing the window's own frame is not known; the owner's is alike.
-  const QSize frame = size() + (ownerFrame.size() - owner->size());
-  constexpr int Gap = 8;
+QPoint TPairiDlg::Beside(const QRect& desk, const QRect& ownerFrame, const QSize& frame) const {
   int x = ownerFrame.right() + 1 + Gap;
   if (x + frame.width() > desk.right() + 1) {
     x = ownerFrame.left() - Gap - frame.width();
     if (x < desk.left()) x = desk.right() + 1 - frame.width();
   }
-  const int y = std::clamp(ownerFrame.top(), desk.top(), std::max(desk.top(), desk.bottom() + 1 - frame.height()));
-  move(x, y);
-  Placed = true;
+  return {x, std::clamp(ownerFrame.top(), desk.top(), std::max(desk.top(), desk.bottom() + 1 - frame.height()))};
 }

@@ -67,11 +67,12 @@ public:
 
   static QString ShantenWords(int shanten);
 
-  // Where the window first appears: beside the practice window when there is
-  // room, else at the desktop's edge beside it.
-  void PlaceBeside(const QWidget* owner) override;
-
   void Paint(QPainter& painter);
+
+protected:
+  // Right of the practice window when there is room, else left of it, else at
+  // the desktop's right edge; top aligned with it.
+  QPoint Beside(const QRect& desk, const QRect& ownerFrame, const QSize& frame) const override;
 
 private:
   void DrawTile(QPainter& painter, const QRect& target, int kind);
@@ -81,7 +82,6 @@ private:
   QString Judgement;
   int Judged = -1;
   QStringList Summary;
-  bool Placed = false;
 };
 
 // The one analysis window; nullptr until the practice window makes it.

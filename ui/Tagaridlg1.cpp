@@ -1,11 +1,8 @@
 #include "ui/Tagaridlg1.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLayout>
+#include <QShowEvent>
 #include <QPainter>
-#include <QScreen>
-#include <QWindow>
 
 #include "analysis/Mjagari1.h"
 #include "ui/Tapplication1.h"
@@ -64,21 +61,12 @@ void TAgariDlg::ShowMachi(const TPaiRow& tepai, const TMjPai* test) {
   }
 }
 
-void TAgariDlg::PlaceBeside(const QWidget* owner) {
-  if (Placed || owner == nullptr) return;
-  const QScreen* screen = owner->screen();
-  if (screen == nullptr) return;
-  const QRect desk = screen->availableGeometry();
-  const QRect ownerFrame = owner->frameGeometry();
-  // Before its first showing the window's own frame is not known; the owner's is alike.
-  const QSize frame = size() + (ownerFrame.size() - owner->size());
-  constexpr int Gap = 8;
+QPoint TAgariDlg::Beside(const QRect& desk, const QRect& ownerFrame, const QSize& frame) const {
   const int x = desk.center().x() - frame.width() / 2;
   int y = ownerFrame.bottom() + 1 + Gap;
   if (y + frame.height() > desk.bottom() + 1) y = ownerFrame.top() - Gap - frame.height();
   if (y < desk.top()) y = desk.center().y() - frame.height() / 2;
-  move(x, y);
-  Placed = true;
+  return {x, y};
 }
 
 void TAgariDlg::showEvent(QShowEvent* event) {

@@ -5,7 +5,6 @@
 // the practice flow redraws it after every change of the hand, shown or not.
 
 #include <QPoint>
-#include <functional>
 
 #include "core/Mjpai1.h"
 #include "core/Mjtable1.h"
@@ -29,15 +28,11 @@ public:
   // that wait is framed so the player sees the drawn tile would win.
   void ShowMachi(const TPaiRow& tepai, const TMjPai* test);
 
-  // Where the window first appears: centred across the desktop and, when there is
-  // room, just under the window it works with (the practice window).
-  void PlaceBeside(const QWidget* owner) override;
-
 protected:
+  // Centred across the desktop and, when there is room, just under the window it
+  // works with (the practice window).
+  QPoint Beside(const QRect& desk, const QRect& ownerFrame, const QSize& frame) const override;
   void showEvent(QShowEvent* event) override;
-
-private:
-  bool Placed = false;
 };
 
 extern TAgariDlg* AgariDlg;

@@ -50,6 +50,17 @@ void TSideDlg::ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> own
   show();
 }
 
+void TSideDlg::PlaceBeside(const QWidget* owner) {
+  if (Placed || owner == nullptr) return;
+  const QScreen* screen = owner->screen();
+  if (screen == nullptr) return;
+  const QRect ownerFrame = owner->frameGeometry();
+  // Before its first showing the window's own frame is not known; the owner's is alike.
+  const QSize frame = size() + (ownerFrame.size() - owner->size());
+  move(Beside(screen->availableGeometry(), ownerFrame, frame));
+  Placed = true;
+}
+
 void TSideDlg::keyPressEvent(QKeyEvent* event) {
   if (OwnerKeys && OwnerKeys(*event)) {
     event->accept();

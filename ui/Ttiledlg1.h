@@ -40,16 +40,24 @@ public:
 
   // Shows the window for owner; ownerKeys answers whether the owner took a key.
   void ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> ownerKeys);
-  // Where the window first appears beside owner.
-  virtual void PlaceBeside(const QWidget* owner) = 0;
+  // Moves the window beside owner the first time it is placed; later showings
+  // keep where the player put it.
+  void PlaceBeside(const QWidget* owner);
 
   // The player closed the window from its title bar.
   std::function<void()> OnClosed;
 
 protected:
+  static constexpr int Gap = 8;  // between the window and its owner
+  // Where the window's frame goes, given the desktop's free area, the owner's
+  // frame and the window's own frame size.
+  virtual QPoint Beside(const QRect& desk, const QRect& ownerFrame, const QSize& frame) const = 0;
+
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+
+  bool Placed = false;
 
 private:
   std::function<bool(const QKeyEvent&)> OwnerKeys;
