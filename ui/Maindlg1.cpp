@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QShortcut>
