@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QSettings>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
@@ -23,7 +24,6 @@
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tfonts1.h"
-#include "ui/Tsettings1.h"
 
 TMainDlg* MainDlg = nullptr;
 
@@ -32,7 +32,7 @@ namespace {
 constexpr int W = TFrMjPai::PaiWidth;
 constexpr int H = TFrMjPai::PaiHeight;
 
-// The remembered choices of the analysis window.
+// The remembered choices of the analysis window, beside the program's other ones.
 const QString PairiShownKey = QStringLiteral("Practice/PairiShown");
 const QString PairiAfterKey = QStringLiteral("Practice/PairiAfterDiscard");
 
@@ -250,7 +250,7 @@ void TMainDlg::Prepare() {
   MnStart->setVisible(!Tinitu());
   MnStart2->setVisible(Tinitu());
   // Read at each opening, not at start-up, which reads no settings.
-  MnPairiAfter->setChecked(TSettings().value(PairiAfterKey, false).toBool());
+  MnPairiAfter->setChecked(QSettings().value(PairiAfterKey, false).toBool());
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
   FrMjSutepai1->Setup(W, H);
   FrMjTepai1->Setup(W, H);
@@ -387,7 +387,7 @@ void TMainDlg::keyPressEvent(QKeyEvent* event) {
 void TMainDlg::ShowPairiWindow() {
   if (PairiDlg == nullptr) {
     PairiDlg = new TPairiDlg(this);
-    PairiDlg->OnClosed = [] { TSettings().setValue(PairiShownKey, false); };
+    PairiDlg->OnClosed = [] { QSettings().setValue(PairiShownKey, false); };
   }
   PairiDlg->ShowPairi(Game.Review(), MnPairiAfter->isChecked());
   PairiDlg->ShowFor(this, [this](const QKeyEvent& event) { return PracticeKey(event); });
@@ -395,7 +395,7 @@ void TMainDlg::ShowPairiWindow() {
 
 void TMainDlg::MnPairiClick() {
   const bool show = PairiDlg == nullptr || !PairiDlg->isVisible();
-  TSettings().setValue(PairiShownKey, show);
+  QSettings().setValue(PairiShownKey, show);
   if (show)
     ShowPairiWindow();
   else
@@ -403,7 +403,7 @@ void TMainDlg::MnPairiClick() {
 }
 
 void TMainDlg::MnPairiAfterClick() {
-  TSettings().setValue(PairiAfterKey, MnPairiAfter->isChecked());
+  QSettings().setValue(PairiAfterKey, MnPairiAfter->isChecked());
   if (PairiDlg != nullptr) PairiDlg->ShowPairi(Game.Review(), MnPairiAfter->isChecked());
 }
 
@@ -415,7 +415,7 @@ void TMainDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   CentreOnDesktop();
-  if (TSettings().value(PairiShownKey, false).toBool()) ShowPairiWindow();
+  if (QSettings().value(PairiShownKey, false).toBool()) ShowPairiWindow();
   OpeningPending = true;
   windowHandle()->installEventFilter(this);
   if (windowHandle()->isExposed()) QMetaObject::invokeMethod(this, [this] { StartOpening(); }, Qt::QueuedConnection);

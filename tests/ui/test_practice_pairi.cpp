@@ -17,7 +17,6 @@
 #include "ui/Maindlg1.h"
 #include "ui/Pairidlg1.h"
 #include "ui/Tagaridlg1.h"
-#include "ui/Tsettings1.h"
 
 namespace {
 
@@ -39,7 +38,7 @@ TRuleSource ShuffleByLastEntry() {
 class PairiWindow : public ::testing::Test {
 protected:
   void SetUp() override {
-    TSettings().clear();
+    QSettings().remove(QStringLiteral("Practice"));
     AgariDlg = &Agari;
     Dlg = std::make_unique<TMainDlg>();
     MainDlg = Dlg.get();
@@ -136,7 +135,7 @@ TEST_F(PairiWindow, F3TogglesAndIsRemembered) {
   Key(Qt::Key_F3);
   ASSERT_NE(PairiDlg, nullptr);
   EXPECT_TRUE(PairiDlg->isVisible());
-  EXPECT_TRUE(TSettings().value(QStringLiteral("Practice/PairiShown")).toBool());
+  EXPECT_TRUE(QSettings().value(QStringLiteral("Practice/PairiShown")).toBool());
   Key(Qt::Key_F3);
   EXPECT_FALSE(PairiDlg->isVisible());
   Key(Qt::Key_F3);
@@ -162,7 +161,7 @@ TEST_F(PairiWindow, F3TogglesAndIsRemembered) {
 
   PairiDlg->close();
   EXPECT_FALSE(PairiDlg->isVisible());
-  EXPECT_FALSE(TSettings().value(QStringLiteral("Practice/PairiShown")).toBool());
+  EXPECT_FALSE(QSettings().value(QStringLiteral("Practice/PairiShown")).toBool());
   Dlg->close();
   Open();
   EXPECT_FALSE(PairiDlg->isVisible());
@@ -266,7 +265,7 @@ TEST_F(PairiWindow, ADiscardThatRaisesTheShantenIsNamed) {
 TEST_F(PairiWindow, TheDrillHidesTheTableUntilTheDiscard) {
   Open();
   Dlg->MnPairiAfter->trigger();
-  EXPECT_TRUE(TSettings().value(QStringLiteral("Practice/PairiAfterDiscard")).toBool());
+  EXPECT_TRUE(QSettings().value(QStringLiteral("Practice/PairiAfterDiscard")).toBool());
   Dlg->MnPairi->trigger();
   EXPECT_TRUE(PairiDlg->View().TableHidden);
   EXPECT_TRUE(PairiDlg->View().Rows.empty());
