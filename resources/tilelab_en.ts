@@ -145,6 +145,18 @@ Do you want to replace it?</translation>
         <source>（終了）</source>
         <translation> (over)</translation>
     </message>
+    <message>
+        <source>牌理(&amp;P)...</source>
+        <translation>&amp;Analysis...</translation>
+    </message>
+    <message>
+        <source>牌理は打牌後に表示(&amp;D)</source>
+        <translation>Analysis after the &amp;discard</translation>
+    </message>
+    <message>
+        <source>ツモ和了</source>
+        <translation>Won by draw</translation>
+    </message>
 </context>
 <context>
     <name>TMenuDlg</name>
@@ -171,6 +183,69 @@ Do you want to replace it?</translation>
     <message>
         <source>清一色</source>
         <translation>One suit</translation>
+    </message>
+</context>
+<context>
+    <name>TPairiDlg</name>
+    <message>
+        <source>牌理</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>和了</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>聴牌</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>%1向聴</source>
+        <translation>%1 away</translation>
+    </message>
+    <message>
+        <source>向聴戻し  %1 → %2</source>
+        <translation>Backwards  %1 → %2</translation>
+    </message>
+    <message>
+        <source>受け入れ %1/%2 枚</source>
+        <translation>Effective tiles %1/%2</translation>
+    </message>
+    <message>
+        <source>  最善</source>
+        <translation>  best</translation>
+    </message>
+    <message>
+        <source>効率 %1%  最善 %2/%3</source>
+        <translation>Efficiency %1%  best %2/%3</translation>
+    </message>
+    <message>
+        <source>聴牌せず</source>
+        <translation>never ready</translation>
+    </message>
+    <message>
+        <source>配牌で聴牌</source>
+        <translation>ready from the deal</translation>
+    </message>
+    <message>
+        <source>%1巡目に聴牌</source>
+        <translation>ready after draw %1</translation>
+    </message>
+    <message>
+        <source>ツモ和了なし</source>
+        <translation>no win</translation>
+    </message>
+    <message>
+        <source>%1巡目にツモ和了</source>
+        <translation>won at draw %1</translation>
+    </message>
+    <message>
+        <source>打牌後に表示</source>
+        <translation>Shown after the discard</translation>
+    </message>
+    <message>
+        <source>%1枚</source>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
