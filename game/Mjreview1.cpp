@@ -122,6 +122,20 @@ void TMjReview::AddDiscard(int kind) {
   Steps.back().DiscardKind = kind;
 }
 
+int TMjReview::FinalShanten() const {
+  if (Steps.empty()) return MjShanten(DealHand);
+  const TMjReviewStep& last = Steps.back();
+  return last.Discarded() ? last.Chosen().Shanten : last.Table.Shanten;
+}
+
+int TMjReview::NextNotBest(int after) const {
+  for (int i = std::max(after + 1, 0); i < static_cast<int>(Steps.size()); ++i) {
+    const TMjReviewStep& s = Steps[static_cast<std::size_t>(i)];
+    if (s.Discarded() && !s.IsBest()) return i;
+  }
+  return -1;
+}
+
 TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute) {
   TMjReview review;
   auto fail = [&review](TMjReviewError error, int step, int code) {

@@ -68,6 +68,11 @@ struct TMjReview {
   void Start(const TKindCounts& deal);
   void AddDraw(int kind);     // judged at once: its discard table
   void AddDiscard(int kind);  // the discard of the last draw
+  // The shanten of the hand the record ends on: the 13 tiles after the last
+  // discard, or the 14 tiles of a last draw still waiting for its discard.
+  int FinalShanten() const;
+  // The first step whose discard was not the best, after the given index; -1 when none.
+  int NextNotBest(int after) const;
 };
 
 // Rebuilds and judges a deal. The steps before a fault are kept and judged.

@@ -140,4 +140,16 @@ TEST(MjReview, PairiViewFollowsTheSteps) {
 
   r.AddDraw(CodeKind(5));
   EXPECT_EQ(PairiView(r, false).Judged, &r.Steps[0]) << "judged until the next discard";
+TEST(MjReview, TheFinalShantenAndTheNextDiscardThatWasNotBest) {
+  // Ready from the deal; 1m thrown at draw 1 breaks it, 3z at draw 2 is best, and
+  // throwing the 1m drawn at draw 3 again, rather than 5m, misses the ready hand.
+  const TMjReview r = ReviewDeal(Row("123m456p789s1122z"), Row("5m3z1m"), Row("1m3z1m"));
+  ASSERT_TRUE(r.Ok());
+  EXPECT_EQ(r.NextNotBest(-1), 0);
+  EXPECT_EQ(r.NextNotBest(0), 2);
+  EXPECT_EQ(r.NextNotBest(2), -1);
+  EXPECT_EQ(r.FinalShanten(), r.Steps.back().Chosen().Shanten);
+  // A last draw still waiting for its discard: the shanten of its 14 tiles.
+  EXPECT_EQ(ReviewDeal(Row("123m456p789s1122z"), Row("1z"), {}).FinalShanten(), -1);
+  EXPECT_EQ(ReviewDeal(Row("123m456p789s1122z"), {}, {}).FinalShanten(), 0);
 }

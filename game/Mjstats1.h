@@ -1,0 +1,77 @@
+#pragma once
+
+// The player's progress over a folder of record files: every deal judged as the
+// review judges it, the totals of all of them and the per-deal table as CSV.
+// Runs without windows; one file at a time, so callers may spread files over threads.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/Mjreview1.h"
+
+constexpr int StatsDraws = 18;  // a deal lasts 18 draws
+
+// The figures of one deal.
+struct TMjDealStats {
+  std::string File;      // name without folder
+  std::string Stamp;     // the time stamp text of the record's header
+  int Decisions = 0;
+  int BestChoices = 0;
+  int ChosenCount = 0;   // effective copies kept by the discards made
+  int BestCount = 0;     // and by the best ones
+  double Efficiency = 100.0;
+  int FirstReady = -1;   // as TMjReview::FirstReadyDraw
+  int FinalShanten = 0;
+  int WinDraw = -1;      // as TMjReview::WinDraw
+};
+
+TMjDealStats DealStats(const TMjReview& review);
+
+// Why a file gives no deal.
+enum class TMjStatsFault {
+  None,
+  Unreadable,    // cannot be opened or read, or too short: Message says why
+  Refused,       // its first line is not a record header
+  DoesNotAddUp,  // Error, ErrorStep and ErrorCode as in TMjReview
+};
+
+struct TMjRecordStats {
+  TMjDealStats Deal;
+  TMjStatsFault Fault = TMjStatsFault::None;
+  std::string Message;
+  TMjReviewError Error = TMjReviewError::None;
+  int ErrorStep = 0;
+  int ErrorCode = 0;
+
+  bool Ok() const { return Fault == TMjStatsFault::None; }
+};
+
+// Reads and judges one record file; never throws for a bad file.
+TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name);
+
+struct TMjStatsTotals {
+  int Deals = 0;
+  int Failures = 0;
+  int Decisions = 0;
+  int BestChoices = 0;
+  int ChosenCount = 0;
+  int BestCount = 0;
+  int Wins = 0;
+  int Ready = 0;       // deals ready at some point
+  int ReadyDrawSum = 0;  // of those, the sum of their first ready draws
+  // ReadyBy[d]: deals ready once the discard after draw d was made (0: from the deal).
+  std::array<int, StatsDraws + 1> ReadyBy{};
+
+  double Efficiency() const;          // all kept copies over all best copies, in percent
+  double ReadyShare(int draw) const;  // ReadyBy[draw] / Deals in percent, 0 without deals
+};
+
+// Sums the deals, and counts the failures, of one run.
+TMjStatsTotals SumStats(const std::vector<TMjRecordStats>& records);
+
+// The deals of a run in the order of their time stamps (ties by name); failures left out.
+std::vector<TMjDealStats> DealsByStamp(const std::vector<TMjRecordStats>& records);
+
+// The per-deal table as CSV, one header line and one line per deal, CR LF.
+std::string StatsCsv(const std::vector<TMjDealStats>& deals);
