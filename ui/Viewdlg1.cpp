@@ -12,13 +12,21 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 
 #include "core/Mjrandom1.h"
 #include "records/Safefile1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Quizdlg1.h"
+#include "ui/Reviewdlg1.h"
+#include "ui/Statsdlg1.h"
 #include "ui/Tfonts1.h"
+
+namespace {
+const QString QuizSetting = QStringLiteral("viewer/waitsQuiz");
+}
 
 TViewDlg* ViewDlg = nullptr;
 
@@ -34,6 +42,7 @@ TViewDlg::TViewDlg(QWidget* parent)
   MnRandOpen = File1->addAction(tr("ランダムに開く(&R)\tF5"));
   MnBmpSave = File1->addAction(tr("BMP保存(&B)"));
   MnSetFolder = File1->addAction(tr("フォルダを選択(&F)"));
+  MnStats = File1->addAction(tr("成績(&T)..."));
   N2 = File1->addSeparator();
   Exit1 = File1->addAction(tr("終了(&X)"));
 
@@ -55,6 +64,11 @@ TViewDlg::TViewDlg(QWidget* parent)
   N1 = Show1->addSeparator();
   MnShowStat = Show1->addAction(tr("ステータス表示(&S)"));
   MnShowStat->setCheckable(true);
+  Show1->addSeparator();
+  MnReview = Show1->addAction(tr("検討(&K)"));
+  MnReview->setShortcut(Qt::Key_F8);
+  MnQuiz = Show1->addAction(tr("待ち当て(&Q)"));
+  MnQuiz->setCheckable(true);
 
   LbHaipai = MakeRowLabel(tr("配牌"));
   LbTumo = MakeRowLabel(tr("ツモ"));
@@ -79,6 +93,9 @@ TViewDlg::TViewDlg(QWidget* parent)
   ConnectHandler(MnView2, &QAction::triggered, this, [this] { MnView2Click(); });
   // A checkable item inverts its own check mark before it reports the click.
   ConnectHandler(MnShowStat, &QAction::triggered, this, [this] { UpdateStatus(); });
+  ConnectHandler(MnStats, &QAction::triggered, this, [this] { MnStatsClick(); });
+  ConnectHandler(MnReview, &QAction::triggered, this, [this] { MnReviewClick(); });
+  ConnectHandler(MnQuiz, &QAction::triggered, this, [this] { MnQuizClick(); });
 
   // A name that does not exist is accepted too; loading it then reports the error.
   OpenDialog = [this](const QString& initialFolder, const QString& fileName) {
@@ -168,6 +185,8 @@ void TViewDlg::Prepare() {
   RecordFile.clear();
   RecordDate.clear();
   MnBmpSave->setEnabled(false);
+  MnQuiz->setChecked(QSettings().value(QuizSetting, false).toBool());
+  RecordShown();
 }
 
 int TViewDlg::ShowModal() {
@@ -177,7 +196,59 @@ int TViewDlg::ShowModal() {
 }
 
 bool TViewDlg::LoadRecordFile(const QString& fileName) {
-  return Loader.LoadRecordFile(QFile::encodeName(fileName).toStdString(), *this);
+  const bool loaded = Loader.LoadRecordFile(QFile::encodeName(fileName).toStdString(), *this);
+  RecordShown();
+  return loaded;
+}
+
+void TViewDlg::RecordShown() {
+  const bool loaded = !RecordFile.empty();
+  if (ReviewDlg) ReviewDlg->SetRecord(Codes, loaded);
+  if (QuizDlg) QuizDlg->SetRecord(Codes, loaded);
+  UpdateQuiz();
+}
+
+void TViewDlg::MnReviewClick() {
+  if (!ReviewDlg) {
+    ReviewDlg = new TReviewDlg(FrMjSheet1, this);
+    ReviewDlg->SetRecord(Codes, !RecordFile.empty());
+  }
+  ReviewDlg->show();
+  ReviewDlg->raise();
+  ReviewDlg->activateWindow();
+}
+
+void TViewDlg::MnQuizClick() {
+  QSettings().setValue(QuizSetting, MnQuiz->isChecked());
+  UpdateQuiz();
+}
+
+void TViewDlg::UpdateQuiz() {
+  const bool wanted = MnQuiz->isChecked() && MnRandOpen->isVisible() && isVisible();
+  if (!wanted) {
+    if (QuizDlg) QuizDlg->hide();
+    return;
+  }
+  if (!QuizDlg) {
+    QuizDlg = new TQuizDlg(this);
+    QuizDlg->OnNext = [this] { MnRandOpenClick(); };
+    QuizDlg->SetRecord(Codes, !RecordFile.empty());
+    // Below the viewer, where the discards stay in sight.
+    QuizDlg->move(frameGeometry().left(), frameGeometry().bottom() + 8);
+    auto* answer = new QShortcut(QKeySequence(Qt::Key_Return), this);
+    connect(answer, &QShortcut::activated, QuizDlg, [this] {
+      if (QuizDlg->isVisible()) QuizDlg->Check();
+    });
+  }
+  QuizDlg->show();
+}
+
+void TViewDlg::MnStatsClick() {
+  if (!StatsDlg) StatsDlg = new TStatsDlg(this);
+  StatsDlg->show();
+  StatsDlg->raise();
+  StatsDlg->activateWindow();
+  StatsDlg->Analyse(Folder.isEmpty() ? QDir::currentPath() : Folder);
 }
 
 void TViewDlg::HeaderRefused() { ShowWarning(tr("ファイル読み込み失敗。")); }
@@ -326,7 +397,17 @@ void TViewDlg::keyPressEvent(QKeyEvent* event) {
 // Centred when the menu shows it, not when it comes back from being minimised.
 void TViewDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!CentreAtShow) return;
-  CentreAtShow = false;
-  CentreOnDesktop();
+  if (CentreAtShow) {
+    CentreAtShow = false;
+    CentreOnDesktop();
+  }
+  UpdateQuiz();
+}
+
+// The windows opened from the viewer go with it.
+void TViewDlg::hideEvent(QHideEvent* event) {
+  for (QDialog* dlg : std::initializer_list<QDialog*>{ReviewDlg, QuizDlg, StatsDlg})
+    if (dlg) dlg->hide();
+  if (StatsDlg) StatsDlg->Cancel();
+  QDialog::hideEvent(event);
 }

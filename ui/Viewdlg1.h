@@ -19,6 +19,9 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QShortcut;
+class TQuizDlg;
+class TReviewDlg;
+class TStatsDlg;
 
 class TViewDlg : public TFramedDlg, public TRecordEvents {
   Q_OBJECT
@@ -57,6 +60,13 @@ public:
   QLabel* LbSute;
   QLabel* LbTe;
   QShortcut* RandOpenKey;  // F5 acts even while its item is hidden
+  QAction* MnStats;        // ファイル > 成績: the progress over a folder
+  QAction* MnReview;       // 表示 > 検討 (F8): the loaded deal step by step
+  QAction* MnQuiz;         // 表示 > 待ち当て: the waits quiz of discard reading, remembered
+  // Made at their first use.
+  TReviewDlg* ReviewDlg = nullptr;
+  TQuizDlg* QuizDlg = nullptr;
+  TStatsDlg* StatsDlg = nullptr;
 
   // The record shown: the code grid (4 rows of 20, row-major) and the texts of
   // the last file whose header was accepted.
@@ -107,6 +117,9 @@ public:
   void MnView1Click();
   void MnView2Click();
   void MnShowStatClick();
+  void MnStatsClick();
+  void MnReviewClick();
+  void MnQuizClick();
 
   // TRecordEvents
   void HeaderRefused() override;
@@ -115,12 +128,15 @@ public:
 protected:
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
 private:
   void DrawCode(int code, int cell);
   void PlaceComponents();  // sizes and places everything for the sheet's layout
   QLabel* MakeRowLabel(const QString& text);
   bool CentreAtShow = false;
+  void RecordShown();  // a load ended: the review and the quiz follow the record
+  void UpdateQuiz();   // shown in discard reading while 待ち当て is checked
 };
 
 extern TViewDlg* ViewDlg;

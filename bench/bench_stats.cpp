@@ -1,0 +1,66 @@
+// Time to judge a folder of 10,000 record files, as the statistics window does:
+// one thread, and the window's own run over the threads of the machine.
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "game/Mjstats1.h"
+#include "tests/support/GeneratedRecords.h"
+#include "ui/Statsdlg1.h"
+
+namespace {
+
+constexpr int FolderSize = 10000;
+
+// The folder, written once for all runs.
+const QTemporaryDir& Folder() {
+  static QTemporaryDir dir;
+  static const bool written = [] {
+    for (int i = 0; i < FolderSize; ++i) {
+      std::ofstream out(QDir(dir.path()).filePath(QString::asprintf("deal%05d.csv", i)).toStdString(), std::ios::binary);
+      out << GeneratedRecord(static_cast<std::uint32_t>(1000 + i));
+    }
+    return true;
+  }();
+  (void)written;
+  return dir;
+}
+
+void BM_FolderOneThread(benchmark::State& state) {
+  const QString path = Folder().path();
+  const QStringList names = RecordFileNames(path);
+  for (auto _ : state) {
+    std::vector<TMjRecordStats> results;
+    results.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString& name : names)
+      results.push_back(AnalyseRecordFile(QDir(path).filePath(name).toStdString(), name.toStdString()));
+    benchmark::DoNotOptimize(SumStats(results));
+  }
+  state.counters["files"] = static_cast<double>(names.size());
+}
+BENCHMARK(BM_FolderOneThread)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_FolderAsTheWindow(benchmark::State& state) {
+  const QString path = Folder().path();
+  for (auto _ : state) {
+    QFuture<TMjRecordStats> run = AnalyseRecordFiles(path, RecordFileNames(path));
+    run.waitForFinished();
+    const QList<TMjRecordStats> results = run.results();
+    benchmark::DoNotOptimize(SumStats(std::vector<TMjRecordStats>(results.begin(), results.end())));
+  }
+}
+BENCHMARK(BM_FolderAsTheWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

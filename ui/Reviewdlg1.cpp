@@ -1,0 +1,326 @@
+#include "ui/Reviewdlg1.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "ui/Frarea1.h"
+
+namespace {
+
+constexpr int TableWidth = 500;
+constexpr int TableHeight = 260;
+constexpr int RowHeight = 24;
+
+// The mark over the viewer's sheet: the column of the step shown, tinted.
+class TColumnMark : public QWidget {
+public:
+  using QWidget::QWidget;
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(255, 230, 0, 90));
+    painter.fillRect(QRect(0, 0, 2, height()), QColor(255, 200, 0));
+    painter.fillRect(QRect(width() - 2, 0, 2, height()), QColor(255, 200, 0));
+  }
+};
+
+QString KindName(int kind) { return QString::fromStdString(KindText(kind)); }
+
+QString DrawName(int draw) {
+  return draw == 0 ? TReviewDlg::tr("配牌") : TReviewDlg::tr("%1巡目").arg(draw);
+}
+
+QString ShantenName(int shanten) {
+  return shanten < 0 ? TReviewDlg::tr("和了") : shanten == 0 ? TReviewDlg::tr("聴牌") : TReviewDlg::tr("%1向聴").arg(shanten);
+}
+
+std::vector<int> KindCodes(TKindMask kinds) {
+  std::vector<int> codes;
+  for (int k = 0; k < KindCount; ++k)
+    if (kinds >> k & 1) codes.push_back(KindCode(k));
+  return codes;
+}
+
+// The kinds whose discard is as good as the best, "1m・4m".
+QString BestNames(const TMjStep& step) {
+  QStringList names;
+  for (const TMjDiscard& d : step.Table.Discards)
+    if (d.Shanten == step.Best().Shanten && d.Count == step.Best().Count) names << KindName(d.Kind);
+  return names.join(TReviewDlg::tr("・"));
+}
+
+}  // namespace
+
+QString CodeName(int code) {
+  const int kind = CodeKind(code);
+  return kind >= 0 ? KindName(kind) : QString::number(code);
+}
+
+QString ReviewErrorText(TMjReviewError error, int step, int code) {
+  const QString at = DrawName(step);
+  switch (error) {
+    case TMjReviewError::BadCode:
+      return TReviewDlg::tr("%1: 牌でないコード %2 があります。").arg(at, QString::number(code));
+    case TMjReviewError::Gap:
+      return TReviewDlg::tr("%1: 空いた欄の後に %2 があります。").arg(at, CodeName(code));
+    case TMjReviewError::ShortDeal: return TReviewDlg::tr("配牌が13枚ではありません。");
+    case TMjReviewError::FifthCopy: return TReviewDlg::tr("%1: %2 が5枚目です。").arg(at, CodeName(code));
+    case TMjReviewError::DiscardNotHeld:
+      return TReviewDlg::tr("%1: 手牌にない %2 を捨てています。").arg(at, CodeName(code));
+    case TMjReviewError::RowsDisagree: return TReviewDlg::tr("%1: ツモと捨牌の数が合いません。").arg(at);
+    case TMjReviewError::None: break;
+  }
+  return {};
+}
+
+TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), Sheet(sheet) {
+  setWindowTitle(tr("牌理工房  検討"));
+  FrMjPai1 = new TFrMjPai(this);
+  FrMjPai1->Setup(TFrMjPai::PaiFileName);
+
+  auto* body = new QWidget(this);
+  layout()->addWidget(body);
+  auto* column = new QVBoxLayout(body);
+  column->setContentsMargins(10, 10, 10, 10);
+  column->setSpacing(6);
+
+  LbMessage = new QLabel(body);
+  LbMessage->setStyleSheet(QStringLiteral("color: #c00000;"));
+  LbMessage->setWordWrap(true);
+  LbSummary = new QLabel(body);
+  LbStep = new QLabel(body);
+  FrHand = new TFrTileRow(FrMjPai1, HandCells, body);
+  LbJudge = new QLabel(body);
+  LbJudge->setWordWrap(true);
+  LbJudge->setMinimumHeight(2 * fontMetrics().height());
+  Table = new QTableWidget(0, 5, body);
+  Table->setHorizontalHeaderLabels({tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("評価")});
+  Table->verticalHeader()->hide();
+  Table->verticalHeader()->setDefaultSectionSize(RowHeight);
+  Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Table->setSelectionMode(QAbstractItemView::NoSelection);
+  Table->setFocusPolicy(Qt::NoFocus);
+  Table->setIconSize(QSize(TFrMjPai::PaiWidth * 2 / 3, TFrMjPai::PaiHeight * 2 / 3));
+  Table->setFixedSize(TableWidth, TableHeight);
+  Table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  LbEffective = new QLabel(body);
+  FrEffective = new TFrTileRow(FrMjPai1, KindCount / 2, body);
+
+  auto* buttons = new QHBoxLayout;
+  BnFirst = new QPushButton(tr("最初 (Home)"), body);
+  BnPrevious = new QPushButton(tr("← 前"), body);
+  BnNext = new QPushButton(tr("次 →"), body);
+  BnLast = new QPushButton(tr("最後 (End)"), body);
+  BnNotBest = new QPushButton(tr("次の悪手 (N)"), body);
+  for (QPushButton* b : {BnFirst, BnPrevious, BnNext, BnLast, BnNotBest}) {
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setAutoDefault(false);
+    buttons->addWidget(b);
+  }
+  connect(BnFirst, &QPushButton::clicked, this, [this] { FirstStep(); });
+  connect(BnPrevious, &QPushButton::clicked, this, [this] { PreviousStep(); });
+  connect(BnNext, &QPushButton::clicked, this, [this] { NextStep(); });
+  connect(BnLast, &QPushButton::clicked, this, [this] { LastStep(); });
+  connect(BnNotBest, &QPushButton::clicked, this, [this] { NextNotBest(); });
+
+  column->addWidget(LbMessage);
+  column->addWidget(LbSummary);
+  column->addWidget(LbStep);
+  column->addWidget(FrHand);
+  column->addWidget(LbJudge);
+  column->addWidget(Table);
+  column->addWidget(LbEffective);
+  column->addWidget(FrEffective);
+  column->addLayout(buttons);
+
+  ColumnMark = new TColumnMark(Sheet);
+  ColumnMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+  ColumnMark->hide();
+  ShowNothing(tr("牌譜を開いてください。"));
+}
+
+void TReviewDlg::SetRecord(const TCodeGrid& codes, bool loaded) {
+  Review = {};
+  if (!loaded) {
+    ShowNothing(tr("牌譜を開いてください。"));
+    return;
+  }
+  TCodeRow rows[3]{};
+  for (std::size_t r = 0; r < 3; ++r)
+    for (std::size_t c = 0; c < rows[r].size(); ++c) rows[r][c] = codes[r * RecordCols + c];
+  Review = ReviewDeal(rows[0], rows[1], rows[2]);
+  if (Review.Ok()) {
+    LbMessage->hide();
+  } else {
+    // The steps before the fault are still reviewed.
+    LbMessage->setText(tr("この牌譜は内容が合いません。") + QLatin1Char(' ') +
+                       ReviewErrorText(Review.Error, Review.ErrorStep, Review.ErrorCode));
+    LbMessage->show();
+  }
+  LbSummary->setText(SummaryText(Review));
+  if (Review.Steps.empty()) {
+    Step = -1;
+    FrHand->SetCodes({});
+    LbStep->clear();
+    LbJudge->clear();
+    Table->setRowCount(0);
+    LbEffective->clear();
+    FrEffective->SetCodes({});
+    MarkColumn(-1);
+    return;
+  }
+  Step = -1;
+  ShowStep(0);
+}
+
+void TReviewDlg::ShowNothing(const QString& message) {
+  Review = {};
+  Step = -1;
+  LbMessage->setText(message);
+  LbMessage->show();
+  LbSummary->clear();
+  LbStep->clear();
+  FrHand->SetCodes({});
+  LbJudge->clear();
+  Table->setRowCount(0);
+  LbEffective->clear();
+  FrEffective->SetCodes({});
+  MarkColumn(-1);
+}
+
+QString TReviewDlg::SummaryText(const TMjReview& review) {
+  const int ready = review.FirstReadyDraw();
+  QString text = tr("効率 %1%　最善 %2/%3　初聴牌 %4")
+                     .arg(QString::number(review.Efficiency(), 'f', 1))
+                     .arg(review.BestChoices())
+                     .arg(review.Decisions())
+                     .arg(ready < 0 ? tr("なし") : DrawName(ready));
+  if (review.WinDraw() >= 0) text += tr("　ツモ和了 %1").arg(DrawName(review.WinDraw()));
+  return text;
+}
+
+QString TReviewDlg::JudgeText(const TMjStep& step) {
+  QString text;
+  if (step.Won()) text = tr("ツモ和了の形です。");
+  if (!step.Discarded()) return text + tr("この巡目の打牌は記録されていません。");
+  const TMjDiscard& chosen = step.Chosen();
+  const TMjDiscard& best = step.Best();
+  if (step.IsBest())
+    return text + tr("◎ 最善の打牌です（有効牌 %1枚）。").arg(chosen.Count);
+  if (step.RaisedShanten())
+    return text + tr("× 打牌 %1 は向聴数を戻します。最善は %2（%3、有効牌 %4枚）。")
+                      .arg(KindName(chosen.Kind), BestNames(step), ShantenName(best.Shanten))
+                      .arg(best.Count);
+  return text + tr("△ 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。")
+                    .arg(KindName(chosen.Kind))
+                    .arg(chosen.Count)
+                    .arg(BestNames(step))
+                    .arg(best.Count);
+}
+
+void TReviewDlg::ShowStep(int index) {
+  const int count = static_cast<int>(Review.Steps.size());
+  if (count == 0) return;
+  Step = std::clamp(index, 0, count - 1);
+  const TMjStep& step = Review.Steps[static_cast<std::size_t>(Step)];
+
+  LbStep->setText(tr("%1 / %2　ツモ %3").arg(DrawName(step.Draw)).arg(count).arg(KindName(step.DrawnKind)));
+  // The 13 tiles held before the draw in order, then the tile drawn.
+  std::vector<int> codes;
+  TKindCounts held = step.Hand;
+  --held[static_cast<std::size_t>(step.DrawnKind)];
+  for (int k = 0; k < KindCount; ++k)
+    for (int n = 0; n < held[static_cast<std::size_t>(k)]; ++n) codes.push_back(KindCode(k));
+  codes.push_back(KindCode(step.DrawnKind));
+  FrHand->SetCodes(codes);
+  if (step.Discarded()) {
+    const int code = KindCode(step.DiscardKind);
+    // A discard of the drawn kind is taken to be the drawn tile, as the viewer's arrow does.
+    int cell = HandCells - 1;
+    if (step.DiscardKind != step.DrawnKind) cell = static_cast<int>(std::find(codes.begin(), codes.end(), code) - codes.begin());
+    FrHand->SetMark(cell, TFrTileRow::TMark::Chosen);
+  }
+  LbJudge->setText(JudgeText(step));
+  FillTable(step);
+
+  const TMjDiscard& shown = step.Discarded() ? step.Chosen() : step.Best();
+  LbEffective->setText(tr("打牌 %1 の後の有効牌: %2種 %3枚（自分の手牌と捨牌を除く）")
+                           .arg(KindName(shown.Kind))
+                           .arg(static_cast<int>(KindCodes(shown.Kinds).size()))
+                           .arg(shown.Count));
+  FrEffective->SetCodes(KindCodes(shown.Kinds));
+  MarkColumn(step.Draw - 1);
+}
+
+void TReviewDlg::FillTable(const TMjStep& step) {
+  Table->setRowCount(static_cast<int>(step.Table.Discards.size()));
+  const QImage& sheet = FrMjPai1->Image1->Canvas();
+  int row = 0;
+  for (const TMjDiscard& d : step.Table.Discards) {
+    const bool best = d.Shanten == step.Best().Shanten && d.Count == step.Best().Count;
+    const bool chosen = step.Discarded() && d.Kind == step.DiscardKind;
+    QStringList marks;
+    if (best) marks << tr("◎最善");
+    if (chosen) marks << tr("← 打牌");
+    const QString cells[] = {KindName(d.Kind), ShantenName(d.Shanten), QString::fromStdString(KindsText(d.Kinds)),
+                             QString::number(d.Count), marks.join(QLatin1Char(' '))};
+    for (int col = 0; col < 5; ++col) {
+      auto* item = new QTableWidgetItem(cells[col]);
+      if (col == 0)
+        item->setIcon(QIcon(QPixmap::fromImage(sheet.copy(FrMjPai1->GetCodeParts(KindCode(d.Kind)).Rect()))));
+      if (col == 1 || col == 3) item->setTextAlignment(Qt::AlignCenter);
+      if (chosen) item->setBackground(QColor(255, 220, 220));
+      if (best) item->setForeground(QColor(0, 120, 0));
+      Table->setItem(row, col, item);
+    }
+    ++row;
+  }
+  for (int col : {0, 1, 3, 4}) Table->resizeColumnToContents(col);
+}
+
+void TReviewDlg::NextNotBest() {
+  const int next = Review.NextNotBest(Step);
+  if (next >= 0) ShowStep(next);
+}
+
+void TReviewDlg::MarkColumn(int column) {
+  if (column < 0 || !isVisible()) {
+    ColumnMark->hide();
+    return;
+  }
+  ColumnMark->setGeometry(column * TFrMjPai::PaiWidth, 0, TFrMjPai::PaiWidth,
+                          TFrMjSheet::SheetRows * TFrMjPai::PaiHeight);
+  ColumnMark->raise();
+  ColumnMark->show();
+}
+
+void TReviewDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+    switch (event->key()) {
+      case Qt::Key_Left: PreviousStep(); return;
+      case Qt::Key_Right: NextStep(); return;
+      case Qt::Key_Home: FirstStep(); return;
+      case Qt::Key_End: LastStep(); return;
+      case Qt::Key_N: NextNotBest(); return;
+      default: break;
+    }
+  }
+  TTileDlg::keyPressEvent(event);
+}
+
+void TReviewDlg::showEvent(QShowEvent* event) {
+  TTileDlg::showEvent(event);
+  if (Step >= 0) MarkColumn(Review.Steps[static_cast<std::size_t>(Step)].Draw - 1);
+}
+
+void TReviewDlg::hideEvent(QHideEvent* event) {
+  ColumnMark->hide();
+  TTileDlg::hideEvent(event);
+}

@@ -1,0 +1,329 @@
+#include "ui/Statsdlg1.h"
+
+#include <QCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFileDialog>
+#include <QGraphicsLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include "records/Safefile1.h"
+#include "ui/Reviewdlg1.h"
+
+namespace {
+
+constexpr int ChartWidth = 440;
+constexpr int ChartHeight = 260;
+
+QString DrawText(int draw) {
+  return draw < 0 ? TStatsDlg::tr("—") : draw == 0 ? TStatsDlg::tr("配牌") : TStatsDlg::tr("%1巡目").arg(draw);
+}
+
+QString Percent(double value) { return QString::number(value, 'f', 1) + QLatin1Char('%'); }
+
+}  // namespace
+
+QStringList RecordFileNames(const QString& folder) {
+  const QDir dir(folder, QStringLiteral("*.csv"), QDir::Name, QDir::Files | QDir::Hidden | QDir::System);
+  return dir.entryList();
+}
+
+QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const QStringList& names) {
+  const QDir dir(folder);
+  return QtConcurrent::mapped(names, [dir](const QString& name) {
+    return AnalyseRecordFile(QFile::encodeName(dir.filePath(name)).toStdString(), name.toStdString());
+  });
+}
+
+QString StatsFaultText(const TMjRecordStats& record) {
+  switch (record.Fault) {
+    case TMjStatsFault::Unreadable: return QString::fromStdString(record.Message);
+    case TMjStatsFault::Refused: return TStatsDlg::tr("牌譜ファイルではありません。");
+    case TMjStatsFault::DoesNotAddUp:
+      return TStatsDlg::tr("内容が合いません。") + QLatin1Char(' ') +
+             ReviewErrorText(record.Error, record.ErrorStep, record.ErrorCode);
+    case TMjStatsFault::None: break;
+  }
+  return {};
+}
+
+// --- the per-deal table ----------------------------------------------------
+
+void TStatsModel::SetDeals(const std::vector<TMjDealStats>* deals) {
+  beginResetModel();
+  Deals = deals;
+  endResetModel();
+}
+
+int TStatsModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() || !Deals ? 0 : static_cast<int>(Deals->size());
+}
+
+int TStatsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 7; }
+
+QVariant TStatsModel::data(const QModelIndex& index, int role) const {
+  if (!Deals || !index.isValid()) return {};
+  const TMjDealStats& d = (*Deals)[static_cast<std::size_t>(index.row())];
+  if (role == Qt::TextAlignmentRole)
+    return index.column() >= 2 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+  if (role != Qt::DisplayRole) return {};
+  switch (index.column()) {
+    case 0: return QString::fromStdString(d.File);
+    case 1: return QString::fromStdString(d.Stamp);
+    case 2: return Percent(d.Efficiency);
+    case 3: return QStringLiteral("%1/%2").arg(d.BestChoices).arg(d.Decisions);
+    case 4: return DrawText(d.FirstReady);
+    case 5: return d.FinalShanten < 0 ? tr("和了") : d.FinalShanten == 0 ? tr("聴牌") : QString::number(d.FinalShanten);
+    case 6: return DrawText(d.WinDraw);
+    default: return {};
+  }
+}
+
+QVariant TStatsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+  const QString names[] = {tr("ファイル"), tr("日時"), tr("効率"), tr("最善"), tr("初聴牌"), tr("最終向聴"), tr("ツモ和了")};
+  return section >= 0 && section < 7 ? names[section] : QString();
+}
+
+// --- the window ------------------------------------------------------------
+
+TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
+  setWindowTitle(tr("牌理工房  成績"));
+  auto* body = new QWidget(this);
+  layout()->addWidget(body);
+  auto* column = new QVBoxLayout(body);
+  column->setContentsMargins(10, 10, 10, 10);
+  column->setSpacing(8);
+
+  auto* top = new QHBoxLayout;
+  LbFolder = new QLabel(body);
+  LbFolder->setMinimumWidth(ChartWidth);
+  LbFolder->setTextFormat(Qt::PlainText);
+  BnFolder = new QPushButton(tr("フォルダを選択(&F)..."), body);
+  BnSave = new QPushButton(tr("CSV保存(&S)..."), body);
+  top->addWidget(LbFolder, 1);
+  top->addWidget(BnFolder);
+  top->addWidget(BnSave);
+
+  auto* progress = new QHBoxLayout;
+  ProgressBar1 = new QProgressBar(body);
+  BnCancel = new QPushButton(tr("中止"), body);
+  progress->addWidget(ProgressBar1, 1);
+  progress->addWidget(BnCancel);
+
+  LbTotals = new QLabel(body);
+  LbTotals->setTextFormat(Qt::PlainText);
+  LbTotals->setMinimumHeight(3 * fontMetrics().height());
+
+  auto* charts = new QHBoxLayout;
+  ChartReady = new QChartView(body);
+  ChartEfficiency = new QChartView(body);
+  for (QChartView* view : {ChartReady, ChartEfficiency}) {
+    view->setFixedSize(ChartWidth, ChartHeight);
+    view->setRenderHint(QPainter::Antialiasing);
+    charts->addWidget(view);
+  }
+
+  Tabs = new QTabWidget(body);
+  DealTable = new QTableView(Tabs);
+  DealTable->setModel(&Model);
+  DealTable->verticalHeader()->hide();
+  DealTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+  DealTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  FailureList = new QListWidget(Tabs);
+  Tabs->addTab(DealTable, tr("対局一覧"));
+  Tabs->addTab(FailureList, tr("読めなかったファイル"));
+  Tabs->setFixedHeight(200);
+
+  column->addLayout(top);
+  column->addLayout(progress);
+  column->addWidget(LbTotals);
+  column->addLayout(charts);
+  column->addWidget(Tabs);
+
+  connect(BnFolder, &QPushButton::clicked, this, [this] { SetFolderClick(); });
+  connect(BnSave, &QPushButton::clicked, this, [this] { SaveCsvClick(); });
+  connect(BnCancel, &QPushButton::clicked, this, [this] { Cancel(); });
+  connect(&Watcher, &QFutureWatcher<TMjRecordStats>::progressRangeChanged, ProgressBar1, &QProgressBar::setRange);
+  connect(&Watcher, &QFutureWatcher<TMjRecordStats>::progressValueChanged, ProgressBar1, &QProgressBar::setValue);
+  connect(&Watcher, &QFutureWatcher<TMjRecordStats>::finished, this, [this] { Finished(); });
+
+  FolderDialog = [this] { return QFileDialog::getExistingDirectory(this, QString(), ResultFolder); };
+  SaveDialog = [this](const QString& fileName) {
+    return RunFileDialog(this, QFileDialog::AcceptSave, QStringLiteral("*.csv|*.csv|*.*|*.*"), QStringLiteral("csv"),
+                         fileName);
+  };
+  Model.SetDeals(&Deals);
+  ShowResult();
+}
+
+TStatsDlg::~TStatsDlg() {
+  // The workers must not outlive the window whose results they fill.
+  Run.cancel();
+  Run.waitForFinished();
+}
+
+void TStatsDlg::Analyse(const QString& folder) {
+  if (IsRunning) {
+    Run.cancel();
+    Run.waitForFinished();
+  }
+  RunFolder = folder;
+  Cancelled = false;
+  IsRunning = true;
+  const QStringList names = RecordFileNames(folder);
+  ProgressBar1->setRange(0, static_cast<int>(names.size()));
+  ProgressBar1->setValue(0);
+  ProgressBar1->setVisible(true);
+  BnCancel->setVisible(true);
+  BnFolder->setEnabled(false);
+  BnSave->setEnabled(false);
+  LbTotals->setText(tr("集計しています: %1 ファイル").arg(names.size()));
+  Run = AnalyseRecordFiles(folder, names);
+  Watcher.setFuture(Run);
+}
+
+void TStatsDlg::Cancel() {
+  if (!IsRunning) return;
+  Cancelled = true;
+  Run.cancel();
+}
+
+void TStatsDlg::WaitForResult() {
+  Run.waitForFinished();
+  Finished();
+}
+
+// Results reach the window only whole: a cancelled run leaves the last complete one.
+void TStatsDlg::Finished() {
+  if (!IsRunning || !Run.isFinished()) return;
+  IsRunning = false;
+  if (Cancelled || Run.isCanceled()) {
+    ShowResult();
+    LbTotals->setText(tr("集計を中止しました。") + QLatin1Char('\n') + LbTotals->text());
+    return;
+  }
+  const QList<TMjRecordStats> results = Run.results();
+  Model.SetDeals(nullptr);
+  Records.assign(results.begin(), results.end());
+  Deals = DealsByStamp(Records);
+  Totals = SumStats(Records);
+  ResultFolder = RunFolder;
+  Model.SetDeals(&Deals);
+  ShowResult();
+}
+
+QString TStatsDlg::TotalsText(const TMjStatsTotals& t) {
+  if (t.Deals == 0) return tr("対局がありません。") + (t.Failures ? tr("（読めなかったファイル %1）").arg(t.Failures) : QString());
+  QString text = tr("対局 %1　読めなかったファイル %2").arg(t.Deals).arg(t.Failures) + QLatin1Char('\n');
+  text += tr("効率 %1　最善の打牌 %2/%3（%4）")
+              .arg(Percent(t.Efficiency()))
+              .arg(t.BestChoices)
+              .arg(t.Decisions)
+              .arg(Percent(t.Decisions ? 100.0 * t.BestChoices / t.Decisions : 0.0)) +
+          QLatin1Char('\n');
+  text += tr("聴牌 %1局（%2）").arg(t.Ready).arg(Percent(100.0 * t.Ready / t.Deals));
+  if (t.Ready) text += tr("　平均 %1巡目").arg(QString::number(static_cast<double>(t.ReadyDrawSum) / t.Ready, 'f', 1));
+  text += tr("　ツモ和了 %1局").arg(t.Wins);
+  return text;
+}
+
+void TStatsDlg::ShowResult() {
+  ProgressBar1->setVisible(false);
+  BnCancel->setVisible(false);
+  BnFolder->setEnabled(true);
+  BnSave->setEnabled(!Deals.empty());
+  LbFolder->setText(ResultFolder.isEmpty() ? tr("フォルダ: —") : tr("フォルダ: %1").arg(QDir::toNativeSeparators(ResultFolder)));
+  LbTotals->setText(ResultFolder.isEmpty() ? QString() : TotalsText(Totals));
+  FailureList->clear();
+  for (const TMjRecordStats& r : Records)
+    if (!r.Ok()) FailureList->addItem(QString::fromStdString(r.Deal.File) + QStringLiteral(": ") + StatsFaultText(r));
+  Tabs->setTabText(1, tr("読めなかったファイル (%1)").arg(Totals.Failures));
+  DealTable->resizeColumnsToContents();
+  UpdateCharts();
+}
+
+void TStatsDlg::UpdateCharts() {
+  auto* ready = new QChart;
+  ready->setTitle(tr("巡目ごとの聴牌率"));
+  ready->legend()->hide();
+  auto* bars = new QBarSet(tr("聴牌率"));
+  for (int d = 1; d <= StatsDraws; ++d) *bars << Totals.ReadyShare(d);
+  auto* barSeries = new QBarSeries;
+  barSeries->append(bars);
+  ready->addSeries(barSeries);
+  // Bars stand at 0..17; every third draw is labelled under its bar, as eighteen
+  // labels do not fit.
+  auto* drawAxis = new QCategoryAxis;
+  drawAxis->setRange(-0.5, StatsDraws - 0.5);
+  drawAxis->setStartValue(-0.5);
+  for (int d = 3; d <= StatsDraws; d += 3) drawAxis->append(QString::number(d), d - 1);
+  drawAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  drawAxis->setGridLineVisible(false);
+  drawAxis->setTitleText(tr("巡目"));
+  auto* shareAxis = new QValueAxis;
+  shareAxis->setRange(0, 100);
+  shareAxis->setLabelFormat(QStringLiteral("%d%%"));
+  ready->addAxis(drawAxis, Qt::AlignBottom);
+  ready->addAxis(shareAxis, Qt::AlignLeft);
+  barSeries->attachAxis(drawAxis);
+  barSeries->attachAxis(shareAxis);
+
+  auto* efficiency = new QChart;
+  efficiency->setTitle(tr("対局ごとの効率（日時順）"));
+  efficiency->legend()->hide();
+  auto* line = new QLineSeries;
+  QList<QPointF> points;
+  points.reserve(static_cast<qsizetype>(Deals.size()));
+  for (std::size_t i = 0; i < Deals.size(); ++i) points.append(QPointF(static_cast<double>(i + 1), Deals[i].Efficiency));
+  line->replace(points);
+  efficiency->addSeries(line);
+  auto* dealAxis = new QValueAxis;
+  dealAxis->setRange(1, std::max<double>(2, static_cast<double>(Deals.size())));
+  dealAxis->setLabelFormat(QStringLiteral("%d"));
+  dealAxis->setTitleText(tr("対局"));
+  auto* effAxis = new QValueAxis;
+  effAxis->setRange(0, 100);
+  effAxis->setLabelFormat(QStringLiteral("%d%%"));
+  efficiency->addAxis(dealAxis, Qt::AlignBottom);
+  efficiency->addAxis(effAxis, Qt::AlignLeft);
+  line->attachAxis(dealAxis);
+  line->attachAxis(effAxis);
+
+  for (auto [view, chart] : {std::pair{ChartReady, ready}, std::pair{ChartEfficiency, efficiency}}) {
+    // Room for the eighteen draws' labels.
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setMargins(QMargins(2, 4, 6, 2));
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+  }
+}
+
+void TStatsDlg::SetFolderClick() {
+  const QString folder = FolderDialog();
+  if (!folder.isEmpty()) Analyse(folder);
+}
+
+void TStatsDlg::SaveCsvClick() {
+  if (Deals.empty()) return;
+  const QString name = SaveDialog(SaveFileName);
+  if (name.isEmpty()) return;
+  SaveFileName = name;
+  WriteFileAtomically(QFile::encodeName(name).toStdString(), StatsCsv(Deals));
+}
