@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <bit>
 
+#include "ui/Tapplication1.h"
+
 TMjWaitQuestion WaitQuestion(const std::array<std::int32_t, RecordCols * RecordRows>& codes) {
   TMjWaitQuestion q;
   constexpr std::size_t handRow = 3 * RecordCols;
@@ -54,8 +56,8 @@ TQuizDlg::TQuizDlg(QWidget* parent) : TTileDlg(parent) {
     b->setFocusPolicy(Qt::NoFocus);
     b->setAutoDefault(false);
   }
-  connect(BnNoten, &QPushButton::clicked, this, [this](bool on) { SetNoten(on); });
-  connect(BnCheck, &QPushButton::clicked, this, [this] { Check(); });
+  ConnectHandler(BnNoten, &QPushButton::clicked, this, [this] { SetNoten(BnNoten->isChecked()); });
+  ConnectHandler(BnCheck, &QPushButton::clicked, this, [this] { Check(); });
 
   LbResult = new QLabel(body);
   QFont big = LbResult->font();
@@ -88,7 +90,7 @@ TQuizDlg::TQuizDlg(QWidget* parent) : TTileDlg(parent) {
   grid->addLayout(buttons, 2, 0);
 
   auto* next = new QShortcut(QKeySequence(Qt::Key_F5), this);
-  connect(next, &QShortcut::activated, this, [this] {
+  ConnectHandler(next, &QShortcut::activated, this, [this] {
     if (OnNext) OnNext();
   });
   SetRecord({}, false);

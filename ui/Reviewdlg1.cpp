@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Frarea1.h"
+#include "ui/Tapplication1.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ std::vector<int> KindCodes(TKindMask kinds) {
 }
 
 // The kinds whose discard is as good as the best, "1m・4m".
-QString BestNames(const TMjStep& step) {
+QString BestNames(const TMjReviewStep& step) {
   QStringList names;
   for (const TMjDiscard& d : step.Table.Discards)
     if (d.Shanten == step.Best().Shanten && d.Count == step.Best().Count) names << KindName(d.Kind);
@@ -124,11 +125,11 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
     b->setAutoDefault(false);
     buttons->addWidget(b);
   }
-  connect(BnFirst, &QPushButton::clicked, this, [this] { FirstStep(); });
-  connect(BnPrevious, &QPushButton::clicked, this, [this] { PreviousStep(); });
-  connect(BnNext, &QPushButton::clicked, this, [this] { NextStep(); });
-  connect(BnLast, &QPushButton::clicked, this, [this] { LastStep(); });
-  connect(BnNotBest, &QPushButton::clicked, this, [this] { NextNotBest(); });
+  ConnectHandler(BnFirst, &QPushButton::clicked, this, [this] { FirstStep(); });
+  ConnectHandler(BnPrevious, &QPushButton::clicked, this, [this] { PreviousStep(); });
+  ConnectHandler(BnNext, &QPushButton::clicked, this, [this] { NextStep(); });
+  ConnectHandler(BnLast, &QPushButton::clicked, this, [this] { LastStep(); });
+  ConnectHandler(BnNotBest, &QPushButton::clicked, this, [this] { NextNotBest(); });
 
   column->addWidget(LbMessage);
   column->addWidget(LbSummary);
@@ -206,7 +207,7 @@ QString TReviewDlg::SummaryText(const TMjReview& review) {
   return text;
 }
 
-QString TReviewDlg::JudgeText(const TMjStep& step) {
+QString TReviewDlg::JudgeText(const TMjReviewStep& step) {
   QString text;
   if (step.Won()) text = tr("ツモ和了の形です。");
   if (!step.Discarded()) return text + tr("この巡目の打牌は記録されていません。");
@@ -229,7 +230,7 @@ void TReviewDlg::ShowStep(int index) {
   const int count = static_cast<int>(Review.Steps.size());
   if (count == 0) return;
   Step = std::clamp(index, 0, count - 1);
-  const TMjStep& step = Review.Steps[static_cast<std::size_t>(Step)];
+  const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(Step)];
 
   LbStep->setText(tr("%1 / %2　ツモ %3").arg(DrawName(step.Draw)).arg(count).arg(KindName(step.DrawnKind)));
   // The 13 tiles held before the draw in order, then the tile drawn.
@@ -259,7 +260,7 @@ void TReviewDlg::ShowStep(int index) {
   MarkColumn(step.Draw - 1);
 }
 
-void TReviewDlg::FillTable(const TMjStep& step) {
+void TReviewDlg::FillTable(const TMjReviewStep& step) {
   Table->setRowCount(static_cast<int>(step.Table.Discards.size()));
   const QImage& sheet = FrMjPai1->Image1->Canvas();
   int row = 0;

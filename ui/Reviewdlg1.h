@@ -64,7 +64,7 @@ public:
   QPushButton* BnNotBest;
 
   static QString SummaryText(const TMjReview& review);
-  static QString JudgeText(const TMjStep& step);
+  static QString JudgeText(const TMjReviewStep& step);
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -73,7 +73,7 @@ protected:
 
 private:
   void ShowNothing(const QString& message);
-  void FillTable(const TMjStep& step);
+  void FillTable(const TMjReviewStep& step);
   void MarkColumn(int column);
   TFrMjSheet* Sheet;
   QWidget* ColumnMark;  // over the viewer's sheet

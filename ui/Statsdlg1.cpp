@@ -24,6 +24,7 @@
 
 #include "records/Safefile1.h"
 #include "ui/Reviewdlg1.h"
+#include "ui/Tapplication1.h"
 
 namespace {
 
@@ -156,9 +157,9 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   column->addLayout(charts);
   column->addWidget(Tabs);
 
-  connect(BnFolder, &QPushButton::clicked, this, [this] { SetFolderClick(); });
-  connect(BnSave, &QPushButton::clicked, this, [this] { SaveCsvClick(); });
-  connect(BnCancel, &QPushButton::clicked, this, [this] { Cancel(); });
+  ConnectHandler(BnFolder, &QPushButton::clicked, this, [this] { SetFolderClick(); });
+  ConnectHandler(BnSave, &QPushButton::clicked, this, [this] { SaveCsvClick(); });
+  ConnectHandler(BnCancel, &QPushButton::clicked, this, [this] { Cancel(); });
   connect(&Watcher, &QFutureWatcher<TMjRecordStats>::progressRangeChanged, ProgressBar1, &QProgressBar::setRange);
   connect(&Watcher, &QFutureWatcher<TMjRecordStats>::progressValueChanged, ProgressBar1, &QProgressBar::setValue);
   connect(&Watcher, &QFutureWatcher<TMjRecordStats>::finished, this, [this] { Finished(); });

@@ -236,7 +236,7 @@ void TViewDlg::UpdateQuiz() {
     // Below the viewer, where the discards stay in sight.
     QuizDlg->move(frameGeometry().left(), frameGeometry().bottom() + 8);
     auto* answer = new QShortcut(QKeySequence(Qt::Key_Return), this);
-    connect(answer, &QShortcut::activated, QuizDlg, [this] {
+    ConnectHandler(answer, &QShortcut::activated, QuizDlg, [this] {
       if (QuizDlg->isVisible()) QuizDlg->Check();
     });
   }
