@@ -84,6 +84,7 @@ double TMjReview::Efficiency() const {
 }
 
 int TMjReview::FirstReadyDraw() const {
+  if (Steps.empty() && !Ok()) return -1;  // a deal that does not add up is never ready
   if (MjShanten(DealHand) == 0) return 0;
   for (const TMjReviewStep& s : Steps) {
     if (s.Discarded() && s.Chosen().Shanten == 0) return s.Draw;

@@ -70,6 +70,7 @@ struct TMjReview {
   void AddDiscard(int kind);  // the discard of the last draw
   // The shanten of the hand the record ends on: the 13 tiles after the last
   // discard, or the 14 tiles of a last draw still waiting for its discard.
+  // Needs a deal that adds up.
   int FinalShanten() const;
   // The first step whose discard was not the best, after the given index; -1 when none.
   int NextNotBest(int after) const;

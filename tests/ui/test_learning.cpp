@@ -1,0 +1,310 @@
+// Learning from saved deals: the review window, the waits quiz of discard
+// reading and the statistics over a folder.
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <fstream>
+
+#include "tests/support/GeneratedRecords.h"
+#include "tests/ui/test_viewer_support.h"
+#include "ui/Quizdlg1.h"
+#include "ui/Reviewdlg1.h"
+#include "ui/Statsdlg1.h"
+
+// Texts compared as UTF-8, so a failure prints them readably.
+#define EXPECT_EQ_TEXT(actual, expected) EXPECT_EQ(QString(actual).toStdString(), QString(expected).toStdString())
+
+namespace {
+
+// Codes written as in mpsz, in the order written: "123m45p" -> 1 2 3 11 12.
+TRow Codes(const std::string& text) {
+  TRow row;
+  std::string digits;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      digits += c;
+      continue;
+    }
+    const int suit = c == 'm' ? 0 : c == 'p' ? 1 : c == 's' ? 2 : 3;
+    for (char d : digits) row.push_back(suit * 10 + (d - '0'));
+    digits.clear();
+  }
+  return row;
+}
+
+TKindMask Kinds(const std::string& text) {
+  TKindMask mask = 0;
+  for (int code : Codes(text)) mask |= TKindMask{1} << CodeKind(code);
+  return mask;
+}
+
+class Learning : public ViewerTest {
+protected:
+  void SetUp() override {
+    ViewerTest::SetUp();
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+  }
+  QString Record(const QString& name, const std::array<TRow, 4>& rows) {
+    return WriteFile(Path(name), RecordBytes(rows));
+  }
+  void Key(QWidget* w, Qt::Key key) { QTest::keyClick(w, key); }
+};
+
+// Ready from the deal on 1z 2z; 3z and 5m thrown as drawn (both best), then 1z
+// completes the hand and is thrown again, where 1m would have kept 7 copies.
+const std::array<TRow, 4> KnownDeal{Codes("123m456p789s1122z"), Codes("3z5m1z"), Codes("3z5m1z"),
+                                    Codes("123m456p789s1122z")};
+
+TEST_F(Learning, TheReviewStepsThroughAKnownDealWithItsTablesAndJudgements) {
+  OpenRecordView();
+  Dlg.LoadRecordFile(Record(QStringLiteral("known.csv"), KnownDeal));
+  Dlg.MnReview->trigger();
+  TReviewDlg* r = Dlg.ReviewDlg;
+  ASSERT_TRUE(r && r->isVisible());
+  EXPECT_FALSE(r->LbMessage->isVisible());
+  EXPECT_EQ_TEXT(r->LbSummary->text(), QStringLiteral("効率 73.3%　最善 2/3　初聴牌 配牌　ツモ和了 3巡目"));
+
+  EXPECT_EQ(r->Step, 0);
+  EXPECT_EQ_TEXT(r->LbStep->text(), QStringLiteral("1巡目 / 3　ツモ 3z"));
+  EXPECT_EQ(r->FrHand->Codes(), Codes("123m456p789s1122z3z"));
+  EXPECT_EQ(r->FrHand->Mark(13), TFrTileRow::TMark::Chosen);  // thrown as drawn
+  EXPECT_EQ_TEXT(r->LbJudge->text(), QStringLiteral("◎ 最善の打牌です（有効牌 4枚）。"));
+  EXPECT_EQ(r->Table->item(0, 0)->text(), QStringLiteral("3z"));  // the best first
+  EXPECT_TRUE(r->Table->item(0, 4)->text().contains(QStringLiteral("◎最善")));
+  // The effective tiles of the discard made, counted against the player's own tiles.
+  EXPECT_EQ(r->FrEffective->Codes(), Codes("12z"));
+  EXPECT_TRUE(r->LbEffective->text().contains(QStringLiteral("2種 4枚")));
+  // The viewer's sheet marks the step's column.
+  const QWidget* mark = Dlg.FrMjSheet1->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_TRUE(mark);
+
+  Key(r, Qt::Key_Right);
+  EXPECT_EQ(r->Step, 1);
+  Key(r, Qt::Key_End);
+  EXPECT_EQ(r->Step, 2);
+  EXPECT_EQ_TEXT(r->LbJudge->text(),
+                 QStringLiteral("ツモ和了の形です。△ 打牌 1z の有効牌は 3枚。最善の 1m・4p・6p・9s なら 7枚。"));
+  Key(r, Qt::Key_Right);  // stays on the last step
+  EXPECT_EQ(r->Step, 2);
+  Key(r, Qt::Key_Home);
+  EXPECT_EQ(r->Step, 0);
+  Key(r, Qt::Key_N);  // the next discard that was not best
+  EXPECT_EQ(r->Step, 2);
+  Key(r, Qt::Key_Left);
+  EXPECT_EQ(r->Step, 1);
+
+  QList<QWidget*> marks;
+  for (QWidget* w : Dlg.FrMjSheet1->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    if (w->isVisible() && w->width() == TFrMjPai::PaiWidth) marks << w;
+  ASSERT_EQ(marks.size(), 1);
+  EXPECT_EQ(marks[0]->x(), 1 * TFrMjPai::PaiWidth);
+  r->hide();
+  EXPECT_FALSE(marks[0]->isVisible());
+}
+
+TEST_F(Learning, ARecordThatDoesNotAddUpIsNamedInTheReviewAndTheViewerGoesOn) {
+  const struct {
+    const char* name;
+    std::array<TRow, 4> rows;
+    QString message;
+    int stepsKept;
+  } cases[] = {
+      {"not-held.csv", {Codes("123m456p789s1122z"), Codes("3z5m"), Codes("3z6s"), {}},
+       QStringLiteral("2巡目: 手牌にない 6s を捨てています。"), 2},
+      {"code38.csv", {Codes("123m456p789s1122z"), TRow{33, 38}, Codes("3z"), {}},
+       QStringLiteral("2巡目: 牌でないコード 38 があります。"), 1},
+      {"fifth.csv", {Codes("1111m456p789s112z"), Codes("1m"), {}, {}}, QStringLiteral("1巡目: 1m が5枚目です。"), 0},
+      {"ends-early.csv", {Codes("123m456p789s1122z"), Codes("3z"), Codes("3z5m6m"), {}},
+       QStringLiteral("2巡目: ツモと捨牌の数が合いません。"), 1},
+      {"short-deal.csv", {Codes("123m456p789s112z"), {}, {}, {}}, QStringLiteral("配牌が13枚ではありません。"), 0},
+  };
+  OpenRecordView();
+  Dlg.MnReviewClick();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = Record(QString::fromLatin1(c.name), c.rows);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    EXPECT_TRUE(Dlg.LoadRecordFile(path));
+    Dlg.DrawSheet();
+    EXPECT_TRUE(Dlg.ReviewDlg->LbMessage->isVisible());
+    EXPECT_EQ_TEXT(Dlg.ReviewDlg->LbMessage->text(), QStringLiteral("この牌譜は内容が合いません。 ") + c.message);
+    EXPECT_EQ(static_cast<int>(Dlg.ReviewDlg->Review.Steps.size()), c.stepsKept);
+    // The viewer shows the record as it is and nothing is written.
+    EXPECT_EQ(SheetCell(Dlg, 0), TileCell(Dlg, c.rows[0][0]));
+    EXPECT_TRUE(Dlg.MnBmpSave->isEnabled());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    file.close();
+  }
+  EXPECT_TRUE(Warnings.isEmpty());
+}
+
+TEST_F(Learning, TheQuizScoresExactAnswersAndShowsTheHandAndItsWaits) {
+  const QString shanpon = Record(QStringLiteral("shanpon.csv"), KnownDeal);  // waits on 1z 2z
+  const QString noten = Record(QStringLiteral("noten.csv"), {Codes("147m258p369s1234z"), {}, {}, Codes("147m258p369s1234z")});
+  const QString fourHeld = Record(QStringLiteral("four.csv"), {TRow{}, TRow{}, TRow{}, Codes("1111m456p789s123z")});
+  OpenDiscardReading();
+  EXPECT_EQ(Dlg.QuizDlg, nullptr);  // off until 待ち当て is checked
+  Dlg.MnQuiz->trigger();
+  ASSERT_TRUE(Dlg.QuizDlg && Dlg.QuizDlg->isVisible());
+  TQuizDlg* q = Dlg.QuizDlg;
+
+  Dlg.LoadRecordFile(shanpon);
+  EXPECT_EQ(q->Question.Waits, Kinds("12z"));
+  q->FrPalette->OnCellClick(TQuizDlg::PaletteCell(CodeKind(31)));
+  q->FrPalette->OnCellClick(TQuizDlg::PaletteCell(CodeKind(32)));
+  EXPECT_EQ(q->FrPalette->Mark(CodeKind(31)), TFrTileRow::TMark::Selected);
+  EXPECT_TRUE(q->FrHand->Codes().empty());  // the hand stays hidden until the answer
+  Activate();
+  Key(&Dlg, Qt::Key_Return);  // from the viewer as from the quiz
+  EXPECT_TRUE(q->Answered);
+  EXPECT_EQ_TEXT(q->LbResult->text(), QStringLiteral("正解！"));
+  EXPECT_EQ(q->FrHand->Codes(), Codes("123m456p789s1122z"));
+  EXPECT_EQ(q->FrWaits->Codes(), Codes("12z"));
+  EXPECT_EQ(q->FrPalette->Mark(CodeKind(31)), TFrTileRow::TMark::Hit);
+
+  // A part of the waits and a wrong kind: both marked, and wrong.
+  Dlg.LoadRecordFile(shanpon);
+  EXPECT_FALSE(q->Answered);
+  q->ToggleKind(CodeKind(31));
+  q->ToggleKind(CodeKind(5));
+  Key(q, Qt::Key_Return);
+  EXPECT_EQ_TEXT(q->LbResult->text(), QStringLiteral("残念、不正解。"));
+  EXPECT_EQ(q->FrPalette->Mark(CodeKind(31)), TFrTileRow::TMark::Hit);
+  EXPECT_EQ(q->FrPalette->Mark(CodeKind(5)), TFrTileRow::TMark::Miss);
+  EXPECT_EQ(q->FrPalette->Mark(CodeKind(32)), TFrTileRow::TMark::Missed);
+  q->Check();  // one answer per record
+  EXPECT_EQ(q->Answers, 2);
+
+  // Not ready, answered ノーテン; a wait on a kind held four times is none.
+  for (const QString& path : {noten, fourHeld}) {
+    Dlg.LoadRecordFile(path);
+    EXPECT_EQ(q->Question.Waits, 0u);
+    EXPECT_FALSE(q->BnCheck->isEnabled());  // nothing picked yet
+    q->BnNoten->click();
+    q->BnCheck->click();
+    EXPECT_EQ_TEXT(q->LbResult->text(), QStringLiteral("正解！"));
+  }
+  EXPECT_EQ_TEXT(q->LbScore->text(), QStringLiteral("成績: 3 / 4 問正解（75%）"));
+
+  // A hand row that is no 13-tile hand asks nothing and counts nothing.
+  Dlg.LoadRecordFile(Record(QStringLiteral("broken.csv"), {TRow{}, TRow{}, TRow{}, Codes("123m")}));
+  EXPECT_FALSE(q->Question.Valid);
+  q->ToggleKind(0);
+  q->Check();
+  EXPECT_EQ(q->Answers, 4);
+}
+
+TEST_F(Learning, TheQuizIsRememberedAndShowsOnlyInDiscardReading) {
+  OpenDiscardReading();
+  Dlg.MnQuiz->trigger();
+  ASSERT_TRUE(Dlg.QuizDlg->isVisible());
+  Dlg.hide();
+  EXPECT_FALSE(Dlg.QuizDlg->isVisible());
+
+  TViewDlg other;
+  other.SetupRecordView();
+  other.Prepare();
+  other.show();
+  EXPECT_TRUE(other.MnQuiz->isChecked());  // remembered across runs
+  EXPECT_EQ(other.QuizDlg, nullptr);       // but no quiz in record mode
+  other.hide();
+  other.SetupDiscardReading();
+  other.Prepare();
+  other.show();
+  ASSERT_TRUE(other.QuizDlg && other.QuizDlg->isVisible());
+  other.MnQuiz->trigger();
+  EXPECT_FALSE(other.QuizDlg->isVisible());
+  EXPECT_FALSE(QSettings().value(QStringLiteral("viewer/waitsQuiz")).toBool());
+  other.hide();
+}
+
+class Statistics : public Learning {
+protected:
+  // count generated deals and two files that give none.
+  void MakeFolder(int count) {
+    for (int i = 0; i < count; ++i) {
+      std::ofstream out(Path(QStringLiteral("d%1.csv").arg(i)).toStdString(), std::ios::binary);
+      out << GeneratedRecord(static_cast<std::uint32_t>(i + 1), 10 * i, i == 3 ? 9 : 18);
+    }
+    WriteFile(Path(QStringLiteral("memo.csv")), "shopping list\r\n");
+    WriteFile(Path(QStringLiteral("bad.csv")), RecordBytes({Codes("123m456p789s1122z"), Codes("3z"), Codes("6s"), {}}));
+  }
+};
+
+TEST_F(Statistics, AFolderGivesTheSumOfItsRecordsFailuresListedAndTheCsvSaved) {
+  MakeFolder(12);
+  OpenRecordView();
+  Dlg.Folder = Dir.path() + QLatin1Char('/');
+  Dlg.MnStats->trigger();
+  TStatsDlg* s = Dlg.StatsDlg;
+  ASSERT_TRUE(s && s->isVisible());
+  s->WaitForResult();
+  EXPECT_FALSE(s->Running());
+
+  std::vector<TMjRecordStats> each;
+  for (const QString& name : RecordFileNames(Dir.path()))
+    each.push_back(AnalyseRecordFile(Path(name).toStdString(), name.toStdString()));
+  const TMjStatsTotals expected = SumStats(each);
+  EXPECT_EQ(s->Totals.Deals, 12);
+  EXPECT_EQ(s->Totals.Failures, 2);
+  EXPECT_EQ(s->Totals.Decisions, expected.Decisions);
+  EXPECT_EQ(s->Totals.BestChoices, expected.BestChoices);
+  EXPECT_EQ(s->Totals.ChosenCount, expected.ChosenCount);
+  EXPECT_EQ(s->Totals.BestCount, expected.BestCount);
+  EXPECT_EQ(s->Totals.ReadyBy, expected.ReadyBy);
+  EXPECT_EQ(s->Totals.Wins, expected.Wins);
+  EXPECT_EQ_TEXT(s->LbTotals->text(), TStatsDlg::TotalsText(expected));
+  EXPECT_EQ(s->Deals.size(), 12u);
+
+  QStringList failures;
+  for (int i = 0; i < s->FailureList->count(); ++i) failures << s->FailureList->item(i)->text();
+  failures.sort();
+  EXPECT_EQ_TEXT(failures.join(QLatin1Char('|')), (QStringList{QStringLiteral("bad.csv: 内容が合いません。 1巡目: 手牌にない 6s を捨てています。"),
+                                   QStringLiteral("memo.csv: 牌譜ファイルではありません。")}.join(QLatin1Char('|'))));
+
+  SaveAnswer = Path(QStringLiteral("stats.csv"));
+  s->SaveDialog = [this](const QString&) { return SaveAnswer; };
+  s->BnSave->click();
+  QFile saved(SaveAnswer);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(saved.readAll().toStdString(), StatsCsv(s->Deals));
+  EXPECT_TRUE(Warnings.isEmpty());
+}
+
+TEST_F(Statistics, CancelLeavesTheLastWholeResultAndNothingOfTheRun) {
+  MakeFolder(6);
+  TStatsDlg s;
+  s.Analyse(Dir.path());
+  s.Cancel();
+  s.WaitForResult();
+  EXPECT_TRUE(s.Records.empty());
+  EXPECT_EQ(s.Totals.Deals, 0);
+  EXPECT_TRUE(s.LbTotals->text().startsWith(QStringLiteral("集計を中止しました。")));
+  EXPECT_FALSE(s.BnSave->isEnabled());
+
+  s.Analyse(Dir.path());
+  s.WaitForResult();
+  ASSERT_EQ(s.Totals.Deals, 6);
+  const TMjStatsTotals whole = s.Totals;
+  const QTemporaryDir other;
+  std::ofstream(QDir(other.path()).filePath(QStringLiteral("x.csv")).toStdString()) << GeneratedRecord(99);
+  s.Analyse(other.path());
+  EXPECT_TRUE(s.Running());
+  s.Cancel();
+  s.WaitForResult();
+  EXPECT_EQ(s.Totals.Deals, whole.Deals);
+  EXPECT_EQ(s.Totals.BestChoices, whole.BestChoices);
+  EXPECT_EQ(s.ResultFolder, Dir.path());
+  EXPECT_EQ(s.Records.size(), 8u);
+}
+
+}  // namespace
