@@ -179,6 +179,11 @@ TStatsDlg::~TStatsDlg() {
   Run.waitForFinished();
 }
 
+void TStatsDlg::hideEvent(QHideEvent* event) {
+  Cancel();
+  TTileDlg::hideEvent(event);
+}
+
 void TStatsDlg::Analyse(const QString& folder) {
   if (IsRunning) {
     Run.cancel();

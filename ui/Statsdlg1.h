@@ -87,6 +87,9 @@ public:
 
   static QString TotalsText(const TMjStatsTotals& totals);
 
+protected:
+  void hideEvent(QHideEvent* event) override;  // closing the window cancels its run
+
 private:
   void Finished();
   void ShowResult();

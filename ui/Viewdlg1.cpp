@@ -408,6 +408,5 @@ void TViewDlg::showEvent(QShowEvent* event) {
 void TViewDlg::hideEvent(QHideEvent* event) {
   for (QDialog* dlg : std::initializer_list<QDialog*>{ReviewDlg, QuizDlg, StatsDlg})
     if (dlg) dlg->hide();
-  if (StatsDlg) StatsDlg->Cancel();
   QDialog::hideEvent(event);
 }
