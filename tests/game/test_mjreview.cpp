@@ -1,28 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "analysis/Mjshanten1.h"
 #include "game/Mjreview1.h"
+#include "tests/support/HandNotation.h"
 
 // A deal rebuilt from its record rows and every discard judged against the best.
 
 namespace {
 
-// Tiles in the order written, "123m45p" -> 1 2 3 11 12 (unlike ParseHand, which sorts).
+// Tiles in the order written, "123m45p" -> 1 2 3 14 15 (unlike ParseHand, which sorts).
 TCodeRow Row(const std::string& text) {
   TCodeRow row{};
-  std::size_t n = 0;
-  std::string digits;
-  for (char c : text) {
-    if (c >= '0' && c <= '9') {
-      digits += c;
-      continue;
-    }
-    const int suit = c == 'm' ? 0 : c == 'p' ? 1 : c == 's' ? 2 : 3;
-    for (char d : digits) row[n++] = suit * 10 + (d - '0');
-    digits.clear();
-  }
+  const std::vector<int> codes = hand::MpszCodes(text);
+  std::copy(codes.begin(), codes.end(), row.begin());
   return row;
 }
 

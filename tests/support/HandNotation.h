@@ -64,4 +64,20 @@ std::string Text(const Tiles& tiles) {
 
 inline std::string Text(const TMjWorkTe& te) { return Text(te.Pai); }
 
+// Tile codes of mpsz text in the order written, unsorted: "123m45p" -> 1 2 3 14 15.
+inline std::vector<int> MpszCodes(std::string_view text) {
+  std::vector<int> codes;
+  std::string digits;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      digits += c;
+      continue;
+    }
+    const int suit = c == 'm' ? 0 : c == 'p' ? 1 : c == 's' ? 2 : 3;
+    for (char d : digits) codes.push_back(suit * 10 + (d - '0'));
+    digits.clear();
+  }
+  return codes;
+}
+
 }  // namespace hand

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "tests/support/GeneratedRecords.h"
+#include "tests/support/HandNotation.h"
 #include "tests/ui/test_viewer_support.h"
 #include "ui/Quizdlg1.h"
 #include "ui/Reviewdlg1.h"
@@ -19,21 +20,7 @@
 
 namespace {
 
-// Codes written as in mpsz, in the order written: "123m45p" -> 1 2 3 11 12.
-TRow Codes(const std::string& text) {
-  TRow row;
-  std::string digits;
-  for (char c : text) {
-    if (c >= '0' && c <= '9') {
-      digits += c;
-      continue;
-    }
-    const int suit = c == 'm' ? 0 : c == 'p' ? 1 : c == 's' ? 2 : 3;
-    for (char d : digits) row.push_back(suit * 10 + (d - '0'));
-    digits.clear();
-  }
-  return row;
-}
+TRow Codes(const std::string& text) { return hand::MpszCodes(text); }
 
 TKindMask Kinds(const std::string& text) {
   TKindMask mask = 0;
