@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <fstream>
 
@@ -32,7 +31,6 @@ class Learning : public ViewerTest {
 protected:
   void SetUp() override {
     ViewerTest::SetUp();
-    QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();
   }
   QString Record(const QString& name, const std::array<TRow, 4>& rows) {

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
@@ -58,6 +59,8 @@ class ViewerTest : public ::testing::Test {
 protected:
   void SetUp() override {
     ASSERT_TRUE(Dir.isValid());
+    // Remembered choices (the quiz's check mark) go to this test's own folder.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.path());
     SetWarningHook([this](const QString& text) { Warnings << text; });
     Dlg.OpenDialog = [this](const QString& folder, const QString& name) {
       OpenAsked << folder + QLatin1Char('|') + name;
