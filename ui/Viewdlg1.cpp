@@ -12,6 +12,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
@@ -212,6 +213,8 @@ void TViewDlg::MnReviewClick() {
   if (!ReviewDlg) {
     ReviewDlg = new TReviewDlg(FrMjSheet1, this);
     ReviewDlg->SetRecord(Codes, !RecordFile.empty());
+    ReviewDlg->show();
+    PlaceBelow(ReviewDlg);
   }
   ReviewDlg->show();
   ReviewDlg->raise();
@@ -233,14 +236,29 @@ void TViewDlg::UpdateQuiz() {
     QuizDlg = new TQuizDlg(this);
     QuizDlg->OnNext = [this] { MnRandOpenClick(); };
     QuizDlg->SetRecord(Codes, !RecordFile.empty());
-    // Below the viewer, where the discards stay in sight.
-    QuizDlg->move(frameGeometry().left(), frameGeometry().bottom() + 8);
+    QuizDlg->show();
+    PlaceBelow(QuizDlg);
     auto* answer = new QShortcut(QKeySequence(Qt::Key_Return), this);
     ConnectHandler(answer, &QShortcut::activated, QuizDlg, [this] {
       if (QuizDlg->isVisible()) QuizDlg->Check();
     });
   }
   QuizDlg->show();
+}
+
+// The sheet stays in sight: when the screen is too short for both, the viewer
+// moves up to make room.
+void TViewDlg::PlaceBelow(QWidget* window) {
+  constexpr int gap = 8;
+  const QRect desk = screen()->availableGeometry();
+  const int height = window->frameGeometry().height();
+  QRect frame = frameGeometry();
+  if (frame.bottom() + gap + height > desk.bottom()) {
+    const int top = std::max(desk.top(), desk.bottom() - gap - height - frame.height());
+    move(frame.left(), top);
+    frame = frameGeometry();
+  }
+  window->move(frame.left(), frame.bottom() + gap);
 }
 
 void TViewDlg::MnStatsClick() {

@@ -137,6 +137,7 @@ private:
   bool CentreAtShow = false;
   void RecordShown();  // a load ended: the review and the quiz follow the record
   void UpdateQuiz();   // shown in discard reading while 待ち当て is checked
+  void PlaceBelow(QWidget* window);  // a window opened from the viewer, under it
 };
 
 extern TViewDlg* ViewDlg;
