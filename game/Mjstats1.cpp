@@ -19,7 +19,7 @@ public:
 
 TCodeRow RowOf(const TRecordLoader& loader, int row) {
   TCodeRow codes{};
-  for (std::size_t c = 0; c < codes.size(); ++c) codes[c] = loader.Codes[static_cast<std::size_t>(row) * RecordCols + c];
+  for (std::size_t c = 0; c < codes.size(); ++c) codes[c] = loader.Codes[static_cast<std::size_t>(row) * RowSlots + c];
   return codes;
 }
 

@@ -11,9 +11,9 @@
 
 #include "ui/Tapplication1.h"
 
-TMjWaitQuestion WaitQuestion(const std::array<std::int32_t, RecordCols * RecordRows>& codes) {
+TMjWaitQuestion WaitQuestion(const std::array<std::int32_t, RowSlots * RecordRows>& codes) {
   TMjWaitQuestion q;
-  constexpr std::size_t handRow = 3 * RecordCols;
+  constexpr std::size_t handRow = 3 * RowSlots;
   for (std::size_t i = 0; i < 13; ++i) {
     const int kind = CodeKind(codes[handRow + i]);
     if (kind < 0 || ++q.Hand[static_cast<std::size_t>(kind)] > 4) return {};
@@ -96,7 +96,7 @@ TQuizDlg::TQuizDlg(QWidget* parent) : TTileDlg(parent) {
   SetRecord({}, false);
 }
 
-void TQuizDlg::SetRecord(const std::array<std::int32_t, RecordCols * RecordRows>& codes, bool loaded) {
+void TQuizDlg::SetRecord(const std::array<std::int32_t, RowSlots * RecordRows>& codes, bool loaded) {
   Question = loaded ? WaitQuestion(codes) : TMjWaitQuestion{};
   Picked = 0;
   Noten = false;

@@ -27,7 +27,7 @@ struct TMjWaitQuestion {
   TKindCounts Hand{};
   TKindMask Waits = 0; // empty: not ready
 };
-TMjWaitQuestion WaitQuestion(const std::array<std::int32_t, RecordCols * RecordRows>& codes);
+TMjWaitQuestion WaitQuestion(const std::array<std::int32_t, RowSlots * RecordRows>& codes);
 
 // An answer is correct when it names exactly the waits (no kind for not ready).
 bool WaitAnswerCorrect(const TMjWaitQuestion& question, TKindMask answer);
@@ -40,7 +40,7 @@ public:
   explicit TQuizDlg(QWidget* parent = nullptr);
 
   // A new record: a new question, nothing picked yet.
-  void SetRecord(const std::array<std::int32_t, RecordCols * RecordRows>& codes, bool loaded);
+  void SetRecord(const std::array<std::int32_t, RowSlots * RecordRows>& codes, bool loaded);
   void ToggleKind(int kind);
   void SetNoten(bool on);
   void Check();  // 答え合わせ: at most once per question

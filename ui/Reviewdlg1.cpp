@@ -155,7 +155,7 @@ void TReviewDlg::SetRecord(const TCodeGrid& codes, bool loaded) {
   }
   TCodeRow rows[3]{};
   for (std::size_t r = 0; r < 3; ++r)
-    for (std::size_t c = 0; c < rows[r].size(); ++c) rows[r][c] = codes[r * RecordCols + c];
+    for (std::size_t c = 0; c < rows[r].size(); ++c) rows[r][c] = codes[r * RowSlots + c];
   Review = ReviewDeal(rows[0], rows[1], rows[2]);
   if (Review.Ok()) {
     LbMessage->hide();

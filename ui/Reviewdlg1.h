@@ -19,7 +19,7 @@ class QPushButton;
 class QTableWidget;
 class TFrMjSheet;
 
-using TCodeGrid = std::array<std::int32_t, RecordCols * RecordRows>;
+using TCodeGrid = std::array<std::int32_t, RowSlots * RecordRows>;
 
 // Why a record does not add up, for the player: names the step and the reason.
 QString ReviewErrorText(TMjReviewError error, int step, int code);
