@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGraphicsLayout>
 #include <QGridLayout>
@@ -117,7 +118,10 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   LbFolder->setTextFormat(Qt::PlainText);
   BnFolder = new QPushButton(tr("フォルダを選択(&F)..."), body);
   BnSave = new QPushButton(tr("CSV保存(&S)..."), body);
+  LbSaved = new QLabel(body);
+  LbSaved->setTextFormat(Qt::PlainText);
   top->addWidget(LbFolder, 1);
+  top->addWidget(LbSaved);
   top->addWidget(BnFolder);
   top->addWidget(BnSave);
 
@@ -230,6 +234,7 @@ void TStatsDlg::Finished() {
   Deals = DealsByStamp(Records);
   Totals = SumStats(Records);
   ResultFolder = RunFolder;
+  LbSaved->clear();
   Model.SetDeals(&Deals);
   ShowResult();
 }
@@ -332,4 +337,5 @@ void TStatsDlg::SaveCsvClick() {
   if (name.isEmpty()) return;
   SaveFileName = name;
   WriteFileAtomically(QFile::encodeName(name).toStdString(), StatsCsv(Deals));
+  LbSaved->setText(tr("保存しました: %1").arg(QFileInfo(name).fileName()));
 }

@@ -76,6 +76,7 @@ public:
   QLabel* LbFolder;
   QPushButton* BnFolder;
   QPushButton* BnSave;
+  QLabel* LbSaved;  // "保存しました" after a CSV save
   QProgressBar* ProgressBar1;
   QPushButton* BnCancel;
   QLabel* LbTotals;

@@ -262,6 +262,7 @@ TEST_F(Statistics, AFolderGivesTheSumOfItsRecordsFailuresListedAndTheCsvSaved) {
   QFile saved(SaveAnswer);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(saved.readAll().toStdString(), StatsCsv(s->Deals));
+  EXPECT_EQ_TEXT(s->LbSaved->text(), QStringLiteral("保存しました: stats.csv"));
   EXPECT_TRUE(Warnings.isEmpty());
 }
 
