@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
   view.FolderDialog = [&dir] { return dir.path(); };
   view.MnSetFolderClick();
   do view.MnRandOpenClick();
-  while (!view.QuizDlg->Question.Waits && !view.FileList.isEmpty());
+  while (!view.QuizDlg->Question.Waits && !view.FileList.Empty());
   view.QuizDlg->move(Gap, view.frameGeometry().bottom() + Gap);
   const TKindMask waits = view.QuizDlg->Question.Waits;
   const int first = std::countr_zero(waits);
