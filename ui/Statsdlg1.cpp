@@ -105,7 +105,7 @@ QVariant TStatsModel::headerData(int section, Qt::Orientation orientation, int r
 // --- the window ------------------------------------------------------------
 
 TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
-  setWindowTitle(tr("牌理工房  成績"));
+  setWindowTitle(TitleText() + QStringLiteral("  ") + tr("成績"));
   auto* body = new QWidget(this);
   layout()->addWidget(body);
   auto* column = new QVBoxLayout(body);
