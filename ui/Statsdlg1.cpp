@@ -54,7 +54,7 @@ QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const QStringL
 
 QString StatsFaultText(const TMjRecordStats& record) {
   switch (record.Fault) {
-    case TMjStatsFault::Unreadable: return QString::fromStdString(record.Message);
+    case TMjStatsFault::Unreadable: return TranslatedMessage(QString::fromStdString(record.Message));
     case TMjStatsFault::Refused: return TStatsDlg::tr("牌譜ファイルではありません。");
     case TMjStatsFault::DoesNotAddUp:
       return TStatsDlg::tr("内容が合いません。") + QLatin1Char(' ') +

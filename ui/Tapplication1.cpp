@@ -17,7 +17,9 @@ const char* const FileMessages[] = {
     QT_TRANSLATE_NOOP("TApplication", "リストのインデックスが範囲を超えています (%1)"),
 };
 
-QString Translated(const QString& message) {
+}  // namespace
+
+QString TranslatedMessage(const QString& message) {
   for (const char* source : FileMessages) {
     const QString pattern = QString::fromUtf8(source);
     const QString head = pattern.section(QStringLiteral("%1"), 0, 0);
@@ -28,8 +30,6 @@ QString Translated(const QString& message) {
   }
   return message;
 }
-
-}  // namespace
 
 QString TitleText() { return QCoreApplication::translate("TApplication", "牌理工房"); }
 
@@ -65,7 +65,7 @@ void ShowException(std::exception_ptr error) {
   try {
     std::rethrow_exception(error);
   } catch (const std::exception& e) {
-    ShowWarning(Translated(QString::fromUtf8(e.what())));
+    ShowWarning(TranslatedMessage(QString::fromUtf8(e.what())));
   } catch (...) {
     ShowWarning(QCoreApplication::translate("TApplication", "不明なエラーが発生しました。"));
   }

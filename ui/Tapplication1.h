@@ -24,6 +24,9 @@ void ShowWarning(const QString& text);
 using TWarningHook = std::function<void(const QString&)>;
 void SetWarningHook(TWarningHook hook);  // empty restores the message box
 
+// A message of the plain code (a file error naming its file) in the player's language.
+QString TranslatedMessage(const QString& message);
+
 // Shows the text of a caught error (std::exception or anything else) at once.
 void ShowException(std::exception_ptr error);
 
