@@ -400,6 +400,7 @@ void TViewDlg::MnRandOpenClick() {
   const std::string path = QFile::encodeName(FileListFolder).toStdString() + std::string(FileList[0]);
   FileList.RemoveFirst();
   Loader.LoadRecordFile(path, *this);
+  RecordShown();
   DrawSheet();
 }
 

@@ -142,6 +142,13 @@ TEST_F(Learning, TheQuizScoresExactAnswersAndShowsTheHandAndItsWaits) {
   ASSERT_TRUE(Dlg.QuizDlg && Dlg.QuizDlg->isVisible());
   TQuizDlg* q = Dlg.QuizDlg;
 
+  // F5 asks about the file it opens.
+  FolderAnswer = Dir.path();
+  Dlg.MnSetFolderClick();
+  Dlg.MnRandOpenClick();
+  EXPECT_TRUE(q->Question.Valid);
+  EXPECT_FALSE(q->LbQuestion->text().startsWith(QStringLiteral("F5")));
+
   Dlg.LoadRecordFile(shanpon);
   EXPECT_EQ(q->Question.Waits, Kinds("12z"));
   q->FrPalette->OnCellClick(TQuizDlg::PaletteCell(CodeKind(31)));
