@@ -249,6 +249,370 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>TQuizDlg</name>
+    <message>
+        <source>待ち当て</source>
+        <translation>Waits quiz</translation>
+    </message>
+    <message>
+        <source>ノーテン</source>
+        <translation>Not ready</translation>
+    </message>
+    <message>
+        <source>答え合わせ (Return)</source>
+        <translation>Check (Return)</translation>
+    </message>
+    <message>
+        <source>F5 で牌譜を開くと出題します。</source>
+        <translation>Open a record with F5 for a question.</translation>
+    </message>
+    <message>
+        <source>この牌譜の最終形は13枚の手牌ではないので出題できません。F5 で次へ。</source>
+        <translation>This record&apos;s final hand is not 13 tiles, so there is no question. F5 for the next.</translation>
+    </message>
+    <message>
+        <source>この捨牌の手は何待ち？ 牌を選んで答え合わせ（聴牌していなければノーテン）。</source>
+        <translation>What does this hand wait on? Pick the tiles and check (Not ready if it is not ready).</translation>
+    </message>
+    <message>
+        <source>正解！</source>
+        <translation>Right!</translation>
+    </message>
+    <message>
+        <source>残念、不正解。</source>
+        <translation>Sorry, wrong.</translation>
+    </message>
+    <message>
+        <source>最終形</source>
+        <translation>Final hand</translation>
+    </message>
+    <message>
+        <source>待ち: %1種</source>
+        <translation>Waits: %1 kinds</translation>
+    </message>
+    <message>
+        <source>待ち: なし（ノーテン）</source>
+        <translation>Waits: none (not ready)</translation>
+    </message>
+    <message>
+        <source>成績: まだ答えていません</source>
+        <translation>Score: no answers yet</translation>
+    </message>
+    <message>
+        <source>成績: %1 / %2 問正解（%3%）</source>
+        <translation>Score: %1 of %2 right (%3%)</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewDlg</name>
+    <message>
+        <source>配牌</source>
+        <translation>the deal</translation>
+    </message>
+    <message>
+        <source>%1巡目</source>
+        <translation>draw %1</translation>
+    </message>
+    <message>
+        <source>和了</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>聴牌</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>%1向聴</source>
+        <translation>%1-shanten</translation>
+    </message>
+    <message>
+        <source>・</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: 牌でないコード %2 があります。</source>
+        <translation>%1: the code %2 is no tile.</translation>
+    </message>
+    <message>
+        <source>%1: 空いた欄の後に %2 があります。</source>
+        <translation>%1: %2 stands after an empty slot.</translation>
+    </message>
+    <message>
+        <source>配牌が13枚ではありません。</source>
+        <translation>The deal is not 13 tiles.</translation>
+    </message>
+    <message>
+        <source>%1: %2 が5枚目です。</source>
+        <translation>%1: a fifth %2.</translation>
+    </message>
+    <message>
+        <source>%1: 手牌にない %2 を捨てています。</source>
+        <translation>%1: %2 is discarded but was not in the hand.</translation>
+    </message>
+    <message>
+        <source>%1: ツモと捨牌の数が合いません。</source>
+        <translation>%1: the draws and the discards do not match in number.</translation>
+    </message>
+    <message>
+        <source>検討</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>打牌</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>向聴</source>
+        <translation>Shanten</translation>
+    </message>
+    <message>
+        <source>有効牌</source>
+        <translation>Effective tiles</translation>
+    </message>
+    <message>
+        <source>枚数</source>
+        <translation>Tiles</translation>
+    </message>
+    <message>
+        <source>評価</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>最初 (Home)</source>
+        <translation>First (Home)</translation>
+    </message>
+    <message>
+        <source>← 前</source>
+        <translation>← Back</translation>
+    </message>
+    <message>
+        <source>次 →</source>
+        <translation>Next →</translation>
+    </message>
+    <message>
+        <source>最後 (End)</source>
+        <translation>Last (End)</translation>
+    </message>
+    <message>
+        <source>次の悪手 (N)</source>
+        <translation>Next miss (N)</translation>
+    </message>
+    <message>
+        <source>牌譜を開いてください。</source>
+        <translation>Open a record first.</translation>
+    </message>
+    <message>
+        <source>この牌譜は内容が合いません。</source>
+        <translation>This record does not add up.</translation>
+    </message>
+    <message>
+        <source>効率 %1%&#x3000;最善 %2/%3&#x3000;初聴牌 %4</source>
+        <translation>Efficiency %1%   best %2/%3   first ready: %4</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>&#x3000;ツモ和了 %1</source>
+        <translation>   won by a draw: %1</translation>
+    </message>
+    <message>
+        <source>ツモ和了の形です。</source>
+        <translation>A winning hand by a draw.</translation>
+    </message>
+    <message>
+        <source>この巡目の打牌は記録されていません。</source>
+        <translation>The record holds no discard for this draw.</translation>
+    </message>
+    <message>
+        <source>◎ 最善の打牌です（有効牌 %1枚）。</source>
+        <translation>◎ The best discard (%1 effective tiles).</translation>
+    </message>
+    <message>
+        <source>× 打牌 %1 は向聴数を戻します。最善は %2（%3、有効牌 %4枚）。</source>
+        <translation>× Discarding %1 takes the hand further from ready. Best: %2 (%3, %4 effective tiles).</translation>
+    </message>
+    <message>
+        <source>△ 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。</source>
+        <translation>△ Discarding %1 leaves %2 effective tiles; the best, %3, leaves %4.</translation>
+    </message>
+    <message>
+        <source>%1 / %2&#x3000;ツモ %3</source>
+        <translation>%1 / %2   drew %3</translation>
+    </message>
+    <message>
+        <source>打牌 %1 の後の有効牌: %2種 %3枚（自分の手牌と捨牌を除く）</source>
+        <translation>Effective tiles after discarding %1: %2 kinds, %3 tiles (own hand and discards not counted)</translation>
+    </message>
+    <message>
+        <source>◎最善</source>
+        <translation>◎ best</translation>
+    </message>
+    <message>
+        <source>← 打牌</source>
+        <translation>← discarded</translation>
+    </message>
+</context>
+<context>
+    <name>TStatsDlg</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>配牌</source>
+        <translation>the deal</translation>
+    </message>
+    <message>
+        <source>%1巡目</source>
+        <translation>draw %1</translation>
+    </message>
+    <message>
+        <source>牌譜ファイルではありません。</source>
+        <translation>Not a record file.</translation>
+    </message>
+    <message>
+        <source>内容が合いません。</source>
+        <translation>Does not add up.</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>フォルダを選択(&amp;F)...</source>
+        <translation>Choose a &amp;folder...</translation>
+    </message>
+    <message>
+        <source>CSV保存(&amp;S)...</source>
+        <translation>&amp;Save as CSV...</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>対局一覧</source>
+        <translation>Deals</translation>
+    </message>
+    <message>
+        <source>読めなかったファイル</source>
+        <translation>Files without a deal</translation>
+    </message>
+    <message>
+        <source>集計しています: %1 ファイル</source>
+        <translation>Counting: %1 files</translation>
+    </message>
+    <message>
+        <source>集計を中止しました。</source>
+        <translation>Counting cancelled.</translation>
+    </message>
+    <message>
+        <source>対局がありません。</source>
+        <translation>No deals.</translation>
+    </message>
+    <message>
+        <source>（読めなかったファイル %1）</source>
+        <translation> (files without a deal: %1)</translation>
+    </message>
+    <message>
+        <source>対局 %1&#x3000;読めなかったファイル %2</source>
+        <translation>Deals %1   files without a deal %2</translation>
+    </message>
+    <message>
+        <source>効率 %1&#x3000;最善の打牌 %2/%3（%4）</source>
+        <translation>Efficiency %1   best discards %2/%3 (%4)</translation>
+    </message>
+    <message>
+        <source>聴牌 %1局（%2）</source>
+        <translation>Ready %1 (%2)</translation>
+    </message>
+    <message>
+        <source>&#x3000;平均 %1巡目</source>
+        <translation>   on average at draw %1</translation>
+    </message>
+    <message>
+        <source>&#x3000;ツモ和了 %1局</source>
+        <translation>   won by a draw: %1</translation>
+    </message>
+    <message>
+        <source>フォルダ: —</source>
+        <translation>Folder: —</translation>
+    </message>
+    <message>
+        <source>フォルダ: %1</source>
+        <translation>Folder: %1</translation>
+    </message>
+    <message>
+        <source>読めなかったファイル (%1)</source>
+        <translation>Files without a deal (%1)</translation>
+    </message>
+    <message>
+        <source>巡目ごとの聴牌率</source>
+        <translation>Deals ready by each draw</translation>
+    </message>
+    <message>
+        <source>聴牌率</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>巡目</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>対局ごとの効率（日時順）</source>
+        <translation>Efficiency per deal (by time)</translation>
+    </message>
+    <message>
+        <source>対局</source>
+        <translation>Deal</translation>
+    </message>
+    <message>
+        <source>保存しました: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TStatsModel</name>
+    <message>
+        <source>和了</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>聴牌</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>効率</source>
+        <translation>Efficiency</translation>
+    </message>
+    <message>
+        <source>最善</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>初聴牌</source>
+        <translation>First ready</translation>
+    </message>
+    <message>
+        <source>最終向聴</source>
+        <translation>Final shanten</translation>
+    </message>
+    <message>
+        <source>ツモ和了</source>
+        <translation>Win</translation>
+    </message>
+</context>
+<context>
     <name>TViewDlg</name>
     <message>
         <source>ファイル(&amp;F)</source>
@@ -317,6 +681,18 @@ Do you want to replace it?</translation>
     <message>
         <source>ファイルが見つかりません。</source>
         <translation>No record files found.</translation>
+    </message>
+    <message>
+        <source>成績(&amp;T)...</source>
+        <translation>S&amp;tatistics...</translation>
+    </message>
+    <message>
+        <source>検討(&amp;K)</source>
+        <translation>&amp;Review</translation>
+    </message>
+    <message>
+        <source>待ち当て(&amp;Q)</source>
+        <translation>Waits &amp;quiz</translation>
     </message>
 </context>
 </TS>

@@ -133,6 +133,8 @@ TEST(MjReview, PairiViewFollowsTheSteps) {
 
   r.AddDraw(CodeKind(5));
   EXPECT_EQ(PairiView(r, false).Judged, &r.Steps[0]) << "judged until the next discard";
+}
+
 TEST(MjReview, TheFinalShantenAndTheNextDiscardThatWasNotBest) {
   // Ready from the deal; 1m thrown at draw 1 breaks it, 3z at draw 2 is best, and
   // throwing the 1m drawn at draw 3 again, rather than 5m, misses the ready hand.
