@@ -553,10 +553,6 @@ Do you want to replace it?</translation>
         <translation>Deals ready by each draw</translation>
     </message>
     <message>
-        <source>聴牌率</source>
-        <translation>Ready</translation>
-    </message>
-    <message>
         <source>巡目</source>
         <translation>Draw</translation>
     </message>

@@ -14,8 +14,6 @@ needs() {
   need ninja-build           cmd ninja
   need pkg-config            cmd pkg-config
   need qt6-base-dev          pkgconf Qt6Widgets
-  need qt6-charts-dev        pkgconf Qt6Charts
-  need libqt6opengl6-dev     path "/usr/lib/*/cmake/Qt6OpenGL/Qt6OpenGLConfig.cmake"   # Qt Charts' CMake package asks for it
   need libgtest-dev          header gtest/gtest.h
   need libgmock-dev          header gmock/gmock.h
   need fonts-ipafont-gothic  font ja

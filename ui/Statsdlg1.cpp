@@ -1,10 +1,7 @@
 #include "ui/Statsdlg1.h"
 
-#include <QCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
+#include "ui/Tchart1.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFileDialog>
@@ -13,13 +10,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QValueAxis>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -136,11 +131,10 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   LbTotals->setMinimumHeight(3 * fontMetrics().height());
 
   auto* charts = new QHBoxLayout;
-  ChartReady = new QChartView(body);
-  ChartEfficiency = new QChartView(body);
-  for (QChartView* view : {ChartReady, ChartEfficiency}) {
+  ChartReady = new TChartView(body);
+  ChartEfficiency = new TChartView(body);
+  for (TChartView* view : {ChartReady, ChartEfficiency}) {
     view->setFixedSize(ChartWidth, ChartHeight);
-    view->setRenderHint(QPainter::Antialiasing);
     charts->addWidget(view);
   }
 
@@ -270,60 +264,14 @@ void TStatsDlg::ShowResult() {
 }
 
 void TStatsDlg::UpdateCharts() {
-  auto* ready = new QChart;
-  ready->setTitle(tr("巡目ごとの聴牌率"));
-  ready->legend()->hide();
-  auto* bars = new QBarSet(tr("聴牌率"));
-  for (int d = 1; d <= StatsDraws; ++d) *bars << Totals.ReadyShare(d);
-  auto* barSeries = new QBarSeries;
-  barSeries->append(bars);
-  ready->addSeries(barSeries);
-  // Bars stand at 0..17; every third draw is labelled under its bar, as eighteen
-  // labels do not fit.
-  auto* drawAxis = new QCategoryAxis;
-  drawAxis->setRange(-0.5, StatsDraws - 0.5);
-  drawAxis->setStartValue(-0.5);
-  for (int d = 3; d <= StatsDraws; d += 3) drawAxis->append(QString::number(d), d - 1);
-  drawAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  drawAxis->setGridLineVisible(false);
-  drawAxis->setTitleText(tr("巡目"));
-  auto* shareAxis = new QValueAxis;
-  shareAxis->setRange(0, 100);
-  shareAxis->setLabelFormat(QStringLiteral("%d%%"));
-  ready->addAxis(drawAxis, Qt::AlignBottom);
-  ready->addAxis(shareAxis, Qt::AlignLeft);
-  barSeries->attachAxis(drawAxis);
-  barSeries->attachAxis(shareAxis);
-
-  auto* efficiency = new QChart;
-  efficiency->setTitle(tr("対局ごとの効率（日時順）"));
-  efficiency->legend()->hide();
-  auto* line = new QLineSeries;
-  QList<QPointF> points;
-  points.reserve(static_cast<qsizetype>(Deals.size()));
-  for (std::size_t i = 0; i < Deals.size(); ++i) points.append(QPointF(static_cast<double>(i + 1), Deals[i].Efficiency));
-  line->replace(points);
-  efficiency->addSeries(line);
-  auto* dealAxis = new QValueAxis;
-  dealAxis->setRange(1, std::max<double>(2, static_cast<double>(Deals.size())));
-  dealAxis->setLabelFormat(QStringLiteral("%d"));
-  dealAxis->setTitleText(tr("対局"));
-  auto* effAxis = new QValueAxis;
-  effAxis->setRange(0, 100);
-  effAxis->setLabelFormat(QStringLiteral("%d%%"));
-  efficiency->addAxis(dealAxis, Qt::AlignBottom);
-  efficiency->addAxis(effAxis, Qt::AlignLeft);
-  line->attachAxis(dealAxis);
-  line->attachAxis(effAxis);
-
-  for (auto [view, chart] : {std::pair{ChartReady, ready}, std::pair{ChartEfficiency, efficiency}}) {
-    // Room for the eighteen draws' labels.
-    chart->layout()->setContentsMargins(0, 0, 0, 0);
-    chart->setMargins(QMargins(2, 4, 6, 2));
-    QChart* old = view->chart();
-    view->setChart(chart);
-    delete old;
-  }
+  QVector<double> ready;
+  for (int d = 1; d <= StatsDraws; ++d) ready.append(Totals.ReadyShare(d));
+  // Every third draw is labelled under its bar, as eighteen labels do not fit.
+  ChartReady->SetData(TChartView::Bars, tr("巡目ごとの聴牌率"), tr("巡目"), ready, 3);
+  QVector<double> efficiency;
+  efficiency.reserve(static_cast<qsizetype>(Deals.size()));
+  for (const TMjDealStats& deal : Deals) efficiency.append(deal.Efficiency);
+  ChartEfficiency->SetData(TChartView::Line, tr("対局ごとの効率（日時順）"), tr("対局"), efficiency);
 }
 
 void TStatsDlg::SetFolderClick() {

@@ -16,7 +16,7 @@
 #include "game/Mjstats1.h"
 #include "ui/Ttiledlg1.h"
 
-class QChartView;
+class TChartView;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -80,8 +80,8 @@ public:
   QProgressBar* ProgressBar1;
   QPushButton* BnCancel;
   QLabel* LbTotals;
-  QChartView* ChartReady;
-  QChartView* ChartEfficiency;
+  TChartView* ChartReady;
+  TChartView* ChartEfficiency;
   QTabWidget* Tabs;
   QTableView* DealTable;
   QListWidget* FailureList;
