@@ -170,12 +170,12 @@ struct TForms {
 
 int Tiles(const TKindCounts& h) {
   int tiles = 0;
-  bool bad = false;
+  unsigned most = 0;  // a negative count reads as a huge one; a sum and a maximum vectorise
   for (int n : h) {
-    bad |= static_cast<unsigned>(n) > 4;
+    most = std::max(most, static_cast<unsigned>(n));
     tiles += n;
   }
-  if (bad) throw std::invalid_argument("a kind held fewer than 0 or more than 4 times");
+  if (most > 4) throw std::invalid_argument("a kind held fewer than 0 or more than 4 times");
   return tiles;
 }
 
