@@ -83,7 +83,7 @@ TMenuDlg::TMenuDlg(TClock clock, QWidget* parent)
 }
 
 void TMenuDlg::FormCreate() {
-  setWindowTitle(TitleText() + QStringLiteral("  ") + tr("メニュー"));
+  setWindowTitle(CaptionText(tr("メニュー")));
   QPalette pal = StaticText1->palette();
   pal.setColor(QPalette::WindowText, Qt::white);  // blue on green would not read
   StaticText1->setPalette(pal);
@@ -97,7 +97,7 @@ void TMenuDlg::FormCreate() {
 }
 
 QString TMenuDlg::CaptionFor(const QPushButton* button) const {
-  return TitleText() + QStringLiteral("  ") + button->text();
+  return CaptionText(button->text());
 }
 
 void TMenuDlg::BnMainClick() {

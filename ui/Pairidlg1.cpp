@@ -37,7 +37,7 @@ const QColor Yellow(255, 255, 0);
 TPairiDlg::TPairiDlg(QWidget* parent) : TSideDlg(parent) {
   // The practice window keeps the keys: showing this window does not take them.
   setAttribute(Qt::WA_ShowWithoutActivating);
-  setWindowTitle(TitleText() + QStringLiteral("  ") + tr("牌理"));
+  setWindowTitle(CaptionText(tr("牌理")));
   FrMjPai1 = new TFrMjPai(this);
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
   Image1 = new TPairiArea(this);

@@ -30,7 +30,7 @@ int TQuizDlg::PaletteCell(int kind) { return kind; }
 int TQuizDlg::PaletteKind(int cell) { return cell >= 0 && cell < KindCount ? cell : -1; }
 
 TQuizDlg::TQuizDlg(QWidget* parent) : TTileDlg(parent) {
-  setWindowTitle(TitleText() + QStringLiteral("  ") + tr("待ち当て"));
+  setWindowTitle(CaptionText(tr("待ち当て")));
   FrMjPai1 = new TFrMjPai(this);
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
 

@@ -82,7 +82,7 @@ QString ReviewErrorText(TMjReviewError error, int step, int code) {
 }
 
 TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), Sheet(sheet) {
-  setWindowTitle(TitleText() + QStringLiteral("  ") + tr("検討"));
+  setWindowTitle(CaptionText(tr("検討")));
   FrMjPai1 = new TFrMjPai(this);
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
 

@@ -100,7 +100,7 @@ QVariant TStatsModel::headerData(int section, Qt::Orientation orientation, int r
 // --- the window ------------------------------------------------------------
 
 TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
-  setWindowTitle(TitleText() + QStringLiteral("  ") + tr("成績"));
+  setWindowTitle(CaptionText(tr("成績")));
   auto* body = new QWidget(this);
   layout()->addWidget(body);
   auto* column = new QVBoxLayout(body);

@@ -21,7 +21,7 @@ TAgariDlg::TAgariDlg(QWidget* parent) : TSideDlg(parent) {
 }
 
 void TAgariDlg::FormCreate() {
-  setWindowTitle(TitleText() + QStringLiteral("  ") + tr("待ち牌"));
+  setWindowTitle(CaptionText(tr("待ち牌")));
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
   FrMjSheet1->Setup(TFrMjPai::PaiWidth, TFrMjPai::PaiHeight);
   // The client area is one row of 13 cells; the sheet fills it before anything

@@ -33,6 +33,8 @@ QString TranslatedMessage(const QString& message) {
 
 QString TitleText() { return QCoreApplication::translate("TApplication", "牌理工房"); }
 
+QString CaptionText(const QString& name) { return TitleText() + QStringLiteral("  ") + name; }
+
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // The name captions the message boxes. No display name: the window system
   // would append it to every window's title.

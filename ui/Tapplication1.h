@@ -17,6 +17,8 @@ public:
 
 // The product title "牌理工房" at the head of every caption, in the player's language.
 QString TitleText();
+// A window's caption: the title, two blanks and the window's own name.
+QString CaptionText(const QString& name);
 
 // The program's message box: warning icon, OK, the application's name as caption.
 // Tests replace the hook to see the text instead of a modal box.
