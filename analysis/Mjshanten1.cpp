@@ -14,19 +14,16 @@ constexpr int HonourStart = 27;
 constexpr int Suits = 4;  // three numbered suits, then the honours
 
 // Wider values of the tables, assembled little-endian whatever the host's order.
+// Written out byte by byte, which compilers turn into one load where it fits.
 unsigned Read16(const unsigned char* at) { return static_cast<unsigned>(at[0] | at[1] << 8); }
-std::uint64_t Read64(const unsigned char* at) {
-  std::uint64_t value = 0;
-  for (int b = 0; b < 8; ++b) value |= static_cast<std::uint64_t>(at[b]) << (8 * b);
-  return value;
-}
 std::uint32_t Read32(const unsigned char* at) {
-  std::uint32_t value = 0;
-  for (int b = 0; b < 4; ++b) value |= static_cast<std::uint32_t>(at[b]) << (8 * b);
-  return value;
+  return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+         static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
 }
+std::uint64_t Read64(const unsigned char* at) { return Read32(at) | std::uint64_t{Read32(at + 4)} << 32; }
 
 constexpr int Pow5(int n) { return n == 0 ? 1 : 5 * Pow5(n - 1); }
+constexpr std::array<int, 5> Powers5{1, 5, 25, 125, 625};
 
 // What seven pairs and thirteen orphans need of a hand, as fields of one word
 // so that the words of parts of a hand add up to the hand's: tiles, kinds held
@@ -49,8 +46,14 @@ struct TGroups {
   std::array<std::uint32_t, Pow5(Back)> BackWord{};
   // [tiles of the front group][back number]
   std::array<std::array<std::uint16_t, Pow5(Back)>, MaxTiles + 1> BackRank{};
+  // Bit i: kind i of the suit held; bit 16 + i: held twice or more.
+  std::array<std::uint32_t, Pow5(Front)> FrontHeld{};
+  std::array<std::uint32_t, Pow5(Back)> BackHeld{};
 
   static constexpr bool IsOrphan(int i) { return Kinds == HonourKinds || i == 0 || i == SuitKinds - 1; }
+  static constexpr std::uint32_t Held(int i, int n) {
+    return std::uint32_t{n >= 1} << i | std::uint32_t{n >= 2} << (16 + i);
+  }
   static constexpr std::uint32_t Word(int i, int n) {
     const std::uint32_t orphan = IsOrphan(i) ? 1 : 0;
     return static_cast<std::uint32_t>(n) << TilesAt | std::uint32_t{n == 1} << SinglesAt |
@@ -69,11 +72,15 @@ constexpr TGroups<Kinds> Groups = [] {
       const int n = rest % 5;
       if (sum <= MaxTiles) g.FrontRank[key] += static_cast<std::uint32_t>(step[i][sum][n]);
       g.FrontWord[key] += G::Word(i, n);
+      g.FrontHeld[key] |= G::Held(i, n);
       sum += n;
     }
   }
   for (int key = 0; key < Pow5(G::Back); ++key) {
-    for (int i = G::Front, rest = key; i < Kinds; ++i, rest /= 5) g.BackWord[key] += G::Word(i, rest % 5);
+    for (int i = G::Front, rest = key; i < Kinds; ++i, rest /= 5) {
+      g.BackWord[key] += G::Word(i, rest % 5);
+      g.BackHeld[key] |= G::Held(i, rest % 5);
+    }
     for (int front = 0; front <= MaxTiles; ++front) {
       int sum = front;
       int rank = 0;
@@ -121,8 +128,8 @@ int RankOf(int front, int frontTiles, int back) {
 template <int Kinds>
 int RankLess(const TLook& look, int i) {
   constexpr int front = TGroups<Kinds>::Front;
-  if (i < front) return RankOf<Kinds>(look.Front - Pow5(i), look.FrontTiles - 1, look.Back);
-  return RankOf<Kinds>(look.Front, look.FrontTiles, look.Back - Pow5(i - front));
+  if (i < front) return RankOf<Kinds>(look.Front - Powers5[i], look.FrontTiles - 1, look.Back);
+  return RankOf<Kinds>(look.Front, look.FrontTiles, look.Back - Powers5[i - front]);
 }
 
 // Throws unless every count is 0..4, before anything is summed: a count
@@ -143,6 +150,12 @@ int PairsCost(int pairs, int singles) {
 int OrphansCost(int kinds, bool twice) { return 14 - kinds - (twice ? 1 : 0); }
 
 constexpr bool IsOrphan(int kind) { return kind >= HonourStart || kind % 9 == 0 || kind % 9 == 8; }
+constexpr TKindMask AllKinds = (TKindMask{1} << KindCount) - 1;
+constexpr TKindMask OrphanKinds = [] {
+  TKindMask mask = 0;
+  for (int k = 0; k < KindCount; ++k) mask |= IsOrphan(k) ? TKindMask{1} << k : 0;
+  return mask;
+}();
 
 // The shapes of seven pairs and thirteen orphans.
 struct TForms {
@@ -170,25 +183,21 @@ struct TForms {
   int Pairs7() const { return PairsCost(Pairs, Singles); }
   int Orphans13() const { return OrphansCost(Orphans, Twice > 0); }
   int Cost() const { return std::min(Pairs7(), Orphans13()); }
-  // The costs once a tile of kind k (held n times) is added.
-  int Pairs7With(int n) const {
-    return n == 0 ? PairsCost(Pairs, Singles + 1) : n == 1 ? PairsCost(Pairs + 1, Singles - 1) : Pairs7();
-  }
-  int Orphans13With(int k, int n) const {
-    if (!IsOrphan(k)) return Orphans13();
-    return n == 0 ? OrphansCost(Orphans + 1, Twice > 0) : OrphansCost(Orphans, true);
-  }
-  // The kinds of 13 tiles `h` whose draw lowers seven pairs or thirteen
-  // orphans below `cost`, the cost of the hand.
-  TKindMask Kinds(const int* h, int cost) const {
-    const bool pairs = Pairs7() == cost;
-    const bool orphans = Orphans13() == cost;
+  // The kinds of 13 tiles whose draw lowers seven pairs or thirteen orphans
+  // below `cost`, the cost of the hand; `once` and `twice` are the kinds held
+  // once or more and twice or more.
+  TKindMask Kinds(TKindMask once, TKindMask twice, int cost) const {
+    const TKindMask none = ~once & AllKinds;
+    const TKindMask single = once & ~twice;
     TKindMask kinds = 0;
-    if (!pairs && !orphans) return kinds;
-    for (int k = 0; k < KindCount; ++k) {
-      const int n = h[k];
-      if (n >= 4) continue;
-      if ((pairs && Pairs7With(n) < cost) || (orphans && Orphans13With(k, n) < cost)) kinds |= TKindMask{1} << k;
+    if (Pairs7() == cost) {
+      kinds |= PairsCost(Pairs, Singles + 1) < cost ? none : 0;
+      kinds |= PairsCost(Pairs + 1, Singles - 1) < cost ? single : 0;
+    }
+    if (Orphans13() == cost) {
+      kinds |= OrphansCost(Orphans + 1, Twice > 0) < cost ? none & OrphanKinds : 0;
+      // Without a second copy yet, every orphan held is held once.
+      kinds |= OrphansCost(Orphans, true) < cost ? single & OrphanKinds : 0;
     }
     return kinds;
   }
@@ -216,6 +225,17 @@ struct THand {
     honours.Class = HonourClass[honours.Rank];
   }
   int Class(int s) const { return Look[s].Class; }
+  // The kinds held once or more and twice or more.
+  void Held(TKindMask& once, TKindMask& twice) const {
+    once = 0;
+    twice = 0;
+    for (int s = 0; s < Suits; ++s) {
+      const std::uint32_t held = s == 3 ? Groups<HonourKinds>.FrontHeld[Look[s].Front] | Groups<HonourKinds>.BackHeld[Look[s].Back]
+                                        : Groups<SuitKinds>.FrontHeld[Look[s].Front] | Groups<SuitKinds>.BackHeld[Look[s].Back];
+      once |= TKindMask{held & 511} << (9 * s);
+      twice |= TKindMask{held >> 16} << (9 * s);
+    }
+  }
 };
 
 int SuitTimesSuit(int a, int b) { return SuitSuit[a * SuitClasses + b]; }
@@ -279,10 +299,13 @@ unsigned Gains(int s, int rank, unsigned shares) {
   return static_cast<unsigned>(low | high) & 511;
 }
 
-// The effective kinds of 13 tiles `h`: per suit its rank and its completion
-// by the other three. Returns the cost of the hand (shanten + 1).
-int Effective(const int* h, const TForms& forms, const std::array<int, Suits>& ranks,
-              const std::array<unsigned, Suits>& complete, TKindMask& kinds) {
+// The effective kinds of 13 tiles, given per suit its completion by the other
+// three; `gains(s, shares)` are the kinds of suit s that lower those shares,
+// `held` the kinds held once and twice or more, asked only when seven pairs or
+// thirteen orphans cost the least. Returns the cost of the hand (shanten + 1).
+template <class SuitGains, class Held>
+int Effective(const TForms& forms, const std::array<unsigned, Suits>& complete, SuitGains gains, Held held,
+              TKindMask& kinds) {
   const int normal = static_cast<int>(complete[0] & CostBits);
   const int cost = std::min(normal, forms.Cost());
   // A tile lowers a form's cost by one at most, so only the cheapest forms can
@@ -290,9 +313,14 @@ int Effective(const int* h, const TForms& forms, const std::array<int, Suits>& r
   // gains in its suit.
   kinds = 0;
   if (normal == cost) {
-    for (int s = 0; s < Suits; ++s) kinds |= TKindMask{Gains(s, ranks[s], complete[s] >> SharesAt)} << (9 * s);
+    for (int s = 0; s < Suits; ++s) kinds |= TKindMask{gains(s, complete[s] >> SharesAt)} << (9 * s);
   }
-  kinds |= forms.Kinds(h, cost);
+  if (forms.Cost() == cost) {
+    TKindMask once = 0;
+    TKindMask twice = 0;
+    held(once, twice);
+    kinds |= forms.Kinds(once, twice, cost);
+  }
   return cost;
 }
 
@@ -323,14 +351,12 @@ int MjShanten(const TKindCounts& hand) {
 TMjUkeire MjUkeire(const TKindCounts& hand, const TKindCounts& seen) {
   const THand h(hand, 13, 13);
   const TProducts products(h);
-  std::array<int, Suits> ranks;
   std::array<unsigned, Suits> complete;
-  for (int s = 0; s < Suits; ++s) {
-    ranks[s] = h.Look[s].Rank;
-    complete[s] = CompleteOf(s, h.Class(s), products.Three[s]);
-  }
+  for (int s = 0; s < Suits; ++s) complete[s] = CompleteOf(s, h.Class(s), products.Three[s]);
   TMjUkeire out;
-  out.Shanten = Effective(hand.data(), TForms(h.Word), ranks, complete, out.Kinds) - 1;
+  auto gains = [&](int s, unsigned shares) { return Gains(s, h.Look[s].Rank, shares); };
+  auto held = [&](TKindMask& once, TKindMask& twice) { h.Held(once, twice); };
+  out.Shanten = Effective(TForms(h.Word), complete, gains, held, out.Kinds) - 1;
   for (TKindMask rest = out.Kinds; rest != 0; rest &= rest - 1) {
     const int k = std::countr_zero(rest);
     out.Count += Left(hand[k], seen[k]);
@@ -349,7 +375,14 @@ TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
   for (int k = 0; k < KindCount; ++k) left[k] = Left(hand[k], seen[k]);
   std::array<std::uint64_t, 14> rows;
   int count = 0;
-  TKindCounts kept = hand;
+  TKindMask once14 = 0;
+  TKindMask twice14 = 0;
+  bool heldKnown = false;
+  // The gains of a suit the discard leaves alone, by the shares asked last:
+  // they are often the same from one discard to the next.
+  std::array<unsigned, Suits> lastShares;
+  lastShares.fill(~0u);
+  std::array<unsigned, Suits> lastGains{};
   // A discard changes one suit; the other three keep the classes and ranks
   // of the 14 tiles, and their pair products.
   for (int ds = 0; ds < Suits; ++ds) {
@@ -359,15 +392,9 @@ TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
       const int d = first + i;
       const int n = hand[d];
       if (n == 0) continue;
-      std::array<int, Suits> ranks{h.Look[0].Rank, h.Look[1].Rank, h.Look[2].Rank, h.Look[3].Rank};
       std::array<int, Suits> classes{h.Class(0), h.Class(1), h.Class(2), h.Class(3)};
-      if (ds == 3) {
-        ranks[ds] = RankLess<HonourKinds>(h.Look[ds], i);
-        classes[ds] = HonourClass[ranks[ds]];
-      } else {
-        ranks[ds] = RankLess<SuitKinds>(h.Look[ds], i);
-        classes[ds] = SuitClass[ranks[ds]];
-      }
+      const int rank = ds == 3 ? RankLess<HonourKinds>(h.Look[ds], i) : RankLess<SuitKinds>(h.Look[ds], i);
+      classes[ds] = ds == 3 ? HonourClass[rank] : SuitClass[rank];
       std::array<unsigned, Suits> complete;
       for (int s = 0; s < Suits; ++s) {
         const int rest = s == ds ? products.Three[s]
@@ -375,10 +402,24 @@ TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
                                    : SuitTimes(classes[ds], products.Two[ds][s]);
         complete[s] = CompleteOf(s, classes[s], rest);
       }
-      --kept[d];
+      // The kinds the 13 tiles kept hold once and twice or more.
+      auto held = [&](TKindMask& once, TKindMask& twice) {
+        if (!heldKnown) h.Held(once14, twice14);
+        heldKnown = true;
+        const TKindMask bit = TKindMask{1} << d;
+        once = n == 1 ? once14 & ~bit : once14;
+        twice = n == 2 ? twice14 & ~bit : twice14;
+      };
+      auto gains = [&](int s, unsigned shares) {
+        if (s == ds) return Gains(s, rank, shares);
+        if (shares != lastShares[s]) {
+          lastShares[s] = shares;
+          lastGains[s] = Gains(s, h.Look[s].Rank, shares);
+        }
+        return lastGains[s];
+      };
       TKindMask effective = 0;
-      const int cost = Effective(kept.data(), forms.Less(d, n), ranks, complete, effective);
-      ++kept[d];
+      const int cost = Effective(forms.Less(d, n), complete, gains, held, effective);
       int copies = 0;
       for (TKindMask rest = effective; rest != 0; rest &= rest - 1) copies += left[std::countr_zero(rest)];
       rows[count++] = PackRow(d, cost - 1, copies, effective);
