@@ -174,7 +174,7 @@ struct TForms {
     TForms out = *this;
     out.Pairs -= n == 2;
     out.Singles += (n == 2) - (n == 1);
-    if (IsOrphan(k)) {
+    if ((OrphanKinds >> k & 1) != 0) {
       out.Orphans -= n == 1;
       out.Twice -= n == 2;
     }
@@ -324,9 +324,20 @@ int Effective(const TForms& forms, const std::array<unsigned, Suits>& complete, 
   return cost;
 }
 
-// Copies of kind k left for the player: four less those held and those seen
-// (a seen count below zero counts as none).
-int Left(int held, int seen) { return std::max(0, 4 - held - std::clamp(seen, 0, 4)); }
+// Copies of each kind left for the player: four less those held and those
+// seen (a seen count below zero counts as none). One pass over all kinds is
+// cheaper than one step per effective kind.
+std::array<int, KindCount> CopiesLeft(const TKindCounts& held, const TKindCounts& seen) {
+  std::array<int, KindCount> left;
+  for (int k = 0; k < KindCount; ++k) left[k] = std::max(0, 4 - held[k] - std::clamp(seen[k], 0, 4));
+  return left;
+}
+
+int Copies(const std::array<int, KindCount>& left, TKindMask kinds) {
+  int copies = 0;
+  for (; kinds != 0; kinds &= kinds - 1) copies += left[std::countr_zero(kinds)];
+  return copies;
+}
 
 // Discard rows as sortable numbers: shanten, copies (most first), kind, then the kinds.
 constexpr int RowKindsBits = 34;
@@ -357,10 +368,7 @@ TMjUkeire MjUkeire(const TKindCounts& hand, const TKindCounts& seen) {
   auto gains = [&](int s, unsigned shares) { return Gains(s, h.Look[s].Rank, shares); };
   auto held = [&](TKindMask& once, TKindMask& twice) { h.Held(once, twice); };
   out.Shanten = Effective(TForms(h.Word), complete, gains, held, out.Kinds) - 1;
-  for (TKindMask rest = out.Kinds; rest != 0; rest &= rest - 1) {
-    const int k = std::countr_zero(rest);
-    out.Count += Left(hand[k], seen[k]);
-  }
+  out.Count = Copies(CopiesLeft(hand, seen), out.Kinds);
   return out;
 }
 
@@ -371,8 +379,7 @@ TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
   TMjDiscardTable table;
   table.Shanten = std::min(static_cast<int>(CompleteOf(0, h.Class(0), products.Three[0]) & CostBits), forms.Cost()) - 1;
   // Copies are counted against all 14 tiles.
-  std::array<int, KindCount> left;
-  for (int k = 0; k < KindCount; ++k) left[k] = Left(hand[k], seen[k]);
+  const std::array<int, KindCount> left = CopiesLeft(hand, seen);
   std::array<std::uint64_t, 14> rows;
   int count = 0;
   TKindMask once14 = 0;
@@ -420,9 +427,7 @@ TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
       };
       TKindMask effective = 0;
       const int cost = Effective(forms.Less(d, n), complete, gains, held, effective);
-      int copies = 0;
-      for (TKindMask rest = effective; rest != 0; rest &= rest - 1) copies += left[std::countr_zero(rest)];
-      rows[count++] = PackRow(d, cost - 1, copies, effective);
+      rows[count++] = PackRow(d, cost - 1, Copies(left, effective), effective);
     }
   }
   std::sort(rows.begin(), rows.begin() + count);
