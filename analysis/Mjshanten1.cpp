@@ -23,7 +23,7 @@ std::uint32_t Read32(const unsigned char* at) {
 std::uint64_t Read64(const unsigned char* at) { return Read32(at) | std::uint64_t{Read32(at + 4)} << 32; }
 
 constexpr int Pow5(int n) { return n == 0 ? 1 : 5 * Pow5(n - 1); }
-constexpr std::array<int, 5> Powers5{1, 5, 25, 125, 625};
+constexpr std::array<int, 5> Powers5{Pow5(0), Pow5(1), Pow5(2), Pow5(3), Pow5(4)};
 
 // What seven pairs and thirteen orphans need of a hand, as fields of one word
 // so that the words of parts of a hand add up to the hand's: tiles, kinds held
@@ -116,6 +116,11 @@ std::uint32_t Read(TLook& look, const int* held) {
   const std::uint32_t word = g.FrontWord[front];
   look.FrontTiles = static_cast<int>(word >> TilesAt & 255);
   return word + g.BackWord[back];
+}
+
+template <int Kinds>
+std::uint32_t HeldOf(const TLook& look) {
+  return Groups<Kinds>.FrontHeld[look.Front] | Groups<Kinds>.BackHeld[look.Back];
 }
 
 template <int Kinds>
@@ -230,8 +235,7 @@ struct THand {
     once = 0;
     twice = 0;
     for (int s = 0; s < Suits; ++s) {
-      const std::uint32_t held = s == 3 ? Groups<HonourKinds>.FrontHeld[Look[s].Front] | Groups<HonourKinds>.BackHeld[Look[s].Back]
-                                        : Groups<SuitKinds>.FrontHeld[Look[s].Front] | Groups<SuitKinds>.BackHeld[Look[s].Back];
+      const std::uint32_t held = s == 3 ? HeldOf<HonourKinds>(Look[s]) : HeldOf<SuitKinds>(Look[s]);
       once |= TKindMask{held & 511} << (9 * s);
       twice |= TKindMask{held >> 16} << (9 * s);
     }

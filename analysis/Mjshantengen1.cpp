@@ -217,7 +217,8 @@ struct TTables {
       }
     }
     Products = static_cast<int>(products.Rows.size());
-    auto byProduct = [&](const TNumbering& parts, std::vector<unsigned char>& times, std::vector<unsigned char>& complete) {
+    auto byProduct = [&](const TNumbering& parts, std::vector<unsigned char>& times,
+                         std::vector<unsigned char>& complete) {
       for (const TRow& a : parts.Rows) {
         for (const TRow& q : products.Rows) {
           times.push_back(static_cast<unsigned char>(products.Of(Times(a, q))));
