@@ -251,8 +251,6 @@ unsigned CompleteOf(int s, int c, int q) {
   const unsigned char* table = s == 3 ? HonourComplete : SuitComplete;
   return Read16(table + (c * Products + q) * CompleteBytes);
 }
-constexpr unsigned CostBits = 15;
-constexpr int SharesAt = 4;
 
 // The products of every two suits' classes, by the two suits left out, and
 // of every three by the one left out.
@@ -310,14 +308,14 @@ unsigned Gains(int s, int rank, unsigned shares) {
 template <class SuitGains, class Held>
 int Effective(const TForms& forms, const std::array<unsigned, Suits>& complete, SuitGains gains, Held held,
               TKindMask& kinds) {
-  const int normal = static_cast<int>(complete[0] & CostBits);
+  const int normal = static_cast<int>(complete[0] & CompleteCost);
   const int cost = std::min(normal, forms.Cost());
   // A tile lowers a form's cost by one at most, so only the cheapest forms can
   // gain; four sets and a pair gain where a share of them that costs the least
   // gains in its suit.
   kinds = 0;
   if (normal == cost) {
-    for (int s = 0; s < Suits; ++s) kinds |= TKindMask{gains(s, complete[s] >> SharesAt)} << (9 * s);
+    for (int s = 0; s < Suits; ++s) kinds |= TKindMask{gains(s, complete[s] >> CompleteSharesAt)} << (9 * s);
   }
   if (forms.Cost() == cost) {
     TKindMask once = 0;
@@ -359,7 +357,7 @@ TMjDiscard UnpackRow(std::uint64_t row) {
 int MjShanten(const TKindCounts& hand) {
   const THand h(hand, 13, 14);
   const int rest = SuitTimes(h.Class(1), SuitTimesHonour(h.Class(2), h.Class(3)));
-  const int normal = static_cast<int>(CompleteOf(0, h.Class(0), rest) & CostBits);
+  const int normal = static_cast<int>(CompleteOf(0, h.Class(0), rest) & CompleteCost);
   return std::min(normal, TForms(h.Word).Cost()) - 1;
 }
 
@@ -381,7 +379,8 @@ TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
   const TProducts products(h);
   const TForms forms(h.Word);
   TMjDiscardTable table;
-  table.Shanten = std::min(static_cast<int>(CompleteOf(0, h.Class(0), products.Three[0]) & CostBits), forms.Cost()) - 1;
+  const int normal = static_cast<int>(CompleteOf(0, h.Class(0), products.Three[0]) & CompleteCost);
+  table.Shanten = std::min(normal, forms.Cost()) - 1;
   // Copies are counted against all 14 tiles.
   const std::array<int, KindCount> left = CopiesLeft(hand, seen);
   std::array<std::uint64_t, 14> rows;

@@ -184,7 +184,7 @@ unsigned Complete(const TRow& part, const TRow& rest) {
   int best = CostCap;
   for (int j = 0; j < Shares; ++j) best = std::min(best, part[j] + rest[Shares - 1 - j]);
   unsigned entry = static_cast<unsigned>(best);
-  for (int j = 0; j < Shares; ++j) entry |= part[j] + rest[Shares - 1 - j] == best ? 1u << (4 + j) : 0u;
+  for (int j = 0; j < Shares; ++j) entry |= part[j] + rest[Shares - 1 - j] == best ? 1u << (CompleteSharesAt + j) : 0u;
   return entry;
 }
 

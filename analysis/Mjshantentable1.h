@@ -80,6 +80,8 @@ extern const unsigned char HonourProduct[HonourClasses * Products + StringEnd];
 // [class * Products + q]: bits 0..3 the cost of four sets and a pair, bit 4 + j
 // set when share j of the class lies in a cheapest completion.
 constexpr int CompleteBytes = 2;
+constexpr unsigned CompleteCost = 15;
+constexpr int CompleteSharesAt = 4;
 extern const unsigned char SuitComplete[SuitClasses * Products * CompleteBytes + StringEnd];
 extern const unsigned char HonourComplete[HonourClasses * Products * CompleteBytes + StringEnd];
 
