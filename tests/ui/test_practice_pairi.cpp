@@ -241,8 +241,9 @@ TEST_F(PairiWindow, ADiscardThatRaisesTheShantenIsNamed) {
   Open();
   Dlg->MnPairi->trigger();
   for (int m = 1; m <= DealLimit; ++m) {
-    const TMjPairiView& shown = PairiDlg->View();
-    const TMjDiscard& worst = shown.Rows.back();
+    // Copies: the discard below replaces what the window shows.
+    const TMjPairiView shown = PairiDlg->View();
+    const TMjDiscard worst = shown.Rows.back();
     if (worst.Shanten == shown.Rows.front().Shanten) {
       ClickHand(13);
       continue;
