@@ -412,17 +412,16 @@ TEST_F(PracticeWindow, AClickDuringAStepThrowsAwayTheTileThatWasUnderThePointer)
   Open(false);
   const TMjTable& table = Dlg.MjTable();
   int meant = -1;
-  RealPauses(3, [&](int) {
+  // The clicks arrive as the step's first pause begins, while it still runs.
+  RealPauses(0, [&](int) {
     if (meant >= 0) return;
     meant = table.Tepai[5]->Id;
     // The drawn tile sorts in below it, so the sort moves it to cell 6.
     EXPECT_LT(table.Tepai[13]->Id, meant);
-    QTimer::singleShot(0, &Dlg, [&] {
-      ClickHandWindow(5);
-      ClickHandWindow(12);  // the blank cell the discard left
-      ClickHandWindow(5);   // the same tile again: gone when its turn comes
-      EXPECT_EQ(Dlg.QueuedCount(), 2u);
-    });
+    ClickHandWindow(5);
+    ClickHandWindow(12);  // the blank cell the discard left
+    ClickHandWindow(5);   // the same tile again: gone when its turn comes
+    EXPECT_EQ(Dlg.QueuedCount(), 2u);
   });
   ClickHandWindow(12);
   ASSERT_TRUE(Settled());
