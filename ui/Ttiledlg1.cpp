@@ -69,6 +69,12 @@ void TSideDlg::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+// The owner sees the releases too: it tells a held key's repeats by them.
+void TSideDlg::keyReleaseEvent(QKeyEvent* event) {
+  if (OwnerKeys) OwnerKeys(*event);
+  QDialog::keyReleaseEvent(event);
+}
+
 void TSideDlg::reject() {}
 
 void TSideDlg::closeEvent(QCloseEvent* event) {

@@ -38,7 +38,8 @@ class TSideDlg : public TTileDlg {
 public:
   using TTileDlg::TTileDlg;
 
-  // Shows the window for owner; ownerKeys answers whether the owner took a key.
+  // Shows the window for owner; ownerKeys answers whether the owner took a key
+  // pressed, and sees the releases.
   void ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> ownerKeys);
   // Moves the window beside owner the first time it is placed; later showings
   // keep where the player put it.
@@ -56,6 +57,7 @@ protected:
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
   bool Placed = false;
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -404,6 +405,30 @@ TEST_F(PracticeWindow, AHeldF5OrF6GivesOneDeal) {
     ASSERT_TRUE(Settled());
     EXPECT_EQ(Pauses, (std::vector<int>{1000, 1000}));
   }
+}
+
+// Under X11 a held key comes as release and press pairs sharing their time
+// stamp, mostly without Qt's repeat flag: repeats all the same.
+TEST_F(PracticeWindow, RepeatsToldByTheirTimeStampsDealOnce) {
+  Open(false);
+  auto send = [this](QEvent::Type type, unsigned long long time) {
+    QKeyEvent event(type, Qt::Key_F5, Qt::NoModifier);
+    event.setTimestamp(time);
+    QApplication::sendEvent(&Dlg, &event);
+  };
+  Pauses.clear();
+  send(QEvent::KeyPress, 1000);
+  for (unsigned long long time = 1500; time < 2000; time += 40) {
+    send(QEvent::KeyRelease, time);
+    send(QEvent::KeyPress, time);
+  }
+  send(QEvent::KeyRelease, 2100);
+  ASSERT_TRUE(Settled());
+  EXPECT_EQ(Pauses, (std::vector<int>{1000, 1000})) << "one opening";
+  send(QEvent::KeyPress, 2500);  // pressed anew
+  send(QEvent::KeyRelease, 2600);
+  ASSERT_TRUE(Settled());
+  EXPECT_EQ(Pauses.size(), 4u);
 }
 
 // The click means the tile under the pointer when it was made, wherever the
