@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/Mjdrill1.h"
+#include "game/Mjposition1.h"
 #include "tests/records/RecordFiles.h"
 #include "tests/support/GeneratedRecords.h"
 #include "tests/support/HandNotation.h"
@@ -325,4 +326,45 @@ TEST(MjDrillState, TwoDamagedFilesInOneSecondAreBothKept) {
   EXPECT_NE(a.MovedTo, b.MovedTo);
   EXPECT_EQ(ReadBytes(a.MovedTo), "first");
   EXPECT_EQ(ReadBytes(b.MovedTo), "second");
+}
+
+// --- positions to share ----------------------------------------------------------
+
+TEST(MjPosition, APositionIsWrittenWithTheDrawnTileLastAndReadBack) {
+  TKindCounts hand = ParseHand("123m456p789s1122z").Counts;
+  ++hand[static_cast<std::size_t>(CodeKind(32))];
+  EXPECT_EQ(PositionText(hand, CodeKind(32)), "123m456p789s1122z2z");
+  EXPECT_EQ(PositionText(ParseHand("123m456p789s1122z").Counts, -1), "123m456p789s1122z");
+
+  const TMjPosition p = ParsePosition(" 123m456p789s1122z2z\r\n");
+  ASSERT_TRUE(p.Ok());
+  EXPECT_EQ(p.Hand, hand);
+  EXPECT_EQ(KindText(p.DrawnKind), "2z");
+  EXPECT_EQ(ParsePosition("5z789s11123m456p").DrawnKind, -1);  // 13 tiles: nothing drawn
+}
+
+TEST(MjPosition, BadTextNamesThePlaceAndTheReason) {
+  const struct {
+    const char* text;
+    TMjPositionError error;
+    TMjNotationError notation;
+    std::size_t position;
+    int tiles;
+  } cases[] = {
+      {"", TMjPositionError::Notation, TMjNotationError::Empty, 0, 0},
+      {"123m456p789x1122z", TMjPositionError::Notation, TMjNotationError::UnknownCharacter, 11, 6},
+      {"  123m456p789s11228z", TMjPositionError::Notation, TMjNotationError::HonourNumber, 18, 13},
+      {"11111m456p789s112z", TMjPositionError::Notation, TMjNotationError::FifthCopy, 4, 4},
+      {"123m456p789s1122", TMjPositionError::Notation, TMjNotationError::DigitsWithoutSuit, 12, 9},
+      {"123m456p789s112z", TMjPositionError::TileCount, TMjNotationError::None, 0, 12},
+      {"123m456p789s112233z", TMjPositionError::TileCount, TMjNotationError::None, 0, 15},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const TMjPosition p = ParsePosition(c.text);
+    EXPECT_EQ(p.Error, c.error);
+    EXPECT_EQ(p.Notation, c.notation);
+    EXPECT_EQ(p.Position, c.position);
+    EXPECT_EQ(p.Tiles, c.tiles);
+  }
 }
