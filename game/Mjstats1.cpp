@@ -49,23 +49,38 @@ TMjDealStats DealStats(const TMjReview& review) {
   return d;
 }
 
-TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name) {
-  TMjRecordStats r;
-  r.Deal.File = name;
+TMjRecordRows ReadRecordRows(const std::string& path) {
+  TMjRecordRows rows;
   TRecordLoader loader;
   TSilentEvents events;
   try {
     if (!loader.LoadRecordFile(path, events)) {
-      r.Fault = TMjStatsFault::Refused;
-      return r;
+      rows.Fault = TMjStatsFault::Refused;
+      return rows;
     }
   } catch (const std::exception& e) {
-    r.Fault = TMjStatsFault::Unreadable;
-    r.Message = e.what();
+    rows.Fault = TMjStatsFault::Unreadable;
+    rows.Message = e.what();
+    return rows;
+  }
+  rows.Stamp = loader.RecordDate;
+  rows.Deal = RowOf(loader, 0);
+  rows.Draws = RowOf(loader, 1);
+  rows.Discards = RowOf(loader, 2);
+  return rows;
+}
+
+TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name) {
+  TMjRecordStats r;
+  r.Deal.File = name;
+  const TMjRecordRows rows = ReadRecordRows(path);
+  if (rows.Fault != TMjStatsFault::None) {
+    r.Fault = rows.Fault;
+    r.Message = rows.Message;
     return r;
   }
-  r.Deal.Stamp = loader.RecordDate;
-  const TMjReview review = ReviewDeal(RowOf(loader, 0), RowOf(loader, 1), RowOf(loader, 2));
+  r.Deal.Stamp = rows.Stamp;
+  const TMjReview review = ReviewDeal(rows.Deal, rows.Draws, rows.Discards);
   if (!review.Ok()) {
     r.Fault = TMjStatsFault::DoesNotAddUp;
     r.Error = review.Error;

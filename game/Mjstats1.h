@@ -47,6 +47,16 @@ struct TMjRecordStats {
   bool Ok() const { return Fault == TMjStatsFault::None; }
 };
 
+// One record file read for a run over a folder: its rows, or why it gives none
+// (Unreadable with Message, or Refused). Never throws for a bad file.
+struct TMjRecordRows {
+  TMjStatsFault Fault = TMjStatsFault::None;
+  std::string Message;
+  std::string Stamp;
+  TCodeRow Deal{}, Draws{}, Discards{};
+};
+TMjRecordRows ReadRecordRows(const std::string& path);
+
 // Reads and judges one record file; never throws for a bad file.
 TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name);
 

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>牌がありません</source>
+        <translation>there are no tiles</translation>
+    </message>
+    <message>
+        <source>使えない文字です（1〜9 と m p s z だけ）</source>
+        <translation>a character that cannot be used (only 1–9 and m p s z)</translation>
+    </message>
+    <message>
+        <source>0 は使えません</source>
+        <translation>0 cannot be used</translation>
+    </message>
+    <message>
+        <source>数字の後に m p s z がありません</source>
+        <translation>digits without m, p, s or z after them</translation>
+    </message>
+    <message>
+        <source>文字の前に数字がありません</source>
+        <translation>a letter without digits before it</translation>
+    </message>
+    <message>
+        <source>字牌は 1z〜7z です</source>
+        <translation>honours are 1z to 7z</translation>
+    </message>
+    <message>
+        <source>同じ牌が5枚目です</source>
+        <translation>a fifth copy of one tile</translation>
+    </message>
+    <message>
+        <source>貼り付けた牌姿は %1枚です。13枚か14枚にしてください。</source>
+        <translation>The pasted hand has %1 tiles. Paste 13 or 14.</translation>
+    </message>
+    <message>
+        <source>貼り付けた牌姿の %1文字目: %2。</source>
+        <translation>The pasted hand, character %1: %2.</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+</context>
+<context>
     <name>TAgariDlg</name>
     <message>
         <source>待ち牌</source>
@@ -64,6 +115,161 @@ Practise Japanese mahjong alone. A record file given here opens in the record vi
   -h, --help     print this text and exit
   -v, --version  print the version and exit
 </translation>
+    </message>
+</context>
+<context>
+    <name>TDrillDlg</name>
+    <message>
+        <source>読めません</source>
+        <translation>it cannot be read</translation>
+    </message>
+    <message>
+        <source>復習の記録ではありません</source>
+        <translation>it is no drill state</translation>
+    </message>
+    <message>
+        <source>新しい版の記録です</source>
+        <translation>a newer version wrote it</translation>
+    </message>
+    <message>
+        <source>%1行目が読めません</source>
+        <translation>line %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1行目のカードが重複しています</source>
+        <translation>the card on line %1 is listed twice</translation>
+    </message>
+    <message>
+        <source>%1行目で途切れています</source>
+        <translation>it is cut short at line %1</translation>
+    </message>
+    <message>
+        <source>復習の記録 %1 は壊れています（%2）。%3 に移して、新しく記録します。</source>
+        <translation>The drill state %1 is damaged (%2). It was moved to %3; a new state is kept from now on.</translation>
+    </message>
+    <message>
+        <source>復習の記録 %1 を使えません（%2）。この回の答えは保存しません。</source>
+        <translation>The drill state %1 cannot be used (%2). The answers of this sitting are not saved.</translation>
+    </message>
+    <message>
+        <source>復習</source>
+        <translation>Drill</translation>
+    </message>
+    <message>
+        <source>失った枚数 ≥ </source>
+        <translation>Copies lost ≥ </translation>
+    </message>
+    <message>
+        <source>フォルダを選択(&amp;F)...</source>
+        <translation>Choose a &amp;folder...</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>捨牌</source>
+        <translation>Discards</translation>
+    </message>
+    <message>
+        <source>打牌</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>向聴</source>
+        <translation>Shanten</translation>
+    </message>
+    <message>
+        <source>有効牌</source>
+        <translation>Effective tiles</translation>
+    </message>
+    <message>
+        <source>枚数</source>
+        <translation>Tiles</translation>
+    </message>
+    <message>
+        <source>評価</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>次へ (Return)</source>
+        <translation>Next (Return)</translation>
+    </message>
+    <message>
+        <source>カードを作っています…</source>
+        <translation>Making the cards…</translation>
+    </message>
+    <message>
+        <source>カード作りを中止しました。</source>
+        <translation>Making the cards was cancelled.</translation>
+    </message>
+    <message>
+        <source>期日 %1&#x3000;新規 %2&#x3000;習得 %3&#x3000;この回の残り %4</source>
+        <translation>Due %1   New %2   Learned %3   Left in this sitting %4</translation>
+    </message>
+    <message>
+        <source>フォルダ: —</source>
+        <translation>Folder: —</translation>
+    </message>
+    <message>
+        <source>フォルダ: %1</source>
+        <translation>Folder: %1</translation>
+    </message>
+    <message>
+        <source>牌譜のフォルダを選んでください。</source>
+        <translation>Choose a folder of records.</translation>
+    </message>
+    <message>
+        <source>このフォルダには復習する打牌がありません。</source>
+        <translation>This folder has no discards to drill.</translation>
+    </message>
+    <message>
+        <source>今日の復習は終わりました。</source>
+        <translation>Today&apos;s drill is done.</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2&#x3000;%3巡目</source>
+        <translation>%1   %2   draw %3</translation>
+    </message>
+    <message>
+        <source>&#x3000;清一色</source>
+        <translation>   one suit</translation>
+    </message>
+    <message>
+        <source>何を切る?</source>
+        <translation>What do you discard?</translation>
+    </message>
+    <message>
+        <source>○ 正解。打牌 %1 は最善と同じく有効牌 %2枚です。</source>
+        <translation>○ Right. Discarding %1 keeps %2 copies of effective tiles, as the best discard does.</translation>
+    </message>
+    <message>
+        <source>× 打牌 %1 は向聴数を戻します。最善は %2（有効牌 %3枚）。</source>
+        <translation>× Discarding %1 takes the hand further from ready. The best is %2 (%3 copies of effective tiles).</translation>
+    </message>
+    <message>
+        <source>× 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。</source>
+        <translation>× Discarding %1 keeps %2 copies of effective tiles; the best, %3, keeps %4.</translation>
+    </message>
+    <message>
+        <source>牌譜の打牌は %1 でした。</source>
+        <translation>The record discarded %1.</translation>
+    </message>
+    <message>
+        <source>Return で次へ</source>
+        <translation>Return for the next card</translation>
+    </message>
+    <message>
+        <source>◎最善</source>
+        <translation>◎ best</translation>
+    </message>
+    <message>
+        <source>← 解答</source>
+        <translation>← your pick</translation>
+    </message>
+    <message>
+        <source>牌譜</source>
+        <translation>record</translation>
     </message>
 </context>
 <context>
@@ -246,6 +452,10 @@ Do you want to replace it?</translation>
     <message>
         <source>%1枚</source>
         <translation>%1</translation>
+    </message>
+    <message>
+        <source>有効牌 %1  %2枚</source>
+        <translation>effective tiles %1  %2 copies</translation>
     </message>
 </context>
 <context>
@@ -689,6 +899,10 @@ Do you want to replace it?</translation>
     <message>
         <source>待ち当て(&amp;Q)</source>
         <translation>Waits &amp;quiz</translation>
+    </message>
+    <message>
+        <source>復習(&amp;D)...</source>
+        <translation>&amp;Drill...</translation>
     </message>
 </context>
 </TS>

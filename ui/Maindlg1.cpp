@@ -23,6 +23,7 @@
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tfonts1.h"
+#include "ui/Tposition1.h"
 
 TMainDlg* MainDlg = nullptr;
 
@@ -134,6 +135,20 @@ TMainDlg::TMainDlg(QWidget* parent)
     Trace = new QFile(trace, this);
     if (!Trace->open(QIODevice::Append | QIODevice::Text)) Trace = nullptr;
   }
+
+  // 編集: the hand as it stands to the clipboard; a pasted position into the analysis window.
+  AddEditMenu(
+      MainMenu1, this,
+      [this] {
+        const TMjReview& review = Game.Review();
+        TMjShownHand shown{review.Hand, -1};
+        if (!review.Steps.empty() && !review.Steps.back().Discarded()) shown.DrawnKind = review.Steps.back().DrawnKind;
+        return shown;
+      },
+      [this] {
+        if (PairiDlg == nullptr || !PairiDlg->isVisible()) MnPairiClick();
+        return PairiDlg;
+      });
 }
 
 TMainDlg::~TMainDlg() = default;

@@ -54,6 +54,9 @@ public:
   // Shows the state of the deal; tableAfterDiscard is the drill that keeps a
   // decision's table back until the discard is made.
   void ShowPairi(const TMjReview& review, bool tableAfterDiscard);
+  // A pasted 何切る position (Tposition1.cpp): 14 tiles with their discard
+  // table, or 13 with their shanten and effective copies.
+  void ShowPosition(const TKindCounts& hand, int drawnKind);
 
   // What the window shows now, as texts and rows (tests and the painting read it).
   const TMjPairiView& View() const { return Shown; }

@@ -4,13 +4,16 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "ui/Frarea1.h"
+#include "ui/Pairidlg1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Tposition1.h"
 
 namespace {
 
@@ -85,6 +88,19 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
   setWindowTitle(CaptionText(tr("検討")));
   FrMjPai1 = new TFrMjPai(this);
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
+  auto* bar = new QMenuBar(this);
+  layout()->setMenuBar(bar);
+  AddEditMenu(
+      bar, this,
+      [this] {
+        TMjShownHand shown;
+        if (Step >= 0) {
+          shown.Hand = Review.Steps[static_cast<std::size_t>(Step)].Hand;
+          shown.DrawnKind = Review.Steps[static_cast<std::size_t>(Step)].DrawnKind;
+        }
+        return shown;
+      },
+      [this] { return OwnAnalysis(this, PositionDlg); });
 
   auto* body = new QWidget(this);
   layout()->addWidget(body);
@@ -323,5 +339,6 @@ void TReviewDlg::showEvent(QShowEvent* event) {
 
 void TReviewDlg::hideEvent(QHideEvent* event) {
   ColumnMark->hide();
+  if (PositionDlg) PositionDlg->hide();
   TTileDlg::hideEvent(event);
 }

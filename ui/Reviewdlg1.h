@@ -18,6 +18,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class TFrMjSheet;
+class TPairiDlg;
 
 using TCodeGrid = std::array<std::int32_t, RowSlots * RecordRows>;
 
@@ -62,6 +63,7 @@ public:
   QPushButton* BnNext;
   QPushButton* BnLast;
   QPushButton* BnNotBest;
+  TPairiDlg* PositionDlg = nullptr;  // positions pasted from 編集
 
   static QString SummaryText(const TMjReview& review);
   static QString JudgeText(const TMjReviewStep& step);

@@ -23,6 +23,7 @@
 #include "ui/Quizdlg1.h"
 #include "ui/Reviewdlg1.h"
 #include "ui/Statsdlg1.h"
+#include "ui/Drilldlg1.h"
 #include "ui/Tfonts1.h"
 
 namespace {
@@ -44,6 +45,7 @@ TViewDlg::TViewDlg(QWidget* parent)
   MnBmpSave = File1->addAction(tr("BMP保存(&B)"));
   MnSetFolder = File1->addAction(tr("フォルダを選択(&F)"));
   MnStats = File1->addAction(tr("成績(&T)..."));
+  MnDrill = File1->addAction(tr("復習(&D)..."));
   N2 = File1->addSeparator();
   Exit1 = File1->addAction(tr("終了(&X)"));
 
@@ -95,6 +97,7 @@ TViewDlg::TViewDlg(QWidget* parent)
   // A checkable item inverts its own check mark before it reports the click.
   ConnectHandler(MnShowStat, &QAction::triggered, this, [this] { UpdateStatus(); });
   ConnectHandler(MnStats, &QAction::triggered, this, [this] { MnStatsClick(); });
+  ConnectHandler(MnDrill, &QAction::triggered, this, [this] { MnDrillClick(); });
   ConnectHandler(MnReview, &QAction::triggered, this, [this] { MnReviewClick(); });
   ConnectHandler(MnQuiz, &QAction::triggered, this, [this] { MnQuizClick(); });
 
@@ -264,6 +267,14 @@ void TViewDlg::MnStatsClick() {
   StatsDlg->Analyse(Folder.isEmpty() ? QDir::currentPath() : Folder);
 }
 
+void TViewDlg::MnDrillClick() {
+  if (!DrillDlg) DrillDlg = new TDrillDlg(this);
+  DrillDlg->show();
+  DrillDlg->raise();
+  DrillDlg->activateWindow();
+  DrillDlg->Open(Folder.isEmpty() ? QDir::currentPath() : Folder);
+}
+
 void TViewDlg::HeaderRefused() { ShowWarning(tr("ファイル読み込み失敗。")); }
 
 void TViewDlg::EnableBmpSave() { MnBmpSave->setEnabled(true); }
@@ -420,7 +431,7 @@ void TViewDlg::showEvent(QShowEvent* event) {
 
 // The windows opened from the viewer go with it.
 void TViewDlg::hideEvent(QHideEvent* event) {
-  for (QDialog* dlg : std::initializer_list<QDialog*>{ReviewDlg, QuizDlg, StatsDlg})
+  for (QDialog* dlg : std::initializer_list<QDialog*>{ReviewDlg, QuizDlg, StatsDlg, DrillDlg})
     if (dlg) dlg->hide();
   QDialog::hideEvent(event);
 }

@@ -22,6 +22,7 @@ class QShortcut;
 class TQuizDlg;
 class TReviewDlg;
 class TStatsDlg;
+class TDrillDlg;
 
 class TViewDlg : public TFramedDlg, public TRecordEvents {
   Q_OBJECT
@@ -61,12 +62,14 @@ public:
   QLabel* LbTe;
   QShortcut* RandOpenKey;  // F5 acts even while its item is hidden
   QAction* MnStats;        // ファイル > 成績: the progress over a folder
+  QAction* MnDrill;        // ファイル > 復習: the drill of the folder's decisions that were not best
   QAction* MnReview;       // 表示 > 検討 (F8): the loaded deal step by step
   QAction* MnQuiz;         // 表示 > 待ち当て: the waits quiz of discard reading, remembered
   // Made at their first use.
   TReviewDlg* ReviewDlg = nullptr;
   TQuizDlg* QuizDlg = nullptr;
   TStatsDlg* StatsDlg = nullptr;
+  TDrillDlg* DrillDlg = nullptr;
 
   // The record shown: the code grid (4 rows of 20, row-major) and the texts of
   // the last file whose header was accepted.
@@ -118,6 +121,7 @@ public:
   void MnView2Click();
   void MnShowStatClick();
   void MnStatsClick();
+  void MnDrillClick();
   void MnReviewClick();
   void MnQuizClick();
 

@@ -6,7 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTest>
 #include <memory>
@@ -382,6 +386,28 @@ TEST_F(PairiWindow, KeysDuringAPauseQueueBoundToTheSelectedTile) {
   EXPECT_EQ(frameDuring, Dlg->FrMjTepai1->GetCellParts(5).Rect()) << "the selection moved at once";
   ASSERT_TRUE(QTest::qWaitFor([this] { return Table().SuteCount == 2 && !Dlg->Busy(); }));
   EXPECT_EQ(Table().Sutepai[1], pressed);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PairiWindow, EditCopiesTheHandDrawnTileLastAndPastesAPositionIntoTheAnalysisWindow) {
+  TRuleSource source = ShuffleByLastEntry();
+  TScopedRandomSource guard(source);
+  Open();
+  QMenu* edit = nullptr;
+  for (QAction* menu : Dlg->MainMenu1->actions())
+    if (menu->text() == QStringLiteral("編集(&E)")) edit = menu->menu();
+  ASSERT_TRUE(edit);
+  edit->actions()[0]->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("111122223333m7z4m"));
+
+  QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s1122z1z"));
+  edit->actions()[1]->trigger();
+  ASSERT_TRUE(PairiDlg && PairiDlg->isVisible());
+  EXPECT_EQ(KindText(PairiDlg->View().Rows.front().Kind), "1m");
+  EXPECT_EQ(Dlg->Review().Steps.size(), 1u);  // the deal itself goes on untouched
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <fstream>
 
 #include "tests/support/GeneratedRecords.h"
+#include "ui/Drilldlg1.h"
 #include "ui/Quizdlg1.h"
 #include "ui/Reviewdlg1.h"
 #include "ui/Statsdlg1.h"
@@ -73,11 +74,26 @@ int main(int argc, char** argv) {
   view.ReviewDlg->hide();
 
   view.MnStatsClick();
+  view.Folder = dir.path();
   view.StatsDlg->Analyse(dir.path());
   view.StatsDlg->WaitForResult();
   view.StatsDlg->move(Gap, Gap);
   saved = SaveScreen({view.StatsDlg}, out.filePath(QStringLiteral("statistics.png"))) && saved;
   view.StatsDlg->hide();
+
+  // The drill over the same folder, its state kept in the temporary folder; a
+  // card answered with the record's own discard, so the table shows all three marks.
+  view.MnDrillClick();
+  view.DrillDlg->DataFolder = QDir(dir.path()).filePath(QStringLiteral("drill-state"));
+  view.DrillDlg->WaitForDeck();
+  view.DrillDlg->move(Gap, Gap);
+  if (!view.DrillDlg->Deck.Cards.empty()) {
+    const std::vector<int>& codes = view.DrillDlg->FrHand->Codes();
+    const int record = KindCode(view.DrillDlg->Card.DiscardKind);
+    view.DrillDlg->AnswerCell(static_cast<int>(std::find(codes.begin(), codes.end(), record) - codes.begin()));
+  }
+  saved = SaveScreen({view.DrillDlg}, out.filePath(QStringLiteral("drill.png"))) && saved;
+  view.DrillDlg->hide();
   view.hide();
 
   view.setWindowTitle(QStringLiteral("牌理工房  捨牌読み"));

@@ -1,0 +1,165 @@
+// The drill 復習 over a folder of records, and positions shared through the
+// 編集 menu of the drill, the review and the practice window.
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTableWidget>
+
+#include "tests/support/HandNotation.h"
+#include "tests/ui/test_viewer_support.h"
+#include "ui/Drilldlg1.h"
+#include "ui/Maindlg1.h"
+#include "ui/Pairidlg1.h"
+#include "ui/Reviewdlg1.h"
+
+#define EXPECT_EQ_TEXT(actual, expected) EXPECT_EQ(QString(actual).toStdString(), QString(expected).toStdString())
+
+namespace {
+
+TRow Codes(const std::string& text) { return hand::MpszCodes(text); }
+
+// Ready from the deal; at draw 3 the record threw 2z (2 copies kept) where 1m,
+// 4p, 6p or 9s keep 7: the folder's one card.
+const std::array<TRow, 4> MistakeDeal{Codes("123m456p789s1122z"), Codes("3z5m1z"), Codes("3z5m2z"),
+                                      Codes("123m456p789s1112z")};
+
+QAction* EditItem(QWidget* window, int index) {
+  QMenuBar* bar = window->findChild<QMenuBar*>();
+  for (QAction* menu : bar->actions())
+    if (menu->text() == QStringLiteral("編集(&E)")) return menu->menu()->actions()[index];
+  return nullptr;
+}
+
+class Drill : public ViewerTest {
+protected:
+  void SetUp() override {
+    ViewerTest::SetUp();
+    QSettings().clear();
+    WriteFile(Path(QStringLiteral("mistake.csv")), RecordBytes(MistakeDeal));
+  }
+  // A drill window on a fixed day, keeping its state in the test's folder.
+  void Prepare(TDrillDlg& d) {
+    d.Clock = [] { return TRecordTime{2025, 12, 8, 9, 0, 0}; };
+    d.DataFolder = Path(QStringLiteral("data"));
+  }
+  QString MarksOf(TDrillDlg& d, const QString& kind) {
+    for (int row = 0; row < d.Table->rowCount(); ++row)
+      if (d.Table->item(row, 0)->text() == kind) return d.Table->item(row, 4)->text();
+    return QStringLiteral("(no row)");
+  }
+};
+
+TEST_F(Drill, TheViewersMenuOpensTheDrillWhichAsksAndJudgesACardByKeys) {
+  OpenRecordView();
+  Dlg.Folder = Dir.path() + QLatin1Char('/');
+  Dlg.MnDrill->trigger();
+  TDrillDlg* d = Dlg.DrillDlg;
+  ASSERT_TRUE(d && d->isVisible());
+  Prepare(*d);
+  d->WaitForDeck();
+  ASSERT_EQ(d->Deck.Cards.size(), 1u);
+  EXPECT_EQ_TEXT(d->LbQuestion->text(), QStringLiteral("何を切る?"));
+  EXPECT_EQ_TEXT(d->LbCounts->text(), QStringLiteral("期日 0　新規 1　習得 0　この回の残り 1"));
+  EXPECT_EQ(d->FrHand->Codes(), Codes("123m456p789s1122z1z"));
+  EXPECT_EQ(d->FrRiver->Codes(), Codes("3z5m"));
+
+  QTest::keyClick(d, Qt::Key_Home);
+  QTest::keyClick(d, Qt::Key_Right);  // 2m keeps 3: not the best
+  QTest::keyClick(d, Qt::Key_Left);   // back on 1m
+  QTest::keyClick(d, Qt::Key_Return);
+  EXPECT_TRUE(d->Answered);
+  EXPECT_TRUE(d->LbJudge->text().startsWith(QStringLiteral("○ 正解。")));
+  EXPECT_EQ_TEXT(MarksOf(*d, QStringLiteral("1m")), QStringLiteral("◎最善 ← 解答"));
+  EXPECT_EQ_TEXT(MarksOf(*d, QStringLiteral("2z")), QStringLiteral("牌譜"));
+  EXPECT_EQ_TEXT(d->LbCounts->text(), QStringLiteral("期日 0　新規 0　習得 1　この回の残り 0"));
+  const TMjDrillLoad saved = LoadDrillState(QFile::encodeName(d->StateFile).toStdString(), d->Clock());
+  ASSERT_EQ(saved.State.Cards.size(), 1u);
+  EXPECT_EQ(saved.State.Cards.begin()->second.Box, 2);
+
+  QTest::keyClick(d, Qt::Key_Return);
+  EXPECT_EQ_TEXT(d->LbQuestion->text(), QStringLiteral("今日の復習は終わりました。"));
+  EXPECT_TRUE(Warnings.isEmpty());
+}
+
+TEST_F(Drill, AWrongAnswerComesBackInTheSittingAndItsRightAnswerDoesNotJump) {
+  TDrillDlg d;
+  Prepare(d);
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  d.AnswerCell(TDrillDlg::HandCells - 1);  // the drawn 1z keeps 3 copies
+  EXPECT_TRUE(d.LbJudge->text().startsWith(QStringLiteral("× 打牌 1z の有効牌は 3枚。")));
+  EXPECT_EQ_TEXT(MarksOf(d, QStringLiteral("1z")), QStringLiteral("← 解答"));
+  d.Next();
+  EXPECT_EQ_TEXT(d.LbQuestion->text(), QStringLiteral("何を切る?"));
+  d.AnswerCell(0);
+  EXPECT_EQ(d.State.Cards.begin()->second.Box, 1);
+  EXPECT_EQ(d.State.Cards.begin()->second.Due, DayOf(d.Clock()) + 1);
+}
+
+TEST_F(Drill, ADamagedStateFileIsReportedAndKeptAside) {
+  TDrillDlg d;
+  Prepare(d);
+  QDir().mkpath(d.DataFolder);
+  const QString file = QDir(d.DataFolder).filePath(QString::fromStdString(
+      DrillStateFileName(QFile::encodeName(QFileInfo(Dir.path()).canonicalFilePath()).toStdString())));
+  WriteFile(file, "TileLab drill 1\nfolder x\ncard 12\nend 1\n");
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  EXPECT_EQ(d.StateFile, file);
+  EXPECT_TRUE(d.LbMessage->isVisibleTo(&d));
+  EXPECT_EQ_TEXT(d.LbMessage->text(), QStringLiteral("復習の記録 %1 は壊れています（3行目が読めません）。%1.damaged-20251208-090000 に移して、新しく記録します。")
+                                         .arg(QDir::toNativeSeparators(file)));
+  EXPECT_TRUE(QFile::exists(file + QStringLiteral(".damaged-20251208-090000")));
+  EXPECT_EQ(d.Deck.Cards.size(), 1u);
+}
+
+TEST_F(Drill, CopyPutsThePositionOnTheClipboardAsTextAndPicture) {
+  TDrillDlg d;
+  Prepare(d);
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  QGuiApplication::clipboard()->clear();
+  EditItem(&d, 0)->trigger();
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_TRUE(data);
+  EXPECT_EQ_TEXT(data->text(), QStringLiteral("123m456p789s1122z1z"));
+  EXPECT_TRUE(data->hasImage());
+
+  // The review copies the step it shows, 13 tiles then the drawn one.
+  OpenRecordView();
+  Dlg.LoadRecordFile(Path(QStringLiteral("mistake.csv")));
+  Dlg.MnReview->trigger();
+  EditItem(Dlg.ReviewDlg, 0)->trigger();
+  EXPECT_EQ_TEXT(QGuiApplication::clipboard()->text(), QStringLiteral("123m456p789s1122z3z"));
+}
+
+TEST_F(Drill, PasteOpensAPositionOrSaysWhereTheTextIsWrong) {
+  TDrillDlg d;
+  Prepare(d);
+  d.show();
+  QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s11x22z"));
+  EditItem(&d, 1)->trigger();
+  ASSERT_EQ(Warnings.size(), 1);
+  EXPECT_EQ_TEXT(Warnings[0], QStringLiteral("貼り付けた牌姿の 15文字目: 使えない文字です（1〜9 と m p s z だけ）。"));
+  EXPECT_EQ(d.PositionDlg, nullptr);
+
+  QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s1122z"));
+  EditItem(&d, 1)->trigger();
+  ASSERT_TRUE(d.PositionDlg && d.PositionDlg->isVisible());
+  EXPECT_EQ_TEXT(d.PositionDlg->HeadText(), QStringLiteral("聴牌  有効牌 12z  4枚"));
+
+  QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s1122z1z\n"));
+  EditItem(&d, 1)->trigger();
+  EXPECT_EQ(d.PositionDlg->View().Stage, TMjPairiStage::Decision);
+  EXPECT_EQ(KindText(d.PositionDlg->View().Rows.front().Kind), "1m");
+
+  QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s112z"));
+  EditItem(&d, 1)->trigger();
+  ASSERT_EQ(Warnings.size(), 2);
+  EXPECT_EQ_TEXT(Warnings[1], QStringLiteral("貼り付けた牌姿は 12枚です。13枚か14枚にしてください。"));
+  EXPECT_EQ(d.PositionDlg->View().Stage, TMjPairiStage::Decision);  // unchanged
+}
+
+}  // namespace

@@ -1,0 +1,410 @@
+#include "ui/Drilldlg1.h"
+
+#include <QDir>
+#include <algorithm>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPromise>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "records/Safefile1.h"
+#include "ui/Pairidlg1.h"
+#include "ui/Tapplication1.h"
+#include "ui/Tposition1.h"
+
+namespace {
+
+const QString MinLostKey = QStringLiteral("drill/minLostCopies");
+
+QString KindName(int kind) { return QString::fromStdString(KindText(kind)); }
+
+QString FaultReason(const TMjDrillLoad& load) {
+  switch (load.Fault) {
+    case TMjDrillFault::Unreadable: return TDrillDlg::tr("読めません");
+    case TMjDrillFault::NotAState: return TDrillDlg::tr("復習の記録ではありません");
+    case TMjDrillFault::NewerVersion: return TDrillDlg::tr("新しい版の記録です");
+    case TMjDrillFault::BadLine: return TDrillDlg::tr("%1行目が読めません").arg(load.Line);
+    case TMjDrillFault::DuplicateCard: return TDrillDlg::tr("%1行目のカードが重複しています").arg(load.Line);
+    case TMjDrillFault::Truncated: return TDrillDlg::tr("%1行目で途切れています").arg(load.Line);
+    case TMjDrillFault::None: break;
+  }
+  return {};
+}
+
+// The 13 tiles held in order, then the one drawn.
+std::vector<int> HandCodes(const TMjCard& card) {
+  std::vector<int> codes;
+  TKindCounts held = card.Hand;
+  --held[static_cast<std::size_t>(card.DrawnKind)];
+  for (int k = 0; k < KindCount; ++k)
+    for (int n = 0; n < held[static_cast<std::size_t>(k)]; ++n) codes.push_back(KindCode(k));
+  codes.push_back(KindCode(card.DrawnKind));
+  return codes;
+}
+
+}  // namespace
+
+QString DrillFaultText(const TMjDrillLoad& load) {
+  const QString file = QDir::toNativeSeparators(QFile::decodeName(load.File.c_str()));
+  if (!load.MovedTo.empty())
+    return TDrillDlg::tr("復習の記録 %1 は壊れています（%2）。%3 に移して、新しく記録します。")
+        .arg(file, FaultReason(load), QDir::toNativeSeparators(QFile::decodeName(load.MovedTo.c_str())));
+  return TDrillDlg::tr("復習の記録 %1 を使えません（%2）。この回の答えは保存しません。").arg(file, FaultReason(load));
+}
+
+TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
+  setWindowTitle(CaptionText(tr("復習")));
+  FrMjPai1 = new TFrMjPai(this);
+  FrMjPai1->Setup(TFrMjPai::PaiFileName);
+  DataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+
+  auto* bar = new QMenuBar(this);
+  layout()->setMenuBar(bar);
+  AddEditMenu(
+      bar, this,
+      [this] {
+        TMjShownHand shown;
+        if (Sitting && (Answered || !Sitting->Done())) {
+          shown.Hand = Card.Hand;
+          shown.DrawnKind = Card.DrawnKind;
+        }
+        return shown;
+      },
+      [this] { return OwnAnalysis(this, PositionDlg); });
+
+  auto* body = new QWidget(this);
+  layout()->addWidget(body);
+  auto* column = new QVBoxLayout(body);
+  column->setContentsMargins(10, 10, 10, 10);
+  column->setSpacing(6);
+
+  auto* top = new QHBoxLayout;
+  LbFolder = new QLabel(body);
+  LbFolder->setTextFormat(Qt::PlainText);
+  SpMinLost = new QSpinBox(body);
+  SpMinLost->setRange(1, 20);
+  SpMinLost->setPrefix(tr("失った枚数 ≥ "));
+  SpMinLost->setValue(QSettings().value(MinLostKey, 1).toInt());
+  SpMinLost->setFocusPolicy(Qt::ClickFocus);
+  BnFolder = new QPushButton(tr("フォルダを選択(&F)..."), body);
+  top->addWidget(LbFolder, 1);
+  top->addWidget(SpMinLost);
+  top->addWidget(BnFolder);
+
+  auto* progress = new QHBoxLayout;
+  ProgressBar1 = new QProgressBar(body);
+  BnCancel = new QPushButton(tr("中止"), body);
+  progress->addWidget(ProgressBar1, 1);
+  progress->addWidget(BnCancel);
+
+  LbMessage = new QLabel(body);
+  LbMessage->setStyleSheet(QStringLiteral("color: #c00000;"));
+  LbMessage->setWordWrap(true);
+  LbMessage->hide();
+  LbCounts = new QLabel(body);
+  LbCard = new QLabel(body);
+  LbCard->setTextFormat(Qt::PlainText);
+  auto* riverLine = new QHBoxLayout;
+  riverLine->addWidget(new QLabel(tr("捨牌"), body));
+  FrRiver = new TFrTileRow(FrMjPai1, RiverCells, body);
+  riverLine->addWidget(FrRiver);
+  riverLine->addStretch(1);
+  LbQuestion = new QLabel(body);
+  FrHand = new TFrTileRow(FrMjPai1, HandCells, body);
+  FrHand->OnCellClick = [this](int cell) { RunHandler([this, cell] { AnswerCell(cell); }); };
+  LbJudge = new QLabel(body);
+  LbJudge->setWordWrap(true);
+  LbJudge->setMinimumHeight(2 * fontMetrics().height());
+  Table = new QTableWidget(0, 5, body);
+  Table->setHorizontalHeaderLabels({tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("評価")});
+  Table->verticalHeader()->hide();
+  Table->verticalHeader()->setDefaultSectionSize(RowHeight);
+  Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Table->setSelectionMode(QAbstractItemView::NoSelection);
+  Table->setFocusPolicy(Qt::NoFocus);
+  Table->setIconSize(QSize(TFrMjPai::PaiWidth * 2 / 3, TFrMjPai::PaiHeight * 2 / 3));
+  Table->setFixedSize(TableWidth, TableHeight);
+  Table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  BnNext = new QPushButton(tr("次へ (Return)"), body);
+
+  for (QPushButton* b : {BnFolder, BnCancel, BnNext}) {
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setAutoDefault(false);
+  }
+  column->addLayout(top);
+  column->addLayout(progress);
+  column->addWidget(LbMessage);
+  column->addWidget(LbCounts);
+  column->addWidget(LbCard);
+  column->addLayout(riverLine);
+  column->addWidget(LbQuestion);
+  column->addWidget(FrHand);
+  column->addWidget(LbJudge);
+  column->addWidget(Table);
+  column->addWidget(BnNext, 0, Qt::AlignRight);
+
+  ConnectHandler(BnFolder, &QPushButton::clicked, this, [this] {
+    const QString folder = FolderDialog();
+    if (!folder.isEmpty()) Open(folder);
+  });
+  ConnectHandler(BnCancel, &QPushButton::clicked, this, [this] { Cancel(); });
+  ConnectHandler(BnNext, &QPushButton::clicked, this, [this] { Next(); });
+  // A new threshold makes another deck; the keys go back to the cards.
+  ConnectHandler(SpMinLost, &QSpinBox::editingFinished, this, [this] {
+    setFocus();
+    if (SpMinLost->value() == QSettings().value(MinLostKey, 1).toInt()) return;
+    QSettings().setValue(MinLostKey, SpMinLost->value());
+    if (!Folder.isEmpty()) Open(Folder);
+  });
+  connect(&Watcher, &QFutureWatcher<TMjDrillDeck>::progressRangeChanged, ProgressBar1, &QProgressBar::setRange);
+  connect(&Watcher, &QFutureWatcher<TMjDrillDeck>::progressValueChanged, ProgressBar1, &QProgressBar::setValue);
+  connect(&Watcher, &QFutureWatcher<TMjDrillDeck>::finished, this, [this] { RunHandler([this] { Finished(); }); });
+  FolderDialog = [this] { return QFileDialog::getExistingDirectory(this, QString(), Folder); };
+
+  ProgressBar1->hide();
+  BnCancel->hide();
+  ShowCard();
+}
+
+TDrillDlg::~TDrillDlg() {
+  // The worker must not outlive the window whose deck it fills.
+  StopRun();
+}
+
+void TDrillDlg::hideEvent(QHideEvent* event) {
+  Cancel();
+  if (PositionDlg) PositionDlg->hide();
+  TTileDlg::hideEvent(event);
+}
+
+void TDrillDlg::Open(const QString& folder) {
+  StopRun();
+  const QString canonical = QFileInfo(folder).canonicalFilePath();
+  RunFolder = canonical.isEmpty() ? folder : canonical;
+  IsRunning = true;
+  TMjCardRule rule;
+  rule.MinLostCopies = SpMinLost->value();
+  const std::string path = QFile::encodeName(RunFolder).toStdString();
+  ProgressBar1->setRange(0, 0);
+  ProgressBar1->setValue(0);
+  ProgressBar1->show();
+  BnCancel->show();
+  BnFolder->setEnabled(false);
+  LbCounts->setText(tr("カードを作っています…"));
+  Run = QtConcurrent::run([path, rule](QPromise<TMjDrillDeck>& promise) {
+    TMjDrillDeck deck = BuildDrillDeck(
+        path, rule,
+        [&promise](std::size_t done, std::size_t total) {
+          if (done == 0) promise.setProgressRange(0, static_cast<int>(total));
+          promise.setProgressValue(static_cast<int>(done));
+        },
+        [&promise] { return promise.isCanceled(); });
+    promise.addResult(std::move(deck));
+  });
+  Watcher.setFuture(Run);
+}
+
+void TDrillDlg::Cancel() {
+  if (IsRunning) Run.cancel();
+}
+
+void TDrillDlg::WaitForDeck() {
+  if (Run.isValid()) Run.waitForFinished();
+  Finished();
+}
+
+// Taking the deck leaves the future invalid, and an invalid future is never waited for.
+void TDrillDlg::StopRun() {
+  if (!Run.isValid()) return;
+  Run.cancel();
+  Run.waitForFinished();
+}
+
+// A deck reaches the window only whole: a cancelled build leaves the last one.
+void TDrillDlg::Finished() {
+  if (!IsRunning || !Run.isValid() || !Run.isFinished()) return;
+  IsRunning = false;
+  ProgressBar1->hide();
+  BnCancel->hide();
+  BnFolder->setEnabled(true);
+  TMjDrillDeck deck;
+  const bool cancelled = Run.isCanceled() || Run.resultCount() == 0;
+  if (!cancelled) deck = Run.takeResult();
+  Run = {};
+  if (cancelled || deck.Cancelled) {
+    ShowCard();
+    LbCounts->setText(tr("カード作りを中止しました。") + QLatin1Char(' ') + LbCounts->text());
+    return;
+  }
+  Sitting.reset();
+  Deck = std::move(deck);
+  Folder = RunFolder;
+  QDir().mkpath(DataFolder);
+  StateFile = QDir(DataFolder).filePath(QString::fromStdString(DrillStateFileName(QFile::encodeName(Folder).toStdString())));
+  TMjDrillLoad load = LoadDrillState(QFile::encodeName(StateFile).toStdString(), Clock());
+  LbMessage->setVisible(load.Fault != TMjDrillFault::None);
+  if (load.Fault != TMjDrillFault::None) LbMessage->setText(DrillFaultText(load));
+  State = std::move(load.State);
+  State.Folder = Deck.Folder;
+  StateWritable = load.Writable;
+  StartSitting();
+}
+
+void TDrillDlg::StartSitting() {
+  Sitting = std::make_unique<TMjSitting>(Deck, State, DayOf(Clock()));
+  Answered = false;
+  ShowCard();
+}
+
+QString TDrillDlg::CountsText() const {
+  const TMjDrillCounts c = CountCards(Deck, State, Sitting ? Sitting->Today() : DayOf(Clock()));
+  return tr("期日 %1　新規 %2　習得 %3　この回の残り %4")
+      .arg(c.Due)
+      .arg(c.New)
+      .arg(c.Learned)
+      .arg(Sitting ? static_cast<int>(Sitting->Left()) : 0);
+}
+
+void TDrillDlg::ShowCard() {
+  LbFolder->setText(Folder.isEmpty() ? tr("フォルダ: —") : tr("フォルダ: %1").arg(QDir::toNativeSeparators(Folder)));
+  LbCounts->setText(Sitting ? CountsText() : QString());
+  Table->setRowCount(0);
+  LbJudge->clear();
+  BnNext->setEnabled(false);
+  if (!Sitting || Sitting->Done()) {
+    Answered = false;
+    LbCard->clear();
+    FrRiver->SetCodes({});
+    FrHand->SetCodes({});
+    LbQuestion->setText(!Sitting ? tr("牌譜のフォルダを選んでください。")
+                        : Deck.Cards.empty() ? tr("このフォルダには復習する打牌がありません。")
+                                             : tr("今日の復習は終わりました。"));
+    return;
+  }
+  Card = Sitting->Current();
+  Answered = false;
+  LbCard->setText(tr("%1　%2　%3巡目").arg(QString::fromStdString(Card.File), QString::fromStdString(Card.Stamp)).arg(Card.Draw) +
+                  (Card.OneSuit ? tr("　清一色") : QString()));
+  std::vector<int> river;
+  for (const int kind : Card.River) river.push_back(KindCode(kind));
+  FrRiver->SetCodes(river);
+  FrHand->SetCodes(HandCodes(Card));
+  LbQuestion->setText(tr("何を切る?"));
+  Select(HandCells - 1);
+}
+
+void TDrillDlg::Select(int cell) {
+  if (Answered || !Sitting || Sitting->Done()) return;
+  Selected = std::clamp(cell, 0, HandCells - 1);
+  FrHand->ClearMarks();
+  FrHand->SetMark(Selected, TFrTileRow::TMark::Selected);
+}
+
+void TDrillDlg::AnswerCell(int cell) {
+  if (Answered || !Sitting || Sitting->Done() || cell < 0 || cell >= HandCells) return;
+  const int kind = CodeKind(FrHand->Codes()[static_cast<std::size_t>(cell)]);
+  Judged = Card.Judge(kind);
+  const bool right = Judged.IsBest();
+  Sitting->Answer(right);
+  Answered = true;
+  SaveState();
+
+  FrHand->ClearMarks();
+  FrHand->SetMark(cell, right ? TFrTileRow::TMark::Hit : TFrTileRow::TMark::Miss);
+  const TMjDiscard& chosen = Judged.Chosen();
+  const TMjDiscard& best = Judged.Best();
+  QString text = right ? tr("○ 正解。打牌 %1 は最善と同じく有効牌 %2枚です。").arg(KindName(kind)).arg(chosen.Count)
+                 : Judged.RaisedShanten()
+                     ? tr("× 打牌 %1 は向聴数を戻します。最善は %2（有効牌 %3枚）。").arg(KindName(kind), KindName(best.Kind)).arg(best.Count)
+                     : tr("× 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。")
+                           .arg(KindName(kind))
+                           .arg(chosen.Count)
+                           .arg(KindName(best.Kind))
+                           .arg(best.Count);
+  text += QLatin1Char('\n') + tr("牌譜の打牌は %1 でした。").arg(KindName(Card.DiscardKind));
+  LbJudge->setText(text);
+  LbQuestion->setText(tr("Return で次へ"));
+  LbCounts->setText(CountsText());
+  FillTable();
+  BnNext->setEnabled(true);
+}
+
+void TDrillDlg::FillTable() {
+  Table->setRowCount(static_cast<int>(Judged.Table.Discards.size()));
+  const QImage& sheet = FrMjPai1->Image1->Canvas();
+  int row = 0;
+  for (const TMjDiscard& d : Judged.Table.Discards) {
+    const bool best = d.Shanten == Judged.Best().Shanten && d.Count == Judged.Best().Count;
+    const bool picked = d.Kind == Judged.DiscardKind;
+    QStringList marks;
+    if (best) marks << tr("◎最善");
+    if (picked) marks << tr("← 解答");
+    if (d.Kind == Card.DiscardKind) marks << tr("牌譜");
+    const QString cells[] = {KindName(d.Kind), TPairiDlg::ShantenWords(d.Shanten),
+                             QString::fromStdString(KindsText(d.Kinds)), QString::number(d.Count),
+                             marks.join(QLatin1Char(' '))};
+    for (int col = 0; col < 5; ++col) {
+      auto* item = new QTableWidgetItem(cells[col]);
+      if (col == 0)
+        item->setIcon(QIcon(QPixmap::fromImage(sheet.copy(FrMjPai1->GetCodeParts(KindCode(d.Kind)).Rect()))));
+      if (col == 1 || col == 3) item->setTextAlignment(Qt::AlignCenter);
+      if (picked) item->setBackground(QColor(255, 220, 220));
+      if (best) item->setForeground(QColor(0, 120, 0));
+      Table->setItem(row, col, item);
+    }
+    ++row;
+  }
+  for (int col : {0, 1, 3, 4}) Table->resizeColumnToContents(col);
+}
+
+void TDrillDlg::SaveState() {
+  if (!StateWritable) return;
+  SaveDrillState(QFile::encodeName(StateFile).toStdString(), State);
+}
+
+void TDrillDlg::Next() {
+  if (!Answered) return;
+  ShowCard();
+}
+
+void TDrillDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() & ~Qt::KeypadModifier) return TTileDlg::keyPressEvent(event);
+  const bool asking = !Answered && Sitting && !Sitting->Done();
+  switch (event->key()) {
+    case Qt::Key_Left:
+      if (asking) Select(Selected - 1);
+      return;
+    case Qt::Key_Right:
+      if (asking) Select(Selected + 1);
+      return;
+    case Qt::Key_Home:
+      if (asking) Select(0);
+      return;
+    case Qt::Key_End:
+      if (asking) Select(HandCells - 1);
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      if (event->isAutoRepeat()) return;
+      if (asking)
+        AnswerCell(Selected);
+      else
+        Next();
+      return;
+    default: break;
+  }
+  TTileDlg::keyPressEvent(event);
+}
