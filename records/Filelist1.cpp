@@ -47,7 +47,7 @@ void TFileList::Build(const std::string& folder) {
 void TFileList::Shuffle() {
   Starts.erase(Starts.begin(), Starts.begin() + static_cast<std::ptrdiff_t>(Head));
   Head = 0;
-  ShuffleInPlace(Starts, static_cast<int>(Starts.size()));
+  ShuffleInPlace(Starts, Starts.size());
 }
 
 void TFileList::Clear() {

@@ -85,3 +85,34 @@ TEST_F(FileListTest, TakingEveryNameEmptiesTheListAndABuildStartsAfresh) {
   list.Build(Folder.string());
   EXPECT_EQ(Sorted(Names(list)), (std::vector<std::string>{"x.csv", "y.csv", "z.csv"}));
 }
+
+// The generator gives 15-bit values: a step with more than 32,768 entries left
+// combines two of them, so that the last of 40,000 files can come first, while
+// shorter lists keep one value per step.
+TEST(FileListShuffle, LongListsCombineValuesSoAnyFileCanComeFirst) {
+  const struct {
+    std::size_t size;
+    std::vector<int> first;  // the values of the first step
+    int taken;
+    std::size_t firstEntry;
+  } cases[] = {
+      {32768, {32767}, 32767, 32767},
+      {32769, {1, 0}, 32769, 32768},
+      {40000, {1, 7231}, 2 * (40000 - 32768) + 32767, 39999},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.size);
+    TFileList list;
+    for (std::size_t i = 0; i < c.size; ++i) list.Append(std::to_string(i));
+    TRuleSource rule([&c](int step) {
+      return step < static_cast<int>(c.first.size()) ? c.first[static_cast<std::size_t>(step)] : 0;
+    });
+    {
+      TScopedRandomSource guard(rule);
+      list.Shuffle();
+    }
+    EXPECT_EQ(rule.Taken, c.taken);
+    EXPECT_EQ(list[0], std::to_string(c.firstEntry));
+    EXPECT_EQ(list.Size(), c.size);
+  }
+}
