@@ -1,7 +1,7 @@
 #include "game/Mjstats1.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <exception>
 
 #include "records/Mjloader1.h"
@@ -32,6 +32,14 @@ std::string CsvField(const std::string& text) {
     quoted += c;
   }
   return quoted + '"';
+}
+
+// With a point whatever the locale: printf would write "87,5" under a
+// comma-decimal one, a field too many for the header.
+std::string OneDecimal(double value) {
+  char text[32];
+  char* const end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1).ptr;
+  return std::string(text, end);
 }
 
 }  // namespace
@@ -121,10 +129,8 @@ std::vector<TMjDealStats> DealsByStamp(const std::vector<TMjRecordStats>& record
 
 std::string StatsCsv(const std::vector<TMjDealStats>& deals) {
   std::string csv = "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw\r\n";
-  char number[32];
   for (const TMjDealStats& d : deals) {
-    std::snprintf(number, sizeof number, "%.1f", d.Efficiency);
-    csv += CsvField(d.File) + ',' + CsvField(d.Stamp) + ',' + number + ',' + std::to_string(d.BestChoices) + ',' +
+    csv += CsvField(d.File) + ',' + CsvField(d.Stamp) + ',' + OneDecimal(d.Efficiency) + ',' + std::to_string(d.BestChoices) + ',' +
            std::to_string(d.Decisions) + ',' + std::to_string(d.FirstReady) + ',' + std::to_string(d.FinalShanten) +
            ',' + std::to_string(d.WinDraw) + "\r\n";
   }

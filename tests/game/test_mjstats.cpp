@@ -1,13 +1,52 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
+#include <locale>
 
 #include "game/Mjstats1.h"
 #include "tests/records/RecordFiles.h"
 #include "tests/support/GeneratedRecords.h"
 
 // A folder of played deals judged file by file and summed.
+
+namespace {
+
+// The C functions and the C++ streams write "87,5" while one lives. The C
+// locale is compiled from a few lines, as a machine may have none with a comma
+// (glibc reads LOCPATH at every setlocale).
+class TCommaLocale {
+public:
+  TCommaLocale() : OldCpp(std::locale()) {
+    struct TComma : std::numpunct<char> {
+      char do_decimal_point() const override { return ','; }
+    };
+    std::locale::global(std::locale(std::locale::classic(), new TComma));
+    if (const char* c = std::setlocale(LC_NUMERIC, nullptr)) OldC = c;
+    WriteBytes(Folder / "comma.def", "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"\"\ngrouping -1\nEND LC_NUMERIC\n");
+    const std::string build = "localedef -c -i '" + (Folder / "comma.def") + "' '" +
+                              (Folder / "comma") + "' >/dev/null 2>&1";
+    if (std::system(build.c_str()) == -1) return;
+    ::setenv("LOCPATH", Folder.Path.c_str(), 1);
+    Active = std::setlocale(LC_NUMERIC, "comma") != nullptr;
+    ::unsetenv("LOCPATH");
+  }
+  ~TCommaLocale() {
+    std::setlocale(LC_NUMERIC, OldC.c_str());
+    std::locale::global(OldCpp);
+  }
+  bool Active = false;  // the C functions write a comma too
+
+private:
+  TTempFolder Folder;
+  std::locale OldCpp;
+  std::string OldC = "C";
+};
+
+}  // namespace
 
 TEST(MjStats, AFolderSumsItsDealsAndCountsTheFilesThatGiveNone) {
   TTempFolder folder;
@@ -92,4 +131,13 @@ TEST(MjStats, DealsComeInTimeOrderAndTheCsvQuotesWhatNeedsIt) {
             "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw\r\n"
             "a.csv,2024/05/06 23:59:59,87.5,15,18,9,-1,14\r\n"
             "\"b,late.csv\",2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n");
+}
+
+TEST(MjStats, TheCsvWritesItsNumbersWithAPointUnderACommaLocale) {
+  TMjDealStats deal;
+  deal.File = "a.csv";
+  deal.Efficiency = 87.5;
+  const TCommaLocale comma;
+  if (!comma.Active) std::cout << "note: no comma C locale could be made (localedef); the C++ one is used alone\n";
+  EXPECT_EQ(StatsCsv({deal}).substr(StatsCsv({}).size()), "a.csv,,87.5,0,0,-1,0,-1\r\n");
 }
