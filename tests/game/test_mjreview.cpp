@@ -128,6 +128,16 @@ TEST(MjReview, ARecordIsJudgedUpToItsFaultWhereverTheFaultStands) {
   }
 }
 
+// Twelve tiles dealt: nothing to judge, however near to ready the twelve are.
+TEST(MjReview, ADealOfTwelveTilesIsNeitherJudgedNorReady) {
+  const TMjReview r = ReviewDeal(Row("123m456p789s112z"), Row("3z"), Row("3z"));
+  EXPECT_EQ(r.Error, TMjReviewError::ShortDeal);
+  EXPECT_TRUE(r.Steps.empty());
+  EXPECT_EQ(r.Decisions(), 0);
+  EXPECT_EQ(r.FirstReadyDraw(), -1);
+  EXPECT_EQ(r.WinDraw(), -1);
+}
+
 // What the analysis window shows: after a draw the decision's table (or nothing
 // in the drill), after the discard the 13 tiles kept (or, in the drill, the
 // table with the choice marked); the last discard stays judged.

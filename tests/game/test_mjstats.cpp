@@ -112,9 +112,14 @@ TEST(MjStats, AFolderSumsItsDealsAndCountsTheFilesThatGiveNone) {
 }
 
 TEST(MjStats, DealsComeInTimeOrderAndTheCsvQuotesWhatNeedsIt) {
-  std::vector<TMjRecordStats> records(3);
+  std::vector<TMjRecordStats> records(5);
   records[0].Deal.File = "b,late.csv";
   records[0].Deal.Stamp = "2024/05/07 00:00:00";
+  // The same time: by name, whatever order the files were judged in.
+  records[3].Deal.File = "say \"hi\".csv";
+  records[3].Deal.Stamp = "2024/05/07 00:00:00";
+  records[4].Deal.File = "a-late.csv";
+  records[4].Deal.Stamp = "2024/05/07 00:00:00";
   records[1].Deal.File = "a.csv";
   records[1].Deal.Stamp = "2024/05/06 23:59:59";
   records[1].Deal.Efficiency = 87.5;
@@ -125,12 +130,13 @@ TEST(MjStats, DealsComeInTimeOrderAndTheCsvQuotesWhatNeedsIt) {
   records[1].Deal.FinalShanten = -1;
   records[2].Fault = TMjStatsFault::Refused;
   const std::vector<TMjDealStats> deals = DealsByStamp(records);
-  ASSERT_EQ(deals.size(), 2u);
-  EXPECT_EQ(deals[0].File, "a.csv");
+  ASSERT_EQ(deals.size(), 4u);
   EXPECT_EQ(StatsCsv(deals),
             "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw\r\n"
             "a.csv,2024/05/06 23:59:59,87.5,15,18,9,-1,14\r\n"
-            "\"b,late.csv\",2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n");
+            "a-late.csv,2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n"
+            "\"b,late.csv\",2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n"
+            "\"say \"\"hi\"\".csv\",2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n");
 }
 
 TEST(MjStats, TheCsvWritesItsNumbersWithAPointUnderACommaLocale) {
@@ -140,4 +146,11 @@ TEST(MjStats, TheCsvWritesItsNumbersWithAPointUnderACommaLocale) {
   const TCommaLocale comma;
   if (!comma.Active) std::cout << "note: no comma C locale could be made (localedef); the C++ one is used alone\n";
   EXPECT_EQ(StatsCsv({deal}).substr(StatsCsv({}).size()), "a.csv,,87.5,0,0,-1,0,-1\r\n");
+}
+
+TEST(MjStats, AFolderWithoutDecisionsCountsAsFullEfficiency) {
+  TMjStatsTotals none;
+  EXPECT_DOUBLE_EQ(none.Efficiency(), 100.0);
+  none.Deals = 2;  // two deals saved before their first discard
+  EXPECT_DOUBLE_EQ(none.Efficiency(), 100.0);
 }

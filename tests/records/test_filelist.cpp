@@ -45,6 +45,8 @@ TEST_F(FileListTest, LinksCountAsWhatTheyPointToAndNamesKeepTheirBytes) {
   Touch("b.Csv");
   Touch("\xff\xfe.csv");  // not UTF-8: opened by exactly these bytes
   Touch("c.csvx");
+  Touch(".csv");  // a hidden file with nothing before the extension
+  Touch("csv");
   fs::create_directory(Folder / "d.csv");
   fs::create_directory_symlink(Folder / "d.csv", Folder / "link-to-folder.csv");
   fs::create_symlink(Folder / "a.csv", Folder / "link-to-file.csv");
@@ -52,7 +54,7 @@ TEST_F(FileListTest, LinksCountAsWhatTheyPointToAndNamesKeepTheirBytes) {
   TFileList list;
   list.Build(Folder.string());
   EXPECT_EQ(Sorted(Names(list)),
-            Sorted({"\xff\xfe.csv", "a.csv", "b.Csv", "broken.csv", "link-to-file.csv"}));
+            Sorted({"\xff\xfe.csv", ".csv", "a.csv", "b.Csv", "broken.csv", "link-to-file.csv"}));
 }
 
 TEST_F(FileListTest, AFolderThatCannotBeReadListsNothing) {
