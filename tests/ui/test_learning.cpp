@@ -132,6 +132,17 @@ TEST_F(Learning, ARecordThatDoesNotAddUpIsNamedInTheReviewAndTheViewerGoesOn) {
   EXPECT_TRUE(Warnings.isEmpty());
 }
 
+TEST_F(Learning, AFailedOpenLeavesNoEarlierDealInTheReview) {
+  OpenRecordView();
+  Dlg.LoadRecordFile(Record(QStringLiteral("known.csv"), KnownDeal));
+  Dlg.MnReviewClick();
+  ASSERT_EQ(Dlg.ReviewDlg->Step, 0);
+  EXPECT_THROW(Dlg.LoadRecordFile(Path(QStringLiteral("missing.csv"))), std::runtime_error);
+  EXPECT_EQ(Dlg.ReviewDlg->Step, -1);
+  EXPECT_TRUE(Dlg.ReviewDlg->Review.Steps.empty());
+  EXPECT_EQ_TEXT(Dlg.ReviewDlg->LbMessage->text(), QStringLiteral("牌譜を開いてください。"));
+}
+
 TEST_F(Learning, TheQuizScoresExactAnswersAndShowsTheHandAndItsWaits) {
   const QString shanpon = Record(QStringLiteral("shanpon.csv"), KnownDeal);  // waits on 1z 2z
   const QString noten = Record(QStringLiteral("noten.csv"), {Codes("147m258p369s1234z"), {}, {}, Codes("147m258p369s1234z")});
