@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <exception>
+#include <fstream>
+#include <string_view>
 
 #include "records/Mjloader1.h"
 
@@ -21,6 +23,17 @@ TCodeRow RowOf(const TRecordLoader& loader, int row) {
   TCodeRow codes{};
   for (std::size_t c = 0; c < codes.size(); ++c) codes[c] = loader.Codes[static_cast<std::size_t>(row) * RowSlots + c];
   return codes;
+}
+
+constexpr std::string_view StatsCsvHeader =
+    "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw\r\n";
+
+// Whether a file refused as a record is the statistics' own table, saved into the folder.
+bool IsStatsCsv(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string head(StatsCsvHeader.size(), '\0');
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  return in && head == StatsCsvHeader;
 }
 
 // A field as CSV wants it: quoted when it holds a comma, a quote or a line break.
@@ -64,7 +77,7 @@ TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& nam
   TSilentEvents events;
   try {
     if (!loader.LoadRecordFile(path, events)) {
-      r.Fault = TMjStatsFault::Refused;
+      r.Fault = IsStatsCsv(path) ? TMjStatsFault::StatsTable : TMjStatsFault::Refused;
       return r;
     }
   } catch (const std::exception& e) {
@@ -98,7 +111,7 @@ TMjStatsTotals SumStats(const std::vector<TMjRecordStats>& records) {
   TMjStatsTotals t;
   for (const TMjRecordStats& r : records) {
     if (!r.Ok()) {
-      ++t.Failures;
+      t.Failures += r.Failed();
       continue;
     }
     const TMjDealStats& d = r.Deal;
@@ -128,7 +141,7 @@ std::vector<TMjDealStats> DealsByStamp(const std::vector<TMjRecordStats>& record
 }
 
 std::string StatsCsv(const std::vector<TMjDealStats>& deals) {
-  std::string csv = "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw\r\n";
+  std::string csv(StatsCsvHeader);
   for (const TMjDealStats& d : deals) {
     csv += CsvField(d.File) + ',' + CsvField(d.Stamp) + ',' + OneDecimal(d.Efficiency) + ',' + std::to_string(d.BestChoices) + ',' +
            std::to_string(d.Decisions) + ',' + std::to_string(d.FirstReady) + ',' + std::to_string(d.FinalShanten) +

@@ -54,6 +54,7 @@ QString StatsFaultText(const TMjRecordStats& record) {
     case TMjStatsFault::DoesNotAddUp:
       return TStatsDlg::tr("内容が合いません。") + QLatin1Char(' ') +
              ReviewErrorText(record.Error, record.ErrorStep, record.ErrorCode);
+    case TMjStatsFault::StatsTable:
     case TMjStatsFault::None: break;
   }
   return {};
@@ -257,7 +258,7 @@ void TStatsDlg::ShowResult() {
   LbTotals->setText(ResultFolder.isEmpty() ? QString() : TotalsText(Totals));
   FailureList->clear();
   for (const TMjRecordStats& r : Records)
-    if (!r.Ok()) FailureList->addItem(QString::fromStdString(r.Deal.File) + QStringLiteral(": ") + StatsFaultText(r));
+    if (r.Failed()) FailureList->addItem(QString::fromStdString(r.Deal.File) + QStringLiteral(": ") + StatsFaultText(r));
   Tabs->setTabText(1, tr("読めなかったファイル (%1)").arg(Totals.Failures));
   DealTable->resizeColumnsToContents();
   UpdateCharts();

@@ -86,6 +86,10 @@ TEST(MjStats, AFolderSumsItsDealsAndCountsTheFilesThatGiveNone) {
                                        std::string(59, '0') + "\r\n");
   for (const char* name : {"empty.csv", "notes.csv", "fifth.csv", "missing.csv"})
     records.push_back(AnalyseRecordFile(folder / name, name));
+  // The table of an earlier run, saved into the folder: neither a deal nor a failure.
+  WriteBytes(folder / "table.csv", StatsCsv(DealsByStamp(records)));
+  records.push_back(AnalyseRecordFile(folder / "table.csv", "table.csv"));
+  EXPECT_EQ(records.back().Fault, TMjStatsFault::StatsTable);
 
   const TMjStatsTotals t = SumStats(records);
   EXPECT_EQ(t.Deals, 24);

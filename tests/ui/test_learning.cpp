@@ -281,6 +281,13 @@ TEST_F(Statistics, AFolderGivesTheSumOfItsRecordsFailuresListedAndTheCsvSaved) {
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(saved.readAll().toStdString(), StatsCsv(s->Deals));
   EXPECT_EQ_TEXT(s->LbSaved->text(), QStringLiteral("保存しました: stats.csv"));
+
+  // The table saved beside the records is neither a deal nor a failure next time.
+  s->Analyse(Dir.path());
+  s->WaitForResult();
+  EXPECT_EQ(s->Totals.Deals, 12);
+  EXPECT_EQ(s->Totals.Failures, 2);
+  EXPECT_EQ(s->FailureList->count(), 2);
   EXPECT_TRUE(Warnings.isEmpty());
 }
 
