@@ -406,8 +406,12 @@ Do you want to replace it?</translation>
         <translation>This record does not add up.</translation>
     </message>
     <message>
-        <source>効率 %1%&#x3000;最善 %2/%3&#x3000;初聴牌 %4</source>
-        <translation>Efficiency %1%   best %2/%3   first ready: %4</translation>
+        <source>効率 %1&#x3000;最善 %2/%3&#x3000;初聴牌 %4</source>
+        <translation>Efficiency %1   best %2/%3   first ready: %4</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
     </message>
     <message>
         <source>なし</source>

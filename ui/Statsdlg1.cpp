@@ -237,11 +237,13 @@ void TStatsDlg::Finished() {
 QString TStatsDlg::TotalsText(const TMjStatsTotals& t) {
   if (t.Deals == 0) return tr("対局がありません。") + (t.Failures ? tr("（読めなかったファイル %1）").arg(t.Failures) : QString());
   QString text = tr("対局 %1　読めなかったファイル %2").arg(t.Deals).arg(t.Failures) + QLatin1Char('\n');
+  // Deals saved before their first discard judge nothing: no figure rather than 100 %.
+  const bool judged = t.Decisions > 0;
   text += tr("効率 %1　最善の打牌 %2/%3（%4）")
-              .arg(Percent(t.Efficiency()))
+              .arg(judged ? Percent(t.Efficiency()) : tr("—"))
               .arg(t.BestChoices)
               .arg(t.Decisions)
-              .arg(Percent(t.Decisions ? 100.0 * t.BestChoices / t.Decisions : 0.0)) +
+              .arg(judged ? Percent(100.0 * t.BestChoices / t.Decisions) : tr("—")) +
           QLatin1Char('\n');
   text += tr("聴牌 %1局（%2）").arg(t.Ready).arg(Percent(100.0 * t.Ready / t.Deals));
   if (t.Ready) text += tr("　平均 %1巡目").arg(QString::number(static_cast<double>(t.ReadyDrawSum) / t.Ready, 'f', 1));

@@ -122,6 +122,8 @@ TEST_F(Learning, ARecordThatDoesNotAddUpIsNamedInTheReviewAndTheViewerGoesOn) {
     EXPECT_TRUE(Dlg.ReviewDlg->LbMessage->isVisible());
     EXPECT_EQ_TEXT(Dlg.ReviewDlg->LbMessage->text(), QStringLiteral("この牌譜は内容が合いません。 ") + c.message);
     EXPECT_EQ(static_cast<int>(Dlg.ReviewDlg->Review.Steps.size()), c.stepsKept);
+    // No discard judged: no efficiency figure rather than 100 %.
+    EXPECT_EQ(Dlg.ReviewDlg->LbSummary->text().startsWith(QStringLiteral("効率 —　")), c.stepsKept == 0);
     // The viewer shows the record as it is and nothing is written.
     EXPECT_EQ(SheetCell(Dlg, 0), TileCell(Dlg, c.rows[0][0]));
     EXPECT_TRUE(Dlg.MnBmpSave->isEnabled());
@@ -289,6 +291,12 @@ TEST_F(Statistics, AFolderGivesTheSumOfItsRecordsFailuresListedAndTheCsvSaved) {
   EXPECT_EQ(s->Totals.Failures, 2);
   EXPECT_EQ(s->FailureList->count(), 2);
   EXPECT_TRUE(Warnings.isEmpty());
+}
+
+TEST_F(Statistics, DealsWithoutDecisionsShowNoEfficiency) {
+  TMjStatsTotals t;
+  t.Deals = 2;
+  EXPECT_TRUE(TStatsDlg::TotalsText(t).contains(QStringLiteral("効率 —　最善の打牌 0/0（—）")));
 }
 
 TEST_F(Statistics, CancelLeavesTheLastWholeResultAndNothingOfTheRun) {
