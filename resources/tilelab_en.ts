@@ -572,6 +572,10 @@ Do you want to replace it?</translation>
         <source>保存しました: %1</source>
         <translation>Saved: %1</translation>
     </message>
+    <message>
+        <source>ファイルを探しています...</source>
+        <translation>Looking for record files...</translation>
+    </message>
 </context>
 <context>
     <name>TStatsModel</name>

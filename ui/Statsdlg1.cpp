@@ -17,6 +17,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
+#include <QtConcurrent/QtConcurrentRun>
+#include <atomic>
 
 #include "records/Safefile1.h"
 #include "ui/Reviewdlg1.h"
@@ -40,10 +42,25 @@ QStringList RecordFileNames(const QString& folder) {
   return dir.entryList();
 }
 
-QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const QStringList& names) {
-  const QDir dir(folder);
-  return QtConcurrent::mapped(names, [dir](const QString& name) {
-    return AnalyseRecordFile(QFile::encodeName(dir.filePath(name)).toStdString(), name.toStdString());
+QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool) {
+  return QtConcurrent::run(pool, [folder, pool](QPromise<TStatsRun>& promise) {
+    const QStringList names = RecordFileNames(folder);
+    promise.setProgressRange(0, static_cast<int>(names.size()));
+    const QDir dir(folder);
+    std::atomic<int> done = 0;
+    TStatsRun run;
+    run.Records = QtConcurrent::blockingMapped<std::vector<TMjRecordStats>>(
+        pool, names, [&dir, &done, &promise](const QString& name) {
+          if (promise.isCanceled()) return TMjRecordStats{};
+          TMjRecordStats record =
+              AnalyseRecordFile(QFile::encodeName(dir.filePath(name)).toStdString(), name.toStdString());
+          promise.setProgressValue(++done);  // a lower value from a slower thread is ignored
+          return record;
+        });
+    if (promise.isCanceled()) return;
+    run.Deals = DealsByStamp(run.Records);
+    run.Totals = SumStats(run.Records);
+    promise.addResult(std::move(run));
   });
 }
 
@@ -159,9 +176,13 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   ConnectHandler(BnFolder, &QPushButton::clicked, this, [this] { SetFolderClick(); });
   ConnectHandler(BnSave, &QPushButton::clicked, this, [this] { SaveCsvClick(); });
   ConnectHandler(BnCancel, &QPushButton::clicked, this, [this] { Cancel(); });
-  connect(&Watcher, &QFutureWatcher<TMjRecordStats>::progressRangeChanged, ProgressBar1, &QProgressBar::setRange);
-  connect(&Watcher, &QFutureWatcher<TMjRecordStats>::progressValueChanged, ProgressBar1, &QProgressBar::setValue);
-  connect(&Watcher, &QFutureWatcher<TMjRecordStats>::finished, this, [this] { Finished(); });
+  connect(&Watcher, &QFutureWatcher<TStatsRun>::progressRangeChanged, this, [this](int from, int to) {
+    if (!IsRunning) return;  // a run already taken in by WaitForResult
+    ProgressBar1->setRange(from, to);
+    LbTotals->setText(tr("集計しています: %1 ファイル").arg(to));
+  });
+  connect(&Watcher, &QFutureWatcher<TStatsRun>::progressValueChanged, ProgressBar1, &QProgressBar::setValue);
+  connect(&Watcher, &QFutureWatcher<TStatsRun>::finished, this, [this] { Finished(); });
 
   FolderDialog = [this] { return QFileDialog::getExistingDirectory(this, QString(), ResultFolder); };
   SaveDialog = [this](const QString& fileName) {
@@ -191,15 +212,13 @@ void TStatsDlg::Analyse(const QString& folder) {
   RunFolder = folder;
   Cancelled = false;
   IsRunning = true;
-  const QStringList names = RecordFileNames(folder);
-  ProgressBar1->setRange(0, static_cast<int>(names.size()));
-  ProgressBar1->setValue(0);
+  ProgressBar1->setRange(0, 0);  // busy until the files are counted
   ProgressBar1->setVisible(true);
   BnCancel->setVisible(true);
   BnFolder->setEnabled(false);
   BnSave->setEnabled(false);
-  LbTotals->setText(tr("集計しています: %1 ファイル").arg(names.size()));
-  Run = AnalyseRecordFiles(folder, names);
+  LbTotals->setText(tr("ファイルを探しています..."));
+  Run = AnalyseFolder(folder, &Pool);
   Watcher.setFuture(Run);
 }
 
@@ -218,16 +237,17 @@ void TStatsDlg::WaitForResult() {
 void TStatsDlg::Finished() {
   if (!IsRunning || !Run.isFinished()) return;
   IsRunning = false;
-  if (Cancelled || Run.isCanceled()) {
+  if (Cancelled || Run.isCanceled() || Run.resultCount() == 0) {
     ShowResult();
     LbTotals->setText(tr("集計を中止しました。") + QLatin1Char('\n') + LbTotals->text());
     return;
   }
-  const QList<TMjRecordStats> results = Run.results();
+  TStatsRun run = Run.takeResult();
+  Run = {};  // a future whose result was taken never counts as finished again
   Model.SetDeals(nullptr);
-  Records.assign(results.begin(), results.end());
-  Deals = DealsByStamp(Records);
-  Totals = SumStats(Records);
+  Records = std::move(run.Records);
+  Deals = std::move(run.Deals);
+  Totals = run.Totals;
   ResultFolder = RunFolder;
   LbSaved->clear();
   Model.SetDeals(&Deals);

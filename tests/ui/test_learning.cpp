@@ -2,6 +2,7 @@
 // reading and the statistics over a folder.
 
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
@@ -291,6 +292,21 @@ TEST_F(Statistics, AFolderGivesTheSumOfItsRecordsFailuresListedAndTheCsvSaved) {
   EXPECT_EQ(s->Totals.Failures, 2);
   EXPECT_EQ(s->FailureList->count(), 2);
   EXPECT_TRUE(Warnings.isEmpty());
+}
+
+TEST_F(Statistics, ARunShowsProgressAtOnceBeforeTheFolderIsListed) {
+  MakeFolder(3);
+  TStatsDlg s;
+  s.Analyse(Dir.path());
+  // Nothing of the folder is known yet: the bar runs busy and Cancel is offered.
+  EXPECT_TRUE(s.Running());
+  EXPECT_EQ(s.ProgressBar1->maximum(), 0);
+  EXPECT_FALSE(s.ProgressBar1->isHidden());
+  EXPECT_FALSE(s.BnCancel->isHidden());
+  EXPECT_EQ_TEXT(s.LbTotals->text(), QStringLiteral("ファイルを探しています..."));
+  s.WaitForResult();
+  EXPECT_FALSE(s.Running());
+  EXPECT_EQ(s.Totals.Deals, 3);
 }
 
 TEST_F(Statistics, DealsWithoutDecisionsShowNoEfficiency) {
