@@ -32,10 +32,12 @@ void InstallLanguageFor(const TCommandLine& line) {
   InstallLanguage(ChooseLanguage(line.Language, QLocale::system().uiLanguages()));
 }
 
-// --help and --version answer without a window system.
-int PrintAndExit(int argc, char** argv, const TCommandLine& line) {
-  QCoreApplication core(argc, argv);
-  InstallLanguageFor(line);
+bool Answers(const TCommandLine& line) {
+  return line.Action == TCommandLine::TAction::Help || line.Action == TCommandLine::TAction::Version;
+}
+
+// The --help or --version text, in the language already installed.
+int Print(const TCommandLine& line) {
   const QString text = line.Action == TCommandLine::TAction::Help ? UsageText() : VersionText();
   std::fputs(text.toLocal8Bit().constData(), stdout);
   return 0;
@@ -44,9 +46,13 @@ int PrintAndExit(int argc, char** argv, const TCommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (const TCommandLine early = ParseCommandLine(Arguments(argc, argv));
-      early.Action == TCommandLine::TAction::Help || early.Action == TCommandLine::TAction::Version)
-    return PrintAndExit(argc, argv, early);
+  // --help and --version answer without a window system, unless a Qt option
+  // stands beside them: then they answer once Qt has taken its options out.
+  if (const TCommandLine early = ParseCommandLine(Arguments(argc, argv)); Answers(early)) {
+    QCoreApplication core(argc, argv);
+    InstallLanguageFor(early);
+    return Print(early);
+  }
 
   TApplication app(argc, argv);
   // Read again now that Qt has taken out its own options (-platform, -style, ...),
@@ -58,6 +64,7 @@ int main(int argc, char** argv) {
     std::fputs(QStringLiteral("tilelab: %1\n%2").arg(line.Error, UsageText()).toLocal8Bit().constData(), stderr);
     return 2;
   }
+  if (Answers(line)) return Print(line);
   if (lcTrace().isDebugEnabled())
     Debug.SetSink([](std::string_view text) {
       qCDebug(lcTrace).noquote() << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -3,6 +3,7 @@
 // The program's one pseudo-random generator and the seam through which the
 // shuffles take their values, so that tests can supply their own sequence.
 
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 
@@ -46,18 +47,31 @@ public:
   TScopedRandomSource& operator=(const TScopedRandomSource&) = delete;
 };
 
+// A value 0..bound-1 for a shuffle step: r mod bound of one value while bound
+// fits the generator's 32,768 values, so the wall and every list of up to
+// 32,768 entries take exactly one value per step. A larger bound combines
+// values (15 bits each) until they cover it, so every entry can come first.
+inline std::uint64_t ShuffleValue(TRandomSource& source, std::uint64_t bound) {
+  std::uint64_t value = 0, range = 1;
+  do {
+    value = value * 32768u + static_cast<std::uint64_t>(source.Next());
+    range *= 32768u;
+  } while (range < bound);
+  return value % bound;
+}
+
 // The one shuffle of the program (the wall, the viewer's file order): for
 // i = 0 .. count-2 take a value r and exchange entry i with entry i + r mod (count - i).
-// Always draws exactly count - 1 values, whether or not a step exchanges.
+// Up to 32,768 entries it draws exactly count - 1 values, whether or not a step
+// exchanges; longer lists take more for their first steps (ShuffleValue).
 template <class Seq>
-void ShuffleInPlace(Seq& items, int count) {
+void ShuffleInPlace(Seq& items, std::size_t count) {
   TRandomSource& source = RandomSource();
-  for (int i = 0; i < count - 1; ++i) {
-    const int r = source.Next();
-    const int j = i + r % (count - i);
+  for (std::size_t i = 0; i + 1 < count; ++i) {
+    const std::size_t j = i + static_cast<std::size_t>(ShuffleValue(source, count - i));
     if (j != i) {
       using std::swap;
-      swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(j)]);
+      swap(items[i], items[j]);
     }
   }
 }

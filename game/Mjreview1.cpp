@@ -84,7 +84,8 @@ double TMjReview::Efficiency() const {
 }
 
 int TMjReview::FirstReadyDraw() const {
-  if (Steps.empty() && !Ok()) return -1;  // a deal that does not add up is never ready
+  // A fault in the deal row leaves no hand to judge; any later fault leaves the deal and the steps before it.
+  if (!Ok() && ErrorStep == 0) return -1;
   if (MjShanten(DealHand) == 0) return 0;
   for (const TMjReviewStep& s : Steps) {
     if (s.Discarded() && s.Chosen().Shanten == 0) return s.Draw;
@@ -174,14 +175,24 @@ TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRo
     review.AddDiscard(thrown);
   }
 
-  if (draws.Error != TMjReviewError::None)
-    return fail(draws.Error, draws.Index + 1, draws.Code);
-  if (discards.Error != TMjReviewError::None)
-    return fail(discards.Error, discards.Index + 1, discards.Code);
+  // Of the faults left, the one at the earliest draw is named; at one draw the
+  // draw comes before its discard, and rows that disagree only after both.
+  struct TFault {
+    int Step, Order;
+    TMjReviewError Error;
+    int Code;
+  };
+  std::vector<TFault> faults;
+  if (draws.Error != TMjReviewError::None) faults.push_back({draws.Index + 1, 0, draws.Error, draws.Code});
+  if (discards.Error != TMjReviewError::None) faults.push_back({discards.Index + 1, 1, discards.Error, discards.Code});
   // Every discard follows its draw; at most the last draw may still wait for one.
   if (discardsOk > drawsOk || drawsOk > discardsOk + 1)
-    return fail(TMjReviewError::RowsDisagree, static_cast<int>(std::min(drawsOk, discardsOk)) + 1, 0);
-  return review;
+    faults.push_back({static_cast<int>(std::min(drawsOk, discardsOk)) + 1, 2, TMjReviewError::RowsDisagree, 0});
+  if (faults.empty()) return review;
+  const TFault& first = *std::min_element(faults.begin(), faults.end(), [](const TFault& a, const TFault& b) {
+    return a.Step != b.Step ? a.Step < b.Step : a.Order < b.Order;
+  });
+  return fail(first.Error, first.Step, first.Code);
 }
 
 TCodeRow CodeRowOf(const TPaiRow& row) {

@@ -58,7 +58,8 @@ struct TMjReview {
   int BestCountSum() const;
   double Efficiency() const;   // ChosenCountSum / BestCountSum in percent; 100 with no decision
   // The draw after whose discard the 13 tiles were first ready; 0 when the deal
-  // itself was ready; -1 when the hand never was.
+  // itself was ready; -1 when the hand never was. A record that stops adding up
+  // is judged up to its fault, so only a fault in the deal row gives -1 outright.
   int FirstReadyDraw() const;
   int WinDraw() const;         // the first draw that completed the hand, -1 when none
 

@@ -1,8 +1,10 @@
 #include "game/Mjstats1.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <exception>
+#include <fstream>
+#include <string_view>
 
 #include "records/Mjloader1.h"
 
@@ -23,6 +25,17 @@ TCodeRow RowOf(const TRecordLoader& loader, int row) {
   return codes;
 }
 
+constexpr std::string_view StatsCsvHeader =
+    "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw\r\n";
+
+// Whether a file refused as a record is the statistics' own table, saved into the folder.
+bool IsStatsCsv(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string head(StatsCsvHeader.size(), '\0');
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  return in && head == StatsCsvHeader;
+}
+
 // A field as CSV wants it: quoted when it holds a comma, a quote or a line break.
 std::string CsvField(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
@@ -32,6 +45,14 @@ std::string CsvField(const std::string& text) {
     quoted += c;
   }
   return quoted + '"';
+}
+
+// With a point whatever the locale: printf would write "87,5" under a
+// comma-decimal one, a field too many for the header.
+std::string OneDecimal(double value) {
+  char text[32];
+  char* const end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1).ptr;
+  return std::string(text, end);
 }
 
 }  // namespace
@@ -55,7 +76,7 @@ TMjRecordRows ReadRecordRows(const std::string& path) {
   TSilentEvents events;
   try {
     if (!loader.LoadRecordFile(path, events)) {
-      rows.Fault = TMjStatsFault::Refused;
+      rows.Fault = IsStatsCsv(path) ? TMjStatsFault::StatsTable : TMjStatsFault::Refused;
       return rows;
     }
   } catch (const std::exception& e) {
@@ -105,7 +126,7 @@ TMjStatsTotals SumStats(const std::vector<TMjRecordStats>& records) {
   TMjStatsTotals t;
   for (const TMjRecordStats& r : records) {
     if (!r.Ok()) {
-      ++t.Failures;
+      t.Failures += r.Failed();
       continue;
     }
     const TMjDealStats& d = r.Deal;
@@ -135,11 +156,9 @@ std::vector<TMjDealStats> DealsByStamp(const std::vector<TMjRecordStats>& record
 }
 
 std::string StatsCsv(const std::vector<TMjDealStats>& deals) {
-  std::string csv = "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw\r\n";
-  char number[32];
+  std::string csv(StatsCsvHeader);
   for (const TMjDealStats& d : deals) {
-    std::snprintf(number, sizeof number, "%.1f", d.Efficiency);
-    csv += CsvField(d.File) + ',' + CsvField(d.Stamp) + ',' + number + ',' + std::to_string(d.BestChoices) + ',' +
+    csv += CsvField(d.File) + ',' + CsvField(d.Stamp) + ',' + OneDecimal(d.Efficiency) + ',' + std::to_string(d.BestChoices) + ',' +
            std::to_string(d.Decisions) + ',' + std::to_string(d.FirstReady) + ',' + std::to_string(d.FinalShanten) +
            ',' + std::to_string(d.WinDraw) + "\r\n";
   }

@@ -34,6 +34,7 @@ enum class TMjStatsFault {
   Unreadable,    // cannot be opened or read, or too short: Message says why
   Refused,       // its first line is not a record header
   DoesNotAddUp,  // Error, ErrorStep and ErrorCode as in TMjReview
+  StatsTable,    // the per-deal table saved into the folder: neither a deal nor a failure
 };
 
 struct TMjRecordStats {
@@ -45,6 +46,7 @@ struct TMjRecordStats {
   int ErrorCode = 0;
 
   bool Ok() const { return Fault == TMjStatsFault::None; }
+  bool Failed() const { return !Ok() && Fault != TMjStatsFault::StatsTable; }
 };
 
 // One record file read for a run over a folder: its rows, or why it gives none
@@ -77,11 +79,12 @@ struct TMjStatsTotals {
   double ReadyShare(int draw) const;  // ReadyBy[draw] / Deals in percent, 0 without deals
 };
 
-// Sums the deals, and counts the failures, of one run.
+// Sums the deals, and counts the failures, of one run (a saved table is neither).
 TMjStatsTotals SumStats(const std::vector<TMjRecordStats>& records);
 
 // The deals of a run in the order of their time stamps (ties by name); failures left out.
 std::vector<TMjDealStats> DealsByStamp(const std::vector<TMjRecordStats>& records);
 
 // The per-deal table as CSV, one header line and one line per deal, CR LF.
+// A file that begins with the header line is taken for such a table.
 std::string StatsCsv(const std::vector<TMjDealStats>& deals);

@@ -1,6 +1,7 @@
 #include "records/Filelist1.h"
 
 #include <limits>
+#include <memory>
 #include <stdexcept>
 
 #include <dirent.h>
@@ -28,7 +29,9 @@ bool IsRecordName(std::string_view name) {
 // entries of unknown type are looked up, and count as what they point to.
 void TFileList::Build(const std::string& folder) {
   Clear();
-  DIR* dir = ::opendir(folder.c_str());
+  // Closed however the listing ends: Append throws for a list too long to hold.
+  const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+  DIR* const dir = listing.get();
   if (dir == nullptr) return;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string_view name = entry->d_name;
@@ -39,13 +42,12 @@ void TFileList::Build(const std::string& folder) {
     }
     Append(name);
   }
-  ::closedir(dir);
 }
 
 void TFileList::Shuffle() {
   Starts.erase(Starts.begin(), Starts.begin() + static_cast<std::ptrdiff_t>(Head));
   Head = 0;
-  ShuffleInPlace(Starts, static_cast<int>(Starts.size()));
+  ShuffleInPlace(Starts, Starts.size());
 }
 
 void TFileList::Clear() {

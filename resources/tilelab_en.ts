@@ -533,7 +533,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>%1向聴</source>
-        <translation>%1-shanten</translation>
+        <translation>%1 away</translation>
     </message>
     <message>
         <source>・</source>
@@ -541,19 +541,19 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>%1: 牌でないコード %2 があります。</source>
-        <translation>%1: the code %2 is no tile.</translation>
+        <translation>%1: %2 is not a tile code.</translation>
     </message>
     <message>
         <source>%1: 空いた欄の後に %2 があります。</source>
-        <translation>%1: %2 stands after an empty slot.</translation>
+        <translation>%1: %2 comes after an empty slot.</translation>
     </message>
     <message>
         <source>配牌が13枚ではありません。</source>
-        <translation>The deal is not 13 tiles.</translation>
+        <translation>The deal does not hold 13 tiles.</translation>
     </message>
     <message>
         <source>%1: %2 が5枚目です。</source>
-        <translation>%1: a fifth %2.</translation>
+        <translation>%1: a fifth copy of %2.</translation>
     </message>
     <message>
         <source>%1: 手牌にない %2 を捨てています。</source>
@@ -561,7 +561,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>%1: ツモと捨牌の数が合いません。</source>
-        <translation>%1: the draws and the discards do not match in number.</translation>
+        <translation>%1: the draws and the discards do not pair up.</translation>
     </message>
     <message>
         <source>検討</source>
@@ -573,19 +573,19 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>向聴</source>
-        <translation>Shanten</translation>
+        <translation>From ready</translation>
     </message>
     <message>
         <source>有効牌</source>
-        <translation>Effective tiles</translation>
+        <translation>Tiles that help</translation>
     </message>
     <message>
         <source>枚数</source>
-        <translation>Tiles</translation>
+        <translation>Copies left</translation>
     </message>
     <message>
         <source>評価</source>
-        <translation>Verdict</translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>最初 (Home)</source>
@@ -605,7 +605,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>次の悪手 (N)</source>
-        <translation>Next miss (N)</translation>
+        <translation>Next weaker discard (N)</translation>
     </message>
     <message>
         <source>牌譜を開いてください。</source>
@@ -616,8 +616,12 @@ Do you want to replace it?</translation>
         <translation>This record does not add up.</translation>
     </message>
     <message>
-        <source>効率 %1%&#x3000;最善 %2/%3&#x3000;初聴牌 %4</source>
-        <translation>Efficiency %1%   best %2/%3   first ready: %4</translation>
+        <source>効率 %1&#x3000;最善 %2/%3&#x3000;初聴牌 %4</source>
+        <translation>Efficiency %1   best discards %2 of %3   first ready: %4</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
     </message>
     <message>
         <source>なし</source>
@@ -625,35 +629,35 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>&#x3000;ツモ和了 %1</source>
-        <translation>   won by a draw: %1</translation>
+        <translation>   completed at %1</translation>
     </message>
     <message>
         <source>ツモ和了の形です。</source>
-        <translation>A winning hand by a draw.</translation>
+        <translation>The draw completes the hand.</translation>
     </message>
     <message>
         <source>この巡目の打牌は記録されていません。</source>
-        <translation>The record holds no discard for this draw.</translation>
+        <translation>The record has no discard for this draw.</translation>
     </message>
     <message>
         <source>◎ 最善の打牌です（有効牌 %1枚）。</source>
-        <translation>◎ The best discard (%1 effective tiles).</translation>
+        <translation>◎ The best discard: %1 tiles left that help.</translation>
     </message>
     <message>
         <source>× 打牌 %1 は向聴数を戻します。最善は %2（%3、有効牌 %4枚）。</source>
-        <translation>× Discarding %1 takes the hand further from ready. Best: %2 (%3, %4 effective tiles).</translation>
+        <translation>× Discarding %1 takes the hand further from ready. Best: %2 (%3, %4 tiles left that help).</translation>
     </message>
     <message>
         <source>△ 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。</source>
-        <translation>△ Discarding %1 leaves %2 effective tiles; the best, %3, leaves %4.</translation>
+        <translation>△ Discarding %1 leaves %2 tiles that help; discarding %3 would leave %4.</translation>
     </message>
     <message>
         <source>%1 / %2&#x3000;ツモ %3</source>
-        <translation>%1 / %2   drew %3</translation>
+        <translation>%1 of %2   drew %3</translation>
     </message>
     <message>
         <source>打牌 %1 の後の有効牌: %2種 %3枚（自分の手牌と捨牌を除く）</source>
-        <translation>Effective tiles after discarding %1: %2 kinds, %3 tiles (own hand and discards not counted)</translation>
+        <translation>After discarding %1, %2 kinds of tile would help: %3 copies not in your own hand or discards</translation>
     </message>
     <message>
         <source>◎最善</source>
@@ -661,7 +665,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>← 打牌</source>
-        <translation>← discarded</translation>
+        <translation>← your discard</translation>
     </message>
 </context>
 <context>
@@ -777,6 +781,10 @@ Do you want to replace it?</translation>
     <message>
         <source>保存しました: %1</source>
         <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>ファイルを探しています...</source>
+        <translation>Looking for record files...</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,8 @@ needs() {
   need qt6-l10n-tools        path '/usr/lib/qt6/bin/lrelease'
   want qt6-translations-l10n path '/usr/share/qt6/translations/qtbase_ja.qm'
   want dpkg-dev              cmd dpkg-shlibdeps
+  want file                  cmd file
+  want locales               path '/usr/share/i18n/charmaps/ANSI_X3.4-1968.gz'
   want desktop-file-utils    cmd desktop-file-validate
   want appstream             cmd appstreamcli
   want man-db                cmd man

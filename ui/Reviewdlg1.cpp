@@ -214,8 +214,11 @@ void TReviewDlg::ShowNothing(const QString& message) {
 
 QString TReviewDlg::SummaryText(const TMjReview& review) {
   const int ready = review.FirstReadyDraw();
-  QString text = tr("効率 %1%　最善 %2/%3　初聴牌 %4")
-                     .arg(QString::number(review.Efficiency(), 'f', 1))
+  // Without a discard judged there is no efficiency to show, not a perfect one.
+  const QString efficiency =
+      review.Decisions() ? QString::number(review.Efficiency(), 'f', 1) + QLatin1Char('%') : tr("—");
+  QString text = tr("効率 %1　最善 %2/%3　初聴牌 %4")
+                     .arg(efficiency)
                      .arg(review.BestChoices())
                      .arg(review.Decisions())
                      .arg(ready < 0 ? tr("なし") : DrawName(ready));

@@ -17,7 +17,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <atomic>
 
 #include "records/Safefile1.h"
 #include "ui/Reviewdlg1.h"
@@ -43,10 +45,25 @@ QStringList RecordFileNames(const QString& folder) {
   return dir.entryList();
 }
 
-QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const QStringList& names) {
-  const QDir dir(folder);
-  return QtConcurrent::mapped(names, [dir](const QString& name) {
-    return AnalyseRecordFile(QFile::encodeName(dir.filePath(name)).toStdString(), name.toStdString());
+QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool) {
+  return QtConcurrent::run(pool, [folder, pool](QPromise<TStatsRun>& promise) {
+    const QStringList names = RecordFileNames(folder);
+    promise.setProgressRange(0, static_cast<int>(names.size()));
+    const QDir dir(folder);
+    std::atomic<int> done = 0;
+    TStatsRun run;
+    run.Records = QtConcurrent::blockingMapped<std::vector<TMjRecordStats>>(
+        pool, names, [&dir, &done, &promise](const QString& name) {
+          if (promise.isCanceled()) return TMjRecordStats{};
+          TMjRecordStats record =
+              AnalyseRecordFile(QFile::encodeName(dir.filePath(name)).toStdString(), name.toStdString());
+          promise.setProgressValue(++done);  // a lower value from a slower thread is ignored
+          return record;
+        });
+    if (promise.isCanceled()) return;
+    run.Deals = DealsByStamp(run.Records);
+    run.Totals = SumStats(run.Records);
+    promise.addResult(std::move(run));
   });
 }
 
@@ -57,6 +74,7 @@ QString StatsFaultText(const TMjRecordStats& record) {
     case TMjStatsFault::DoesNotAddUp:
       return TStatsDlg::tr("内容が合いません。") + QLatin1Char(' ') +
              ReviewErrorText(record.Error, record.ErrorStep, record.ErrorCode);
+    case TMjStatsFault::StatsTable:
     case TMjStatsFault::None: break;
   }
   return {};
@@ -172,9 +190,13 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   ConnectHandler(BnFolder, &QPushButton::clicked, this, [this] { SetFolderClick(); });
   ConnectHandler(BnSave, &QPushButton::clicked, this, [this] { SaveCsvClick(); });
   ConnectHandler(BnCancel, &QPushButton::clicked, this, [this] { Cancel(); });
-  connect(&Watcher, &QFutureWatcher<TMjRecordStats>::progressRangeChanged, ProgressBar1, &QProgressBar::setRange);
-  connect(&Watcher, &QFutureWatcher<TMjRecordStats>::progressValueChanged, ProgressBar1, &QProgressBar::setValue);
-  connect(&Watcher, &QFutureWatcher<TMjRecordStats>::finished, this, [this] { Finished(); });
+  connect(&Watcher, &QFutureWatcher<TStatsRun>::progressRangeChanged, this, [this](int from, int to) {
+    if (!IsRunning) return;  // a run already taken in by WaitForResult
+    ProgressBar1->setRange(from, to);
+    LbTotals->setText(tr("集計しています: %1 ファイル").arg(to));
+  });
+  connect(&Watcher, &QFutureWatcher<TStatsRun>::progressValueChanged, ProgressBar1, &QProgressBar::setValue);
+  connect(&Watcher, &QFutureWatcher<TStatsRun>::finished, this, [this] { Finished(); });
 
   FolderDialog = [this] { return QFileDialog::getExistingDirectory(this, QString(), ResultFolder); };
   SaveDialog = [this](const QString& fileName) {
@@ -204,15 +226,13 @@ void TStatsDlg::Analyse(const QString& folder) {
   RunFolder = folder;
   Cancelled = false;
   IsRunning = true;
-  const QStringList names = RecordFileNames(folder);
-  ProgressBar1->setRange(0, static_cast<int>(names.size()));
-  ProgressBar1->setValue(0);
+  ProgressBar1->setRange(0, 0);  // busy until the files are counted
   ProgressBar1->setVisible(true);
   BnCancel->setVisible(true);
   BnFolder->setEnabled(false);
   BnSave->setEnabled(false);
-  LbTotals->setText(tr("集計しています: %1 ファイル").arg(names.size()));
-  Run = AnalyseRecordFiles(folder, names);
+  LbTotals->setText(tr("ファイルを探しています..."));
+  Run = AnalyseFolder(folder, &Pool);
   Watcher.setFuture(Run);
 }
 
@@ -231,16 +251,17 @@ void TStatsDlg::WaitForResult() {
 void TStatsDlg::Finished() {
   if (!IsRunning || !Run.isFinished()) return;
   IsRunning = false;
-  if (Cancelled || Run.isCanceled()) {
+  if (Cancelled || Run.isCanceled() || Run.resultCount() == 0) {
     ShowResult();
     LbTotals->setText(tr("集計を中止しました。") + QLatin1Char('\n') + LbTotals->text());
     return;
   }
-  const QList<TMjRecordStats> results = Run.results();
+  TStatsRun run = Run.takeResult();
+  Run = {};  // a future whose result was taken never counts as finished again
   Model.SetDeals(nullptr);
-  Records.assign(results.begin(), results.end());
-  Deals = DealsByStamp(Records);
-  Totals = SumStats(Records);
+  Records = std::move(run.Records);
+  Deals = std::move(run.Deals);
+  Totals = run.Totals;
   ResultFolder = RunFolder;
   LbSaved->clear();
   Model.SetDeals(&Deals);
@@ -250,11 +271,13 @@ void TStatsDlg::Finished() {
 QString TStatsDlg::TotalsText(const TMjStatsTotals& t) {
   if (t.Deals == 0) return tr("対局がありません。") + (t.Failures ? tr("（読めなかったファイル %1）").arg(t.Failures) : QString());
   QString text = tr("対局 %1　読めなかったファイル %2").arg(t.Deals).arg(t.Failures) + QLatin1Char('\n');
+  // Deals saved before their first discard judge nothing: no figure rather than 100 %.
+  const bool judged = t.Decisions > 0;
   text += tr("効率 %1　最善の打牌 %2/%3（%4）")
-              .arg(Percent(t.Efficiency()))
+              .arg(judged ? Percent(t.Efficiency()) : tr("—"))
               .arg(t.BestChoices)
               .arg(t.Decisions)
-              .arg(Percent(t.Decisions ? 100.0 * t.BestChoices / t.Decisions : 0.0)) +
+              .arg(judged ? Percent(100.0 * t.BestChoices / t.Decisions) : tr("—")) +
           QLatin1Char('\n');
   text += tr("聴牌 %1局（%2）").arg(t.Ready).arg(Percent(100.0 * t.Ready / t.Deals));
   if (t.Ready) text += tr("　平均 %1巡目").arg(QString::number(static_cast<double>(t.ReadyDrawSum) / t.Ready, 'f', 1));
@@ -271,7 +294,7 @@ void TStatsDlg::ShowResult() {
   LbTotals->setText(ResultFolder.isEmpty() ? QString() : TotalsText(Totals));
   FailureList->clear();
   for (const TMjRecordStats& r : Records)
-    if (!r.Ok()) FailureList->addItem(QString::fromStdString(r.Deal.File) + QStringLiteral(": ") + StatsFaultText(r));
+    if (r.Failed()) FailureList->addItem(QString::fromStdString(r.Deal.File) + QStringLiteral(": ") + StatsFaultText(r));
   Tabs->setTabText(1, tr("読めなかったファイル (%1)").arg(Totals.Failures));
   DealTable->resizeColumnsToContents();
   UpdateCharts();

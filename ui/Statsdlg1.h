@@ -2,14 +2,16 @@
 
 // The player's progress over a folder of record files: totals, the share of
 // deals ready by each draw, efficiency per deal in time order, the per-deal
-// table (saved as CSV) and the files that gave no deal, with the reason. The
-// files are judged off the window's thread; a run can be cancelled.
+// table (saved as CSV) and the files that gave no deal, with the reason. A
+// folder may hold a hundred thousand records: it is listed, judged and summed
+// off the window's thread; a run can be cancelled.
 
 #include <QAbstractTableModel>
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 #include <functional>
 #include <vector>
 
@@ -26,9 +28,17 @@ class QTabWidget;
 
 // The record files of a folder (*.csv, hidden ones too), by name.
 QStringList RecordFileNames(const QString& folder);
-// Judges the named files of folder on the threads of the machine; the future
-// reports progress and can be cancelled.
-QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const QStringList& names);
+
+// Everything of a run that needs no window, in the order of the file list.
+struct TStatsRun {
+  std::vector<TMjRecordStats> Records;
+  std::vector<TMjDealStats> Deals;  // by time stamp
+  TMjStatsTotals Totals;
+};
+// Lists the folder, judges its files on the threads of pool and sums them, all
+// off the caller's thread. The future reports progress once the files are
+// counted, and can be cancelled; a cancelled run gives no result.
+QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool);
 // Why a file gave no deal, for the player.
 QString StatsFaultText(const TMjRecordStats& record);
 
@@ -98,8 +108,11 @@ private:
   void Finished();
   void ShowResult();
   void UpdateCharts();
-  QFutureWatcher<TMjRecordStats> Watcher;
-  QFuture<TMjRecordStats> Run;
+  // Threads of the window's own: Qt paints large areas with the global pool,
+  // which a run there would keep busy, freezing the window until the run ended.
+  QThreadPool Pool;
+  QFutureWatcher<TStatsRun> Watcher;
+  QFuture<TStatsRun> Run;
   QString RunFolder;
   bool IsRunning = false;
   bool Cancelled = false;

@@ -199,8 +199,18 @@ int TViewDlg::ShowModal() {
   return exec();
 }
 
-bool TViewDlg::LoadRecordFile(const QString& fileName) {
-  const bool loaded = Loader.LoadRecordFile(QFile::encodeName(fileName).toStdString(), *this);
+bool TViewDlg::LoadRecordFile(const QString& fileName) { return Load(QFile::encodeName(fileName).toStdString()); }
+
+// A load that ends in an error has emptied the grid already: the review and the
+// quiz follow it there too, rather than keep the deal before it.
+bool TViewDlg::Load(const std::string& path) {
+  bool loaded = false;
+  try {
+    loaded = Loader.LoadRecordFile(path, *this);
+  } catch (...) {
+    RecordShown();
+    throw;
+  }
   RecordShown();
   return loaded;
 }
@@ -405,8 +415,7 @@ void TViewDlg::MnRandOpenClick() {
   if (FileList.Empty() && !BuildFileList()) return;
   const std::string path = QFile::encodeName(FileListFolder).toStdString() + std::string(FileList[0]);
   FileList.RemoveFirst();
-  Loader.LoadRecordFile(path, *this);
-  RecordShown();
+  Load(path);
   DrawSheet();
 }
 

@@ -139,6 +139,7 @@ private:
   void PlaceComponents();  // sizes and places everything for the sheet's layout
   QLabel* MakeRowLabel(const QString& text);
   bool CentreAtShow = false;
+  bool Load(const std::string& path);  // LoadRecordFile, then RecordShown however it ends
   void RecordShown();  // a load ended: the review and the quiz follow the record
   void UpdateQuiz();   // shown in discard reading while 待ち当て is checked
   void PlaceBelow(QWidget* window);  // a window opened from the viewer, under it

@@ -91,6 +91,13 @@ TEST(MjReview, ARecordThatDoesNotAddUpNamesTheStepAndTheReason) {
       {"discards without draws", Row("123m456p789s1122z"), Row("3z"), Row("3z1m"), TMjReviewError::RowsDisagree,
        2, 0, 1},
       {"draws run ahead", Row("123m456p789s1122z"), Row("3z5m6m"), Row("3z"), TMjReviewError::RowsDisagree, 2, 0, 2},
+      // Two faults: the one at the earlier draw is named, at one draw the draw's.
+      {"a gap in the discards before one in the draws", Row("123m456p789s1122z"), TCodeRow{33, 5, 0, 34},
+       TCodeRow{33, 0, 5}, TMjReviewError::Gap, 3, 5, 2},
+      {"bad codes drawn and thrown at one draw", Row("123m456p789s1122z"), TCodeRow{33, 38}, TCodeRow{33, 39},
+       TMjReviewError::BadCode, 2, 38, 1},
+      {"rows that disagree before a later gap", Row("123m456p789s1122z"), Row("3z"), TCodeRow{33, 5, 0, 7},
+       TMjReviewError::RowsDisagree, 2, 0, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -100,6 +107,35 @@ TEST(MjReview, ARecordThatDoesNotAddUpNamesTheStepAndTheReason) {
     EXPECT_EQ(r.ErrorCode, c.code);
     EXPECT_EQ(r.Steps.size(), c.stepsKept);
   }
+}
+
+TEST(MjReview, ARecordIsJudgedUpToItsFaultWhereverTheFaultStands) {
+  const struct {
+    const char* what;
+    TCodeRow deal, draws, discards;
+    int firstReady;
+  } cases[] = {
+      {"a ready deal broken at draw 1", Row("123m456p789s1122z"), TCodeRow{38}, {}, 0},
+      {"a ready deal broken at draw 2", Row("123m456p789s1122z"), TCodeRow{33, 38}, Row("3z"), 0},
+      {"ready at draw 2, broken at draw 3", Row("123m456p789s1123z"), TCodeRow{9, 32, 38}, Row("9m3z"), 2},
+      {"a deal row with a bad code", [] { TCodeRow r = Row("123m456p789s1122z"); r[4] = 38; return r; }(), {}, {}, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const TMjReview r = ReviewDeal(c.deal, c.draws, c.discards);
+    EXPECT_FALSE(r.Ok());
+    EXPECT_EQ(r.FirstReadyDraw(), c.firstReady);
+  }
+}
+
+// Twelve tiles dealt: nothing to judge, however near to ready the twelve are.
+TEST(MjReview, ADealOfTwelveTilesIsNeitherJudgedNorReady) {
+  const TMjReview r = ReviewDeal(Row("123m456p789s112z"), Row("3z"), Row("3z"));
+  EXPECT_EQ(r.Error, TMjReviewError::ShortDeal);
+  EXPECT_TRUE(r.Steps.empty());
+  EXPECT_EQ(r.Decisions(), 0);
+  EXPECT_EQ(r.FirstReadyDraw(), -1);
+  EXPECT_EQ(r.WinDraw(), -1);
 }
 
 // What the analysis window shows: after a draw the decision's table (or nothing

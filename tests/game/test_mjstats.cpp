@@ -1,13 +1,52 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
+#include <locale>
 
 #include "game/Mjstats1.h"
 #include "tests/records/RecordFiles.h"
 #include "tests/support/GeneratedRecords.h"
 
 // A folder of played deals judged file by file and summed.
+
+namespace {
+
+// The C functions and the C++ streams write "87,5" while one lives. The C
+// locale is compiled from a few lines, as a machine may have none with a comma
+// (glibc reads LOCPATH at every setlocale).
+class TCommaLocale {
+public:
+  TCommaLocale() : OldCpp(std::locale()) {
+    struct TComma : std::numpunct<char> {
+      char do_decimal_point() const override { return ','; }
+    };
+    std::locale::global(std::locale(std::locale::classic(), new TComma));
+    if (const char* c = std::setlocale(LC_NUMERIC, nullptr)) OldC = c;
+    WriteBytes(Folder / "comma.def", "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"\"\ngrouping -1\nEND LC_NUMERIC\n");
+    const std::string build = "localedef -c -i '" + (Folder / "comma.def") + "' '" +
+                              (Folder / "comma") + "' >/dev/null 2>&1";
+    if (std::system(build.c_str()) == -1) return;
+    ::setenv("LOCPATH", Folder.Path.c_str(), 1);
+    Active = std::setlocale(LC_NUMERIC, "comma") != nullptr;
+    ::unsetenv("LOCPATH");
+  }
+  ~TCommaLocale() {
+    std::setlocale(LC_NUMERIC, OldC.c_str());
+    std::locale::global(OldCpp);
+  }
+  bool Active = false;  // the C functions write a comma too
+
+private:
+  TTempFolder Folder;
+  std::locale OldCpp;
+  std::string OldC = "C";
+};
+
+}  // namespace
 
 TEST(MjStats, AFolderSumsItsDealsAndCountsTheFilesThatGiveNone) {
   TTempFolder folder;
@@ -47,6 +86,10 @@ TEST(MjStats, AFolderSumsItsDealsAndCountsTheFilesThatGiveNone) {
                                        std::string(59, '0') + "\r\n");
   for (const char* name : {"empty.csv", "notes.csv", "fifth.csv", "missing.csv"})
     records.push_back(AnalyseRecordFile(folder / name, name));
+  // The table of an earlier run, saved into the folder: neither a deal nor a failure.
+  WriteBytes(folder / "table.csv", StatsCsv(DealsByStamp(records)));
+  records.push_back(AnalyseRecordFile(folder / "table.csv", "table.csv"));
+  EXPECT_EQ(records.back().Fault, TMjStatsFault::StatsTable);
 
   const TMjStatsTotals t = SumStats(records);
   EXPECT_EQ(t.Deals, 24);
@@ -73,9 +116,14 @@ TEST(MjStats, AFolderSumsItsDealsAndCountsTheFilesThatGiveNone) {
 }
 
 TEST(MjStats, DealsComeInTimeOrderAndTheCsvQuotesWhatNeedsIt) {
-  std::vector<TMjRecordStats> records(3);
+  std::vector<TMjRecordStats> records(5);
   records[0].Deal.File = "b,late.csv";
   records[0].Deal.Stamp = "2024/05/07 00:00:00";
+  // The same time: by name, whatever order the files were judged in.
+  records[3].Deal.File = "say \"hi\".csv";
+  records[3].Deal.Stamp = "2024/05/07 00:00:00";
+  records[4].Deal.File = "a-late.csv";
+  records[4].Deal.Stamp = "2024/05/07 00:00:00";
   records[1].Deal.File = "a.csv";
   records[1].Deal.Stamp = "2024/05/06 23:59:59";
   records[1].Deal.Efficiency = 87.5;
@@ -86,10 +134,27 @@ TEST(MjStats, DealsComeInTimeOrderAndTheCsvQuotesWhatNeedsIt) {
   records[1].Deal.FinalShanten = -1;
   records[2].Fault = TMjStatsFault::Refused;
   const std::vector<TMjDealStats> deals = DealsByStamp(records);
-  ASSERT_EQ(deals.size(), 2u);
-  EXPECT_EQ(deals[0].File, "a.csv");
+  ASSERT_EQ(deals.size(), 4u);
   EXPECT_EQ(StatsCsv(deals),
             "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw\r\n"
             "a.csv,2024/05/06 23:59:59,87.5,15,18,9,-1,14\r\n"
-            "\"b,late.csv\",2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n");
+            "a-late.csv,2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n"
+            "\"b,late.csv\",2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n"
+            "\"say \"\"hi\"\".csv\",2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n");
+}
+
+TEST(MjStats, TheCsvWritesItsNumbersWithAPointUnderACommaLocale) {
+  TMjDealStats deal;
+  deal.File = "a.csv";
+  deal.Efficiency = 87.5;
+  const TCommaLocale comma;
+  if (!comma.Active) std::cout << "note: no comma C locale could be made (localedef); the C++ one is used alone\n";
+  EXPECT_EQ(StatsCsv({deal}).substr(StatsCsv({}).size()), "a.csv,,87.5,0,0,-1,0,-1\r\n");
+}
+
+TEST(MjStats, AFolderWithoutDecisionsCountsAsFullEfficiency) {
+  TMjStatsTotals none;
+  EXPECT_DOUBLE_EQ(none.Efficiency(), 100.0);
+  none.Deals = 2;  // two deals saved before their first discard
+  EXPECT_DOUBLE_EQ(none.Efficiency(), 100.0);
 }

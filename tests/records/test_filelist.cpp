@@ -45,6 +45,8 @@ TEST_F(FileListTest, LinksCountAsWhatTheyPointToAndNamesKeepTheirBytes) {
   Touch("b.Csv");
   Touch("\xff\xfe.csv");  // not UTF-8: opened by exactly these bytes
   Touch("c.csvx");
+  Touch(".csv");  // a hidden file with nothing before the extension
+  Touch("csv");
   fs::create_directory(Folder / "d.csv");
   fs::create_directory_symlink(Folder / "d.csv", Folder / "link-to-folder.csv");
   fs::create_symlink(Folder / "a.csv", Folder / "link-to-file.csv");
@@ -52,7 +54,7 @@ TEST_F(FileListTest, LinksCountAsWhatTheyPointToAndNamesKeepTheirBytes) {
   TFileList list;
   list.Build(Folder.string());
   EXPECT_EQ(Sorted(Names(list)),
-            Sorted({"\xff\xfe.csv", "a.csv", "b.Csv", "broken.csv", "link-to-file.csv"}));
+            Sorted({"\xff\xfe.csv", ".csv", "a.csv", "b.Csv", "broken.csv", "link-to-file.csv"}));
 }
 
 TEST_F(FileListTest, AFolderThatCannotBeReadListsNothing) {
@@ -84,4 +86,35 @@ TEST_F(FileListTest, TakingEveryNameEmptiesTheListAndABuildStartsAfresh) {
   EXPECT_TRUE(list.Empty());
   list.Build(Folder.string());
   EXPECT_EQ(Sorted(Names(list)), (std::vector<std::string>{"x.csv", "y.csv", "z.csv"}));
+}
+
+// The generator gives 15-bit values: a step with more than 32,768 entries left
+// combines two of them, so that the last of 40,000 files can come first, while
+// shorter lists keep one value per step.
+TEST(FileListShuffle, LongListsCombineValuesSoAnyFileCanComeFirst) {
+  const struct {
+    std::size_t size;
+    std::vector<int> first;  // the values of the first step
+    int taken;
+    std::size_t firstEntry;
+  } cases[] = {
+      {32768, {32767}, 32767, 32767},
+      {32769, {1, 0}, 32769, 32768},
+      {40000, {1, 7231}, 2 * (40000 - 32768) + 32767, 39999},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.size);
+    TFileList list;
+    for (std::size_t i = 0; i < c.size; ++i) list.Append(std::to_string(i));
+    TRuleSource rule([&c](int step) {
+      return step < static_cast<int>(c.first.size()) ? c.first[static_cast<std::size_t>(step)] : 0;
+    });
+    {
+      TScopedRandomSource guard(rule);
+      list.Shuffle();
+    }
+    EXPECT_EQ(rule.Taken, c.taken);
+    EXPECT_EQ(list[0], std::to_string(c.firstEntry));
+    EXPECT_EQ(list.Size(), c.size);
+  }
 }

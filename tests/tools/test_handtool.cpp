@@ -83,6 +83,14 @@ TEST(HandBatch, LongLinesAndBinaryInputAreRefusedLineByLine) {
   EXPECT_EQ(b.Status, 1);
 }
 
+TEST(HandBatch, ALineOf256BytesIsReadAndOneOf257IsRefused) {
+  const TBatch b = Batch(std::string(256, 'x') + "\n" + std::string(257, 'x') + "\n");
+  EXPECT_EQ(b.Out, "error\nerror\n");
+  EXPECT_EQ(b.Err,
+            "tilelab-hand: 1行目: 1文字目の「x」は牌の表記ではありません（数字と m p s z）\n"
+            "tilelab-hand: 2行目: 行が長すぎます（256 バイトまで）\n");
+}
+
 TEST(HandTable, ShowsTheShantenInWordsAndTheDiscardsBestFirst) {
   std::string error;
   const std::string table = handtool::Table("123m456p789s1122z3z", error);

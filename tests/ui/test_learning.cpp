@@ -2,6 +2,7 @@
 // reading and the statistics over a folder.
 
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
@@ -122,6 +123,8 @@ TEST_F(Learning, ARecordThatDoesNotAddUpIsNamedInTheReviewAndTheViewerGoesOn) {
     EXPECT_TRUE(Dlg.ReviewDlg->LbMessage->isVisible());
     EXPECT_EQ_TEXT(Dlg.ReviewDlg->LbMessage->text(), QStringLiteral("この牌譜は内容が合いません。 ") + c.message);
     EXPECT_EQ(static_cast<int>(Dlg.ReviewDlg->Review.Steps.size()), c.stepsKept);
+    // No discard judged: no efficiency figure rather than 100 %.
+    EXPECT_EQ(Dlg.ReviewDlg->LbSummary->text().startsWith(QStringLiteral("効率 —　")), c.stepsKept == 0);
     // The viewer shows the record as it is and nothing is written.
     EXPECT_EQ(SheetCell(Dlg, 0), TileCell(Dlg, c.rows[0][0]));
     EXPECT_TRUE(Dlg.MnBmpSave->isEnabled());
@@ -130,6 +133,17 @@ TEST_F(Learning, ARecordThatDoesNotAddUpIsNamedInTheReviewAndTheViewerGoesOn) {
     file.close();
   }
   EXPECT_TRUE(Warnings.isEmpty());
+}
+
+TEST_F(Learning, AFailedOpenLeavesNoEarlierDealInTheReview) {
+  OpenRecordView();
+  Dlg.LoadRecordFile(Record(QStringLiteral("known.csv"), KnownDeal));
+  Dlg.MnReviewClick();
+  ASSERT_EQ(Dlg.ReviewDlg->Step, 0);
+  EXPECT_THROW(Dlg.LoadRecordFile(Path(QStringLiteral("missing.csv"))), std::runtime_error);
+  EXPECT_EQ(Dlg.ReviewDlg->Step, -1);
+  EXPECT_TRUE(Dlg.ReviewDlg->Review.Steps.empty());
+  EXPECT_EQ_TEXT(Dlg.ReviewDlg->LbMessage->text(), QStringLiteral("牌譜を開いてください。"));
 }
 
 TEST_F(Learning, TheQuizScoresExactAnswersAndShowsTheHandAndItsWaits) {
@@ -270,7 +284,35 @@ TEST_F(Statistics, AFolderGivesTheSumOfItsRecordsFailuresListedAndTheCsvSaved) {
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(saved.readAll().toStdString(), StatsCsv(s->Deals));
   EXPECT_EQ_TEXT(s->LbSaved->text(), QStringLiteral("保存しました: stats.csv"));
+
+  // The table saved beside the records is neither a deal nor a failure next time.
+  s->Analyse(Dir.path());
+  s->WaitForResult();
+  EXPECT_EQ(s->Totals.Deals, 12);
+  EXPECT_EQ(s->Totals.Failures, 2);
+  EXPECT_EQ(s->FailureList->count(), 2);
   EXPECT_TRUE(Warnings.isEmpty());
+}
+
+TEST_F(Statistics, ARunShowsProgressAtOnceBeforeTheFolderIsListed) {
+  MakeFolder(3);
+  TStatsDlg s;
+  s.Analyse(Dir.path());
+  // Nothing of the folder is known yet: the bar runs busy and Cancel is offered.
+  EXPECT_TRUE(s.Running());
+  EXPECT_EQ(s.ProgressBar1->maximum(), 0);
+  EXPECT_FALSE(s.ProgressBar1->isHidden());
+  EXPECT_FALSE(s.BnCancel->isHidden());
+  EXPECT_EQ_TEXT(s.LbTotals->text(), QStringLiteral("ファイルを探しています..."));
+  s.WaitForResult();
+  EXPECT_FALSE(s.Running());
+  EXPECT_EQ(s.Totals.Deals, 3);
+}
+
+TEST_F(Statistics, DealsWithoutDecisionsShowNoEfficiency) {
+  TMjStatsTotals t;
+  t.Deals = 2;
+  EXPECT_TRUE(TStatsDlg::TotalsText(t).contains(QStringLiteral("効率 —　最善の打牌 0/0（—）")));
 }
 
 TEST_F(Statistics, CancelLeavesTheLastWholeResultAndNothingOfTheRun) {

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -32,6 +33,14 @@ long StatusKb(const std::string& key) {
   while (std::getline(status, line))
     if (line.rfind(key + ":", 0) == 0) return std::stol(line.substr(key.size() + 1));
   return -1;
+}
+
+// With a point whatever the locale: Qt sets the C locale from the
+// environment, where printf would write "12,5".
+std::string Fixed(double value, int decimals) {
+  char text[32];
+  char* const end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+  return std::string(text, end);
 }
 
 int Generate(const std::filesystem::path& folder, int count, const std::filesystem::path& templateFile) {
@@ -66,8 +75,9 @@ void Measure(const QString& folder) {
     later.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
   }
   std::nth_element(later.begin(), later.begin() + 10, later.end());
-  std::printf("choose+F5_ms %.1f\nlater_F5_ms %.2f\nrss_before_kb %ld\nrss_after_kb %ld\nrss_peak_kb %ld\nlisted %zu\n",
-              first, later[10], before, after, StatusKb("VmHWM"), ViewDlg->FileList.Size() + 22);
+  std::printf("choose+F5_ms %s\nlater_F5_ms %s\nrss_before_kb %ld\nrss_after_kb %ld\nrss_peak_kb %ld\nlisted %zu\n",
+              Fixed(first, 1).c_str(), Fixed(later[10], 2).c_str(), before, after, StatusKb("VmHWM"),
+              ViewDlg->FileList.Size() + 22);
   std::fflush(stdout);
 }
 

@@ -53,6 +53,12 @@ int main(int argc, char** argv) {
   const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
   const auto start = std::chrono::steady_clock::now();
   const pid_t pid = fork();
+  if (pid < 0) {
+    // Nothing was started, so there is nothing to end: kill(-1, ...) would end every process of the user.
+    std::perror("map_timer: fork");
+    XCloseDisplay(display);
+    return 2;
+  }
   if (pid == 0) {
     execvp(argv[1], argv + 1);
     _exit(127);
