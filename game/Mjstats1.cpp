@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "game/Mjwin1.h"
 #include "records/Mjloader1.h"
 
 namespace {
@@ -36,7 +37,7 @@ std::string CsvField(const std::string& text) {
 
 }  // namespace
 
-TMjDealStats DealStats(const TMjReview& review) {
+TMjDealStats DealStats(const TMjReview& review, const TMjSituation& winds) {
   TMjDealStats d;
   d.Decisions = review.Decisions();
   d.BestChoices = review.BestChoices();
@@ -46,10 +47,11 @@ TMjDealStats DealStats(const TMjReview& review) {
   d.FirstReady = review.FirstReadyDraw();
   d.FinalShanten = review.FinalShanten();
   d.WinDraw = review.WinDraw();
+  d.WinPoints = DealWinPoints(review, winds);
   return d;
 }
 
-TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name) {
+TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name, const TMjSituation& winds) {
   TMjRecordStats r;
   r.Deal.File = name;
   TRecordLoader loader;
@@ -74,7 +76,7 @@ TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& nam
     return r;
   }
   const std::string file = std::move(r.Deal.File), stamp = std::move(r.Deal.Stamp);
-  r.Deal = DealStats(review);
+  r.Deal = DealStats(review, winds);
   r.Deal.File = file;
   r.Deal.Stamp = stamp;
   return r;
@@ -100,6 +102,7 @@ TMjStatsTotals SumStats(const std::vector<TMjRecordStats>& records) {
     t.ChosenCount += d.ChosenCount;
     t.BestCount += d.BestCount;
     if (d.WinDraw >= 0) ++t.Wins;
+    t.WinPoints += d.WinPoints;
     if (d.FirstReady >= 0) {
       ++t.Ready;
       t.ReadyDrawSum += d.FirstReady;
@@ -120,13 +123,14 @@ std::vector<TMjDealStats> DealsByStamp(const std::vector<TMjRecordStats>& record
 }
 
 std::string StatsCsv(const std::vector<TMjDealStats>& deals) {
-  std::string csv = "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw\r\n";
+  std::string csv =
+      "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw,win_points\r\n";
   char number[32];
   for (const TMjDealStats& d : deals) {
     std::snprintf(number, sizeof number, "%.1f", d.Efficiency);
     csv += CsvField(d.File) + ',' + CsvField(d.Stamp) + ',' + number + ',' + std::to_string(d.BestChoices) + ',' +
            std::to_string(d.Decisions) + ',' + std::to_string(d.FirstReady) + ',' + std::to_string(d.FinalShanten) +
-           ',' + std::to_string(d.WinDraw) + "\r\n";
+           ',' + std::to_string(d.WinDraw) + ',' + std::to_string(d.WinPoints) + "\r\n";
   }
   return csv;
 }

@@ -11,9 +11,11 @@
 // window, dialogs) goes on as usual.
 
 #include <QString>
+#include <array>
 #include <deque>
 #include <functional>
 
+#include "analysis/Mjscore1.h"
 #include "core/Mjtable1.h"
 #include "game/Mjgame1.h"
 #include "ui/Frarea1.h"
@@ -80,6 +82,10 @@ public:
   QAction* MnHope;
   QAction* MnPairi;        // F3: the analysis window
   QAction* MnPairiAfter;   // the drill: a decision's table only after the discard
+  QMenu* MnSeat;           // the seat wind a win is scored under, 東 南 西 北
+  QMenu* MnRound;          // and the round wind
+  std::array<QAction*, 4> MnSeatWind;
+  std::array<QAction*, 4> MnRoundWind;
   QShortcut* StartKey;     // F5 acts for whichever new-deal item is visible
   TSaveDialog SaveDialog1;
   QTimer* PauseTimer;      // ends the running step's pause
@@ -128,6 +134,8 @@ public:
   void MnHopeClick() { Game.MnHopeClick(); }
   void MnPairiClick();
   void MnPairiAfterClick();
+  void MnWindClick();      // a wind chosen: remembered, and the win shown is valued anew
+  TMjSituation Winds() const;  // the winds checked
   void TepaiClick(TFrArea* sender);
   void FormShow() { Game.FormShow(); }
   void FormHide();
@@ -164,6 +172,7 @@ private:
   void RunQueued();
   void StartOpening();
   void ShowPairiWindow();
+  void ShowWin(const TMjReview& review);  // the status notice and the analysis window's score
 
   QWidget* Selection = nullptr;  // the keyboard's frame over a hand cell
   TMjTable Table;

@@ -17,10 +17,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
+#include <cmath>
 
 #include "records/Safefile1.h"
 #include "ui/Reviewdlg1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Tscore1.h"
 
 namespace {
 
@@ -40,10 +43,11 @@ QStringList RecordFileNames(const QString& folder) {
   return dir.entryList();
 }
 
-QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const QStringList& names) {
+QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const QStringList& names,
+                                           const TMjSituation& winds) {
   const QDir dir(folder);
-  return QtConcurrent::mapped(names, [dir](const QString& name) {
-    return AnalyseRecordFile(QFile::encodeName(dir.filePath(name)).toStdString(), name.toStdString());
+  return QtConcurrent::mapped(names, [dir, winds](const QString& name) {
+    return AnalyseRecordFile(QFile::encodeName(dir.filePath(name)).toStdString(), name.toStdString(), winds);
   });
 }
 
@@ -71,7 +75,7 @@ int TStatsModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() || !Deals ? 0 : static_cast<int>(Deals->size());
 }
 
-int TStatsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 7; }
+int TStatsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 8; }
 
 QVariant TStatsModel::data(const QModelIndex& index, int role) const {
   if (!Deals || !index.isValid()) return {};
@@ -87,14 +91,16 @@ QVariant TStatsModel::data(const QModelIndex& index, int role) const {
     case 4: return DrawText(d.FirstReady);
     case 5: return d.FinalShanten < 0 ? tr("和了") : d.FinalShanten == 0 ? tr("聴牌") : QString::number(d.FinalShanten);
     case 6: return DrawText(d.WinDraw);
+    case 7: return d.WinDraw < 0 ? tr("—") : QString::number(d.WinPoints);
     default: return {};
   }
 }
 
 QVariant TStatsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-  const QString names[] = {tr("ファイル"), tr("日時"), tr("効率"), tr("最善"), tr("初聴牌"), tr("最終向聴"), tr("ツモ和了")};
-  return section >= 0 && section < 7 ? names[section] : QString();
+  const QString names[] = {tr("ファイル"), tr("日時"),     tr("効率"),     tr("最善"),
+                           tr("初聴牌"),   tr("最終向聴"), tr("ツモ和了"), tr("点数")};
+  return section >= 0 && section < 8 ? names[section] : QString();
 }
 
 // --- the window ------------------------------------------------------------
@@ -145,8 +151,11 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   DealTable->setSelectionBehavior(QAbstractItemView::SelectRows);
   DealTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   FailureList = new QListWidget(Tabs);
+  ChartPoints = new TChartView(Tabs);
+  ChartPoints->Unit.clear();
   Tabs->addTab(DealTable, tr("対局一覧"));
   Tabs->addTab(FailureList, tr("読めなかったファイル"));
+  Tabs->addTab(ChartPoints, tr("和了の点数"));
   Tabs->setFixedHeight(200);
 
   column->addLayout(top);
@@ -188,6 +197,7 @@ void TStatsDlg::Analyse(const QString& folder) {
     Run.waitForFinished();
   }
   RunFolder = folder;
+  RunWinds = TScoreText::RememberedWinds();
   Cancelled = false;
   IsRunning = true;
   const QStringList names = RecordFileNames(folder);
@@ -198,7 +208,7 @@ void TStatsDlg::Analyse(const QString& folder) {
   BnFolder->setEnabled(false);
   BnSave->setEnabled(false);
   LbTotals->setText(tr("集計しています: %1 ファイル").arg(names.size()));
-  Run = AnalyseRecordFiles(folder, names);
+  Run = AnalyseRecordFiles(folder, names, RunWinds);
   Watcher.setFuture(Run);
 }
 
@@ -228,6 +238,7 @@ void TStatsDlg::Finished() {
   Deals = DealsByStamp(Records);
   Totals = SumStats(Records);
   ResultFolder = RunFolder;
+  Winds = RunWinds;
   LbSaved->clear();
   Model.SetDeals(&Deals);
   ShowResult();
@@ -245,6 +256,7 @@ QString TStatsDlg::TotalsText(const TMjStatsTotals& t) {
   text += tr("聴牌 %1局（%2）").arg(t.Ready).arg(Percent(100.0 * t.Ready / t.Deals));
   if (t.Ready) text += tr("　平均 %1巡目").arg(QString::number(static_cast<double>(t.ReadyDrawSum) / t.Ready, 'f', 1));
   text += tr("　ツモ和了 %1局").arg(t.Wins);
+  if (t.Wins) text += tr("（計 %1点）").arg(t.WinPoints);
   return text;
 }
 
@@ -272,6 +284,15 @@ void TStatsDlg::UpdateCharts() {
   efficiency.reserve(static_cast<qsizetype>(Deals.size()));
   for (const TMjDealStats& deal : Deals) efficiency.append(deal.Efficiency);
   ChartEfficiency->SetData(TChartView::Line, tr("対局ごとの効率（日時順）"), tr("対局"), efficiency);
+
+  QVector<double> points;
+  for (const TMjDealStats& deal : Deals)
+    if (deal.WinDraw >= 0) points.append(deal.WinPoints);
+  // The value axis in quarters of a round thousand, at least up to a mangan's 8000.
+  const double most = points.isEmpty() ? 0.0 : *std::max_element(points.begin(), points.end());
+  ChartPoints->Top = 4000.0 * std::max(2.0, std::ceil(most / 4000.0));
+  ChartPoints->SetData(TChartView::Bars, tr("和了ごとの点数（日時順、%1）").arg(TScoreText::Winds(Winds)), tr("和了"),
+                       points, std::max(1, static_cast<int>(points.size()) / 6));
 }
 
 void TStatsDlg::SetFolderClick() {

@@ -26,9 +26,10 @@ class QTabWidget;
 
 // The record files of a folder (*.csv, hidden ones too), by name.
 QStringList RecordFileNames(const QString& folder);
-// Judges the named files of folder on the threads of the machine; the future
-// reports progress and can be cancelled.
-QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const QStringList& names);
+// Judges the named files of folder on the threads of the machine, the wins
+// valued under winds; the future reports progress and can be cancelled.
+QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const QStringList& names,
+                                           const TMjSituation& winds = {});
 // Why a file gave no deal, for the player.
 QString StatsFaultText(const TMjRecordStats& record);
 
@@ -66,6 +67,7 @@ public:
   std::vector<TMjRecordStats> Records;  // in the order of the file list
   std::vector<TMjDealStats> Deals;      // by time stamp
   TMjStatsTotals Totals;
+  TMjSituation Winds;  // the wins' values assume them: the practice window's remembered winds
 
   // The dialogs the commands run; tests replace them.
   std::function<QString()> FolderDialog;
@@ -85,6 +87,7 @@ public:
   QTabWidget* Tabs;
   QTableView* DealTable;
   QListWidget* FailureList;
+  TChartView* ChartPoints;  // the points of each won deal, in time order
 
   static QString TotalsText(const TMjStatsTotals& totals);
 
@@ -98,6 +101,7 @@ private:
   QFutureWatcher<TMjRecordStats> Watcher;
   QFuture<TMjRecordStats> Run;
   QString RunFolder;
+  TMjSituation RunWinds;
   bool IsRunning = false;
   bool Cancelled = false;
   TStatsModel Model;
