@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "game/Mjwin1.h"
 #include "records/Mjloader1.h"
 
 namespace {
@@ -26,14 +27,16 @@ TCodeRow RowOf(const TRecordLoader& loader, int row) {
 }
 
 constexpr std::string_view StatsCsvHeader =
-    "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw\r\n";
+    "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw,win_points\r\n";
+// The columns every version of the table begins with.
+constexpr std::string_view StatsCsvStart = "file,time,efficiency,best_choices,";
 
 // Whether a file refused as a record is the statistics' own table, saved into the folder.
 bool IsStatsCsv(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::string head(StatsCsvHeader.size(), '\0');
+  std::string head(StatsCsvStart.size(), '\0');
   in.read(head.data(), static_cast<std::streamsize>(head.size()));
-  return in && head == StatsCsvHeader;
+  return in && head == StatsCsvStart;
 }
 
 // A field as CSV wants it: quoted when it holds a comma, a quote or a line break.
@@ -57,7 +60,7 @@ std::string OneDecimal(double value) {
 
 }  // namespace
 
-TMjDealStats DealStats(const TMjReview& review) {
+TMjDealStats DealStats(const TMjReview& review, const TMjSituation& winds) {
   TMjDealStats d;
   d.Decisions = review.Decisions();
   d.BestChoices = review.BestChoices();
@@ -67,6 +70,7 @@ TMjDealStats DealStats(const TMjReview& review) {
   d.FirstReady = review.FirstReadyDraw();
   d.FinalShanten = review.FinalShanten();
   d.WinDraw = review.WinDraw();
+  d.WinPoints = DealWinPoints(review, winds);
   return d;
 }
 
@@ -91,7 +95,7 @@ TMjRecordRows ReadRecordRows(const std::string& path) {
   return rows;
 }
 
-TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name) {
+TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name, const TMjSituation& winds) {
   TMjRecordStats r;
   r.Deal.File = name;
   const TMjRecordRows rows = ReadRecordRows(path);
@@ -110,7 +114,7 @@ TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& nam
     return r;
   }
   const std::string file = std::move(r.Deal.File), stamp = std::move(r.Deal.Stamp);
-  r.Deal = DealStats(review);
+  r.Deal = DealStats(review, winds);
   r.Deal.File = file;
   r.Deal.Stamp = stamp;
   return r;
@@ -136,6 +140,7 @@ TMjStatsTotals SumStats(const std::vector<TMjRecordStats>& records) {
     t.ChosenCount += d.ChosenCount;
     t.BestCount += d.BestCount;
     if (d.WinDraw >= 0) ++t.Wins;
+    t.WinPoints += d.WinPoints;
     if (d.FirstReady >= 0) {
       ++t.Ready;
       t.ReadyDrawSum += d.FirstReady;
@@ -160,7 +165,7 @@ std::string StatsCsv(const std::vector<TMjDealStats>& deals) {
   for (const TMjDealStats& d : deals) {
     csv += CsvField(d.File) + ',' + CsvField(d.Stamp) + ',' + OneDecimal(d.Efficiency) + ',' + std::to_string(d.BestChoices) + ',' +
            std::to_string(d.Decisions) + ',' + std::to_string(d.FirstReady) + ',' + std::to_string(d.FinalShanten) +
-           ',' + std::to_string(d.WinDraw) + "\r\n";
+           ',' + std::to_string(d.WinDraw) + ',' + std::to_string(d.WinPoints) + "\r\n";
   }
   return csv;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/Mjscore1.h"
 #include "game/Mjreview1.h"
 
 constexpr int StatsDraws = 18;  // a deal lasts 18 draws
@@ -24,9 +25,11 @@ struct TMjDealStats {
   int FirstReady = -1;   // as TMjReview::FirstReadyDraw
   int FinalShanten = 0;
   int WinDraw = -1;      // as TMjReview::WinDraw
+  int WinPoints = 0;     // what that win is worth to the player, 0 without one
 };
 
-TMjDealStats DealStats(const TMjReview& review);
+// winds: the seat and round the deals' wins are scored under (records keep none).
+TMjDealStats DealStats(const TMjReview& review, const TMjSituation& winds = {});
 
 // Why a file gives no deal.
 enum class TMjStatsFault {
@@ -60,7 +63,7 @@ struct TMjRecordRows {
 TMjRecordRows ReadRecordRows(const std::string& path);
 
 // Reads and judges one record file; never throws for a bad file.
-TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name);
+TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name, const TMjSituation& winds = {});
 
 struct TMjStatsTotals {
   int Deals = 0;
@@ -70,6 +73,7 @@ struct TMjStatsTotals {
   int ChosenCount = 0;
   int BestCount = 0;
   int Wins = 0;
+  long long WinPoints = 0;  // the points of all wins
   int Ready = 0;       // deals ready at some point
   int ReadyDrawSum = 0;  // of those, the sum of their first ready draws
   // ReadyBy[d]: deals ready once the discard after draw d was made (0: from the deal).

@@ -360,8 +360,16 @@ Do you want to replace it?</translation>
         <translation>Analysis after the &amp;discard</translation>
     </message>
     <message>
-        <source>ツモ和了</source>
-        <translation>Won by draw</translation>
+        <source>自風(&amp;J)</source>
+        <translation>&amp;Seat wind</translation>
+    </message>
+    <message>
+        <source>場風(&amp;B)</source>
+        <translation>&amp;Round wind</translation>
+    </message>
+    <message>
+        <source>ツモ和了  %1</source>
+        <translation>Won by draw  %1</translation>
     </message>
 </context>
 <context>
@@ -456,6 +464,10 @@ Do you want to replace it?</translation>
     <message>
         <source>有効牌 %1  %2枚</source>
         <translation>effective tiles %1  %2 copies</translation>
+    </message>
+    <message>
+        <source>ツモ和了  %1</source>
+        <translation>Won by draw  %1</translation>
     </message>
 </context>
 <context>
@@ -667,6 +679,293 @@ Do you want to replace it?</translation>
         <source>← 打牌</source>
         <translation>← your discard</translation>
     </message>
+    <message>
+        <source>%1のツモ和了（%2とみなす）: %3</source>
+        <translation>Won at %1 (taken as %2): %3</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>TScoreText</name>
+    <message>
+        <source>門前清自摸和</source>
+        <translation>Menzen tsumo</translation>
+    </message>
+    <message>
+        <source>平和</source>
+        <translation>Pinfu</translation>
+    </message>
+    <message>
+        <source>断么九</source>
+        <translation>Tanyao</translation>
+    </message>
+    <message>
+        <source>一盃口</source>
+        <translation>Iipeikou</translation>
+    </message>
+    <message>
+        <source>自風牌</source>
+        <translation>Seat wind</translation>
+    </message>
+    <message>
+        <source>場風牌</source>
+        <translation>Round wind</translation>
+    </message>
+    <message>
+        <source>役牌 白</source>
+        <translation>White dragon</translation>
+    </message>
+    <message>
+        <source>役牌 發</source>
+        <translation>Green dragon</translation>
+    </message>
+    <message>
+        <source>役牌 中</source>
+        <translation>Red dragon</translation>
+    </message>
+    <message>
+        <source>三色同順</source>
+        <translation>Sanshoku doujun</translation>
+    </message>
+    <message>
+        <source>三色同刻</source>
+        <translation>Sanshoku doukou</translation>
+    </message>
+    <message>
+        <source>一気通貫</source>
+        <translation>Ittsuu</translation>
+    </message>
+    <message>
+        <source>混全帯么九</source>
+        <translation>Chanta</translation>
+    </message>
+    <message>
+        <source>七対子</source>
+        <translation>Chiitoitsu</translation>
+    </message>
+    <message>
+        <source>三暗刻</source>
+        <translation>Sanankou</translation>
+    </message>
+    <message>
+        <source>小三元</source>
+        <translation>Shousangen</translation>
+    </message>
+    <message>
+        <source>混老頭</source>
+        <translation>Honroutou</translation>
+    </message>
+    <message>
+        <source>二盃口</source>
+        <translation>Ryanpeikou</translation>
+    </message>
+    <message>
+        <source>純全帯么九</source>
+        <translation>Junchan</translation>
+    </message>
+    <message>
+        <source>混一色</source>
+        <translation>Honitsu</translation>
+    </message>
+    <message>
+        <source>清一色</source>
+        <translation>Chinitsu</translation>
+    </message>
+    <message>
+        <source>国士無双</source>
+        <translation>Kokushi musou</translation>
+    </message>
+    <message>
+        <source>国士無双十三面</source>
+        <translation>Kokushi musou, 13-sided wait</translation>
+    </message>
+    <message>
+        <source>四暗刻</source>
+        <translation>Suuankou</translation>
+    </message>
+    <message>
+        <source>四暗刻単騎</source>
+        <translation>Suuankou, single wait</translation>
+    </message>
+    <message>
+        <source>大三元</source>
+        <translation>Daisangen</translation>
+    </message>
+    <message>
+        <source>小四喜</source>
+        <translation>Shousuushii</translation>
+    </message>
+    <message>
+        <source>大四喜</source>
+        <translation>Daisuushii</translation>
+    </message>
+    <message>
+        <source>字一色</source>
+        <translation>Tsuuiisou</translation>
+    </message>
+    <message>
+        <source>緑一色</source>
+        <translation>Ryuuiisou</translation>
+    </message>
+    <message>
+        <source>清老頭</source>
+        <translation>Chinroutou</translation>
+    </message>
+    <message>
+        <source>九蓮宝燈</source>
+        <translation>Chuuren poutou</translation>
+    </message>
+    <message>
+        <source>純正九蓮宝燈</source>
+        <translation>Junsei chuuren poutou</translation>
+    </message>
+    <message>
+        <source>天和</source>
+        <translation>Tenhou</translation>
+    </message>
+    <message>
+        <source>地和</source>
+        <translation>Chiihou</translation>
+    </message>
+    <message>
+        <source>満貫</source>
+        <translation>Mangan</translation>
+    </message>
+    <message>
+        <source>跳満</source>
+        <translation>Haneman</translation>
+    </message>
+    <message>
+        <source>倍満</source>
+        <translation>Baiman</translation>
+    </message>
+    <message>
+        <source>三倍満</source>
+        <translation>Sanbaiman</translation>
+    </message>
+    <message>
+        <source>数え役満</source>
+        <translation>Counted yakuman</translation>
+    </message>
+    <message>
+        <source>役満</source>
+        <translation>Yakuman</translation>
+    </message>
+    <message>
+        <source>二倍役満</source>
+        <translation>Double yakuman</translation>
+    </message>
+    <message>
+        <source>三倍役満</source>
+        <translation>Triple yakuman</translation>
+    </message>
+    <message>
+        <source>四倍役満</source>
+        <translation>Quadruple yakuman</translation>
+    </message>
+    <message>
+        <source>五倍役満</source>
+        <translation>Quintuple yakuman</translation>
+    </message>
+    <message>
+        <source>六倍役満</source>
+        <translation>Sextuple yakuman</translation>
+    </message>
+    <message>
+        <source>副底</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>ツモ</source>
+        <translation>Self-draw</translation>
+    </message>
+    <message>
+        <source>暗刻</source>
+        <translation>Concealed triplet</translation>
+    </message>
+    <message>
+        <source>雀頭</source>
+        <translation>Pair</translation>
+    </message>
+    <message>
+        <source>両面</source>
+        <translation>Two-sided wait</translation>
+    </message>
+    <message>
+        <source>嵌張</source>
+        <translation>Closed wait</translation>
+    </message>
+    <message>
+        <source>辺張</source>
+        <translation>Edge wait</translation>
+    </message>
+    <message>
+        <source>双碰</source>
+        <translation>Dual pair wait</translation>
+    </message>
+    <message>
+        <source>単騎</source>
+        <translation>Single wait</translation>
+    </message>
+    <message>
+        <source>東</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>南</source>
+        <translation>South</translation>
+    </message>
+    <message>
+        <source>西</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>北</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>%1場 %2家</source>
+        <translation>%1 round, %2 seat</translation>
+    </message>
+    <message>
+        <source>%1点</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>%1オール</source>
+        <translation>%1 from each</translation>
+    </message>
+    <message>
+        <source>子 %1 / 親 %2</source>
+        <translation>non-dealers %1 / dealer %2</translation>
+    </message>
+    <message>
+        <source>%1 役満</source>
+        <translation>%1 yakuman</translation>
+    </message>
+    <message>
+        <source>%1 %2翻</source>
+        <translation>%1 %2 han</translation>
+    </message>
+    <message>
+        <source>%1符 %2翻</source>
+        <translation>%1 fu %2 han</translation>
+    </message>
+    <message>
+        <source>%1点（%2）</source>
+        <translation>%1 points (%2)</translation>
+    </message>
+    <message>
+        <source>%1 = %2符</source>
+        <translation>%1 = %2 fu</translation>
+    </message>
+    <message>
+        <source>%1 = %2 → %3符</source>
+        <translation>%1 = %2 → %3 fu</translation>
+    </message>
 </context>
 <context>
     <name>TStatsDlg</name>
@@ -786,6 +1085,22 @@ Do you want to replace it?</translation>
         <source>ファイルを探しています...</source>
         <translation>Looking for record files...</translation>
     </message>
+    <message>
+        <source>和了の点数</source>
+        <translation>Points of wins</translation>
+    </message>
+    <message>
+        <source>（計 %1点）</source>
+        <translation> (%1 points in all)</translation>
+    </message>
+    <message>
+        <source>和了ごとの点数（日時順、%1）</source>
+        <translation>Points of each win (by time, %1)</translation>
+    </message>
+    <message>
+        <source>和了</source>
+        <translation>Win</translation>
+    </message>
 </context>
 <context>
     <name>TStatsModel</name>
@@ -824,6 +1139,14 @@ Do you want to replace it?</translation>
     <message>
         <source>ツモ和了</source>
         <translation>Win</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>点数</source>
+        <translation>Points</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "ui/Maindlg1.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -22,8 +23,10 @@
 #include "ui/Pairidlg1.h"
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
+#include "game/Mjwin1.h"
 #include "ui/Tfonts1.h"
 #include "ui/Tposition1.h"
+#include "ui/Tscore1.h"
 
 TMainDlg* MainDlg = nullptr;
 
@@ -106,6 +109,19 @@ TMainDlg::TMainDlg(QWidget* parent)
   MnPairi->setShortcut(Qt::Key_F3);
   MnPairiAfter = V1->addAction(tr("牌理は打牌後に表示(&D)"));
   MnPairiAfter->setCheckable(true);
+  V1->addSeparator();
+  MnSeat = V1->addMenu(tr("自風(&J)"));
+  MnRound = V1->addMenu(tr("場風(&B)"));
+  for (QMenu* menu : {MnSeat, MnRound}) {
+    auto* group = new QActionGroup(menu);
+    std::array<QAction*, 4>& items = menu == MnSeat ? MnSeatWind : MnRoundWind;
+    for (int wind = 0; wind < 4; ++wind) {
+      items[wind] = group->addAction(TScoreText::Wind(wind));
+      items[wind]->setCheckable(true);
+      menu->addAction(items[wind]);
+      ConnectHandler(items[wind], &QAction::triggered, this, [this] { MnWindClick(); });
+    }
+  }
   MnStart2->setVisible(false);
   // The window's keys are handled in its key events, where a held key's repeats
   // can be told (a shortcut fires again on each repeat under X11), so a held key
@@ -286,6 +302,9 @@ void TMainDlg::Prepare() {
   MnStart2->setVisible(Tinitu());
   // Read at each opening, not at start-up, which reads no settings.
   MnPairiAfter->setChecked(QSettings().value(PairiAfterKey, false).toBool());
+  const TMjSituation winds = TScoreText::RememberedWinds();
+  MnSeatWind[static_cast<std::size_t>(winds.SeatWind)]->setChecked(true);
+  MnRoundWind[static_cast<std::size_t>(winds.RoundWind)]->setChecked(true);
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
   FrMjSutepai1->Setup(W, H);
   FrMjTepai1->Setup(W, H);
@@ -398,10 +417,31 @@ void TMainDlg::ShowMachi(const TPaiRow& tepai, const TMjPai* test) {
 }
 
 void TMainDlg::ShowPairi(const TMjReview& review) {
-  // A drawn tile that completes the hand is told where the player looks.
-  const bool won = !review.Steps.empty() && !review.Steps.back().Discarded() && review.Steps.back().Won();
-  StatusPanel[1]->setText(won ? tr("ツモ和了") : QString());
   if (PairiDlg != nullptr) PairiDlg->ShowPairi(review, MnPairiAfter->isChecked());
+  ShowWin(review);
+}
+
+// A drawn tile that completes the hand is told where the player looks, with its value.
+void TMainDlg::ShowWin(const TMjReview& review) {
+  const bool won = !review.Steps.empty() && !review.Steps.back().Discarded() && review.Steps.back().Won();
+  const TMjScore score = won ? StepScore(review.Steps.back(), Winds()) : TMjScore{};
+  StatusPanel[1]->setText(score.Complete() ? tr("ツモ和了  %1").arg(TScoreText::Points(score.BestReading().Points))
+                                           : QString());
+  if (PairiDlg != nullptr) PairiDlg->ShowScore(score, Winds());
+}
+
+TMjSituation TMainDlg::Winds() const {
+  TMjSituation winds;
+  for (int wind = 0; wind < 4; ++wind) {
+    if (MnSeatWind[static_cast<std::size_t>(wind)]->isChecked()) winds.SeatWind = wind;
+    if (MnRoundWind[static_cast<std::size_t>(wind)]->isChecked()) winds.RoundWind = wind;
+  }
+  return winds;
+}
+
+void TMainDlg::MnWindClick() {
+  TScoreText::RememberWinds(Winds());
+  ShowWin(Game.Review());
 }
 
 void TMainDlg::ShowSelection(int i) {
@@ -434,6 +474,7 @@ void TMainDlg::ShowPairiWindow() {
     PairiDlg->OnClosed = [] { QSettings().setValue(PairiShownKey, false); };
   }
   PairiDlg->ShowPairi(Game.Review(), MnPairiAfter->isChecked());
+  ShowWin(Game.Review());
   PairiDlg->ShowFor(this, [this](const QKeyEvent& event) { return PracticeKey(event); });
 }
 

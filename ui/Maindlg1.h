@@ -11,10 +11,12 @@
 // window, dialogs) goes on as usual.
 
 #include <QString>
+#include <array>
 #include <deque>
 #include <functional>
 #include <map>
 
+#include "analysis/Mjscore1.h"
 #include "core/Mjtable1.h"
 #include "game/Mjgame1.h"
 #include "ui/Frarea1.h"
@@ -93,6 +95,10 @@ public:
   QAction* MnHope;
   QAction* MnPairi;        // F3: the analysis window
   QAction* MnPairiAfter;   // the drill: a decision's table only after the discard
+  QMenu* MnSeat;           // the seat wind a win is scored under, 東 南 西 北
+  QMenu* MnRound;          // and the round wind
+  std::array<QAction*, 4> MnSeatWind;
+  std::array<QAction*, 4> MnRoundWind;
   TSaveDialog SaveDialog1;
   QTimer* PauseTimer;      // ends the running step's pause
   // With TILELAB_TRACE naming a file, each new text of the draw counter goes
@@ -143,6 +149,8 @@ public:
   void MnHopeClick() { Game.MnHopeClick(); }
   void MnPairiClick();
   void MnPairiAfterClick();
+  void MnWindClick();      // a wind chosen: remembered, and the win shown is valued anew
+  TMjSituation Winds() const;  // the winds checked
   void TepaiClick(TFrArea* sender);
   void FormShow() { Game.FormShow(); }
   void FormHide();
@@ -180,6 +188,7 @@ private:
   void RunQueued();
   void StartOpening();
   void ShowPairiWindow();
+  void ShowWin(const TMjReview& review);  // the status notice and the analysis window's score
 
   QWidget* Selection = nullptr;  // the keyboard's frame over a hand cell
   TMjTable Table;

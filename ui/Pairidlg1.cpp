@@ -8,6 +8,7 @@
 #include "game/Mjgame1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tfonts1.h"
+#include "ui/Tscore1.h"
 
 TPairiDlg* PairiDlg = nullptr;
 
@@ -88,6 +89,20 @@ void TPairiDlg::ShowPairi(const TMjReview& review, bool tableAfterDiscard) {
   Image1->update();
 }
 
+void TPairiDlg::ShowScore(const TMjScore& score, const TMjSituation& winds) {
+  ScoreHead.clear();
+  Yaku.clear();
+  ScoreFoot.clear();
+  if (score.Complete()) {
+    const TMjReading& r = score.BestReading();
+    ScoreHead = tr("ツモ和了  %1").arg(TScoreText::Winds(winds));
+    Yaku = TScoreText::YakuLines(r);
+    if (!r.FuParts.empty()) ScoreFoot << TScoreText::FuLine(r);
+    ScoreFoot << TScoreText::TotalLine(r);
+  }
+  Image1->update();
+}
+
 QRect TPairiDlg::TileRect(int row) { return QRect(Margin + MarkWidth, TableTop + row * H, W, H); }
 
 QRect TPairiDlg::KindRect(int row, int n, int count) {
@@ -161,6 +176,25 @@ void TPairiDlg::Paint(QPainter& painter) {
   for (int i = 0; i < Summary.size(); ++i)
     painter.drawText(QRect(Margin, FootTop + KindHeight + i * LineHeight, ClientWidth - 2 * Margin, LineHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, Summary[i]);
+  PaintScore(painter);
+}
+
+void TPairiDlg::PaintScore(QPainter& painter) {
+  if (ScoreHead.isEmpty()) return;
+  const int width = ClientWidth - 2 * Margin;
+  auto line = [&](int n, int left, int w) { return QRect(left, ScoreTop + n * LineHeight, w, LineHeight); };
+  painter.setPen(Yellow);
+  painter.drawText(line(0, Margin, width), Qt::AlignLeft | Qt::AlignVCenter, ScoreHead);
+  painter.setPen(Qt::white);
+  // The yaku down the first column, then the second.
+  for (int i = 0; i < Yaku.size() && i < 2 * YakuRows; ++i)
+    painter.drawText(line(1 + i % YakuRows, Margin + (i / YakuRows) * width / 2, width / 2),
+                     Qt::AlignLeft | Qt::AlignVCenter, Yaku[i]);
+  const int fuTop = ScoreTop + (1 + YakuRows) * LineHeight;
+  if (ScoreFoot.size() > 1)
+    painter.drawText(QRect(Margin, fuTop, width, FuLines * LineHeight), Qt::AlignLeft | Qt::TextWordWrap,
+                     ScoreFoot.front());
+  painter.drawText(line(1 + YakuRows + FuLines, Margin, width), Qt::AlignLeft | Qt::AlignVCenter, ScoreFoot.back());
 }
 
 std::vector<TSide> TPairiDlg::Sides() const {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "analysis/Mjscore1.h"
 #include "analysis/Mjshanten1.h"
 #include "game/Mjreview1.h"
 #include "ui/Frparts1.h"
@@ -42,7 +43,13 @@ public:
   static constexpr int ClientWidth = KindsLeft + KindsWidth + 4 + CountWidth + Margin;
   static constexpr int TableTop = Margin + HeadHeight;
   static constexpr int FootTop = TableTop + MaxRows * H + 4;
-  static constexpr int ClientHeight = FootTop + KindHeight + 2 * LineHeight + Margin;
+  // The value of a winning draw: a title, the yaku in two columns, the fu
+  // (on two lines when they are many) and the points.
+  static constexpr int ScoreTop = FootTop + KindHeight + 2 * LineHeight + 4;
+  static constexpr int YakuRows = 5;  // ten yaku; no closed hand holds more
+  static constexpr int FuLines = 2;
+  static constexpr int ScoreLines = 1 + YakuRows + FuLines + 1;
+  static constexpr int ClientHeight = ScoreTop + ScoreLines * LineHeight + Margin;
 
   // The practice window makes it when it is first shown, as its own child.
   explicit TPairiDlg(QWidget* parent = nullptr);
@@ -58,12 +65,19 @@ public:
   // table, or 13 with their shanten and effective copies.
   void ShowPosition(const TKindCounts& hand, int drawnKind);
 
+  // The value of the winning draw waiting for its discard; an incomplete score
+  // (any other moment) shows nothing.
+  void ShowScore(const TMjScore& score, const TMjSituation& winds);
+
   // What the window shows now, as texts and rows (tests and the painting read it).
   const TMjPairiView& View() const { return Shown; }
   QString HeadText() const { return Head; }
   QString JudgementText() const { return Judgement; }
   int JudgedKind() const { return Judged; }
   QStringList SummaryLines() const { return Summary; }
+  QString ScoreTitle() const { return ScoreHead; }
+  QStringList YakuLines() const { return Yaku; }
+  QStringList ScoreLinesShown() const { return ScoreFoot; }  // the fu, then the points
   // The rectangle of row i's discard tile, and of the n-th of its count effective tiles.
   static QRect TileRect(int row);
   static QRect KindRect(int row, int n, int count);
@@ -78,12 +92,16 @@ protected:
 
 private:
   void DrawTile(QPainter& painter, const QRect& target, int kind);
+  void PaintScore(QPainter& painter);
 
   TMjPairiView Shown;
   QString Head;
   QString Judgement;
   int Judged = -1;
   QStringList Summary;
+  QString ScoreHead;
+  QStringList Yaku;
+  QStringList ScoreFoot;
 };
 
 // The one analysis window; nullptr until the practice window makes it.

@@ -10,10 +10,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "game/Mjwin1.h"
 #include "ui/Frarea1.h"
 #include "ui/Pairidlg1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tposition1.h"
+#include "ui/Tscore1.h"
 
 namespace {
 
@@ -112,6 +114,9 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
   LbMessage->setStyleSheet(QStringLiteral("color: #c00000;"));
   LbMessage->setWordWrap(true);
   LbSummary = new QLabel(body);
+  LbWin = new QLabel(body);
+  LbWin->setWordWrap(true);
+  LbWin->setMaximumWidth(TableWidth);
   LbStep = new QLabel(body);
   FrHand = new TFrTileRow(FrMjPai1, HandCells, body);
   LbJudge = new QLabel(body);
@@ -149,6 +154,7 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
 
   column->addWidget(LbMessage);
   column->addWidget(LbSummary);
+  column->addWidget(LbWin);
   column->addWidget(LbStep);
   column->addWidget(FrHand);
   column->addWidget(LbJudge);
@@ -182,6 +188,9 @@ void TReviewDlg::SetRecord(const TCodeGrid& codes, bool loaded) {
     LbMessage->show();
   }
   LbSummary->setText(SummaryText(Review));
+  const QString win = WinText(Review, TScoreText::RememberedWinds());
+  LbWin->setText(win);
+  LbWin->setVisible(!win.isEmpty());
   if (Review.Steps.empty()) {
     Step = -1;
     FrHand->SetCodes({});
@@ -203,6 +212,8 @@ void TReviewDlg::ShowNothing(const QString& message) {
   LbMessage->setText(message);
   LbMessage->show();
   LbSummary->clear();
+  LbWin->clear();
+  LbWin->hide();
   LbStep->clear();
   FrHand->SetCodes({});
   LbJudge->clear();
@@ -224,6 +235,20 @@ QString TReviewDlg::SummaryText(const TMjReview& review) {
                      .arg(ready < 0 ? tr("なし") : DrawName(ready));
   if (review.WinDraw() >= 0) text += tr("　ツモ和了 %1").arg(DrawName(review.WinDraw()));
   return text;
+}
+
+// The record keeps no winds: the win is valued under the practice window's, and says so.
+QString TReviewDlg::WinText(const TMjReview& review, const TMjSituation& winds) {
+  const TMjScore score = DealScore(review, winds);
+  if (!score.Complete()) return {};
+  const TMjReading& r = score.BestReading();
+  QStringList lines;
+  lines << tr("%1のツモ和了（%2とみなす）: %3")
+               .arg(DrawName(review.WinDraw()), TScoreText::Winds(winds), TScoreText::YakuLines(r).join(tr("、")));
+  const QString fu = TScoreText::FuLine(r);
+  if (!fu.isEmpty()) lines << fu;
+  lines << TScoreText::TotalLine(r);
+  return lines.join(QLatin1Char('\n'));
 }
 
 QString TReviewDlg::JudgeText(const TMjReviewStep& step) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 
+#include "analysis/Mjscore1.h"
 #include "game/Mjreview1.h"
 #include "records/Mjrecord1.h"
 #include "ui/Frtilerow1.h"
@@ -52,6 +53,7 @@ public:
   TFrMjPai* FrMjPai1;
   QLabel* LbMessage;   // a record that cannot be reviewed
   QLabel* LbSummary;
+  QLabel* LbWin;       // the value of the deal's winning draw, under the remembered winds
   QLabel* LbStep;
   TFrTileRow* FrHand;  // 13 tiles, then the one drawn
   QLabel* LbJudge;
@@ -66,6 +68,8 @@ public:
   TPairiDlg* PositionDlg = nullptr;  // positions pasted from 編集
 
   static QString SummaryText(const TMjReview& review);
+  // Empty when the deal has no win.
+  static QString WinText(const TMjReview& review, const TMjSituation& winds);
   static QString JudgeText(const TMjReviewStep& step);
 
 protected:

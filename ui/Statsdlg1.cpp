@@ -20,10 +20,12 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 
 #include "records/Safefile1.h"
 #include "ui/Reviewdlg1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Tscore1.h"
 
 namespace {
 
@@ -45,18 +47,18 @@ QStringList RecordFileNames(const QString& folder) {
   return dir.entryList();
 }
 
-QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool) {
-  return QtConcurrent::run(pool, [folder, pool](QPromise<TStatsRun>& promise) {
+QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool, const TMjSituation& winds) {
+  return QtConcurrent::run(pool, [folder, pool, winds](QPromise<TStatsRun>& promise) {
     const QStringList names = RecordFileNames(folder);
     promise.setProgressRange(0, static_cast<int>(names.size()));
     const QDir dir(folder);
     std::atomic<int> done = 0;
     TStatsRun run;
     run.Records = QtConcurrent::blockingMapped<std::vector<TMjRecordStats>>(
-        pool, names, [&dir, &done, &promise](const QString& name) {
+        pool, names, [&dir, &done, &promise, &winds](const QString& name) {
           if (promise.isCanceled()) return TMjRecordStats{};
           TMjRecordStats record =
-              AnalyseRecordFile(QFile::encodeName(dir.filePath(name)).toStdString(), name.toStdString());
+              AnalyseRecordFile(QFile::encodeName(dir.filePath(name)).toStdString(), name.toStdString(), winds);
           promise.setProgressValue(++done);  // a lower value from a slower thread is ignored
           return record;
         });
@@ -92,7 +94,7 @@ int TStatsModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() || !Deals ? 0 : static_cast<int>(Deals->size());
 }
 
-int TStatsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 7; }
+int TStatsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 8; }
 
 QVariant TStatsModel::data(const QModelIndex& index, int role) const {
   if (!Deals || !index.isValid()) return {};
@@ -108,14 +110,16 @@ QVariant TStatsModel::data(const QModelIndex& index, int role) const {
     case 4: return DrawText(d.FirstReady);
     case 5: return d.FinalShanten < 0 ? tr("和了") : d.FinalShanten == 0 ? tr("聴牌") : QString::number(d.FinalShanten);
     case 6: return DrawText(d.WinDraw);
+    case 7: return d.WinDraw < 0 ? tr("—") : QString::number(d.WinPoints);
     default: return {};
   }
 }
 
 QVariant TStatsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-  const QString names[] = {tr("ファイル"), tr("日時"), tr("効率"), tr("最善"), tr("初聴牌"), tr("最終向聴"), tr("ツモ和了")};
-  return section >= 0 && section < 7 ? names[section] : QString();
+  const QString names[] = {tr("ファイル"), tr("日時"),     tr("効率"),     tr("最善"),
+                           tr("初聴牌"),   tr("最終向聴"), tr("ツモ和了"), tr("点数")};
+  return section >= 0 && section < 8 ? names[section] : QString();
 }
 
 // --- the window ------------------------------------------------------------
@@ -177,8 +181,11 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   DealTable->setSelectionBehavior(QAbstractItemView::SelectRows);
   DealTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   FailureList = new QListWidget(Tabs);
+  ChartPoints = new TChartView(Tabs);
+  ChartPoints->Unit.clear();
   Tabs->addTab(DealTable, tr("対局一覧"));
   Tabs->addTab(FailureList, tr("読めなかったファイル"));
+  Tabs->addTab(ChartPoints, tr("和了の点数"));
   Tabs->setFixedHeight(TabsHeight);
 
   column->addLayout(top);
@@ -224,6 +231,7 @@ void TStatsDlg::Analyse(const QString& folder) {
     Run.waitForFinished();
   }
   RunFolder = folder;
+  RunWinds = TScoreText::RememberedWinds();
   Cancelled = false;
   IsRunning = true;
   ProgressBar1->setRange(0, 0);  // busy until the files are counted
@@ -232,7 +240,7 @@ void TStatsDlg::Analyse(const QString& folder) {
   BnFolder->setEnabled(false);
   BnSave->setEnabled(false);
   LbTotals->setText(tr("ファイルを探しています..."));
-  Run = AnalyseFolder(folder, &Pool);
+  Run = AnalyseFolder(folder, &Pool, RunWinds);
   Watcher.setFuture(Run);
 }
 
@@ -263,6 +271,7 @@ void TStatsDlg::Finished() {
   Deals = std::move(run.Deals);
   Totals = run.Totals;
   ResultFolder = RunFolder;
+  Winds = RunWinds;
   LbSaved->clear();
   Model.SetDeals(&Deals);
   ShowResult();
@@ -282,6 +291,7 @@ QString TStatsDlg::TotalsText(const TMjStatsTotals& t) {
   text += tr("聴牌 %1局（%2）").arg(t.Ready).arg(Percent(100.0 * t.Ready / t.Deals));
   if (t.Ready) text += tr("　平均 %1巡目").arg(QString::number(static_cast<double>(t.ReadyDrawSum) / t.Ready, 'f', 1));
   text += tr("　ツモ和了 %1局").arg(t.Wins);
+  if (t.Wins) text += tr("（計 %1点）").arg(t.WinPoints);
   return text;
 }
 
@@ -309,6 +319,15 @@ void TStatsDlg::UpdateCharts() {
   efficiency.reserve(static_cast<qsizetype>(Deals.size()));
   for (const TMjDealStats& deal : Deals) efficiency.append(deal.Efficiency);
   ChartEfficiency->SetData(TChartView::Line, tr("対局ごとの効率（日時順）"), tr("対局"), efficiency);
+
+  QVector<double> points;
+  for (const TMjDealStats& deal : Deals)
+    if (deal.WinDraw >= 0) points.append(deal.WinPoints);
+  // The value axis in quarters of a round thousand, at least up to a mangan's 8000.
+  const double most = points.isEmpty() ? 0.0 : *std::max_element(points.begin(), points.end());
+  ChartPoints->Top = 4000.0 * std::max(2.0, std::ceil(most / 4000.0));
+  ChartPoints->SetData(TChartView::Bars, tr("和了ごとの点数（日時順、%1）").arg(TScoreText::Winds(Winds)), tr("和了"),
+                       points, std::max(1, static_cast<int>(points.size()) / 6));
 }
 
 void TStatsDlg::SetFolderClick() {

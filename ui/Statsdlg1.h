@@ -36,9 +36,9 @@ struct TStatsRun {
   TMjStatsTotals Totals;
 };
 // Lists the folder, judges its files on the threads of pool and sums them, all
-// off the caller's thread. The future reports progress once the files are
+// off the caller's thread, the wins valued under winds. The future reports progress once the files are
 // counted, and can be cancelled; a cancelled run gives no result.
-QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool);
+QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool, const TMjSituation& winds = {});
 // Why a file gave no deal, for the player.
 QString StatsFaultText(const TMjRecordStats& record);
 
@@ -79,6 +79,7 @@ public:
   std::vector<TMjRecordStats> Records;  // in the order of the file list
   std::vector<TMjDealStats> Deals;      // by time stamp
   TMjStatsTotals Totals;
+  TMjSituation Winds;  // the wins' values assume them: the practice window's remembered winds
 
   // The dialogs the commands run; tests replace them.
   std::function<QString()> FolderDialog;
@@ -98,6 +99,7 @@ public:
   QTabWidget* Tabs;
   QTableView* DealTable;
   QListWidget* FailureList;
+  TChartView* ChartPoints;  // the points of each won deal, in time order
 
   static QString TotalsText(const TMjStatsTotals& totals);
 
@@ -114,6 +116,7 @@ private:
   QFutureWatcher<TStatsRun> Watcher;
   QFuture<TStatsRun> Run;
   QString RunFolder;
+  TMjSituation RunWinds;
   bool IsRunning = false;
   bool Cancelled = false;
   TStatsModel Model;

@@ -27,18 +27,20 @@ void TChartView::paintEvent(QPaintEvent*) {
 
   // The plot area leaves room for the percentages on the left and two lines of
   // labels (numbers and the axis title) below.
-  const int left = fm.horizontalAdvance(QStringLiteral("100%")) + 10;
+  auto valueText = [this](double value) { return QString::number(value) + Unit; };
+  const int left = fm.horizontalAdvance(valueText(Top)) + 10;
   const QRectF plot(left, 8 + 1.5 * line, width() - left - 12, height() - (8 + 1.5 * line) - 2.5 * line - 4);
-  auto yOf = [&plot](double percent) { return plot.bottom() - plot.height() * std::clamp(percent, 0.0, 100.0) / 100.0; };
+  const double top = Top > 0 ? Top : 100.0;
+  auto yOf = [&plot, top](double value) { return plot.bottom() - plot.height() * std::clamp(value, 0.0, top) / top; };
 
   const QColor grid = palette().mid().color();
-  for (int pct = 0; pct <= 100; pct += 25) {
-    const double y = yOf(pct);
-    p.setPen(QPen(grid, 1, pct == 0 ? Qt::SolidLine : Qt::DotLine));
+  for (int quarter = 0; quarter <= 4; ++quarter) {
+    const double y = yOf(top * quarter / 4);
+    p.setPen(QPen(grid, 1, quarter == 0 ? Qt::SolidLine : Qt::DotLine));
     p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     p.setPen(palette().text().color());
     p.drawText(QRectF(0, y - line / 2.0, left - 6, line), Qt::AlignRight | Qt::AlignVCenter,
-               QString::number(pct) + QLatin1Char('%'));
+               valueText(top * quarter / 4));
   }
   p.drawText(QRectF(plot.left(), plot.bottom() + 1.2 * line, plot.width(), line), Qt::AlignHCenter, AxisTitle);
 

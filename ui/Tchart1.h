@@ -1,7 +1,8 @@
 #pragma once
 
-// A small chart of percentages (0..100 %): bars, one per draw, or a line over the
-// deals. Painted by hand, so that the program loads no chart library at start-up.
+// A small chart of percentages (0..100 %), or of other values up to Top: bars,
+// one per draw or per win, or a line over the deals. Painted by hand, so that
+// the program loads no chart library at start-up.
 
 #include <QString>
 #include <QVector>
@@ -22,6 +23,8 @@ public:
   QString AxisTitle;
   QVector<double> Values;
   int LabelStep = 1;
+  double Top = 100.0;                 // the value at the top of the plot
+  QString Unit = QStringLiteral("%");  // after the numbers of the value axis
 
 protected:
   void paintEvent(QPaintEvent* event) override;

@@ -8,6 +8,7 @@
 #include <locale>
 
 #include "game/Mjstats1.h"
+#include "game/Mjwin1.h"
 #include "tests/records/RecordFiles.h"
 #include "tests/support/GeneratedRecords.h"
 
@@ -59,7 +60,7 @@ TEST(MjStats, AFolderSumsItsDealsAndCountsTheFilesThatGiveNone) {
     PlayGeneratedDeal(table, seed, static_cast<int>(seed * 4), draws);
     const std::string name = "deal" + std::to_string(seed) + ".csv";
     WriteBytes(folder / name, RecordText(table, {2024, 5, 6, 7, 8, static_cast<int>(seed)}));
-    records.push_back(AnalyseRecordFile(folder / name, name));
+    records.push_back(AnalyseRecordFile(folder / name, name, {2, 1, false}));
 
     // The same deal judged straight from the table's rows.
     const TMjReview review =
@@ -74,6 +75,7 @@ TEST(MjStats, AFolderSumsItsDealsAndCountsTheFilesThatGiveNone) {
     expected.ChosenCount += review.ChosenCountSum();
     expected.BestCount += review.BestCountSum();
     expected.Wins += review.WinDraw() >= 0;
+    expected.WinPoints += DealWinPoints(review, {2, 1, false});
     const int ready = review.FirstReadyDraw();
     expected.Ready += ready >= 0;
     readyAtNine += ready >= 0 && ready <= 9;
@@ -99,6 +101,7 @@ TEST(MjStats, AFolderSumsItsDealsAndCountsTheFilesThatGiveNone) {
   EXPECT_EQ(t.ChosenCount, expected.ChosenCount);
   EXPECT_EQ(t.BestCount, expected.BestCount);
   EXPECT_EQ(t.Wins, expected.Wins);
+  EXPECT_EQ(t.WinPoints, expected.WinPoints);
   EXPECT_EQ(t.Ready, expected.Ready);
   EXPECT_EQ(t.ReadyBy[9], readyAtNine);
   EXPECT_EQ(t.ReadyBy[StatsDraws], t.Ready);
@@ -131,16 +134,17 @@ TEST(MjStats, DealsComeInTimeOrderAndTheCsvQuotesWhatNeedsIt) {
   records[1].Deal.Decisions = 18;
   records[1].Deal.FirstReady = 9;
   records[1].Deal.WinDraw = 14;
+  records[1].Deal.WinPoints = 7900;
   records[1].Deal.FinalShanten = -1;
   records[2].Fault = TMjStatsFault::Refused;
   const std::vector<TMjDealStats> deals = DealsByStamp(records);
   ASSERT_EQ(deals.size(), 4u);
   EXPECT_EQ(StatsCsv(deals),
-            "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw\r\n"
-            "a.csv,2024/05/06 23:59:59,87.5,15,18,9,-1,14\r\n"
-            "a-late.csv,2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n"
-            "\"b,late.csv\",2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n"
-            "\"say \"\"hi\"\".csv\",2024/05/07 00:00:00,100.0,0,0,-1,0,-1\r\n");
+            "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw,win_points\r\n"
+            "a.csv,2024/05/06 23:59:59,87.5,15,18,9,-1,14,7900\r\n"
+            "a-late.csv,2024/05/07 00:00:00,100.0,0,0,-1,0,-1,0\r\n"
+            "\"b,late.csv\",2024/05/07 00:00:00,100.0,0,0,-1,0,-1,0\r\n"
+            "\"say \"\"hi\"\".csv\",2024/05/07 00:00:00,100.0,0,0,-1,0,-1,0\r\n");
 }
 
 TEST(MjStats, TheCsvWritesItsNumbersWithAPointUnderACommaLocale) {
@@ -149,7 +153,7 @@ TEST(MjStats, TheCsvWritesItsNumbersWithAPointUnderACommaLocale) {
   deal.Efficiency = 87.5;
   const TCommaLocale comma;
   if (!comma.Active) std::cout << "note: no comma C locale could be made (localedef); the C++ one is used alone\n";
-  EXPECT_EQ(StatsCsv({deal}).substr(StatsCsv({}).size()), "a.csv,,87.5,0,0,-1,0,-1\r\n");
+  EXPECT_EQ(StatsCsv({deal}).substr(StatsCsv({}).size()), "a.csv,,87.5,0,0,-1,0,-1,0\r\n");
 }
 
 TEST(MjStats, AFolderWithoutDecisionsCountsAsFullEfficiency) {

@@ -15,12 +15,12 @@ struct TBatch {
   int Status = 0;
 };
 
-TBatch Batch(const std::string& input) {
+TBatch Batch(const std::string& input, handtool::TAnswer answer = handtool::BatchLine) {
   std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
   TBatch result;
-  result.Status = handtool::RunBatch(in, out, err);
+  result.Status = handtool::RunBatch(in, out, err, answer);
   result.Out = out.str();
   result.Err = err.str();
   return result;
@@ -101,4 +101,71 @@ TEST(HandTable, ShowsTheShantenInWordsAndTheDiscardsBestFirst) {
   EXPECT_EQ(error, "牌が 3 枚です（13 枚か 14 枚）");
   EXPECT_EQ(handtool::ShantenWords(-1), "和了");
   EXPECT_EQ(handtool::ShantenWords(2), "2向聴");
+}
+
+TEST(HandScoreBatch, AnswersEachWinOnOneLine) {
+  const TBatch b = Batch(
+      "123m456p789s11z22z 2z s e\n"          // 13 tiles and the draw, south seat
+      "123m456p789s11222z 2z\n"               // 14 tiles holding it; east seat, east round
+      "22334455667788m 2m w s\n"
+      "19m19p19s1234567z 7z e e first\r\n"
+      "1133m5577p2288s4z\t4z   n  n\n",
+      handtool::ScoreLine);
+  EXPECT_EQ(b.Out,
+            "2700\t2\t40\t-\t700/1300\t門前清自摸和:1 自風牌:1\n"
+            "2100\t1\t40\t-\t700\t門前清自摸和:1\n"
+            "24000\t12\t20\t三倍満\t6000/12000\t門前清自摸和:1 平和:1 断么九:1 二盃口:3 清一色:6\n"
+            "96000\t-\t-\t二倍役満\t32000\t国士無双十三面:役満 天和:役満\n"
+            "3200\t3\t25\t-\t800/1600\t門前清自摸和:1 七対子:2\n");
+  EXPECT_EQ(b.Err, "");
+  EXPECT_EQ(b.Status, 0);
+}
+
+TEST(HandScoreBatch, BadLinesAreAnsweredErrorWithTheReason) {
+  const struct {
+    const char* line;
+    const char* message;
+  } cases[] = {
+      {"", "牌がありません"},
+      {"123m456p789s11z22z", "和了牌がありません（手牌の後に 1 枚）"},
+      {"123m456p789s11z22z 22z", "和了牌「22z」は 1 枚の牌ではありません"},
+      {"123m456p789s11z22z 2x", "和了牌「2x」は 1 枚の牌ではありません"},
+      {"123m456p789s11222z 3z", "和了牌 3z が手牌にありません"},
+      {"1111m456p789s112z 1m", "和了牌 1m が 5 枚目になります"},
+      {"123m456p789s11z 2z", "牌が 11 枚です（13 枚か 14 枚）"},
+      {"123m456p789s11z22z 3z", "和了形ではありません"},
+      {"123m456p789s11z22z 2z s", "風が 1 つだけです（自風と場風の順に 2 つ）"},
+      {"123m456p789s11z22z 2z s first", "風が 1 つだけです（自風と場風の順に 2 つ）"},
+      {"123m456p789s11z22z 2z x e", "「x」は風ではありません（e s w n）"},
+      {"123m456p789s11z22z 2z e south", "「south」は風ではありません（e s w n）"},
+      {"123m456p789s11z22z 2z e e first now", "余分な語「now」があります"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    const TBatch b = Batch(std::string("123m456p789s11z22z 2z\n") + c.line + "\n123m456p789s11z22z 2z\n",
+                           handtool::ScoreLine);
+    EXPECT_EQ(b.Out, "2100\t1\t40\t-\t700\t門前清自摸和:1\nerror\n2100\t1\t40\t-\t700\t門前清自摸和:1\n");
+    EXPECT_EQ(b.Err, std::string("tilelab-hand: 2行目: ") + c.message + "\n");
+    EXPECT_EQ(b.Status, 1);
+  }
+}
+
+TEST(HandScoreTable, ShowsTheYakuTheFuAndThePayments) {
+  std::string error;
+  handtool::TWin win;
+  ASSERT_TRUE(handtool::ReadWin("123m456p789s11z22z", "2z", win, error));
+  win.Situation = {1, 0, false};
+  EXPECT_EQ(handtool::ScoreTable(win, error),
+            "123m456p789s11222z  ツモ 2z  東場 南家\n"
+            "門前清自摸和    1翻\n"
+            "自風牌          1翻\n"
+            "符  副底 20 + ツモ 2 + 暗刻 2z 8 + 雀頭 1z 2 = 32 → 40符\n"
+            "40符 2翻  2700点（子 700 / 親 1300）\n");
+  ASSERT_TRUE(handtool::ReadWin("19m19p19s1234567z", "7z", win, error));
+  win.Situation = {0, 0, true};
+  EXPECT_EQ(handtool::ScoreTable(win, error),
+            "19m19p19s12345677z  ツモ 7z  東場 東家  第一ツモ\n"
+            "国士無双十三面  役満\n"
+            "天和            役満\n"
+            "二倍役満  96000点（32000オール）\n");
 }

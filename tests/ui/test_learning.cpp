@@ -14,6 +14,7 @@
 #include "ui/Quizdlg1.h"
 #include "ui/Reviewdlg1.h"
 #include "ui/Statsdlg1.h"
+#include "ui/Tchart1.h"
 
 // Texts compared as UTF-8, so a failure prints them readably.
 #define EXPECT_EQ_TEXT(actual, expected) EXPECT_EQ(QString(actual).toStdString(), QString(expected).toStdString())
@@ -90,6 +91,29 @@ TEST_F(Learning, TheReviewStepsThroughAKnownDealWithItsTablesAndJudgements) {
   EXPECT_EQ(marks[0]->x(), 1 * TFrMjPai::PaiWidth);
   r->hide();
   EXPECT_FALSE(marks[0]->isVisible());
+}
+
+// The record keeps no winds: the review values its win under the practice
+// window's remembered ones and says which it assumed.
+TEST_F(Learning, TheReviewValuesTheDealsWinUnderTheRememberedWinds) {
+  OpenRecordView();
+  Dlg.LoadRecordFile(Record(QStringLiteral("known.csv"), KnownDeal));
+  Dlg.MnReview->trigger();
+  TReviewDlg* r = Dlg.ReviewDlg;
+  ASSERT_TRUE(r && r->isVisible());
+  EXPECT_TRUE(r->LbWin->isVisible());
+  EXPECT_EQ_TEXT(r->LbWin->text(),
+                 QStringLiteral("3巡目のツモ和了（東場 東家とみなす）: 門前清自摸和 1翻、自風牌 1翻、場風牌 1翻\n"
+                                "副底 20 + ツモ 2 + 暗刻 1z 8 = 30符\n"
+                                "30符 3翻  6000点（2000オール）"));
+
+  QSettings().setValue(QStringLiteral("Practice/SeatWind"), 1);
+  Dlg.LoadRecordFile(Record(QStringLiteral("known.csv"), KnownDeal));
+  EXPECT_TRUE(r->LbWin->text().startsWith(QStringLiteral("3巡目のツモ和了（東場 南家とみなす）: 門前清自摸和 1翻、場風牌 1翻\n")));
+  EXPECT_TRUE(r->LbWin->text().endsWith(QStringLiteral("雀頭 2z 2 = 32 → 40符\n40符 2翻  2700点（子 700 / 親 1300）")));
+
+  Dlg.LoadRecordFile(Record(QStringLiteral("nowin.csv"), {Codes("123m456p789s1122z"), Codes("3z"), Codes("3z"), {}}));
+  EXPECT_FALSE(r->LbWin->isVisible());
 }
 
 TEST_F(Learning, ARecordThatDoesNotAddUpIsNamedInTheReviewAndTheViewerGoesOn) {
@@ -313,6 +337,32 @@ TEST_F(Statistics, DealsWithoutDecisionsShowNoEfficiency) {
   TMjStatsTotals t;
   t.Deals = 2;
   EXPECT_TRUE(TStatsDlg::TotalsText(t).contains(QStringLiteral("効率 —　最善の打牌 0/0（—）")));
+}
+
+TEST_F(Statistics, TheWinsArePointedUnderTheRememberedWindsSummedAndCharted) {
+  Record(QStringLiteral("known.csv"), KnownDeal);
+  std::ofstream(Path(QStringLiteral("plain.csv")).toStdString(), std::ios::binary) << GeneratedRecord(5);
+  QSettings().setValue(QStringLiteral("Practice/SeatWind"), 1);
+  TStatsDlg s;
+  s.Analyse(Dir.path());
+  s.WaitForResult();
+  ASSERT_EQ(s.Totals.Deals, 2);
+  const TMjDealStats& known = s.Deals[0].File == "known.csv" ? s.Deals[0] : s.Deals[1];
+  EXPECT_EQ(known.WinPoints, 2700);  // for the south seat: 場風牌, the self-draw and a pair of the seat wind
+  QVector<double> charted;
+  long long sum = 0;
+  for (const TMjDealStats& d : s.Deals)
+    if (d.WinDraw >= 0) {
+      charted << d.WinPoints;
+      sum += d.WinPoints;
+    }
+  EXPECT_EQ(s.Totals.WinPoints, sum);
+  EXPECT_EQ(s.ChartPoints->Values, charted);
+  EXPECT_EQ(s.ChartPoints->Top, 8000.0);
+  EXPECT_TRUE(s.ChartPoints->Title.contains(QStringLiteral("東場 南家")));
+  EXPECT_TRUE(s.LbTotals->text().contains(QStringLiteral("（計 %1点）").arg(sum)));
+  const int row = &known == &s.Deals[0] ? 0 : 1;
+  EXPECT_EQ_TEXT(s.DealTable->model()->index(row, 7).data().toString(), QStringLiteral("2700"));
 }
 
 TEST_F(Statistics, CancelLeavesTheLastWholeResultAndNothingOfTheRun) {

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "core/Mjrandom1.h"
@@ -21,6 +22,7 @@
 #include "ui/Maindlg1.h"
 #include "ui/Pairidlg1.h"
 #include "ui/Tagaridlg1.h"
+#include "ui/Tscore1.h"
 
 namespace {
 
@@ -183,7 +185,7 @@ TEST_F(PairiWindow, AWinningDrawIsNoticed) {
   EXPECT_EQ(Dlg->StatusPanel[1]->text(), QString());
   ClickHand(12);  // Red away: 1111 2222 3333 4m waits on 4m, which is drawn next
   ASSERT_EQ(Table().Tepai[13]->GetCode(), 4);
-  EXPECT_EQ(Dlg->StatusPanel[1]->text(), QStringLiteral("ツモ和了"));
+  EXPECT_EQ(Dlg->StatusPanel[1]->text(), QStringLiteral("ツモ和了  三倍満"));
   EXPECT_EQ(PairiDlg->HeadText(), QStringLiteral("和了"));
   bool framed = false;
   for (int i = 0; i < TAgariDlg::MachiCells; ++i)
@@ -198,7 +200,7 @@ TEST_F(PairiWindow, AWinningDrawIsNoticed) {
   DuringPause = [&] { duringDiscard = Dlg->StatusPanel[1]->text(); };
   ClickHand(13);
   EXPECT_EQ(duringDiscard, QString()) << "the discard ends the win";
-  EXPECT_EQ(Dlg->StatusPanel[1]->text(), QStringLiteral("ツモ和了")) << "the next 4m completes it again";
+  EXPECT_EQ(Dlg->StatusPanel[1]->text(), QStringLiteral("ツモ和了  三倍満")) << "the next 4m completes it again";
 }
 
 // Red away first, then every drawn tile thrown back: ready from the deal (on
@@ -386,6 +388,75 @@ TEST_F(PairiWindow, KeysDuringAPauseQueueBoundToTheSelectedTile) {
   EXPECT_EQ(frameDuring, Dlg->FrMjTepai1->GetCellParts(5).Rect()) << "the selection moved at once";
   ASSERT_TRUE(QTest::qWaitFor([this] { return Table().SuteCount == 2 && !Dlg->Busy(); }));
   EXPECT_EQ(Table().Sutepai[1], pressed);
+}
+
+// The winning draw 1111 2222 3333 44m: the analysis window lists its yaku, fu
+// and points under the winds of the 表示 menu, 東場 東家 until the player
+// chooses others; the choice is remembered and values the win anew at once.
+TEST_F(PairiWindow, AWinningDrawShowsItsValueUnderTheChosenWinds) {
+  TRuleSource source = ShuffleByLastEntry();
+  TScopedRandomSource guard(source);
+  Open();
+  Dlg->MnPairi->trigger();
+  EXPECT_TRUE(Dlg->MnSeatWind[0]->isChecked());
+  EXPECT_TRUE(Dlg->MnRoundWind[0]->isChecked());
+  EXPECT_EQ(PairiDlg->ScoreTitle(), QString());
+  ClickHand(12);
+  EXPECT_EQ(PairiDlg->ScoreTitle(), QStringLiteral("ツモ和了  東場 東家"));
+  EXPECT_EQ(PairiDlg->YakuLines(), (QStringList{QStringLiteral("門前清自摸和 1翻"), QStringLiteral("平和 1翻"),
+                                                QStringLiteral("二盃口 3翻"), QStringLiteral("清一色 6翻")}));
+  EXPECT_EQ(PairiDlg->ScoreLinesShown(), (QStringList{QStringLiteral("副底 20 = 20符"),
+                                                      QStringLiteral("20符 11翻  三倍満  36000点（12000オール）")}));
+
+  Dlg->MnSeatWind[1]->trigger();
+  EXPECT_EQ(PairiDlg->ScoreTitle(), QStringLiteral("ツモ和了  東場 南家"));
+  EXPECT_EQ(PairiDlg->ScoreLinesShown().back(), QStringLiteral("20符 11翻  三倍満  24000点（子 6000 / 親 12000）"));
+  EXPECT_EQ(Dlg->StatusPanel[1]->text(), QStringLiteral("ツモ和了  三倍満"));
+  EXPECT_EQ(QSettings().value(QStringLiteral("Practice/SeatWind")).toInt(), 1);
+  Dlg->MnRoundWind[2]->trigger();
+  EXPECT_EQ(QSettings().value(QStringLiteral("Practice/RoundWind")).toInt(), 2);
+
+  QString duringDiscard = QStringLiteral("-");
+  DuringPause = [&] { duringDiscard = PairiDlg->ScoreTitle(); };
+  ClickHand(0);
+  EXPECT_EQ(duringDiscard, QString()) << "the discard ends the win";
+  DuringPause = nullptr;
+  Dlg->close();
+  Open();
+  EXPECT_TRUE(Dlg->MnSeatWind[1]->isChecked());
+  EXPECT_TRUE(Dlg->MnRoundWind[2]->isChecked());
+}
+
+TEST(ScoreText, EveryNameTheScorerGivesHasItsTranslation) {
+  const std::vector<const char*> catalogue = TScoreText::Catalogue();
+  auto listed = [&](const std::string& name) {
+    return std::any_of(catalogue.begin(), catalogue.end(), [&](const char* entry) { return name == entry; });
+  };
+  for (int y = 0; y < YakuCount; ++y) EXPECT_TRUE(listed(YakuName(static_cast<TMjYaku>(y)))) << y;
+  for (int n = 1; n <= 6; ++n) EXPECT_TRUE(listed(LimitName(MjPoints(0, 0, n, false)))) << n;
+  for (int han : {5, 6, 8, 11, 13}) EXPECT_TRUE(listed(LimitName(MjPoints(han, 30, 0, false)))) << han;
+  for (TMjFuItem item : {TMjFuItem::Base, TMjFuItem::Tsumo, TMjFuItem::Kotsu, TMjFuItem::Pair, TMjFuItem::Chiitoi})
+    EXPECT_TRUE(listed(FuItemName(item)));
+  for (TMjWait wait : {TMjWait::Ryanmen, TMjWait::Kanchan, TMjWait::Penchan, TMjWait::Shanpon, TMjWait::Tanki})
+    EXPECT_TRUE(listed(WaitName(wait)));
+}
+
+TEST(ScoreText, PointsAreTheLimitsNameOrTheNumber) {
+  const struct {
+    TMjPoints points;
+    const char* text;
+    const char* payment;
+  } cases[] = {
+      {MjPoints(4, 30, 0, false), "7900点", "子 2000 / 親 3900"},
+      {MjPoints(2, 20, 0, true), "2100点", "700オール"},
+      {MjPoints(5, 30, 0, false), "満貫", "子 2000 / 親 4000"},
+      {MjPoints(13, 30, 0, true), "数え役満", "16000オール"},
+      {MjPoints(0, 0, 2, false), "二倍役満", "子 16000 / 親 32000"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TScoreText::Points(c.points), QString::fromUtf8(c.text));
+    EXPECT_EQ(TScoreText::Payment(c.points), QString::fromUtf8(c.payment));
+  }
 }
 
 }  // namespace

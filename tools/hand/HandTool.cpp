@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <istream>
 #include <ostream>
+#include <vector>
 
 #include "analysis/Mjshanten1.h"
 
@@ -17,6 +18,12 @@ std::string Shown(char c) {
   if (byte >= 0x21 && byte < 0x7F) return std::string(1, c);
   const char* digits = "0123456789ABCDEF";
   return std::string("\\x") + digits[byte >> 4] + digits[byte & 15];
+}
+
+std::string Shown(std::string_view text) {
+  std::string out;
+  for (char c : text) out += Shown(c);
+  return out;
 }
 
 // The hand in the line, or false and the reason.
@@ -108,7 +115,7 @@ std::string BatchLine(std::string_view line, std::string& error) {
   return out;
 }
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, TAnswer answer) {
   int status = 0;
   long number = 0;
   std::string line;
@@ -132,14 +139,14 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
     ++number;
     if (!tooLong && !line.empty() && line.back() == '\r') line.pop_back();
     std::string error;
-    const std::string answer = tooLong ? std::string() : BatchLine(line, error);
+    const std::string result = tooLong ? std::string() : answer(line, error);
     if (tooLong) error = "行が長すぎます（" + std::to_string(MaxLine) + " バイトまで）";
-    if (answer.empty()) {
+    if (result.empty()) {
       err << "tilelab-hand: " << number << "行目: " << error << '\n';
       out << "error\n";
       status = 1;
     } else {
-      out << answer << '\n';
+      out << result << '\n';
     }
     if (!ended) break;
   }
@@ -169,6 +176,148 @@ std::string Table(std::string_view hand, std::string& error) {
     out += Pad(KindText(d.Kind), 6) + Pad(ShantenWords(d.Shanten), 8) + Pad(Kinds(d.Kinds), 40) +
            std::to_string(d.Count) + '\n';
   }
+  return out;
+}
+
+// --- the value of a win ----------------------------------------------------
+
+namespace {
+
+std::vector<std::string_view> Words(std::string_view line) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (line[i] == ' ' || line[i] == '\t') {
+      ++i;
+      continue;
+    }
+    const std::size_t start = i;
+    while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+    words.push_back(line.substr(start, i - start));
+  }
+  return words;
+}
+
+std::string Payment(const TMjPoints& p, std::string_view each, std::string_view separator) {
+  if (p.Dealer == 0) return std::to_string(p.NonDealer) + std::string(each);
+  return std::to_string(p.NonDealer) + std::string(separator) + std::to_string(p.Dealer);
+}
+
+std::string YakuValue(TMjYaku yaku) { return IsYakuman(yaku) ? "役満" : std::to_string(YakuHan(yaku)) + "翻"; }
+
+}  // namespace
+
+bool ReadWind(std::string_view word, int& wind, std::string& error) {
+  static constexpr std::string_view Letters = "eswn";
+  const std::size_t at = word.size() == 1 ? Letters.find(static_cast<char>(word[0] | 0x20)) : std::string_view::npos;
+  if (at == std::string_view::npos) {
+    error = "「" + Shown(word) + "」は風ではありません（e s w n）";
+    return false;
+  }
+  wind = static_cast<int>(at);
+  return true;
+}
+
+bool ReadWin(std::string_view hand, std::string_view tile, TWin& win, std::string& error) {
+  int tiles = 0;
+  if (!Read(hand, win.Hand, tiles, error)) return false;
+  const TMjHandText drawn = ParseHand(tile);
+  if (drawn.Error != TMjNotationError::None || drawn.Tiles != 1) {
+    error = "和了牌「" + Shown(tile) + "」は 1 枚の牌ではありません";
+    return false;
+  }
+  win.Win = static_cast<int>(std::find(drawn.Counts.begin(), drawn.Counts.end(), 1) - drawn.Counts.begin());
+  if (tiles == 13) {
+    if (win.Hand[win.Win] == 4) {
+      error = "和了牌 " + KindText(win.Win) + " が 5 枚目になります";
+      return false;
+    }
+    ++win.Hand[win.Win];
+  } else if (win.Hand[win.Win] == 0) {
+    error = "和了牌 " + KindText(win.Win) + " が手牌にありません";
+    return false;
+  }
+  return true;
+}
+
+std::string ScoreLine(std::string_view line, std::string& error) {
+  const std::vector<std::string_view> words = Words(line);
+  if (words.empty()) {
+    error = "牌がありません";
+    return {};
+  }
+  if (words.size() == 1) {
+    error = "和了牌がありません（手牌の後に 1 枚）";
+    return {};
+  }
+  TWin win;
+  if (!ReadWin(words[0], words[1], win, error)) return {};
+  std::size_t i = 2;
+  if (i < words.size() && words[i] != "first") {
+    if (i + 1 == words.size() || words[i + 1] == "first") {
+      error = "風が 1 つだけです（自風と場風の順に 2 つ）";
+      return {};
+    }
+    if (!ReadWind(words[i], win.Situation.SeatWind, error) || !ReadWind(words[i + 1], win.Situation.RoundWind, error))
+      return {};
+    i += 2;
+  }
+  if (i < words.size() && words[i] == "first") {
+    win.Situation.FirstDraw = true;
+    ++i;
+  }
+  if (i < words.size()) {
+    error = "余分な語「" + Shown(words[i]) + "」があります";
+    return {};
+  }
+  const TMjScore score = MjScore(win.Hand, win.Win, win.Situation);
+  if (!score.Complete()) {
+    error = "和了形ではありません";
+    return {};
+  }
+  const TMjReading& r = score.BestReading();
+  const bool yakuman = r.Points.Yakuman > 0;
+  const std::string limit = LimitName(r.Points);
+  std::string out = std::to_string(r.Points.Total) + '\t' + (yakuman ? "-" : std::to_string(r.Han)) + '\t' +
+                    (yakuman ? "-" : std::to_string(r.Fu)) + '\t' + (limit.empty() ? "-" : limit) + '\t' +
+                    Payment(r.Points, "", "/") + '\t';
+  for (std::size_t y = 0; y < r.Yaku.size(); ++y) {
+    if (y > 0) out += ' ';
+    out += std::string(YakuName(r.Yaku[y])) + ':' + (yakuman ? "役満" : std::to_string(YakuHan(r.Yaku[y])));
+  }
+  return out;
+}
+
+std::string ScoreTable(const TWin& win, std::string& error) {
+  const TMjScore score = MjScore(win.Hand, win.Win, win.Situation);
+  if (!score.Complete()) {
+    error = "和了形ではありません";
+    return {};
+  }
+  const TMjSituation& s = win.Situation;
+  const TMjReading& r = score.BestReading();
+  std::string out = HandText(win.Hand) + "  ツモ " + KindText(win.Win) + "  " + WindName(s.RoundWind) + "場 " +
+                    WindName(s.SeatWind) + "家" + (s.FirstDraw ? "  第一ツモ" : "") + '\n';
+  for (TMjYaku y : r.Yaku) out += Pad(YakuName(y), 16) + YakuValue(y) + '\n';
+  if (!r.FuParts.empty()) {
+    out += "符  ";
+    for (std::size_t i = 0; i < r.FuParts.size(); ++i) {
+      const TMjFuPart& part = r.FuParts[i];
+      if (i > 0) out += " + ";
+      out += part.Item == TMjFuItem::Wait ? WaitName(r.Wait) : FuItemName(part.Item);
+      if (part.Kind >= 0) out += ' ' + KindText(part.Kind);
+      out += ' ' + std::to_string(part.Fu);
+    }
+    out += " = " + std::to_string(r.RawFu);
+    if (r.Fu != r.RawFu) out += " → " + std::to_string(r.Fu);
+    out += "符\n";
+  }
+  const std::string limit = LimitName(r.Points);
+  if (r.Points.Yakuman == 0) out += std::to_string(r.Fu) + "符 " + std::to_string(r.Han) + "翻  ";
+  if (!limit.empty()) out += limit + "  ";
+  const std::string payment = r.Points.Dealer == 0 ? Payment(r.Points, "オール", "")
+                                                   : "子 " + Payment(r.Points, "", " / 親 ");
+  out += std::to_string(r.Points.Total) + "点（" + payment + "）\n";
   return out;
 }
 

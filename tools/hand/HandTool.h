@@ -7,21 +7,47 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/Mjscore1.h"
+
 namespace handtool {
 
 constexpr std::size_t MaxLine = 256;  // bytes; longer lines are refused, not stored
 
 // The batch answer for one line, or an empty string and the reason in `error`.
 std::string BatchLine(std::string_view line, std::string& error);
+using TAnswer = std::string (*)(std::string_view line, std::string& error);
 
-// Reads lines until the end of `in`, one output line each; messages go to
-// `err` with the line number. Returns the exit status: 1 if any line failed.
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err);
+// Reads lines until the end of `in`, one output line each (`answer` gives it);
+// messages go to `err` with the line number. Returns the exit status: 1 if any
+// line failed.
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, TAnswer answer = BatchLine);
 
 // The table for people, or an empty string and the reason in `error`.
 std::string Table(std::string_view hand, std::string& error);
 
 // "和了", "聴牌", "2向聴".
 std::string ShantenWords(int shanten);
+
+// --- the value of a win ----------------------------------------------------
+
+// A self-drawn win: the 14 tiles, the drawn kind and the winds.
+struct TWin {
+  TKindCounts Hand{};
+  int Win = -1;
+  TMjSituation Situation;
+};
+
+// The hand (13 tiles without the drawn one, or 14 with it) and the drawn
+// tile; false and the reason when either cannot be read.
+bool ReadWin(std::string_view hand, std::string_view tile, TWin& win, std::string& error);
+// "e" "s" "w" "n" (either case) as 0..3.
+bool ReadWind(std::string_view word, int& wind, std::string& error);
+
+// The batch answer for "HAND TILE [SEAT ROUND] [first]":
+// points<TAB>han<TAB>fu<TAB>limit<TAB>payment<TAB>yaku, or an empty string and the reason.
+std::string ScoreLine(std::string_view line, std::string& error);
+
+// The breakdown for people, or an empty string and the reason (a hand that is no win).
+std::string ScoreTable(const TWin& win, std::string& error);
 
 }  // namespace handtool

@@ -1,8 +1,10 @@
-// tilelab-hand: shanten and effective tiles of a hand written as 123m456p789s1122z.
+// tilelab-hand: shanten and effective tiles of a hand written as 123m456p789s1122z,
+// and the value of a win.
 
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/hand/HandTool.h"
 
@@ -11,6 +13,8 @@ namespace {
 constexpr const char* Usage =
     "使い方: tilelab-hand 手牌...\n"
     "        tilelab-hand --batch < 手牌の行\n"
+    "        tilelab-hand --score 手牌 --win 和了牌 [--seat 風] [--round 風] [--first]\n"
+    "        tilelab-hand --batch --score < 和了の行\n"
     "\n"
     "手牌（13 枚か 14 枚、例 123m456p789s1122z3z）の向聴数と、14 枚なら打牌ごとの\n"
     "向聴数・受け入れ・残り枚数を、良い順に表示します。\n"
@@ -19,8 +23,62 @@ constexpr const char* Usage =
     "             13 枚: 向聴<TAB>受け入れ<TAB>枚数\n"
     "             14 枚: 向聴<TAB>打牌:向聴:受け入れ:枚数 ...（打牌は牌の順）\n"
     "             読めない行は error と出力し、理由を標準エラーに出す（終了コード 1）\n"
+    "  --score    ツモ和了の役・翻・符・点数（門前、WRC ルール）\n"
+    "             手牌はツモ前の 13 枚か和了牌を含む 14 枚\n"
+    "    --win    和了牌（例 2z）\n"
+    "    --seat   自風 e s w n（東 南 西 北、既定 e = 親）\n"
+    "    --round  場風 e s w n（既定 e）\n"
+    "    --first  第一ツモでの和了（親は天和、子は地和）\n"
+    "  --batch --score  1 行に 手牌 和了牌 [自風 場風] [first]、出力は\n"
+    "             点数<TAB>翻<TAB>符<TAB>満貫など<TAB>支払い<TAB>役:翻 ...\n"
     "  --help     この説明\n"
     "  --version  版数\n";
+
+// The arguments after --score: the hand and the options, in any order.
+int Score(const std::vector<std::string_view>& args) {
+  std::string_view hand;
+  std::string_view tile;
+  handtool::TWin win;
+  std::string error;
+  bool ok = true;
+  for (std::size_t i = 0; i < args.size() && ok; ++i) {
+    const std::string_view arg = args[i];
+    const bool valued = arg == "--win" || arg == "--seat" || arg == "--round";
+    if (valued && i + 1 == args.size()) {
+      error = std::string(arg) + " の後に値がありません";
+      ok = false;
+    } else if (arg == "--win") {
+      tile = args[++i];
+    } else if (arg == "--seat") {
+      ok = handtool::ReadWind(args[++i], win.Situation.SeatWind, error);
+    } else if (arg == "--round") {
+      ok = handtool::ReadWind(args[++i], win.Situation.RoundWind, error);
+    } else if (arg == "--first") {
+      win.Situation.FirstDraw = true;
+    } else if (arg.starts_with("--") || !hand.empty()) {
+      error = "「" + std::string(arg) + "」は使えません";
+      ok = false;
+    } else {
+      hand = arg;
+    }
+  }
+  if (ok && (hand.empty() || tile.empty())) {
+    error = hand.empty() ? "手牌がありません" : "--win で和了牌を指定してください";
+    ok = false;
+  }
+  if (!ok) {
+    std::cerr << "tilelab-hand: " << error << "\n\n" << Usage;
+    return 2;
+  }
+  std::string table;
+  if (handtool::ReadWin(hand, tile, win, error)) table = handtool::ScoreTable(win, error);
+  if (table.empty()) {
+    std::cerr << "tilelab-hand: " << hand << ": " << error << '\n';
+    return 1;
+  }
+  std::cout << table;
+  return 0;
+}
 
 }  // namespace
 
@@ -35,6 +93,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc == 2 && std::string_view(argv[1]) == "--batch") return handtool::RunBatch(std::cin, std::cout, std::cerr);
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (argc == 3 && ((args[0] == "--batch" && args[1] == "--score") || (args[0] == "--score" && args[1] == "--batch")))
+    return handtool::RunBatch(std::cin, std::cout, std::cerr, handtool::ScoreLine);
+  if (argc >= 2 && args[0] == "--score") return Score({args.begin() + 1, args.end()});
   if (argc < 2 || std::string_view(argv[1]).starts_with("--")) {
     std::cerr << Usage;
     return 2;

@@ -6,6 +6,7 @@
 //   practice-pairi.png     mid-deal, the analysis window open beside it
 //   practice-finished.png  the deal over after 18 discards
 //   practice-score.png     the same with the analysis window and the deal's score
+//   score.png              the winning draw with the analysis window: its yaku, fu and points
 //   shots_practice <folder> [menu.png]
 // The analysis window stands right of the practice window: take the pictures
 // on a screen of 1280 x 960 or more.
@@ -194,6 +195,13 @@ int main(int argc, char** argv) {
   }
 
   dlg.MnHope->trigger();
+  // The drawn tile still completes the hand: the analysis window gives its value.
+  dlg.MnPairi->trigger();
+  Settle();
+  saved = SaveScreen(dlg.frameGeometry().united(PairiDlg->frameGeometry()).adjusted(-8, -8, 8, 8),
+                     out.filePath(QStringLiteral("score.png"))) &&
+          saved;
+  dlg.MnPairi->trigger();
   while (dlg.MjTable().SuteCount < DealLimit) {
     ClickHand(dlg, Choose(dlg.MjTable().Tepai));
     QApplication::processEvents();

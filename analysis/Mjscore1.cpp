@@ -1,0 +1,388 @@
+#include "analysis/Mjscore1.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <tuple>
+
+namespace {
+
+constexpr int HonourStart = 27;
+constexpr int WindStart = 27;   // 東 南 西 北
+constexpr int DragonStart = 31; // 白 發 中
+constexpr int Hatsu = 32;
+
+struct TYakuRow {
+  const char* Name;
+  int Han;  // 0: yakuman
+};
+
+// Indexed by TMjYaku.
+constexpr TYakuRow YakuRows[YakuCount] = {
+    {"門前清自摸和", 1}, {"平和", 1}, {"断么九", 1}, {"一盃口", 1}, {"自風牌", 1}, {"場風牌", 1},
+    {"役牌 白", 1}, {"役牌 發", 1}, {"役牌 中", 1},
+    {"三色同順", 2}, {"三色同刻", 2}, {"一気通貫", 2}, {"混全帯么九", 2}, {"七対子", 2}, {"三暗刻", 2},
+    {"小三元", 2}, {"混老頭", 2},
+    {"二盃口", 3}, {"純全帯么九", 3}, {"混一色", 3}, {"清一色", 6},
+    {"国士無双", 0}, {"国士無双十三面", 0}, {"四暗刻", 0}, {"四暗刻単騎", 0}, {"大三元", 0}, {"小四喜", 0},
+    {"大四喜", 0}, {"字一色", 0}, {"緑一色", 0}, {"清老頭", 0}, {"九蓮宝燈", 0}, {"純正九蓮宝燈", 0},
+    {"天和", 0}, {"地和", 0},
+};
+
+bool Yaochu(int kind) { return kind >= HonourStart || kind % 9 == 0 || kind % 9 == 8; }
+bool Green(int kind) {
+  return kind == 19 || kind == 20 || kind == 21 || kind == 23 || kind == 25 || kind == Hatsu;
+}
+
+// A dragon, the seat wind or the round wind: one yaku per triplet, 2 fu per title of a pair.
+int ValueTitles(int kind, const TMjSituation& s) {
+  if (kind >= DragonStart) return 1;
+  return (kind == WindStart + s.SeatWind ? 1 : 0) + (kind == WindStart + s.RoundWind ? 1 : 0);
+}
+
+void CheckHand(const TKindCounts& hand, int winKind) {
+  int tiles = 0;
+  for (int n : hand) {
+    if (n < 0 || n > 4) throw std::invalid_argument("a kind held more than four times");
+    tiles += n;
+  }
+  if (tiles != 14) throw std::invalid_argument("a win is 14 tiles");
+  if (winKind < 0 || winKind >= KindCount || hand[winKind] == 0)
+    throw std::invalid_argument("the winning tile is not in the hand");
+}
+
+// Every split of the counts into sets, once each: the lowest kind left lies in
+// a triplet or in a run it begins, and at one kind the triplet comes first
+// (after a run of kind k, no triplet of k), so the sets stay in kind order.
+void Splits(TKindCounts& c, std::vector<TMjMentsu>& sets, std::vector<std::vector<TMjMentsu>>& out) {
+  int k = 0;
+  while (k < KindCount && c[k] == 0) ++k;
+  if (k == KindCount) {
+    out.push_back(sets);
+    return;
+  }
+  const bool afterRun = !sets.empty() && !sets.back().Kotsu && sets.back().Kind == k;
+  if (c[k] >= 3 && !afterRun) {
+    c[k] -= 3;
+    sets.push_back({true, k});
+    Splits(c, sets, out);
+    sets.pop_back();
+    c[k] += 3;
+  }
+  if (k < HonourStart && k % 9 <= 6 && c[k + 1] > 0 && c[k + 2] > 0) {
+    --c[k], --c[k + 1], --c[k + 2];
+    sets.push_back({false, k});
+    Splits(c, sets, out);
+    sets.pop_back();
+    ++c[k], ++c[k + 1], ++c[k + 2];
+  }
+}
+
+bool Holds(const TMjMentsu& m, int kind) {
+  return m.Kotsu ? m.Kind == kind : kind >= m.Kind && kind <= m.Kind + 2;
+}
+
+TMjWait WaitOf(const TMjShape& shape, int winKind) {
+  if (shape.Form != TMjForm::Normal || shape.WinSet < 0) return TMjWait::Tanki;
+  const TMjMentsu& m = shape.Mentsu[static_cast<std::size_t>(shape.WinSet)];
+  if (m.Kotsu) return TMjWait::Shanpon;
+  if (winKind == m.Kind + 1) return TMjWait::Kanchan;
+  if ((winKind == m.Kind && m.Kind % 9 == 6) || (winKind == m.Kind + 2 && m.Kind % 9 == 0)) return TMjWait::Penchan;
+  return TMjWait::Ryanmen;
+}
+
+// Facts of the tiles alone, whatever the reading.
+struct THandFacts {
+  bool Simples = true, Orphans = true, Honours = true, Terminals = true, AllGreen = true;
+  int Suits = 0;  // bit per suit of the numbered tiles
+  bool AnyHonour = false;
+};
+
+THandFacts Facts(const TKindCounts& hand) {
+  THandFacts f;
+  for (int k = 0; k < KindCount; ++k) {
+    if (hand[k] == 0) continue;
+    f.Simples = f.Simples && !Yaochu(k);
+    f.Orphans = f.Orphans && Yaochu(k);
+    f.Honours = f.Honours && k >= HonourStart;
+    f.Terminals = f.Terminals && k < HonourStart && Yaochu(k);
+    f.AllGreen = f.AllGreen && Green(k);
+    if (k >= HonourStart)
+      f.AnyHonour = true;
+    else
+      f.Suits |= 1 << (k / 9);
+  }
+  return f;
+}
+
+// 九蓮宝燈: 1112345678999 of one suit and one more of it; pure when the
+// drawn tile is the one more.
+int Chuuren(const TKindCounts& hand, int winKind, const THandFacts& f) {
+  if (f.AnyHonour || (f.Suits & (f.Suits - 1)) != 0) return 0;
+  const int first = 9 * (f.Suits == 1 ? 0 : f.Suits == 2 ? 1 : 2);
+  bool extraIsWin = true;
+  for (int n = 0; n < 9; ++n) {
+    const int need = n == 0 || n == 8 ? 3 : 1;
+    const int held = hand[first + n];
+    if (held < need) return 0;
+    if (held > need && first + n != winKind) extraIsWin = false;
+  }
+  return extraIsWin ? 2 : 1;
+}
+
+void Add(std::vector<TMjYaku>& yaku, TMjYaku y, bool when = true) {
+  if (when) yaku.push_back(y);
+}
+
+std::vector<TMjYaku> Yakuman(const TKindCounts& hand, int winKind, const TMjShape& shape, const TMjSituation& s,
+                             const THandFacts& f) {
+  std::vector<TMjYaku> y;
+  if (shape.Form == TMjForm::Kokushi) Add(y, hand[winKind] == 2 ? TMjYaku::Kokushi13 : TMjYaku::Kokushi);
+  if (shape.Form == TMjForm::Normal) {
+    int triplets = 0, dragons = 0, winds = 0;
+    for (const TMjMentsu& m : shape.Mentsu) {
+      if (!m.Kotsu) continue;
+      ++triplets;
+      dragons += m.Kind >= DragonStart ? 1 : 0;
+      winds += m.Kind >= WindStart && m.Kind < DragonStart ? 1 : 0;
+    }
+    // Every triplet of a self-drawn hand is concealed, whatever completed it.
+    if (triplets == 4) Add(y, shape.WinSet < 0 ? TMjYaku::SuuankouTanki : TMjYaku::Suuankou);
+    Add(y, TMjYaku::Daisangen, dragons == 3);
+    const bool windPair = shape.Pair >= WindStart && shape.Pair < DragonStart;
+    Add(y, TMjYaku::Shousuushii, winds == 3 && windPair);
+    Add(y, TMjYaku::Daisuushii, winds == 4);
+  }
+  Add(y, TMjYaku::Tsuuiisou, f.Honours);
+  Add(y, TMjYaku::Ryuuiisou, f.AllGreen);
+  Add(y, TMjYaku::Chinroutou, f.Terminals);
+  if (const int gates = Chuuren(hand, winKind, f)) Add(y, gates == 2 ? TMjYaku::JunseiChuuren : TMjYaku::Chuuren);
+  if (s.FirstDraw) Add(y, s.SeatWind == 0 ? TMjYaku::Tenhou : TMjYaku::Chiihou);
+  return y;
+}
+
+std::vector<TMjYaku> Regular(const TMjShape& shape, TMjWait wait, const TMjSituation& s, const THandFacts& f) {
+  std::vector<TMjYaku> y{TMjYaku::Tsumo};
+  const bool oneSuit = (f.Suits & (f.Suits - 1)) == 0 && f.Suits != 0;
+  if (shape.Form == TMjForm::Chiitoi) {
+    Add(y, TMjYaku::Tanyao, f.Simples);
+    Add(y, TMjYaku::Chiitoi);
+    Add(y, TMjYaku::Honroutou, f.Orphans);
+    Add(y, TMjYaku::Honitsu, oneSuit && f.AnyHonour);
+    Add(y, TMjYaku::Chinitsu, oneSuit && !f.AnyHonour);
+    return y;
+  }
+  int runs = 0, triplets = 0, dragonTriplets = 0;
+  bool seat = false, round = false, haku = false, hatsu = false, chun = false;
+  std::array<int, KindCount> runCount{};
+  std::array<int, KindCount> tripletAt{};
+  bool allWithYaochu = Yaochu(shape.Pair);
+  for (const TMjMentsu& m : shape.Mentsu) {
+    if (m.Kotsu) {
+      ++triplets;
+      ++tripletAt[m.Kind];
+      dragonTriplets += m.Kind >= DragonStart ? 1 : 0;
+      seat = seat || m.Kind == WindStart + s.SeatWind;
+      round = round || m.Kind == WindStart + s.RoundWind;
+      haku = haku || m.Kind == DragonStart;
+      hatsu = hatsu || m.Kind == DragonStart + 1;
+      chun = chun || m.Kind == DragonStart + 2;
+      allWithYaochu = allWithYaochu && Yaochu(m.Kind);
+    } else {
+      ++runs;
+      ++runCount[m.Kind];
+      allWithYaochu = allWithYaochu && (m.Kind % 9 == 0 || m.Kind % 9 == 6);
+    }
+  }
+  int twins = 0;  // pairs of identical runs
+  for (int n : runCount) twins += n / 2;
+  auto inAllSuits = [](const std::array<int, KindCount>& at) {
+    for (int n = 0; n < 9; ++n)
+      if (at[n] && at[9 + n] && at[18 + n]) return true;
+    return false;
+  };
+  bool straight = false;
+  for (int suit = 0; suit < 3; ++suit) straight = straight || (runCount[9 * suit] && runCount[9 * suit + 3] && runCount[9 * suit + 6]);
+
+  Add(y, TMjYaku::Pinfu, runs == 4 && ValueTitles(shape.Pair, s) == 0 && wait == TMjWait::Ryanmen);
+  Add(y, TMjYaku::Tanyao, f.Simples);
+  Add(y, TMjYaku::Iipeikou, twins == 1);
+  Add(y, TMjYaku::SeatWind, seat);
+  Add(y, TMjYaku::RoundWind, round);
+  Add(y, TMjYaku::Haku, haku);
+  Add(y, TMjYaku::Hatsu, hatsu);
+  Add(y, TMjYaku::Chun, chun);
+  Add(y, TMjYaku::Sanshoku, inAllSuits(runCount));
+  Add(y, TMjYaku::Sanshokudoukou, inAllSuits(tripletAt));
+  Add(y, TMjYaku::Ittsu, straight);
+  // The outside hands need a run: with none they are 混老頭 or a yakuman.
+  Add(y, TMjYaku::Chanta, allWithYaochu && runs > 0 && f.AnyHonour);
+  Add(y, TMjYaku::Sanankou, triplets == 3);
+  Add(y, TMjYaku::Shousangen, dragonTriplets == 2 && shape.Pair >= DragonStart);
+  Add(y, TMjYaku::Honroutou, f.Orphans);
+  Add(y, TMjYaku::Ryanpeikou, twins == 2);
+  Add(y, TMjYaku::Junchan, allWithYaochu && runs > 0 && !f.AnyHonour);
+  Add(y, TMjYaku::Honitsu, oneSuit && f.AnyHonour);
+  Add(y, TMjYaku::Chinitsu, oneSuit && !f.AnyHonour);
+  return y;
+}
+
+std::vector<TMjFuPart> FuParts(const TMjShape& shape, TMjWait wait, bool pinfu, const TMjSituation& s) {
+  if (shape.Form == TMjForm::Chiitoi) return {{TMjFuItem::Chiitoi, -1, 25}};
+  std::vector<TMjFuPart> parts{{TMjFuItem::Base, -1, 20}};
+  if (pinfu) return parts;
+  parts.push_back({TMjFuItem::Tsumo, -1, 2});
+  for (const TMjMentsu& m : shape.Mentsu)
+    if (m.Kotsu) parts.push_back({TMjFuItem::Kotsu, m.Kind, Yaochu(m.Kind) ? 8 : 4});
+  if (const int titles = ValueTitles(shape.Pair, s)) parts.push_back({TMjFuItem::Pair, shape.Pair, 2 * titles});
+  if (wait == TMjWait::Kanchan || wait == TMjWait::Penchan || wait == TMjWait::Tanki)
+    parts.push_back({TMjFuItem::Wait, -1, 2});
+  return parts;
+}
+
+int RoundUp(int value, int step) { return (value + step - 1) / step * step; }
+
+auto Worth(const TMjReading& r) { return std::make_tuple(r.Points.Total, r.Points.Yakuman, r.Han, r.Fu); }
+
+}  // namespace
+
+int YakuHan(TMjYaku yaku) { return YakuRows[static_cast<int>(yaku)].Han; }
+bool IsYakuman(TMjYaku yaku) { return YakuHan(yaku) == 0; }
+const char* YakuName(TMjYaku yaku) { return YakuRows[static_cast<int>(yaku)].Name; }
+
+const char* WindName(int wind) {
+  static const char* const names[] = {"東", "南", "西", "北"};
+  return wind >= 0 && wind < 4 ? names[wind] : "";
+}
+
+const char* WaitName(TMjWait wait) {
+  static const char* const names[] = {"両面", "嵌張", "辺張", "双碰", "単騎"};
+  return names[static_cast<int>(wait)];
+}
+
+const char* FuItemName(TMjFuItem item) {
+  static const char* const names[] = {"副底", "ツモ", "暗刻", "雀頭", "待ち", "七対子"};
+  return names[static_cast<int>(item)];
+}
+
+std::vector<TMjShape> MjShapes(const TKindCounts& hand, int winKind) {
+  CheckHand(hand, winKind);
+  std::vector<TMjShape> shapes;
+
+  bool orphans = true;
+  int pairs = 0;
+  for (int k = 0; k < KindCount; ++k) {
+    orphans = orphans && Yaochu(k) == (hand[k] > 0);
+    pairs += hand[k] == 2 ? 1 : 0;
+  }
+  if (orphans) shapes.push_back({TMjForm::Kokushi, {}, -1, -1});
+  if (pairs == 7) shapes.push_back({TMjForm::Chiitoi, {}, -1, -1});
+
+  TKindCounts c = hand;
+  std::vector<TMjMentsu> sets;
+  std::vector<std::vector<TMjMentsu>> splits;
+  for (int pair = 0; pair < KindCount; ++pair) {
+    if (c[pair] < 2) continue;
+    c[pair] -= 2;
+    splits.clear();
+    Splits(c, sets, splits);
+    c[pair] += 2;
+    for (const std::vector<TMjMentsu>& split : splits) {
+      TMjShape shape;
+      std::copy(split.begin(), split.end(), shape.Mentsu.begin());
+      shape.Pair = pair;
+      if (pair == winKind) shapes.push_back(shape);
+      // The drawn tile in each set that holds it; of two equal sets, the first.
+      for (int i = 0; i < 4; ++i) {
+        const TMjMentsu& m = shape.Mentsu[static_cast<std::size_t>(i)];
+        if (!Holds(m, winKind) || (i > 0 && m == shape.Mentsu[static_cast<std::size_t>(i - 1)])) continue;
+        shape.WinSet = i;
+        shapes.push_back(shape);
+      }
+    }
+  }
+  return shapes;
+}
+
+TMjReading MjValue(const TKindCounts& hand, int winKind, const TMjShape& shape, const TMjSituation& situation) {
+  TMjReading r;
+  r.Shape = shape;
+  r.Wait = WaitOf(shape, winKind);
+  const THandFacts facts = Facts(hand);
+  const bool dealer = situation.SeatWind == 0;
+  r.Yaku = Yakuman(hand, winKind, shape, situation, facts);
+  if (!r.Yaku.empty()) {
+    std::sort(r.Yaku.begin(), r.Yaku.end());
+    r.Points = MjPoints(0, 0, static_cast<int>(r.Yaku.size()), dealer);
+    return r;
+  }
+  r.Yaku = Regular(shape, r.Wait, situation, facts);
+  for (TMjYaku y : r.Yaku) r.Han += YakuHan(y);
+  const bool pinfu = std::find(r.Yaku.begin(), r.Yaku.end(), TMjYaku::Pinfu) != r.Yaku.end();
+  r.FuParts = FuParts(shape, r.Wait, pinfu, situation);
+  for (const TMjFuPart& part : r.FuParts) r.RawFu += part.Fu;
+  r.Fu = shape.Form == TMjForm::Chiitoi ? r.RawFu : RoundUp(r.RawFu, 10);
+  r.Points = MjPoints(r.Han, r.Fu, 0, dealer);
+  return r;
+}
+
+TMjScore MjScore(const TKindCounts& hand, int winKind, const TMjSituation& situation) {
+  TMjScore score;
+  for (const TMjShape& shape : MjShapes(hand, winKind)) {
+    score.Readings.push_back(MjValue(hand, winKind, shape, situation));
+    if (score.Best < 0 || Worth(score.Readings.back()) > Worth(score.BestReading()))
+      score.Best = static_cast<int>(score.Readings.size()) - 1;
+  }
+  return score;
+}
+
+TMjPoints MjPoints(int han, int fu, int yakuman, bool dealer) {
+  TMjPoints p;
+  p.Yakuman = yakuman;
+  if (yakuman > 0) {
+    p.Limit = TMjLimit::Yakuman;
+    p.Base = 8000 * yakuman;
+  } else if (han >= 13) {
+    p.Limit = TMjLimit::Kazoe;
+    p.Base = 8000;
+  } else if (han >= 11) {
+    p.Limit = TMjLimit::Sanbaiman;
+    p.Base = 6000;
+  } else if (han >= 8) {
+    p.Limit = TMjLimit::Baiman;
+    p.Base = 4000;
+  } else if (han >= 6) {
+    p.Limit = TMjLimit::Haneman;
+    p.Base = 3000;
+  } else {
+    p.Base = fu << (han + 2);
+    // No rounding up: 4 han 30 fu is 1920 basic points, under mangan.
+    if (han >= 5 || p.Base > 2000) {
+      p.Limit = TMjLimit::Mangan;
+      p.Base = 2000;
+    }
+  }
+  if (dealer) {
+    p.NonDealer = RoundUp(2 * p.Base, 100);
+    p.Total = 3 * p.NonDealer;
+  } else {
+    p.Dealer = RoundUp(2 * p.Base, 100);
+    p.NonDealer = RoundUp(p.Base, 100);
+    p.Total = p.Dealer + 2 * p.NonDealer;
+  }
+  return p;
+}
+
+std::string LimitName(const TMjPoints& points) {
+  static const char* const times[] = {"", "", "二倍", "三倍", "四倍", "五倍", "六倍"};
+  switch (points.Limit) {
+    case TMjLimit::None: return {};
+    case TMjLimit::Mangan: return "満貫";
+    case TMjLimit::Haneman: return "跳満";
+    case TMjLimit::Baiman: return "倍満";
+    case TMjLimit::Sanbaiman: return "三倍満";
+    case TMjLimit::Kazoe: return "数え役満";
+    case TMjLimit::Yakuman:
+      return (points.Yakuman >= 2 && points.Yakuman <= 6 ? std::string(times[points.Yakuman]) : std::string()) + "役満";
+  }
+  return {};
+}
