@@ -59,19 +59,6 @@ int Complete(const TRow& a, const TRow& b) {
   return best;
 }
 
-// The row of one suit's counts.
-template <int Kinds>
-int Rank(const int* held) {
-  constexpr auto& step = Steps<Kinds>;
-  int rank = 0;
-  int sum = 0;
-  for (int i = 0; i < Kinds; ++i) {
-    rank += step[i][sum][held[i]];
-    sum += held[i];
-  }
-  return rank;
-}
-
 // The ten masks of a gain row: bit i of mask 2m + p is set when one more tile
 // of kind i lowers cost 2m + p.
 using TGains = std::array<unsigned, 10>;

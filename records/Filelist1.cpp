@@ -42,11 +42,7 @@ void TFileList::Build(const std::string& folder) {
   ::closedir(dir);
 }
 
-void TFileList::Shuffle() {
-  Starts.erase(Starts.begin(), Starts.begin() + static_cast<std::ptrdiff_t>(Head));
-  Head = 0;
-  ShuffleInPlace(Starts, static_cast<int>(Starts.size()));
-}
+void TFileList::Shuffle() { ShuffleInPlace(Starts, static_cast<int>(Starts.size())); }
 
 void TFileList::Clear() {
   Text.clear();

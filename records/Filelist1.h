@@ -18,6 +18,7 @@ public:
   // nothing.
   void Build(const std::string& folder);
   // The program's one shuffle, over the whole list: Size() - 1 values drawn.
+  // Runs on a list just built, before any entry was taken off.
   void Shuffle();
 
   void Clear();
