@@ -28,6 +28,8 @@ needs() {
   need qt6-l10n-tools        path '/usr/lib/qt6/bin/lrelease'
   want qt6-translations-l10n path '/usr/share/qt6/translations/qtbase_ja.qm'
   want dpkg-dev              cmd dpkg-shlibdeps
+  want clang-format          cmd clang-format
+  want clang-tidy            cmd clang-tidy
   want desktop-file-utils    cmd desktop-file-validate
   want appstream             cmd appstreamcli
   want man-db                cmd man
