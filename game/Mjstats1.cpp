@@ -17,12 +17,6 @@ public:
   void EnableBmpSave() override {}
 };
 
-TCodeRow RowOf(const TRecordLoader& loader, int row) {
-  TCodeRow codes{};
-  for (std::size_t c = 0; c < codes.size(); ++c) codes[c] = loader.Codes[static_cast<std::size_t>(row) * RowSlots + c];
-  return codes;
-}
-
 // A field as CSV wants it: quoted when it holds a comma, a quote or a line break.
 std::string CsvField(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
@@ -62,10 +56,11 @@ TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& nam
   } catch (const std::exception& e) {
     r.Fault = TMjStatsFault::Unreadable;
     r.Message = e.what();
+    if (const auto* file = dynamic_cast<const TFileError*>(&e)) r.FileError = *file;
     return r;
   }
   r.Deal.Stamp = loader.RecordDate;
-  const TMjReview review = ReviewDeal(RowOf(loader, 0), RowOf(loader, 1), RowOf(loader, 2));
+  const TMjReview review = ReviewRecord(loader.Codes);
   if (!review.Ok()) {
     r.Fault = TMjStatsFault::DoesNotAddUp;
     r.Error = review.Error;
@@ -103,7 +98,7 @@ TMjStatsTotals SumStats(const std::vector<TMjRecordStats>& records) {
     if (d.FirstReady >= 0) {
       ++t.Ready;
       t.ReadyDrawSum += d.FirstReady;
-      for (int draw = d.FirstReady; draw <= StatsDraws; ++draw) ++t.ReadyBy[static_cast<std::size_t>(draw)];
+      for (int draw = d.FirstReady; draw <= DealLimit; ++draw) ++t.ReadyBy[static_cast<std::size_t>(draw)];
     }
   }
   return t;

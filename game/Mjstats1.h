@@ -5,12 +5,12 @@
 // Runs without windows; one file at a time, so callers may spread files over threads.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "game/Mjreview1.h"
-
-constexpr int StatsDraws = 18;  // a deal lasts 18 draws
+#include "records/Safefile1.h"
 
 // The figures of one deal.
 struct TMjDealStats {
@@ -31,7 +31,7 @@ TMjDealStats DealStats(const TMjReview& review);
 // Why a file gives no deal.
 enum class TMjStatsFault {
   None,
-  Unreadable,    // cannot be opened or read, or too short: Message says why
+  Unreadable,    // cannot be opened or read, or too short: FileError (or Message) says why
   Refused,       // its first line is not a record header
   DoesNotAddUp,  // Error, ErrorStep and ErrorCode as in TMjReview
 };
@@ -39,7 +39,8 @@ enum class TMjStatsFault {
 struct TMjRecordStats {
   TMjDealStats Deal;
   TMjStatsFault Fault = TMjStatsFault::None;
-  std::string Message;
+  std::optional<TFileError> FileError;
+  std::string Message;  // what() of the error
   TMjReviewError Error = TMjReviewError::None;
   int ErrorStep = 0;
   int ErrorCode = 0;
@@ -61,7 +62,7 @@ struct TMjStatsTotals {
   int Ready = 0;       // deals ready at some point
   int ReadyDrawSum = 0;  // of those, the sum of their first ready draws
   // ReadyBy[d]: deals ready once the discard after draw d was made (0: from the deal).
-  std::array<int, StatsDraws + 1> ReadyBy{};
+  std::array<int, DealLimit + 1> ReadyBy{};
 
   double Efficiency() const;          // all kept copies over all best copies, in percent
   double ReadyShare(int draw) const;  // ReadyBy[draw] / Deals in percent, 0 without deals

@@ -1,5 +1,6 @@
 #include "records/Filelist1.h"
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -61,4 +62,14 @@ void TFileList::Append(std::string_view name) {
 void TFileList::RemoveFirst() {
   if (Empty()) return;
   if (++Head == Starts.size()) Clear();
+}
+
+std::vector<std::string> SortedRecordNames(const std::string& folder) {
+  TFileList list;
+  list.Build(folder);
+  std::vector<std::string> names;
+  names.reserve(list.Size());
+  for (std::size_t i = 0; i < list.Size(); ++i) names.emplace_back(list[i]);
+  std::sort(names.begin(), names.end());
+  return names;
 }

@@ -192,18 +192,6 @@ Do you want to replace it?</translation>
         <translation>Analysis</translation>
     </message>
     <message>
-        <source>和了</source>
-        <translation>Win</translation>
-    </message>
-    <message>
-        <source>聴牌</source>
-        <translation>Ready</translation>
-    </message>
-    <message>
-        <source>%1向聴</source>
-        <translation>%1 away</translation>
-    </message>
-    <message>
         <source>向聴戻し  %1 → %2</source>
         <translation>Backwards  %1 → %2</translation>
     </message>
@@ -305,26 +293,6 @@ Do you want to replace it?</translation>
 </context>
 <context>
     <name>TReviewDlg</name>
-    <message>
-        <source>配牌</source>
-        <translation>the deal</translation>
-    </message>
-    <message>
-        <source>%1巡目</source>
-        <translation>draw %1</translation>
-    </message>
-    <message>
-        <source>和了</source>
-        <translation>Win</translation>
-    </message>
-    <message>
-        <source>聴牌</source>
-        <translation>Ready</translation>
-    </message>
-    <message>
-        <source>%1向聴</source>
-        <translation>%1-shanten</translation>
-    </message>
     <message>
         <source>・</source>
         <translation>, </translation>
@@ -461,14 +429,6 @@ Do you want to replace it?</translation>
         <translation>—</translation>
     </message>
     <message>
-        <source>配牌</source>
-        <translation>the deal</translation>
-    </message>
-    <message>
-        <source>%1巡目</source>
-        <translation>draw %1</translation>
-    </message>
-    <message>
         <source>牌譜ファイルではありません。</source>
         <translation>Not a record file.</translation>
     </message>
@@ -571,14 +531,6 @@ Do you want to replace it?</translation>
 </context>
 <context>
     <name>TStatsModel</name>
-    <message>
-        <source>和了</source>
-        <translation>Win</translation>
-    </message>
-    <message>
-        <source>聴牌</source>
-        <translation>Ready</translation>
-    </message>
     <message>
         <source>ファイル</source>
         <translation>File</translation>
@@ -689,6 +641,29 @@ Do you want to replace it?</translation>
     <message>
         <source>待ち当て(&amp;Q)</source>
         <translation>Waits &amp;quiz</translation>
+    </message>
+</context>
+<context>
+    <name>TWords</name>
+    <message>
+        <source>和了</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>聴牌</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>%1向聴</source>
+        <translation>%1 away</translation>
+    </message>
+    <message>
+        <source>配牌</source>
+        <translation>the deal</translation>
+    </message>
+    <message>
+        <source>%1巡目</source>
+        <translation>draw %1</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks what changed since a base (default: main) with clang-format and
 # clang-tidy, each only where it is installed. clang-format looks at the changed
-# lines only, so old code is never reformatted; clang-tidy at the changed
-# sources, compiled as build/compile_commands.json compiles them.
+# lines only, so old code is never reformatted, and clang-tidy reports only
+# findings on them (in the changed sources, compiled as the build compiles them).
 # Usage: tools/lint.sh [base]   (TILELAB_LINT_BUILD: the build folder, default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,16 +32,35 @@ else
   echo "lint: clang-format not installed; skipped"
 fi
 
-if command -v clang-tidy >/dev/null && [ -f "$build/compile_commands.json" ]; then
+if command -v clang-tidy >/dev/null && command -v python3 >/dev/null && [ -f "$build/compile_commands.json" ]; then
   sources=()
   for f in "${changed[@]}"; do
     # Only sources the build compiles: the ui/ and app/ ones only in a build with the windows.
     [[ $f == *.cpp ]] && grep -q "\"file\": \"$PWD/$f\"" "$build/compile_commands.json" && sources+=("$f")
   done
   if [ ${#sources[@]} -gt 0 ]; then
-    clang-tidy -p "$build" --quiet "${sources[@]}" || status=1
+    # Findings on the changed lines only (of the sources and the headers they include).
+    filter=$(git diff -U0 "$(git merge-base HEAD "$base")" -- "${changed[@]}" | python3 -c '
+import json, re, sys
+lines, name = {}, None
+for line in sys.stdin:
+    m = re.match(r"\+\+\+ b/(.*)", line)
+    if m:
+        name = m.group(1)
+        continue
+    m = re.match(r"@@ .*\+(\d+)(?:,(\d+))? @@", line)
+    if m and name and m.group(2) != "0":
+        first = int(m.group(1))
+        lines.setdefault(name, []).append([first, first + int(m.group(2) or 1) - 1])
+print(json.dumps([{"name": n, "lines": l} for n, l in lines.items()]))')
+    out=$(clang-tidy -p "$build" --quiet --line-filter="$filter" "${sources[@]}" 2>/dev/null || true)
+    if printf '%s' "$out" | grep -q ': error: '; then
+      printf '%s\n' "$out"
+      echo "lint: clang-tidy findings on the changed lines above"
+      status=1
+    fi
   fi
 else
-  echo "lint: clang-tidy or $build/compile_commands.json missing; skipped"
+  echo "lint: clang-tidy, python3 or $build/compile_commands.json missing; skipped"
 fi
 exit $status

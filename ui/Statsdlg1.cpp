@@ -18,38 +18,42 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include "records/Filelist1.h"
 #include "records/Safefile1.h"
 #include "ui/Reviewdlg1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Tlook1.h"
+#include "ui/Twords1.h"
 
 namespace {
 
 constexpr int ChartWidth = 440;
 constexpr int ChartHeight = 260;
+constexpr int PartGap = 8;  // between the window's parts
+constexpr int TabsHeight = 200;
+constexpr int TableRowPadding = 6;  // a table row: a line of text and this
 
-QString DrawText(int draw) {
-  return draw < 0 ? TStatsDlg::tr("—") : draw == 0 ? TStatsDlg::tr("配牌") : TStatsDlg::tr("%1巡目").arg(draw);
-}
+QString DrawText(int draw) { return draw < 0 ? TStatsDlg::tr("—") : DrawName(draw); }
 
 QString Percent(double value) { return QString::number(value, 'f', 1) + QLatin1Char('%'); }
 
 }  // namespace
 
-QStringList RecordFileNames(const QString& folder) {
-  const QDir dir(folder, QStringLiteral("*.csv"), QDir::Name, QDir::Files | QDir::Hidden | QDir::System);
-  return dir.entryList();
+std::vector<std::string> RecordFileNames(const QString& folder) {
+  return SortedRecordNames(QFile::encodeName(folder).toStdString());
 }
 
-QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const QStringList& names) {
-  const QDir dir(folder);
-  return QtConcurrent::mapped(names, [dir](const QString& name) {
-    return AnalyseRecordFile(QFile::encodeName(dir.filePath(name)).toStdString(), name.toStdString());
-  });
+QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const std::vector<std::string>& names) {
+  std::string prefix = QFile::encodeName(folder).toStdString();
+  if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+  return QtConcurrent::mapped(names,
+                              [prefix](const std::string& name) { return AnalyseRecordFile(prefix + name, name); });
 }
 
 QString StatsFaultText(const TMjRecordStats& record) {
   switch (record.Fault) {
-    case TMjStatsFault::Unreadable: return TranslatedMessage(QString::fromStdString(record.Message));
+    case TMjStatsFault::Unreadable:
+      return record.FileError ? FileErrorText(*record.FileError) : QString::fromStdString(record.Message);
     case TMjStatsFault::Refused: return TStatsDlg::tr("牌譜ファイルではありません。");
     case TMjStatsFault::DoesNotAddUp:
       return TStatsDlg::tr("内容が合いません。") + QLatin1Char(' ') +
@@ -85,7 +89,7 @@ QVariant TStatsModel::data(const QModelIndex& index, int role) const {
     case 2: return Percent(d.Efficiency);
     case 3: return QStringLiteral("%1/%2").arg(d.BestChoices).arg(d.Decisions);
     case 4: return DrawText(d.FirstReady);
-    case 5: return d.FinalShanten < 0 ? tr("和了") : d.FinalShanten == 0 ? tr("聴牌") : QString::number(d.FinalShanten);
+    case 5: return d.FinalShanten > 0 ? QString::number(d.FinalShanten) : ShantenWords(d.FinalShanten);
     case 6: return DrawText(d.WinDraw);
     default: return {};
   }
@@ -104,8 +108,8 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   auto* body = new QWidget(this);
   layout()->addWidget(body);
   auto* column = new QVBoxLayout(body);
-  column->setContentsMargins(10, 10, 10, 10);
-  column->setSpacing(8);
+  column->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
+  column->setSpacing(PartGap);
 
   auto* top = new QHBoxLayout;
   LbFolder = new QLabel(body);
@@ -143,11 +147,11 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   DealTable->setModel(&Model);
   DealTable->verticalHeader()->hide();
   DealTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DealTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  DealTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + TableRowPadding);
   FailureList = new QListWidget(Tabs);
   Tabs->addTab(DealTable, tr("対局一覧"));
   Tabs->addTab(FailureList, tr("読めなかったファイル"));
-  Tabs->setFixedHeight(200);
+  Tabs->setFixedHeight(TabsHeight);
 
   column->addLayout(top);
   column->addLayout(progress);
@@ -190,7 +194,7 @@ void TStatsDlg::Analyse(const QString& folder) {
   RunFolder = folder;
   Cancelled = false;
   IsRunning = true;
-  const QStringList names = RecordFileNames(folder);
+  const std::vector<std::string> names = RecordFileNames(folder);
   ProgressBar1->setRange(0, static_cast<int>(names.size()));
   ProgressBar1->setValue(0);
   ProgressBar1->setVisible(true);
@@ -265,7 +269,7 @@ void TStatsDlg::ShowResult() {
 
 void TStatsDlg::UpdateCharts() {
   QVector<double> ready;
-  for (int d = 1; d <= StatsDraws; ++d) ready.append(Totals.ReadyShare(d));
+  for (int d = 1; d <= DealLimit; ++d) ready.append(Totals.ReadyShare(d));
   // Every third draw is labelled under its bar, as eighteen labels do not fit.
   ChartReady->SetData(TChartView::Bars, tr("巡目ごとの聴牌率"), tr("巡目"), ready, 3);
   QVector<double> efficiency;

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "game/Mjstats1.h"
@@ -24,11 +25,12 @@ class QPushButton;
 class QTableView;
 class QTabWidget;
 
-// The record files of a folder (*.csv, hidden ones too), by name.
-QStringList RecordFileNames(const QString& folder);
+// The record files of a folder as the viewer lists them, by name; the names
+// are the file system's bytes.
+std::vector<std::string> RecordFileNames(const QString& folder);
 // Judges the named files of folder on the threads of the machine; the future
 // reports progress and can be cancelled.
-QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const QStringList& names);
+QFuture<TMjRecordStats> AnalyseRecordFiles(const QString& folder, const std::vector<std::string>& names);
 // Why a file gave no deal, for the player.
 QString StatsFaultText(const TMjRecordStats& record);
 

@@ -57,13 +57,12 @@ public:
     SuteCells.at(static_cast<std::size_t>(i)) = pai;
   }
   void RepaintNow() override { Log.push_back("repaint"); }
-  void SetGuideText(const std::string& text) override {
-    Log.push_back("guide " + text);
-    Guide = text;
-  }
-  void SetStatusText(const std::string& text) override {
-    Log.push_back("status " + text);
-    Status = text;
+  // Worded as the practice window words it.
+  void ShowProgress(int draws, bool dealOver) override {
+    Guide = dealOver ? "" : "切る牌をクリック。";
+    Status = "手数: " + std::to_string(draws) + (dealOver ? "（終了）" : "");
+    Log.push_back("guide " + Guide);
+    Log.push_back("status " + Status);
   }
   // Goes straight on, unless Waits: then the test ends the pause with Resume.
   bool Pause(int ms) override {
@@ -116,7 +115,7 @@ std::string Hand(int i, int id) { return "hand " + std::to_string(i) + ": " + (i
 std::string Sute(int i, int id) { return "sute " + std::to_string(i) + ": " + (id < 0 ? "-" : std::to_string(id)); }
 const std::string Repaint = "repaint";
 std::string Pause(int ms) { return "pause " + std::to_string(ms); }
-const std::string Guide = std::string("guide ") + GuideText;
+const std::string Guide = "guide 切る牌をクリック。";
 std::string Status(int draws) { return "status 手数: " + std::to_string(draws); }
 std::string Machi(const std::vector<int>& hand13, int test = -1) {
   std::string entry = "machi";
