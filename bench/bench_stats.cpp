@@ -32,12 +32,12 @@ const QTemporaryDir& Folder() {
 
 void BM_FolderOneThread(benchmark::State& state) {
   const QString path = Folder().path();
-  const QStringList names = RecordFileNames(path);
+  const std::vector<std::string> names = RecordFileNames(path);
   for (auto _ : state) {
     std::vector<TMjRecordStats> results;
-    results.reserve(static_cast<std::size_t>(names.size()));
-    for (const QString& name : names)
-      results.push_back(AnalyseRecordFile(QDir(path).filePath(name).toStdString(), name.toStdString()));
+    results.reserve(names.size());
+    for (const std::string& name : names)
+      results.push_back(AnalyseRecordFile(QDir(path).filePath(QString::fromStdString(name)).toStdString(), name));
     benchmark::DoNotOptimize(SumStats(results));
   }
   state.counters["files"] = static_cast<double>(names.size());

@@ -35,7 +35,7 @@ TMjPai* TMjTable::NextPai() {
 }
 
 void TMjTable::Haipai() {
-  for (std::size_t i = 0; i < 13; ++i) {
+  for (std::size_t i = 0; i < DealTiles; ++i) {
     TMjPai* t = NextPai();
     t->State = stTe;
     Tepai[i] = t;
@@ -48,7 +48,7 @@ TMjPai* TMjTable::Tumo() {
   assert(TumoCount >= 0 && TumoCount < RowSlots);
   TMjPai* t = NextPai();
   t->State = stTe;
-  Tepai[13] = t;
+  Tepai[DrawSlot] = t;
   TumoRec[static_cast<std::size_t>(TumoCount++)] = t;
   return t;
 }

@@ -11,6 +11,8 @@
 
 constexpr int RowSlots = 20;      // capacity of every row
 constexpr int HandSlots = 14;     // slots 0..12 the hand, 13 the drawn tile
+constexpr int DealTiles = HandSlots - 1;  // the dealt hand, and the hand between discard and draw
+constexpr int DrawSlot = DealTiles;       // the drawn tile's slot
 constexpr int TinituCount = 36;   // the one-suit wall: ids 0..35, the characters
 
 // A row of non-owning references to the table's tiles; null is an empty slot.

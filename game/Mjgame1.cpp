@@ -1,6 +1,5 @@
 #include "game/Mjgame1.h"
 
-#include <cstdio>
 #include <utility>
 
 namespace {
@@ -13,22 +12,11 @@ int KindOf(const TMjPai* pai) { return pai->Id / 4; }
 
 TMjGame::TMjGame(TMjTable& table, TMjDisplay& display) : Table(table), Display(display) {}
 
-std::string TMjGame::StatusText() const {
-  char text[64];
-  std::snprintf(text, sizeof text, StatusFormat, static_cast<int>(Table.TumoCount));
-  std::string status = text;
-  if (DealOver()) status += StatusOverText;
-  return status;
-}
-
-std::string TMjGame::GuidanceText() const { return DealOver() ? std::string() : std::string(GuideText); }
-
 // The repaint comes before the texts: the cell must be on the screen before any pause that follows.
 void TMjGame::DrawTepai(int i) {
   Display.PaintTepaiCell(i, Table.Tepai[Slot(i)]);
   Display.RepaintNow();
-  Display.SetGuideText(GuidanceText());
-  Display.SetStatusText(StatusText());
+  Display.ShowProgress(static_cast<int>(Table.TumoCount), DealOver());
 }
 
 // Cells 14..19 never hold a tile, so only the clearing step paints them.
@@ -76,8 +64,8 @@ void TMjGame::SelectEnd(bool last) {
 }
 
 bool TMjGame::JudgeDraw() {
-  Select(13);
-  Pairi.AddDraw(KindOf(Table.Tepai[13]));
+  Select(DrawSlot);
+  Pairi.AddDraw(KindOf(Table.Tepai[DrawSlot]));
   Display.ShowPairi(Pairi);
   return Pairi.Steps.back().Won();
 }
@@ -97,7 +85,7 @@ TMjStep TMjGame::PlayOpening() {
   ClearDisp();
   Table.Haipai();
   TKindCounts deal{};
-  for (int i = 0; i < 13; ++i) ++deal[Slot(KindOf(Table.Tepai[Slot(i)]))];
+  for (int i = 0; i < DealTiles; ++i) ++deal[Slot(KindOf(Table.Tepai[Slot(i)]))];
   Pairi.Start(deal);
   DrawTepaiAll();
   co_await Pause(OpeningPauseMs);
@@ -105,11 +93,11 @@ TMjStep TMjGame::PlayOpening() {
   DrawTepaiAll();
   co_await Pause(OpeningPauseMs);
   Table.Tumo();
-  DrawTepai(13);
+  DrawTepai(DrawSlot);
   // The waits are of the 13 tiles in hand; the drawn tile is offered as a test
   // only when it completes the hand, so that the waits window frames it at once.
   const bool won = JudgeDraw();
-  Display.ShowMachi(Table.Tepai, won ? Table.Tepai[13] : nullptr);
+  Display.ShowMachi(Table.Tepai, won ? Table.Tepai[DrawSlot] : nullptr);
 }
 
 void TMjGame::FormShow() {
@@ -162,8 +150,8 @@ TMjStep TMjGame::Discard(int k) {
   if (Table.TumoCount < DealLimit) {
     co_await Pause(SutePauseMs);
     Table.Tumo();
-    DrawTepai(13);
-    if (JudgeDraw()) Display.ShowMachi(Table.Tepai, Table.Tepai[13]);
+    DrawTepai(DrawSlot);
+    if (JudgeDraw()) Display.ShowMachi(Table.Tepai, Table.Tepai[DrawSlot]);
   }
 }
 
@@ -188,7 +176,7 @@ void TMjGame::MnHopeClick() {
     return;
   }
   Display.ShowMachiWindow();
-  Display.ShowMachi(Table.Tepai, Table.Tepai[13]);
+  Display.ShowMachi(Table.Tepai, Table.Tepai[DrawSlot]);
 }
 
 // Closing the window ends a running step at once: nothing of it is painted any more.

@@ -6,21 +6,13 @@
 // and against a recorder in the tests. The opening and each discard are steps
 // (TMjStep) that wait in their pauses without holding up the program.
 
-#include <string>
-
 #include "core/Mjpai1.h"
 #include "core/Mjtable1.h"
 #include "game/Mjreview1.h"
 #include "game/Mjstep1.h"
 
-// A deal stops at 18 draws and 18 discards, short of the rows' 20 slots.
-constexpr int DealLimit = 18;
 constexpr int OpeningPauseMs = 1000;  // after the unsorted deal and after the sorted hand
 constexpr int SutePauseMs = 500;      // after showing a discard and before the next draw
-
-inline constexpr char StatusFormat[] = "手数: %d";
-inline constexpr char StatusOverText[] = "（終了）";
-inline constexpr char GuideText[] = "切る牌をクリック。";
 
 // What the flow needs of the screen. The practice window implements it; tests record it.
 class TMjDisplay {
@@ -29,8 +21,9 @@ public:
   virtual void PaintTepaiCell(int i, const TMjPai* pai) = 0;   // hand cell i shows pai, nullptr = blank cell
   virtual void PaintSutepaiCell(int i, const TMjPai* pai) = 0; // discard cell i
   virtual void RepaintNow() = 0;
-  virtual void SetGuideText(const std::string& text) = 0;      // UTF-8
-  virtual void SetStatusText(const std::string& text) = 0;     // UTF-8
+  // The draw counter and the guidance: tiles drawn so far, and whether the
+  // deal is over (no guidance then). The display words them.
+  virtual void ShowProgress(int draws, bool dealOver) = 0;
   // Starts a pause of ms milliseconds. True: the display ends it later by
   // calling TMjGame::Resume. False: the flow goes straight on (a recorder).
   virtual bool Pause(int ms) = 0;
@@ -105,8 +98,6 @@ private:
   TMjStep PlayOpening();
   TMjStep Discard(int k);
   bool DealOver() const { return Table.SuteCount >= DealLimit; }
-  std::string StatusText() const;
-  std::string GuidanceText() const;
   // Judges the tile just drawn into slot 13; true when it completes the hand.
   bool JudgeDraw();
   void Select(int i);

@@ -46,11 +46,6 @@ const TMjDiscard& TMjReviewStep::Chosen() const {
   return *it;  // a discard is always a kind of the hand, so it has a row
 }
 
-bool TMjReviewStep::IsBest() const {
-  const TMjDiscard& c = Chosen();
-  return c.Shanten == Best().Shanten && c.Count == Best().Count;
-}
-
 bool TMjReviewStep::RaisedShanten() const { return Chosen().Shanten > Best().Shanten; }
 
 int TMjReviewStep::ChosenCount() const { return RaisedShanten() ? 0 : Chosen().Count; }
@@ -149,7 +144,7 @@ TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRo
 
   const TRowRead deal = ReadRow(haipai);
   if (deal.Error != TMjReviewError::None) return fail(deal.Error, 0, deal.Code);
-  if (deal.Kinds.size() != 13) return fail(TMjReviewError::ShortDeal, 0, 0);
+  if (deal.Kinds.size() != DealTiles) return fail(TMjReviewError::ShortDeal, 0, 0);
   for (int k : deal.Kinds) {
     if (++review.DealHand[static_cast<std::size_t>(k)] > 4) return fail(TMjReviewError::FifthCopy, 0, KindCode(k));
   }
@@ -195,6 +190,10 @@ TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRo
   return fail(first.Error, first.Step, first.Code);
 }
 
+TMjReview ReviewRecord(const TCodeGrid& codes) {
+  return ReviewDeal(GridRow(codes, DealRow), GridRow(codes, DrawRow), GridRow(codes, DiscardRow));
+}
+
 TCodeRow CodeRowOf(const TPaiRow& row) {
   TCodeRow codes{};
   for (std::size_t i = 0; i < row.size(); ++i) codes[i] = row[i] ? row[i]->GetCode() : 0;
@@ -205,8 +204,7 @@ TMjPairiView PairiView(const TMjReview& review, bool tableAfterDiscard) {
   TMjPairiView view;
   if (review.Steps.empty()) return view;
   const TMjReviewStep& last = review.Steps.back();
-  view.BestShanten = last.Best().Shanten;
-  view.BestCount = last.Best().Count;
+  view.Best = last.Best();
   if (!last.Discarded()) {
     view.Stage = TMjPairiStage::Decision;
     view.Shanten = last.Table.Shanten;

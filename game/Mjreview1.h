@@ -10,8 +10,15 @@
 
 #include "analysis/Mjshanten1.h"
 #include "core/Mjtable1.h"
+#include "records/Mjrecord1.h"
 
-using TCodeRow = std::array<int, RowSlots>;  // tile codes, 0 = empty slot
+// A deal stops at 18 draws and 18 discards, short of the rows' 20 slots.
+constexpr int DealLimit = 18;
+
+// A discard as good as the best one: as low a shanten and as many copies.
+inline bool AsGoodAsBest(const TMjDiscard& row, const TMjDiscard& best) {
+  return row.Shanten == best.Shanten && row.Count == best.Count;
+}
 
 // One decision: the 14 tiles after a draw.
 struct TMjReviewStep {
@@ -25,7 +32,7 @@ struct TMjReviewStep {
   bool Discarded() const { return DiscardKind >= 0; }
   const TMjDiscard& Best() const { return Table.Discards.front(); }
   const TMjDiscard& Chosen() const;          // the row of the discard made; needs Discarded()
-  bool IsBest() const;                       // as low a shanten and as many copies as the best
+  bool IsBest() const { return AsGoodAsBest(Chosen(), Best()); }
   bool RaisedShanten() const;                // kept more shanten than the best discard
   int ChosenCount() const;                   // copies left after the discard made; 0 if it raised the shanten
   bool Won() const { return Table.Shanten < 0; }  // the draw completed the hand
@@ -79,6 +86,8 @@ struct TMjReview {
 
 // Rebuilds and judges a deal. The steps before a fault are kept and judged.
 TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute);
+// The same from a record's code grid (its deal, draws and discards rows).
+TMjReview ReviewRecord(const TCodeGrid& codes);
 
 // The same rows of a table in play.
 TCodeRow CodeRowOf(const TPaiRow& row);
@@ -94,12 +103,11 @@ struct TMjPairiView {
   TMjPairiStage Stage = TMjPairiStage::None;
   int Shanten = 0;                 // of the hand as it stands: 14 tiles, or 13 after the discard
   std::vector<TMjDiscard> Rows;    // best first
-  int BestShanten = 0;             // rows as good as the best one are marked
-  int BestCount = 0;
+  TMjDiscard Best;                 // rows as good as the best one are marked
   int ChosenKind = -1;             // the discard made, marked in its row
   bool TableHidden = false;        // the drill keeps the decision's table back until the discard
   const TMjReviewStep* Judged = nullptr; // the last discard made, judged in the window's last line
-  bool IsBestRow(const TMjDiscard& row) const { return row.Shanten == BestShanten && row.Count == BestCount; }
+  bool IsBestRow(const TMjDiscard& row) const { return AsGoodAsBest(row, Best); }
 };
 
 // After a draw: the decision's whole table, or nothing when tableAfterDiscard.

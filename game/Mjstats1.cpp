@@ -20,12 +20,6 @@ public:
   void EnableBmpSave() override {}
 };
 
-TCodeRow RowOf(const TRecordLoader& loader, int row) {
-  TCodeRow codes{};
-  for (std::size_t c = 0; c < codes.size(); ++c) codes[c] = loader.Codes[static_cast<std::size_t>(row) * RowSlots + c];
-  return codes;
-}
-
 constexpr std::string_view StatsCsvHeader =
     "file,time,efficiency,best_choices,decisions,first_ready_draw,final_shanten,win_draw,win_points\r\n";
 // The columns every version of the table begins with.
@@ -86,12 +80,13 @@ TMjRecordRows ReadRecordRows(const std::string& path) {
   } catch (const std::exception& e) {
     rows.Fault = TMjStatsFault::Unreadable;
     rows.Message = e.what();
+    if (const auto* file = dynamic_cast<const TFileError*>(&e)) rows.FileError = *file;
     return rows;
   }
   rows.Stamp = loader.RecordDate;
-  rows.Deal = RowOf(loader, 0);
-  rows.Draws = RowOf(loader, 1);
-  rows.Discards = RowOf(loader, 2);
+  rows.Deal = GridRow(loader.Codes, DealRow);
+  rows.Draws = GridRow(loader.Codes, DrawRow);
+  rows.Discards = GridRow(loader.Codes, DiscardRow);
   return rows;
 }
 
@@ -102,6 +97,7 @@ TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& nam
   if (rows.Fault != TMjStatsFault::None) {
     r.Fault = rows.Fault;
     r.Message = rows.Message;
+    r.FileError = rows.FileError;
     return r;
   }
   r.Deal.Stamp = rows.Stamp;
@@ -144,7 +140,7 @@ TMjStatsTotals SumStats(const std::vector<TMjRecordStats>& records) {
     if (d.FirstReady >= 0) {
       ++t.Ready;
       t.ReadyDrawSum += d.FirstReady;
-      for (int draw = d.FirstReady; draw <= StatsDraws; ++draw) ++t.ReadyBy[static_cast<std::size_t>(draw)];
+      for (int draw = d.FirstReady; draw <= DealLimit; ++draw) ++t.ReadyBy[static_cast<std::size_t>(draw)];
     }
   }
   return t;

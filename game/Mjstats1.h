@@ -5,13 +5,13 @@
 // Runs without windows; one file at a time, so callers may spread files over threads.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/Mjscore1.h"
 #include "game/Mjreview1.h"
-
-constexpr int StatsDraws = 18;  // a deal lasts 18 draws
+#include "records/Safefile1.h"
 
 // The figures of one deal.
 struct TMjDealStats {
@@ -34,7 +34,7 @@ TMjDealStats DealStats(const TMjReview& review, const TMjSituation& winds = {});
 // Why a file gives no deal.
 enum class TMjStatsFault {
   None,
-  Unreadable,    // cannot be opened or read, or too short: Message says why
+  Unreadable,    // cannot be opened or read, or too short: FileError (or Message) says why
   Refused,       // its first line is not a record header
   DoesNotAddUp,  // Error, ErrorStep and ErrorCode as in TMjReview
   StatsTable,    // the per-deal table saved into the folder: neither a deal nor a failure
@@ -43,7 +43,8 @@ enum class TMjStatsFault {
 struct TMjRecordStats {
   TMjDealStats Deal;
   TMjStatsFault Fault = TMjStatsFault::None;
-  std::string Message;
+  std::optional<TFileError> FileError;
+  std::string Message;  // what() of the error
   TMjReviewError Error = TMjReviewError::None;
   int ErrorStep = 0;
   int ErrorCode = 0;
@@ -57,6 +58,7 @@ struct TMjRecordStats {
 struct TMjRecordRows {
   TMjStatsFault Fault = TMjStatsFault::None;
   std::string Message;
+  std::optional<TFileError> FileError;
   std::string Stamp;
   TCodeRow Deal{}, Draws{}, Discards{};
 };
@@ -77,7 +79,7 @@ struct TMjStatsTotals {
   int Ready = 0;       // deals ready at some point
   int ReadyDrawSum = 0;  // of those, the sum of their first ready draws
   // ReadyBy[d]: deals ready once the discard after draw d was made (0: from the deal).
-  std::array<int, StatsDraws + 1> ReadyBy{};
+  std::array<int, DealLimit + 1> ReadyBy{};
 
   double Efficiency() const;          // all kept copies over all best copies, in percent
   double ReadyShare(int draw) const;  // ReadyBy[draw] / Deals in percent, 0 without deals

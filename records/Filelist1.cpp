@@ -1,5 +1,6 @@
 #include "records/Filelist1.h"
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <stdexcept>
@@ -44,11 +45,7 @@ void TFileList::Build(const std::string& folder) {
   }
 }
 
-void TFileList::Shuffle() {
-  Starts.erase(Starts.begin(), Starts.begin() + static_cast<std::ptrdiff_t>(Head));
-  Head = 0;
-  ShuffleInPlace(Starts, Starts.size());
-}
+void TFileList::Shuffle() { ShuffleInPlace(Starts, Starts.size()); }
 
 void TFileList::Clear() {
   Text.clear();
@@ -67,4 +64,14 @@ void TFileList::Append(std::string_view name) {
 void TFileList::RemoveFirst() {
   if (Empty()) return;
   if (++Head == Starts.size()) Clear();
+}
+
+std::vector<std::string> SortedRecordNames(const std::string& folder) {
+  TFileList list;
+  list.Build(folder);
+  std::vector<std::string> names;
+  names.reserve(list.Size());
+  for (std::size_t i = 0; i < list.Size(); ++i) names.emplace_back(list[i]);
+  std::sort(names.begin(), names.end());
+  return names;
 }

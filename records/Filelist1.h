@@ -18,6 +18,7 @@ public:
   // nothing.
   void Build(const std::string& folder);
   // The program's one shuffle, over the whole list: Size() - 1 values drawn.
+  // Runs on a list just built, before any entry was taken off.
   void Shuffle();
 
   void Clear();
@@ -34,3 +35,7 @@ private:
   std::vector<std::uint32_t> Starts;  // where each entry's name begins in Text
   std::size_t Head = 0;               // entries before it have been taken off
 };
+
+// The names TFileList::Build finds in folder, sorted by their bytes: every
+// window lists the same files, names that are not valid UTF-8 included.
+std::vector<std::string> SortedRecordNames(const std::string& folder);

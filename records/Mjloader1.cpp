@@ -75,7 +75,7 @@ public:
 };
 
 [[noreturn]] void FailOpen(const std::string& path, std::error_code reason) {
-  throw TFileError("ファイル " + path + " は開けません", reason);
+  throw TFileError(TFileFault::Open, path, reason);
 }
 
 std::vector<std::string> ReadRecordLines(const std::string& path) {
@@ -94,7 +94,7 @@ std::vector<std::string> ReadRecordLines(const std::string& path) {
     const ssize_t n = ::read(file.Fd, buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw TFileError("ファイル " + path + " は読み込めません", std::error_code(errno, std::generic_category()));
+      throw TFileError(TFileFault::Read, path, std::error_code(errno, std::generic_category()));
     }
     if (n == 0 || !splitter.Feed(std::string_view(buffer, static_cast<std::size_t>(n)))) break;
   }
@@ -102,9 +102,9 @@ std::vector<std::string> ReadRecordLines(const std::string& path) {
   return std::move(splitter.Lines);
 }
 
-const std::string& LineAt(const std::vector<std::string>& lines, int index) {
+const std::string& LineAt(const std::vector<std::string>& lines, int index, const std::string& path) {
   if (index < 0 || static_cast<std::size_t>(index) >= lines.size())
-    throw std::runtime_error("リストのインデックスが範囲を超えています (" + std::to_string(index) + ")");
+    throw TFileError(TFileFault::MissingLine, path, {}, index);
   return lines[static_cast<std::size_t>(index)];
 }
 
@@ -132,7 +132,7 @@ bool TRecordLoader::LoadRecordFile(const std::string& path, TRecordEvents& event
   ClearCodes();
 
   const std::vector<std::string> lines = ReadRecordLines(path);
-  const std::string& head = LineAt(lines, 0);
+  const std::string& head = LineAt(lines, 0, path);
   if (!head.starts_with(RecordHeader)) {
     events.HeaderRefused();
     return false;
@@ -142,7 +142,7 @@ bool TRecordLoader::LoadRecordFile(const std::string& path, TRecordEvents& event
   events.UpdateStatus();
 
   for (int r = 0; r < RecordRows; ++r)
-    ReadRecordRow(LineAt(lines, r + 1), Codes.data() + static_cast<std::ptrdiff_t>(r) * RowSlots);
+    ReadRecordRow(LineAt(lines, r + 1, path), Codes.data() + static_cast<std::ptrdiff_t>(r) * RowSlots);
   events.EnableBmpSave();
   return true;
 }

@@ -56,7 +56,7 @@ std::int32_t RecordValue(std::string_view token);
 
 class TRecordLoader {
 public:
-  std::array<std::int32_t, RowSlots * RecordRows> Codes{};  // 4 rows x 20, row-major
+  TCodeGrid Codes{};
   std::string RecordFile, RecordDate;
 
   void ClearCodes();
@@ -64,9 +64,8 @@ public:
   // Reads the record file at path. Before anything else the grid is cleared and
   // both texts emptied, so a refused file leaves no record behind. Returns false
   // when the header is refused (after HeaderRefused), true when the four rows
-  // were read (after UpdateStatus and EnableBmpSave). Throws std::runtime_error:
-  // TFileError "ファイル <path> は開けません" for a file that cannot be opened, and
-  // "リストのインデックスが範囲を超えています (<n>)" when line n is missing; what
-  // was done before stays.
+  // were read (after UpdateStatus and EnableBmpSave). Throws TFileError: Open or
+  // Read for a file that cannot be opened or read, MissingLine with the line
+  // when a line is missing; what was done before stays.
   bool LoadRecordFile(const std::string& path, TRecordEvents& events);
 };

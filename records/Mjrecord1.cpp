@@ -13,6 +13,12 @@ TRecordTime LocalNow() {
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
+TCodeRow GridRow(const TCodeGrid& grid, int row) {
+  TCodeRow codes{};
+  std::copy_n(grid.begin() + static_cast<std::ptrdiff_t>(row) * RowSlots, RowSlots, codes.begin());
+  return codes;
+}
+
 std::string CodeText(const TMjPai* pai) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d", pai ? pai->GetCode() : 0);

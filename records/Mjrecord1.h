@@ -7,7 +7,9 @@
 //   the rows HaipaiRec, TumoRec, Sutepai and Tepai of the table.
 // The viewer reads it back with TRecordLoader (Mjloader1.h).
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -25,6 +27,12 @@ constexpr std::size_t RecordSize =
 
 static_assert(RecordSize == 277);
 
+// The four rows as tile codes, row after row; 0 is an empty slot.
+using TCodeGrid = std::array<std::int32_t, RowSlots * RecordRows>;
+using TCodeRow = std::array<int, RowSlots>;
+enum TRecordRow { DealRow, DrawRow, DiscardRow, HandRow };
+TCodeRow GridRow(const TCodeGrid& grid, int row);
+
 struct TRecordTime {
   int Year, Month, Day, Hour, Minute, Second;
 };
@@ -40,6 +48,6 @@ std::string CodeText(const TMjPai* pai);
 std::string RecordText(const TMjTable& table, const TRecordTime& time);
 
 // Writes the record of table to path, replacing any file of that name, all or
-// nothing (WriteFileAtomically). The clock is read once. Throws TFileError, a
-// std::runtime_error, "ファイル <path> を作成できません".
+// nothing (WriteFileAtomically). The clock is read once. Throws TFileError
+// (TFileFault::Create).
 void SaveRecordFile(const std::string& path, const TMjTable& table, const TRecordClock& clock = LocalNow);

@@ -9,9 +9,26 @@
 
 namespace {
 
-[[noreturn]] void FailCreate(const std::string& path, int err) {
-  throw TFileError("ファイル " + path + " を作成できません", std::error_code(err, std::generic_category()));
+std::string FaultText(TFileFault fault, const std::string& path, int line) {
+  switch (fault) {
+    case TFileFault::Create: return "ファイル " + path + " を作成できません";
+    case TFileFault::Open: return "ファイル " + path + " は開けません";
+    case TFileFault::Read: return "ファイル " + path + " は読み込めません";
+    case TFileFault::MissingLine: break;
+  }
+  return "リストのインデックスが範囲を超えています (" + std::to_string(line) + ")";
 }
+
+[[noreturn]] void FailCreate(const std::string& path, int err) {
+  throw TFileError(TFileFault::Create, path, std::error_code(err, std::generic_category()));
+}
+
+}  // namespace
+
+TFileError::TFileError(TFileFault fault, const std::string& path, std::error_code reason, int line)
+    : std::runtime_error(FaultText(fault, path, line)), Fault(fault), Path(path), Line(line), Reason(reason) {}
+
+namespace {
 
 // The name does not grow with the target's, so a target name near the length
 // limit can still be saved.

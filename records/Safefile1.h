@@ -8,12 +8,23 @@
 #include <string_view>
 #include <system_error>
 
-// A file operation that failed: what() is the text shown to the player (UTF-8,
-// names the file), Reason the system's cause for whoever wants to add it.
+// What went wrong with a file.
+enum class TFileFault {
+  Create,       // cannot be written
+  Open,         // cannot be opened
+  Read,         // cannot be read
+  MissingLine,  // a record ends before line Line (counted from 0)
+};
+
+// A file operation that failed. The windows word it for the player from Fault,
+// Path and Line; what() is the same in Japanese for logs and tests, and
+// Reason the system's cause for whoever wants to add it.
 class TFileError : public std::runtime_error {
 public:
-  TFileError(const std::string& message, std::error_code reason)
-      : std::runtime_error(message), Reason(reason) {}
+  TFileError(TFileFault fault, const std::string& path, std::error_code reason = {}, int line = 0);
+  TFileFault Fault;
+  std::string Path;  // as given, bytes of the file system
+  int Line;
   std::error_code Reason;
 };
 
@@ -23,7 +34,7 @@ public:
 // existing file keeps its permissions. A file the user may not write is refused;
 // a file the user may write in a folder the user may not is rewritten in place.
 // On failure the old file (if any) is untouched, the temporary file is gone and
-// a TFileError "ファイル <path> を作成できません" is thrown.
+// a TFileError (TFileFault::Create) is thrown.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // The folder part of path with its last slash ("/a/" for "/a/b.csv", "/" for

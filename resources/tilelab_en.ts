@@ -406,18 +406,6 @@ Do you want to replace it?</translation>
         <translation>Analysis</translation>
     </message>
     <message>
-        <source>和了</source>
-        <translation>Win</translation>
-    </message>
-    <message>
-        <source>聴牌</source>
-        <translation>Ready</translation>
-    </message>
-    <message>
-        <source>%1向聴</source>
-        <translation>%1 away</translation>
-    </message>
-    <message>
         <source>向聴戻し  %1 → %2</source>
         <translation>Backwards  %1 → %2</translation>
     </message>
@@ -974,14 +962,6 @@ Do you want to replace it?</translation>
         <translation>—</translation>
     </message>
     <message>
-        <source>配牌</source>
-        <translation>the deal</translation>
-    </message>
-    <message>
-        <source>%1巡目</source>
-        <translation>draw %1</translation>
-    </message>
-    <message>
         <source>牌譜ファイルではありません。</source>
         <translation>Not a record file.</translation>
     </message>
@@ -1105,14 +1085,6 @@ Do you want to replace it?</translation>
 <context>
     <name>TStatsModel</name>
     <message>
-        <source>和了</source>
-        <translation>Win</translation>
-    </message>
-    <message>
-        <source>聴牌</source>
-        <translation>Ready</translation>
-    </message>
-    <message>
         <source>ファイル</source>
         <translation>File</translation>
     </message>
@@ -1234,6 +1206,29 @@ Do you want to replace it?</translation>
     <message>
         <source>復習(&amp;D)...</source>
         <translation>&amp;Drill...</translation>
+    </message>
+</context>
+<context>
+    <name>TWords</name>
+    <message>
+        <source>和了</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>聴牌</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>%1向聴</source>
+        <translation>%1 away</translation>
+    </message>
+    <message>
+        <source>配牌</source>
+        <translation>the deal</translation>
+    </message>
+    <message>
+        <source>%1巡目</source>
+        <translation>draw %1</translation>
     </message>
 </context>
 </TS>

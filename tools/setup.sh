@@ -30,6 +30,8 @@ needs() {
   want dpkg-dev              cmd dpkg-shlibdeps
   want file                  cmd file
   want locales               path '/usr/share/i18n/charmaps/ANSI_X3.4-1968.gz'
+  want clang-format          cmd clang-format
+  want clang-tidy            cmd clang-tidy
   want desktop-file-utils    cmd desktop-file-validate
   want appstream             cmd appstreamcli
   want man-db                cmd man

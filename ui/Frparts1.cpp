@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/Mjpai1.h"
+#include "records/Safefile1.h"
 
 static void InitTileResources() { Q_INIT_RESOURCE(tiles); }
 
@@ -28,8 +29,7 @@ void TFrParts::Setup(const QString& pictureFile, int cellWidth, int cellHeight) 
   PictureFile = pictureFile;
   if (!pictureFile.isEmpty()) {
     QImage picture(pictureFile);
-    if (picture.isNull())
-      throw std::runtime_error(QStringLiteral("ファイル %1 は開けません").arg(pictureFile).toStdString());
+    if (picture.isNull()) throw TFileError(TFileFault::Open, pictureFile.toStdString());
     Image1->SetPicture(picture);
     Image1->resize(picture.size());
   }

@@ -15,8 +15,6 @@
 #include <QSettings>
 #include <QTimer>
 #include <QWindow>
-#include <cstdio>
-#include <cstring>
 #include <utility>
 
 #include "records/Mjrecord1.h"
@@ -27,6 +25,7 @@
 #include "ui/Tfonts1.h"
 #include "ui/Tposition1.h"
 #include "ui/Tscore1.h"
+#include "ui/Tlook1.h"
 
 TMainDlg* MainDlg = nullptr;
 
@@ -171,7 +170,7 @@ TMainDlg::~TMainDlg() = default;
 
 QLabel* TMainDlg::MakeLabel(const QString& text, int width, Qt::Alignment alignment) {
   auto* label = new QLabel(text, ScrollClient);
-  label->setFont(PGothicFont(12));
+  label->setFont(PGothicFont(TextPixels));
   label->setFixedSize(width, LabelHeight);
   label->setAlignment(alignment);
   QPalette palette = label->palette();
@@ -373,19 +372,9 @@ void TMainDlg::PaintSutepaiCell(int i, const TMjPai* pai) { PaiParts(pai).CopyTo
 
 void TMainDlg::RepaintNow() { repaint(); }
 
-// The flow writes its two texts in Japanese; they show in the player's language.
-void TMainDlg::SetGuideText(const std::string& text) {
-  LbGuide->setText(text == GuideText ? tr("切る牌をクリック。") : QString::fromStdString(text));
-}
-
-void TMainDlg::SetStatusText(const std::string& text) {
-  int count = 0;
-  QString shown = QString::fromStdString(text);
-  if (std::sscanf(text.c_str(), StatusFormat, &count) == 1) {
-    const bool over = text.size() > std::strlen(StatusOverText) &&
-                      text.compare(text.size() - std::strlen(StatusOverText), std::string::npos, StatusOverText) == 0;
-    shown = tr("手数: %1").arg(count) + (over ? tr("（終了）") : QString());
-  }
+void TMainDlg::ShowProgress(int draws, bool dealOver) {
+  LbGuide->setText(dealOver ? QString() : tr("切る牌をクリック。"));
+  const QString shown = tr("手数: %1").arg(draws) + (dealOver ? tr("（終了）") : QString());
   if (Trace != nullptr && shown != StatusPanel[0]->text()) {
     Trace->write((shown + QLatin1Char('\n')).toUtf8());
     Trace->flush();

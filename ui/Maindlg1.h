@@ -159,8 +159,7 @@ public:
   void PaintTepaiCell(int i, const TMjPai* pai) override;
   void PaintSutepaiCell(int i, const TMjPai* pai) override;
   void RepaintNow() override;
-  void SetGuideText(const std::string& text) override;
-  void SetStatusText(const std::string& text) override;
+  void ShowProgress(int draws, bool dealOver) override;
   bool Pause(int ms) override;
   bool MachiVisible() override;
   void ShowMachiWindow() override;

@@ -9,6 +9,8 @@
 #include "ui/Tapplication1.h"
 #include "ui/Tfonts1.h"
 #include "ui/Tscore1.h"
+#include "ui/Tlook1.h"
+#include "ui/Twords1.h"
 
 TPairiDlg* PairiDlg = nullptr;
 
@@ -49,12 +51,6 @@ TPairiDlg::TPairiDlg(QWidget* parent) : TSideDlg(parent) {
 
 TPairiDlg::~TPairiDlg() {
   if (PairiDlg == this) PairiDlg = nullptr;
-}
-
-QString TPairiDlg::ShantenWords(int shanten) {
-  if (shanten < 0) return tr("和了");
-  if (shanten == 0) return tr("聴牌");
-  return tr("%1向聴").arg(shanten);
 }
 
 void TPairiDlg::ShowPairi(const TMjReview& review, bool tableAfterDiscard) {
@@ -122,11 +118,11 @@ void TPairiDlg::DrawTile(QPainter& painter, const QRect& target, int kind) {
 void TPairiDlg::Paint(QPainter& painter) {
   const QColor background = FrMjPai1->BackgroundColor();
   painter.fillRect(Image1->rect(), background);
-  painter.setFont(PGothicFont(14));
+  painter.setFont(PGothicFont(HeadPixels));
   painter.setPen(Qt::white);
   painter.drawText(QRect(Margin, Margin, ClientWidth - 2 * Margin, HeadHeight), Qt::AlignLeft | Qt::AlignVCenter,
                    Head);
-  painter.setFont(PGothicFont(12));
+  painter.setFont(PGothicFont(TextPixels));
 
   if (Shown.TableHidden)
     painter.drawText(QRect(0, TableTop, ClientWidth, H), Qt::AlignCenter, tr("打牌後に表示"));

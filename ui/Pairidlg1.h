@@ -82,8 +82,6 @@ public:
   static QRect TileRect(int row);
   static QRect KindRect(int row, int n, int count);
 
-  static QString ShantenWords(int shanten);
-
   void Paint(QPainter& painter);
 
 protected:

@@ -9,22 +9,27 @@
 #include <QVBoxLayout>
 #include <bit>
 
+#include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Tlook1.h"
 
-TMjWaitQuestion WaitQuestion(const std::array<std::int32_t, RowSlots * RecordRows>& codes) {
-  TMjWaitQuestion q;
-  constexpr std::size_t handRow = 3 * RowSlots;
-  for (std::size_t i = 0; i < 13; ++i) {
-    const int kind = CodeKind(codes[handRow + i]);
-    if (kind < 0 || ++q.Hand[static_cast<std::size_t>(kind)] > 4) return {};
+namespace {
+
+constexpr int ColumnGap = 14;     // between the palette and the answer
+constexpr int ResultPixels = 16;  // the verdict's font
+
+TFrTileRow::TMark PaletteMark(TMjQuizMark mark) {
+  switch (mark) {
+    case TMjQuizMark::Picked: return TFrTileRow::TMark::Selected;
+    case TMjQuizMark::Hit: return TFrTileRow::TMark::Hit;
+    case TMjQuizMark::Miss: return TFrTileRow::TMark::Miss;
+    case TMjQuizMark::Missed: return TFrTileRow::TMark::Missed;
+    case TMjQuizMark::None: break;
   }
-  q.Valid = true;
-  const TMjUkeire u = MjUkeire(q.Hand);
-  if (u.Shanten == 0) q.Waits = u.Kinds;
-  return q;
+  return TFrTileRow::TMark::None;
 }
 
-bool WaitAnswerCorrect(const TMjWaitQuestion& question, TKindMask answer) { return answer == question.Waits; }
+}  // namespace
 
 int TQuizDlg::PaletteCell(int kind) { return kind; }
 int TQuizDlg::PaletteKind(int cell) { return cell >= 0 && cell < KindCount ? cell : -1; }
@@ -37,9 +42,9 @@ TQuizDlg::TQuizDlg(QWidget* parent) : TTileDlg(parent) {
   auto* body = new QWidget(this);
   layout()->addWidget(body);
   auto* grid = new QGridLayout(body);
-  grid->setContentsMargins(10, 10, 10, 10);
-  grid->setHorizontalSpacing(14);
-  grid->setVerticalSpacing(6);
+  grid->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
+  grid->setHorizontalSpacing(ColumnGap);
+  grid->setVerticalSpacing(LineGap);
 
   LbQuestion = new QLabel(body);
   FrPalette = new TFrTileRow(FrMjPai1, PaletteColumns, body);
@@ -61,13 +66,13 @@ TQuizDlg::TQuizDlg(QWidget* parent) : TTileDlg(parent) {
 
   LbResult = new QLabel(body);
   QFont big = LbResult->font();
-  big.setPixelSize(16);
+  big.setPixelSize(ResultPixels);
   big.setBold(true);
   LbResult->setFont(big);
   LbHand = new QLabel(body);
-  FrHand = new TFrTileRow(FrMjPai1, 13, body);
+  FrHand = new TFrTileRow(FrMjPai1, DealTiles, body);
   LbWaits = new QLabel(body);
-  FrWaits = new TFrTileRow(FrMjPai1, 13, body);
+  FrWaits = new TFrTileRow(FrMjPai1, TAgariDlg::MachiCells, body);
   LbScore = new QLabel(body);
 
   auto* buttons = new QHBoxLayout;
@@ -96,14 +101,11 @@ TQuizDlg::TQuizDlg(QWidget* parent) : TTileDlg(parent) {
   SetRecord({}, false);
 }
 
-void TQuizDlg::SetRecord(const std::array<std::int32_t, RowSlots * RecordRows>& codes, bool loaded) {
-  Question = loaded ? WaitQuestion(codes) : TMjWaitQuestion{};
-  Picked = 0;
-  Noten = false;
-  Answered = false;
+void TQuizDlg::SetRecord(const TCodeGrid& codes, bool loaded) {
+  Quiz.SetRecord(codes, loaded);
   if (!loaded)
     LbQuestion->setText(tr("F5 で牌譜を開くと出題します。"));
-  else if (!Question.Valid)
+  else if (!Quiz.Question.Valid)
     LbQuestion->setText(tr("この牌譜の最終形は13枚の手牌ではないので出題できません。F5 で次へ。"));
   else
     LbQuestion->setText(tr("この捨牌の手は何待ち？ 牌を選んで答え合わせ（聴牌していなければノーテン）。"));
@@ -111,61 +113,44 @@ void TQuizDlg::SetRecord(const std::array<std::int32_t, RowSlots * RecordRows>& 
 }
 
 void TQuizDlg::ToggleKind(int kind) {
-  if (Answered || !Question.Valid) return;
-  Picked ^= TKindMask{1} << kind;
-  if (Picked) Noten = false;
+  Quiz.ToggleKind(kind);
   Refresh();
 }
 
 void TQuizDlg::SetNoten(bool on) {
-  if (Answered || !Question.Valid) {
-    Refresh();
-    return;
-  }
-  Noten = on;
-  if (on) Picked = 0;
+  Quiz.SetNoten(on);
   Refresh();
 }
 
 void TQuizDlg::Check() {
-  if (Answered || !Question.Valid || (!Picked && !Noten)) return;
-  Answered = true;
-  ++Answers;
-  if (WaitAnswerCorrect(Question, Picked)) ++Correct;
+  Quiz.Check();
   Refresh();
 }
 
 void TQuizDlg::Refresh() {
-  const bool open = Question.Valid && !Answered;
-  BnNoten->setEnabled(open);
-  BnNoten->setChecked(Noten);
-  BnCheck->setEnabled(open && (Picked || Noten));
+  BnNoten->setEnabled(Quiz.Open());
+  BnNoten->setChecked(Quiz.Noten);
+  BnCheck->setEnabled(Quiz.CanCheck());
 
   FrPalette->ClearMarks();
-  for (int k = 0; k < KindCount; ++k) {
-    const bool picked = Picked >> k & 1;
-    const bool wait = Question.Waits >> k & 1;
-    TFrTileRow::TMark mark = TFrTileRow::TMark::None;
-    if (!Answered) mark = picked ? TFrTileRow::TMark::Selected : mark;
-    else if (picked) mark = wait ? TFrTileRow::TMark::Hit : TFrTileRow::TMark::Miss;
-    else if (wait) mark = TFrTileRow::TMark::Missed;
-    FrPalette->SetMark(PaletteCell(k), mark);
-  }
+  for (int k = 0; k < KindCount; ++k) FrPalette->SetMark(PaletteCell(k), PaletteMark(Quiz.Mark(k)));
 
   // The answer's place stays reserved, so the window keeps its size.
-  if (Answered) {
-    const bool right = WaitAnswerCorrect(Question, Picked);
+  const TMjWaitQuestion& question = Quiz.Question;
+  if (Quiz.Answered) {
+    const bool right = Quiz.Right();
     LbResult->setText(right ? tr("正解！") : tr("残念、不正解。"));
-    LbResult->setStyleSheet(right ? QStringLiteral("color: #008000;") : QStringLiteral("color: #c00000;"));
+    LbResult->setStyleSheet(TextColorStyle(right ? RightColor : WrongColor));
     std::vector<int> hand, waits;
     for (int k = 0; k < KindCount; ++k) {
-      for (int n = 0; n < Question.Hand[static_cast<std::size_t>(k)]; ++n) hand.push_back(KindCode(k));
-      if (Question.Waits >> k & 1) waits.push_back(KindCode(k));
+      for (int n = 0; n < question.Hand[static_cast<std::size_t>(k)]; ++n) hand.push_back(KindCode(k));
+      if (question.Waits >> k & 1) waits.push_back(KindCode(k));
     }
     FrHand->SetCodes(hand);
     FrWaits->SetCodes(waits);
     LbHand->setText(tr("最終形"));
-    LbWaits->setText(Question.Waits ? tr("待ち: %1種").arg(std::popcount(Question.Waits)) : tr("待ち: なし（ノーテン）"));
+    LbWaits->setText(question.Waits ? tr("待ち: %1種").arg(std::popcount(question.Waits))
+                                    : tr("待ち: なし（ノーテン）"));
   } else {
     LbResult->setText(QStringLiteral(" "));
     LbResult->setStyleSheet(QString());
@@ -174,11 +159,11 @@ void TQuizDlg::Refresh() {
     FrHand->SetCodes({});
     FrWaits->SetCodes({});
   }
-  LbScore->setText(Answers == 0 ? tr("成績: まだ答えていません")
-                                : tr("成績: %1 / %2 問正解（%3%）")
-                                      .arg(Correct)
-                                      .arg(Answers)
-                                      .arg(QString::number(100.0 * Correct / Answers, 'f', 0)));
+  LbScore->setText(Quiz.Answers == 0 ? tr("成績: まだ答えていません")
+                                     : tr("成績: %1 / %2 問正解（%3%）")
+                                           .arg(Quiz.Correct)
+                                           .arg(Quiz.Answers)
+                                           .arg(QString::number(Quiz.ScorePercent(), 'f', 0)));
 }
 
 void TQuizDlg::keyPressEvent(QKeyEvent* event) {

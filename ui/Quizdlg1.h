@@ -6,31 +6,14 @@
 // for the session appear.
 
 #include <QString>
-#include <array>
-#include <cstdint>
 #include <functional>
 
-#include "analysis/Mjshanten1.h"
-#include "records/Mjrecord1.h"
+#include "game/Mjquiz1.h"
 #include "ui/Frtilerow1.h"
 #include "ui/Ttiledlg1.h"
 
 class QLabel;
 class QPushButton;
-
-// The question of one record: the 13 tiles of its final hand (slots 0..12 of
-// the hand row: after a finished deal the whole hand, during a deal the hand
-// before its last draw) and their waits. The waits are the effective kinds of
-// a ready hand (MjUkeire at shanten 0), so a kind held four times is no wait.
-struct TMjWaitQuestion {
-  bool Valid = false;  // 13 tile codes, no kind beyond four
-  TKindCounts Hand{};
-  TKindMask Waits = 0; // empty: not ready
-};
-TMjWaitQuestion WaitQuestion(const std::array<std::int32_t, RowSlots * RecordRows>& codes);
-
-// An answer is correct when it names exactly the waits (no kind for not ready).
-bool WaitAnswerCorrect(const TMjWaitQuestion& question, TKindMask answer);
 
 class TQuizDlg : public TTileDlg {
   Q_OBJECT
@@ -40,17 +23,12 @@ public:
   explicit TQuizDlg(QWidget* parent = nullptr);
 
   // A new record: a new question, nothing picked yet.
-  void SetRecord(const std::array<std::int32_t, RowSlots * RecordRows>& codes, bool loaded);
+  void SetRecord(const TCodeGrid& codes, bool loaded);
   void ToggleKind(int kind);
   void SetNoten(bool on);
-  void Check();  // 答え合わせ: at most once per question
+  void Check();  // 答え合わせ
 
-  TMjWaitQuestion Question;
-  TKindMask Picked = 0;
-  bool Noten = false;
-  bool Answered = false;
-  int Correct = 0;  // this session
-  int Answers = 0;
+  TMjWaitQuiz Quiz;
 
   // Components.
   TFrMjPai* FrMjPai1;

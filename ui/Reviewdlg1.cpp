@@ -16,12 +16,19 @@
 #include "ui/Tapplication1.h"
 #include "ui/Tposition1.h"
 #include "ui/Tscore1.h"
+#include "ui/Tlook1.h"
+#include "ui/Twords1.h"
 
 namespace {
 
 constexpr int TableWidth = 500;
 constexpr int TableHeight = 260;
 constexpr int RowHeight = 24;
+const QColor ColumnTint(255, 230, 0, 90);  // over the step's column of the viewer's sheet
+const QColor ColumnEdge(255, 200, 0);
+constexpr int ColumnEdgeWidth = 2;
+const QColor ChosenRowBackground(255, 220, 220);
+const QColor BestRowText(0, 120, 0);
 
 // The mark over the viewer's sheet: the column of the step shown, tinted.
 class TColumnMark : public QWidget {
@@ -31,21 +38,13 @@ public:
 protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(255, 230, 0, 90));
-    painter.fillRect(QRect(0, 0, 2, height()), QColor(255, 200, 0));
-    painter.fillRect(QRect(width() - 2, 0, 2, height()), QColor(255, 200, 0));
+    painter.fillRect(rect(), ColumnTint);
+    painter.fillRect(QRect(0, 0, ColumnEdgeWidth, height()), ColumnEdge);
+    painter.fillRect(QRect(width() - ColumnEdgeWidth, 0, ColumnEdgeWidth, height()), ColumnEdge);
   }
 };
 
 QString KindName(int kind) { return QString::fromStdString(KindText(kind)); }
-
-QString DrawName(int draw) {
-  return draw == 0 ? TReviewDlg::tr("配牌") : TReviewDlg::tr("%1巡目").arg(draw);
-}
-
-QString ShantenName(int shanten) {
-  return shanten < 0 ? TReviewDlg::tr("和了") : shanten == 0 ? TReviewDlg::tr("聴牌") : TReviewDlg::tr("%1向聴").arg(shanten);
-}
 
 std::vector<int> KindCodes(TKindMask kinds) {
   std::vector<int> codes;
@@ -58,7 +57,7 @@ std::vector<int> KindCodes(TKindMask kinds) {
 QString BestNames(const TMjReviewStep& step) {
   QStringList names;
   for (const TMjDiscard& d : step.Table.Discards)
-    if (d.Shanten == step.Best().Shanten && d.Count == step.Best().Count) names << KindName(d.Kind);
+    if (AsGoodAsBest(d, step.Best())) names << KindName(d.Kind);
   return names.join(TReviewDlg::tr("・"));
 }
 
@@ -107,18 +106,18 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
   auto* body = new QWidget(this);
   layout()->addWidget(body);
   auto* column = new QVBoxLayout(body);
-  column->setContentsMargins(10, 10, 10, 10);
-  column->setSpacing(6);
+  column->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
+  column->setSpacing(LineGap);
 
   LbMessage = new QLabel(body);
-  LbMessage->setStyleSheet(QStringLiteral("color: #c00000;"));
+  LbMessage->setStyleSheet(TextColorStyle(WrongColor));
   LbMessage->setWordWrap(true);
   LbSummary = new QLabel(body);
   LbWin = new QLabel(body);
   LbWin->setWordWrap(true);
   LbWin->setMaximumWidth(TableWidth);
   LbStep = new QLabel(body);
-  FrHand = new TFrTileRow(FrMjPai1, HandCells, body);
+  FrHand = new TFrTileRow(FrMjPai1, HandSlots, body);
   LbJudge = new QLabel(body);
   LbJudge->setWordWrap(true);
   LbJudge->setMinimumHeight(2 * fontMetrics().height());
@@ -175,10 +174,7 @@ void TReviewDlg::SetRecord(const TCodeGrid& codes, bool loaded) {
     ShowNothing(tr("牌譜を開いてください。"));
     return;
   }
-  TCodeRow rows[3]{};
-  for (std::size_t r = 0; r < 3; ++r)
-    for (std::size_t c = 0; c < rows[r].size(); ++c) rows[r][c] = codes[r * RowSlots + c];
-  Review = ReviewDeal(rows[0], rows[1], rows[2]);
+  Review = ReviewRecord(codes);
   if (Review.Ok()) {
     LbMessage->hide();
   } else {
@@ -261,7 +257,7 @@ QString TReviewDlg::JudgeText(const TMjReviewStep& step) {
     return text + tr("◎ 最善の打牌です（有効牌 %1枚）。").arg(chosen.Count);
   if (step.RaisedShanten())
     return text + tr("× 打牌 %1 は向聴数を戻します。最善は %2（%3、有効牌 %4枚）。")
-                      .arg(KindName(chosen.Kind), BestNames(step), ShantenName(best.Shanten))
+                      .arg(KindName(chosen.Kind), BestNames(step), ShantenWords(best.Shanten))
                       .arg(best.Count);
   return text + tr("△ 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。")
                     .arg(KindName(chosen.Kind))
@@ -288,7 +284,7 @@ void TReviewDlg::ShowStep(int index) {
   if (step.Discarded()) {
     const int code = KindCode(step.DiscardKind);
     // A discard of the drawn kind is taken to be the drawn tile, as the viewer's arrow does.
-    int cell = HandCells - 1;
+    int cell = DrawSlot;
     if (step.DiscardKind != step.DrawnKind) cell = static_cast<int>(std::find(codes.begin(), codes.end(), code) - codes.begin());
     FrHand->SetMark(cell, TFrTileRow::TMark::Chosen);
   }
@@ -309,20 +305,20 @@ void TReviewDlg::FillTable(const TMjReviewStep& step) {
   const QImage& sheet = FrMjPai1->Image1->Canvas();
   int row = 0;
   for (const TMjDiscard& d : step.Table.Discards) {
-    const bool best = d.Shanten == step.Best().Shanten && d.Count == step.Best().Count;
+    const bool best = AsGoodAsBest(d, step.Best());
     const bool chosen = step.Discarded() && d.Kind == step.DiscardKind;
     QStringList marks;
     if (best) marks << tr("◎最善");
     if (chosen) marks << tr("← 打牌");
-    const QString cells[] = {KindName(d.Kind), ShantenName(d.Shanten), QString::fromStdString(KindsText(d.Kinds)),
+    const QString cells[] = {KindName(d.Kind), ShantenWords(d.Shanten), QString::fromStdString(KindsText(d.Kinds)),
                              QString::number(d.Count), marks.join(QLatin1Char(' '))};
     for (int col = 0; col < 5; ++col) {
       auto* item = new QTableWidgetItem(cells[col]);
       if (col == 0)
         item->setIcon(QIcon(QPixmap::fromImage(sheet.copy(FrMjPai1->GetCodeParts(KindCode(d.Kind)).Rect()))));
       if (col == 1 || col == 3) item->setTextAlignment(Qt::AlignCenter);
-      if (chosen) item->setBackground(QColor(255, 220, 220));
-      if (best) item->setForeground(QColor(0, 120, 0));
+      if (chosen) item->setBackground(ChosenRowBackground);
+      if (best) item->setForeground(BestRowText);
       Table->setItem(row, col, item);
     }
     ++row;

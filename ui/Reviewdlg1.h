@@ -21,8 +21,6 @@ class QTableWidget;
 class TFrMjSheet;
 class TPairiDlg;
 
-using TCodeGrid = std::array<std::int32_t, RowSlots * RecordRows>;
-
 // Why a record does not add up, for the player: names the step and the reason.
 QString ReviewErrorText(TMjReviewError error, int step, int code);
 // "5m" for a tile code, the number itself for anything else.
@@ -31,8 +29,6 @@ QString CodeName(int code);
 class TReviewDlg : public TTileDlg {
   Q_OBJECT
 public:
-  static constexpr int HandCells = 14;
-
   // sheet: the viewer's record sheet, which gets the column mark.
   explicit TReviewDlg(TFrMjSheet* sheet, QWidget* parent = nullptr);
 

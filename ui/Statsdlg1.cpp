@@ -22,43 +22,46 @@
 #include <atomic>
 #include <cmath>
 
+#include "records/Filelist1.h"
 #include "records/Safefile1.h"
 #include "ui/Reviewdlg1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tscore1.h"
+#include "ui/Tlook1.h"
+#include "ui/Twords1.h"
 
 namespace {
 
 constexpr int ChartWidth = 440;
 constexpr int ChartHeight = 260;
+constexpr int PartGap = 8;  // between the window's parts
 constexpr int TabsHeight = 200;     // the list of deals
 constexpr int TabsMinHeight = 90;   // on a short screen: a few lines still
+constexpr int TableRowPadding = 6;  // a table row: a line of text and this
 
-QString DrawText(int draw) {
-  return draw < 0 ? TStatsDlg::tr("—") : draw == 0 ? TStatsDlg::tr("配牌") : TStatsDlg::tr("%1巡目").arg(draw);
-}
+QString DrawText(int draw) { return draw < 0 ? TStatsDlg::tr("—") : DrawName(draw); }
 
 QString Percent(double value) { return QString::number(value, 'f', 1) + QLatin1Char('%'); }
 
 }  // namespace
 
-QStringList RecordFileNames(const QString& folder) {
-  const QDir dir(folder, QStringLiteral("*.csv"), QDir::Name, QDir::Files | QDir::Hidden | QDir::System);
-  return dir.entryList();
+std::vector<std::string> RecordFileNames(const QString& folder) {
+  return SortedRecordNames(QFile::encodeName(folder).toStdString());
 }
 
 QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool, const TMjSituation& winds) {
   return QtConcurrent::run(pool, [folder, pool, winds](QPromise<TStatsRun>& promise) {
-    const QStringList names = RecordFileNames(folder);
+    const std::vector<std::string> names = RecordFileNames(folder);
     promise.setProgressRange(0, static_cast<int>(names.size()));
-    const QDir dir(folder);
+    std::string prefix = QFile::encodeName(folder).toStdString();
+    if (!prefix.empty() && prefix.back() != '/') prefix += '/';
     std::atomic<int> done = 0;
     TStatsRun run;
     run.Records = QtConcurrent::blockingMapped<std::vector<TMjRecordStats>>(
-        pool, names, [&dir, &done, &promise, &winds](const QString& name) {
+        pool, names, [&prefix, &done, &promise, &winds](const std::string& name) {
           if (promise.isCanceled()) return TMjRecordStats{};
           TMjRecordStats record =
-              AnalyseRecordFile(QFile::encodeName(dir.filePath(name)).toStdString(), name.toStdString(), winds);
+              AnalyseRecordFile(prefix + name, name, winds);
           promise.setProgressValue(++done);  // a lower value from a slower thread is ignored
           return record;
         });
@@ -71,7 +74,8 @@ QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool, const
 
 QString StatsFaultText(const TMjRecordStats& record) {
   switch (record.Fault) {
-    case TMjStatsFault::Unreadable: return TranslatedMessage(QString::fromStdString(record.Message));
+    case TMjStatsFault::Unreadable:
+      return record.FileError ? FileErrorText(*record.FileError) : QString::fromStdString(record.Message);
     case TMjStatsFault::Refused: return TStatsDlg::tr("牌譜ファイルではありません。");
     case TMjStatsFault::DoesNotAddUp:
       return TStatsDlg::tr("内容が合いません。") + QLatin1Char(' ') +
@@ -108,7 +112,7 @@ QVariant TStatsModel::data(const QModelIndex& index, int role) const {
     case 2: return Percent(d.Efficiency);
     case 3: return QStringLiteral("%1/%2").arg(d.BestChoices).arg(d.Decisions);
     case 4: return DrawText(d.FirstReady);
-    case 5: return d.FinalShanten < 0 ? tr("和了") : d.FinalShanten == 0 ? tr("聴牌") : QString::number(d.FinalShanten);
+    case 5: return d.FinalShanten > 0 ? QString::number(d.FinalShanten) : ShantenWords(d.FinalShanten);
     case 6: return DrawText(d.WinDraw);
     case 7: return d.WinDraw < 0 ? tr("—") : QString::number(d.WinPoints);
     default: return {};
@@ -140,8 +144,8 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   auto* body = new QWidget(this);
   layout()->addWidget(body);
   auto* column = new QVBoxLayout(body);
-  column->setContentsMargins(10, 10, 10, 10);
-  column->setSpacing(8);
+  column->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
+  column->setSpacing(PartGap);
 
   auto* top = new QHBoxLayout;
   LbFolder = new QLabel(body);
@@ -179,7 +183,7 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   DealTable->setModel(&Model);
   DealTable->verticalHeader()->hide();
   DealTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-  DealTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  DealTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + TableRowPadding);
   FailureList = new QListWidget(Tabs);
   ChartPoints = new TChartView(Tabs);
   ChartPoints->Unit.clear();
@@ -312,7 +316,7 @@ void TStatsDlg::ShowResult() {
 
 void TStatsDlg::UpdateCharts() {
   QVector<double> ready;
-  for (int d = 1; d <= StatsDraws; ++d) ready.append(Totals.ReadyShare(d));
+  for (int d = 1; d <= DealLimit; ++d) ready.append(Totals.ReadyShare(d));
   // Every third draw is labelled under its bar, as eighteen labels do not fit.
   ChartReady->SetData(TChartView::Bars, tr("巡目ごとの聴牌率"), tr("巡目"), ready, 3);
   QVector<double> efficiency;

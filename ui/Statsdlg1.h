@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QThreadPool>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "game/Mjstats1.h"
@@ -26,8 +27,9 @@ class QPushButton;
 class QTableView;
 class QTabWidget;
 
-// The record files of a folder (*.csv, hidden ones too), by name.
-QStringList RecordFileNames(const QString& folder);
+// The record files of a folder as the viewer lists them, by name; the names
+// are the file system's bytes.
+std::vector<std::string> RecordFileNames(const QString& folder);
 
 // Everything of a run that needs no window, in the order of the file list.
 struct TStatsRun {

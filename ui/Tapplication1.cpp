@@ -8,27 +8,23 @@ namespace {
 TWarningHook WarningHook;
 bool ErrorShown = false;  // a reported error's box waits to open or is open
 
-// The plain code reports its failures in Japanese, a file name inside; these
-// show in the player's language with the name kept.
-const char* const FileMessages[] = {
-    QT_TRANSLATE_NOOP("TApplication", "ファイル %1 を作成できません"),
-    QT_TRANSLATE_NOOP("TApplication", "ファイル %1 は開けません"),
-    QT_TRANSLATE_NOOP("TApplication", "ファイル %1 は読み込めません"),
-    QT_TRANSLATE_NOOP("TApplication", "リストのインデックスが範囲を超えています (%1)"),
-};
-
 }  // namespace
 
-QString TranslatedMessage(const QString& message) {
-  for (const char* source : FileMessages) {
-    const QString pattern = QString::fromUtf8(source);
-    const QString head = pattern.section(QStringLiteral("%1"), 0, 0);
-    const QString tail = pattern.section(QStringLiteral("%1"), 1);
-    const qsizetype nameLength = message.size() - head.size() - tail.size();
-    if (nameLength >= 0 && message.startsWith(head) && message.endsWith(tail))
-      return QCoreApplication::translate("TApplication", source).arg(message.mid(head.size(), nameLength));
+QString FileErrorText(const TFileError& error) {
+  const QString path = QString::fromStdString(error.Path);
+  switch (error.Fault) {
+    case TFileFault::Create:
+      return QCoreApplication::translate("TApplication", "ファイル %1 を作成できません").arg(path);
+    case TFileFault::Open: return QCoreApplication::translate("TApplication", "ファイル %1 は開けません").arg(path);
+    case TFileFault::Read: return QCoreApplication::translate("TApplication", "ファイル %1 は読み込めません").arg(path);
+    case TFileFault::MissingLine: break;
   }
-  return message;
+  return QCoreApplication::translate("TApplication", "リストのインデックスが範囲を超えています (%1)").arg(error.Line);
+}
+
+QString ErrorText(const std::exception& error) {
+  if (const auto* file = dynamic_cast<const TFileError*>(&error)) return FileErrorText(*file);
+  return QString::fromUtf8(error.what());
 }
 
 QString TitleText() { return QCoreApplication::translate("TApplication", "牌理工房"); }
@@ -67,7 +63,7 @@ void ShowException(std::exception_ptr error) {
   try {
     std::rethrow_exception(error);
   } catch (const std::exception& e) {
-    ShowWarning(TranslatedMessage(QString::fromUtf8(e.what())));
+    ShowWarning(ErrorText(e));
   } catch (...) {
     ShowWarning(QCoreApplication::translate("TApplication", "不明なエラーが発生しました。"));
   }

@@ -8,6 +8,8 @@
 #include <exception>
 #include <functional>
 
+#include "records/Safefile1.h"
+
 class TApplication : public QApplication {
   Q_OBJECT
 public:
@@ -26,8 +28,10 @@ void ShowWarning(const QString& text);
 using TWarningHook = std::function<void(const QString&)>;
 void SetWarningHook(TWarningHook hook);  // empty restores the message box
 
-// A message of the plain code (a file error naming its file) in the player's language.
-QString TranslatedMessage(const QString& message);
+// A file error, naming its file, in the player's language.
+QString FileErrorText(const TFileError& error);
+// Any caught error for the player: a file error worded as above, anything else by its what().
+QString ErrorText(const std::exception& error);
 
 // Shows the text of a caught error (std::exception or anything else) at once.
 void ShowException(std::exception_ptr error);

@@ -22,9 +22,10 @@
 #include <algorithm>
 
 #include "ui/Tfonts1.h"
+#include "ui/Tlook1.h"
 
 TTileDlg::TTileDlg(QWidget* parent) : QDialog(parent) {
-  setFont(PGothicFont(12));
+  setFont(PGothicFont(TextPixels));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   auto* layout = new QVBoxLayout(this);

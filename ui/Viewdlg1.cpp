@@ -25,6 +25,7 @@
 #include "ui/Statsdlg1.h"
 #include "ui/Drilldlg1.h"
 #include "ui/Tfonts1.h"
+#include "ui/Tlook1.h"
 
 namespace {
 const QString QuizSetting = QStringLiteral("viewer/waitsQuiz");
@@ -122,7 +123,7 @@ QLabel* TViewDlg::MakeRowLabel(const QString& text) {
   auto* label = new QLabel(text, ScrollClient);
   label->setFixedSize(LabelWidth, LabelHeight);
   label->setAlignment(Qt::AlignCenter);
-  label->setFont(PGothicFont(12));
+  label->setFont(PGothicFont(TextPixels));
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, Qt::white);
   label->setPalette(palette);
@@ -381,8 +382,7 @@ void TViewDlg::MnBmpSaveClick() {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!shown.save(&buffer, "BMP"))
-    throw std::runtime_error(QStringLiteral("ファイル %1 を作成できません").arg(name).toStdString());
+  if (!shown.save(&buffer, "BMP")) throw TFileError(TFileFault::Create, name.toStdString());
   WriteFileAtomically(QFile::encodeName(name).toStdString(), std::string_view(bytes.constData(), bytes.size()));
   RememberSaveFolder(name);
   ShowSaved(name);

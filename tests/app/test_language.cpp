@@ -183,11 +183,11 @@ TEST_F(EnglishWindows, TheFolderChooserIsTitledInTheLanguage) {
 
 TEST_F(EnglishWindows, TheEndOfADealAndFileErrorsAreTranslated) {
   const TStartWindows windows(QStringLiteral("en"));
-  MainDlg->SetStatusText(std::string("手数: 18") + StatusOverText);
+  MainDlg->ShowProgress(18, true);
   EXPECT_EQ(MainDlg->StatusPanel[0]->text(), QStringLiteral("Draws: 18 (over)"));
   QString shown;
   SetWarningHook([&](const QString& text) { shown = text; });
-  ShowException(std::make_exception_ptr(std::runtime_error("ファイル /x/牌譜.csv は開けません")));
+  ShowException(std::make_exception_ptr(TFileError(TFileFault::Open, "/x/牌譜.csv")));
   EXPECT_EQ(shown, QStringLiteral("Cannot open the file /x/牌譜.csv"));
   ShowException(std::make_exception_ptr(std::runtime_error("other")));
   EXPECT_EQ(shown, QStringLiteral("other"));

@@ -59,8 +59,11 @@ public:
     ScreenHand = HandCells;
     ScreenSute = SuteCells;
   }
-  void SetGuideText(const std::string& text) override { Guide = text; }
-  void SetStatusText(const std::string& text) override { Status = text; }
+  // Worded as the practice window words it.
+  void ShowProgress(int draws, bool dealOver) override {
+    Guide = dealOver ? "" : "切る牌をクリック。";
+    Status = "手数: " + std::to_string(draws) + (dealOver ? "（終了）" : "");
+  }
   // Goes straight on, unless Waits: then the test ends the pause with Resume.
   bool Pause(int ms) override {
     Log.push_back(ScreenText());

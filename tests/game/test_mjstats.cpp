@@ -104,7 +104,7 @@ TEST(MjStats, AFolderSumsItsDealsAndCountsTheFilesThatGiveNone) {
   EXPECT_EQ(t.WinPoints, expected.WinPoints);
   EXPECT_EQ(t.Ready, expected.Ready);
   EXPECT_EQ(t.ReadyBy[9], readyAtNine);
-  EXPECT_EQ(t.ReadyBy[StatsDraws], t.Ready);
+  EXPECT_EQ(t.ReadyBy[DealLimit], t.Ready);
   EXPECT_NEAR(t.ReadyShare(9), 100.0 * readyAtNine / 24, 1e-9);
   EXPECT_GT(t.BestChoices, 0);
   EXPECT_LT(t.BestChoices, t.Decisions);  // the skills vary, so the figures do

@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
+#include <algorithm>
 #include <fstream>
 
+#include "records/Filelist1.h"
 #include "tests/support/GeneratedRecords.h"
 #include "tests/support/HandNotation.h"
 #include "tests/ui/test_viewer_support.h"
@@ -184,18 +186,18 @@ TEST_F(Learning, TheQuizScoresExactAnswersAndShowsTheHandAndItsWaits) {
   FolderAnswer = Dir.path();
   Dlg.MnSetFolderClick();
   Dlg.MnRandOpenClick();
-  EXPECT_TRUE(q->Question.Valid);
+  EXPECT_TRUE(q->Quiz.Question.Valid);
   EXPECT_FALSE(q->LbQuestion->text().startsWith(QStringLiteral("F5")));
 
   Dlg.LoadRecordFile(shanpon);
-  EXPECT_EQ(q->Question.Waits, Kinds("12z"));
+  EXPECT_EQ(q->Quiz.Question.Waits, Kinds("12z"));
   q->FrPalette->OnCellClick(TQuizDlg::PaletteCell(CodeKind(31)));
   q->FrPalette->OnCellClick(TQuizDlg::PaletteCell(CodeKind(32)));
   EXPECT_EQ(q->FrPalette->Mark(CodeKind(31)), TFrTileRow::TMark::Selected);
   EXPECT_TRUE(q->FrHand->Codes().empty());  // the hand stays hidden until the answer
   Activate();
   Key(&Dlg, Qt::Key_Return);  // from the viewer as from the quiz
-  EXPECT_TRUE(q->Answered);
+  EXPECT_TRUE(q->Quiz.Answered);
   EXPECT_EQ_TEXT(q->LbResult->text(), QStringLiteral("正解！"));
   EXPECT_EQ(q->FrHand->Codes(), Codes("123m456p789s1122z"));
   EXPECT_EQ(q->FrWaits->Codes(), Codes("12z"));
@@ -203,7 +205,7 @@ TEST_F(Learning, TheQuizScoresExactAnswersAndShowsTheHandAndItsWaits) {
 
   // A part of the waits and a wrong kind: both marked, and wrong.
   Dlg.LoadRecordFile(shanpon);
-  EXPECT_FALSE(q->Answered);
+  EXPECT_FALSE(q->Quiz.Answered);
   q->ToggleKind(CodeKind(31));
   q->ToggleKind(CodeKind(5));
   Key(q, Qt::Key_Return);
@@ -212,12 +214,12 @@ TEST_F(Learning, TheQuizScoresExactAnswersAndShowsTheHandAndItsWaits) {
   EXPECT_EQ(q->FrPalette->Mark(CodeKind(5)), TFrTileRow::TMark::Miss);
   EXPECT_EQ(q->FrPalette->Mark(CodeKind(32)), TFrTileRow::TMark::Missed);
   q->Check();  // one answer per record
-  EXPECT_EQ(q->Answers, 2);
+  EXPECT_EQ(q->Quiz.Answers, 2);
 
   // Not ready, answered ノーテン; a wait on a kind held four times is none.
   for (const QString& path : {noten, fourHeld}) {
     Dlg.LoadRecordFile(path);
-    EXPECT_EQ(q->Question.Waits, 0u);
+    EXPECT_EQ(q->Quiz.Question.Waits, 0u);
     EXPECT_FALSE(q->BnCheck->isEnabled());  // nothing picked yet
     q->BnNoten->click();
     q->BnCheck->click();
@@ -227,10 +229,10 @@ TEST_F(Learning, TheQuizScoresExactAnswersAndShowsTheHandAndItsWaits) {
 
   // A hand row that is no 13-tile hand asks nothing and counts nothing.
   Dlg.LoadRecordFile(Record(QStringLiteral("broken.csv"), {TRow{}, TRow{}, TRow{}, Codes("123m")}));
-  EXPECT_FALSE(q->Question.Valid);
+  EXPECT_FALSE(q->Quiz.Question.Valid);
   q->ToggleKind(0);
   q->Check();
-  EXPECT_EQ(q->Answers, 4);
+  EXPECT_EQ(q->Quiz.Answers, 4);
 }
 
 TEST_F(Learning, TheQuizIsRememberedAndShowsOnlyInDiscardReading) {
@@ -281,8 +283,8 @@ TEST_F(Statistics, AFolderGivesTheSumOfItsRecordsFailuresListedAndTheCsvSaved) {
   EXPECT_FALSE(s->Running());
 
   std::vector<TMjRecordStats> each;
-  for (const QString& name : RecordFileNames(Dir.path()))
-    each.push_back(AnalyseRecordFile(Path(name).toStdString(), name.toStdString()));
+  for (const std::string& name : RecordFileNames(Dir.path()))
+    each.push_back(AnalyseRecordFile(Path(QString::fromStdString(name)).toStdString(), name));
   const TMjStatsTotals expected = SumStats(each);
   EXPECT_EQ(s->Totals.Deals, 12);
   EXPECT_EQ(s->Totals.Failures, 2);
@@ -390,6 +392,27 @@ TEST_F(Statistics, CancelLeavesTheLastWholeResultAndNothingOfTheRun) {
   EXPECT_EQ(s.Totals.BestChoices, whole.BestChoices);
   EXPECT_EQ(s.ResultFolder, Dir.path());
   EXPECT_EQ(s.Records.size(), 8u);
+}
+
+// A name that is not valid UTF-8 is a record like any other: the viewer's
+// random opening lists it, and so do the statistics, which read it by its bytes.
+TEST_F(Statistics, ANameThatIsNotUtf8CountsAsTheViewerListsIt) {
+  const std::string folder = QFile::encodeName(Dir.path()).toStdString() + '/';
+  std::ofstream(folder + "\xff\xfe.csv", std::ios::binary) << GeneratedRecord(7);
+  std::ofstream(folder + "plain.csv", std::ios::binary) << GeneratedRecord(8);
+  TFileList viewer;
+  viewer.Build(folder);
+  ASSERT_EQ(viewer.Size(), 2u);
+
+  TStatsDlg s;
+  s.Analyse(Dir.path());
+  s.WaitForResult();
+  EXPECT_EQ(s.Totals.Deals, 2);
+  EXPECT_EQ(s.Totals.Failures, 0);
+  std::vector<std::string> files;
+  for (const TMjDealStats& d : s.Deals) files.push_back(d.File);
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files, (std::vector<std::string>{"plain.csv", "\xff\xfe.csv"}));
 }
 
 }  // namespace

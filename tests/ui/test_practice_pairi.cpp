@@ -23,6 +23,7 @@
 #include "ui/Pairidlg1.h"
 #include "ui/Tagaridlg1.h"
 #include "ui/Tscore1.h"
+#include "ui/Twords1.h"
 
 namespace {
 
@@ -113,7 +114,7 @@ TEST_F(PairiWindow, ShowsTheEngineTableAfterEveryDraw) {
     const TMjDiscardTable expected = MjDiscards(Kinds(Table().Tepai, 0, HandSlots), Kinds(Table().Sutepai, 0, RowSlots));
     const TMjPairiView& shown = PairiDlg->View();
     EXPECT_EQ(shown.Stage, TMjPairiStage::Decision);
-    EXPECT_EQ(PairiDlg->HeadText(), TPairiDlg::ShantenWords(expected.Shanten));
+    EXPECT_EQ(PairiDlg->HeadText(), ShantenWords(expected.Shanten));
     ASSERT_EQ(shown.Rows.size(), expected.Discards.size());
     for (std::size_t i = 0; i < shown.Rows.size(); ++i) {
       EXPECT_EQ(shown.Rows[i].Kind, expected.Discards[i].Kind) << i;
@@ -260,8 +261,8 @@ TEST_F(PairiWindow, ADiscardThatRaisesTheShantenIsNamed) {
         break;
       }
     EXPECT_EQ(PairiDlg->JudgementText(), QStringLiteral("向聴戻し  %1 → %2")
-                                             .arg(TPairiDlg::ShantenWords(shown.Rows.front().Shanten),
-                                                  TPairiDlg::ShantenWords(worst.Shanten)));
+                                             .arg(ShantenWords(shown.Rows.front().Shanten),
+                                                  ShantenWords(worst.Shanten)));
     return;
   }
   FAIL() << "no decision of the deal could raise the shanten";

@@ -107,9 +107,9 @@ int main(int argc, char** argv) {
   SetWarningHook([](const QString&) {});  // memo.csv's message would wait for a click
   view.MnSetFolderClick();
   do view.MnRandOpenClick();
-  while (!view.QuizDlg->Question.Waits && !view.FileList.Empty());
+  while (!view.QuizDlg->Quiz.Question.Waits && !view.FileList.Empty());
   view.QuizDlg->move(Gap, view.frameGeometry().bottom() + Gap);
-  const TKindMask waits = view.QuizDlg->Question.Waits;
+  const TKindMask waits = view.QuizDlg->Quiz.Question.Waits;
   const int first = std::countr_zero(waits);
   view.QuizDlg->ToggleKind(first);                 // one right
   view.QuizDlg->ToggleKind(first == 0 ? 1 : first - 1);  // and one wrong
