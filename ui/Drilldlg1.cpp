@@ -23,6 +23,7 @@
 #include "ui/Pairidlg1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tposition1.h"
+#include "ui/Twords1.h"
 
 namespace {
 
@@ -352,7 +353,7 @@ void TDrillDlg::FillTable() {
     if (best) marks << tr("◎最善");
     if (picked) marks << tr("← 解答");
     if (d.Kind == Card.DiscardKind) marks << tr("牌譜");
-    const QString cells[] = {KindName(d.Kind), TPairiDlg::ShantenWords(d.Shanten),
+    const QString cells[] = {KindName(d.Kind), ShantenWords(d.Shanten),
                              QString::fromStdString(KindsText(d.Kinds)), QString::number(d.Count),
                              marks.join(QLatin1Char(' '))};
     for (int col = 0; col < 5; ++col) {

@@ -1,5 +1,7 @@
 #include "ui/Tposition1.h"
 
+#include "ui/Twords1.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
