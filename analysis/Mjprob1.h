@@ -32,7 +32,7 @@ inline constexpr int DealDraws = 18;  // draws of a solo deal
 
 // What the hands remembered during one computation may take; past it they are
 // forgotten and computed again when met (slower, same figures).
-inline constexpr std::size_t MjChanceBudget = std::size_t{48} << 20;
+inline constexpr std::size_t MjChanceBudget = std::size_t{32} << 20;
 
 struct TMjChance {
   int Kind = 0;        // the kind thrown away
