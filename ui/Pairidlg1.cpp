@@ -171,10 +171,16 @@ int TPairiDlg::WinJudged() const {
 }
 
 void TPairiDlg::AddChanceTexts() {
-  if (Judged >= 0 && !Review.Steps.empty()) {
-    const TKnown* known = KnownFor(Review.Steps.back());
+  // The step judged is the last one with a discard: the one before a decision still waiting.
+  const auto judged = std::find_if(Review.Steps.rbegin(), Review.Steps.rend(),
+                                   [](const TMjReviewStep& step) { return step.Discarded(); });
+  if (Judged >= 0 && judged != Review.Steps.rend()) {
+    const TKnown* known = KnownFor(*judged);
     const TMjChance* chosen = known ? ChanceOf(known->Table, Judged) : nullptr;
-    if (chosen) Judgement += tr("  和了率 %1 / 最善 %2").arg(Percent(chosen->Win), Percent(known->Table.Win));
+    // A discard that raised the shanten has no chance of its own: a dash.
+    if (known)
+      Judgement += tr("  和了率 %1 / 最善 %2")
+                       .arg(chosen ? Percent(chosen->Win) : QStringLiteral("-"), Percent(known->Table.Win));
   }
   if (!Summary.isEmpty()) Summary << tr("和了率の損失 %1（%2 打）").arg(Percent(WinLost())).arg(WinJudged());
 }
