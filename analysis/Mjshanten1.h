@@ -53,8 +53,10 @@ struct TMjDiscardTable {
 };
 
 // Each takes 13 or 14 tiles (Ukeire 13, MjDiscards 14) with no kind beyond four
-// and throws std::invalid_argument otherwise. Seen counts are copies the player
-// has seen elsewhere (discards, dora indicator); a kind never counts below zero.
+// and throws std::invalid_argument otherwise; every count is checked before any
+// is summed. Seen counts are copies the player has seen elsewhere (discards,
+// dora indicator); a kind never counts below zero, and a seen count below zero
+// counts as none.
 int MjShanten(const TKindCounts& hand);
 TMjUkeire MjUkeire(const TKindCounts& hand, const TKindCounts& seen = NoKinds);
 TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen = NoKinds);

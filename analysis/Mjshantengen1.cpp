@@ -1,9 +1,10 @@
-// Writes the per-suit shanten tables as a C++ source file (argument: its path).
-// Run by the build; the rows follow the layout described with the tables.
+// Writes the shanten tables as a C++ source file (argument: its path).
+// Run by the build; the tables follow the layout described with them.
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@
 namespace {
 
 using namespace shanten_table;
+
+// Costs by share 2m + p.
+using TRow = std::array<int, Shares>;
 
 // used[c1][c2][m][p]: most held tiles the blocks so far use, -1 when no
 // choice leads there. c1 and c2 count the runs begun one and two kinds back,
@@ -56,18 +60,15 @@ TState Step(const TState& from, int i, int kinds, bool runs, int held) {
   return to;
 }
 
-// Walks every hand of the suit in row order, one state per depth.
-void Walk(std::vector<unsigned char>& out, std::vector<TState>& states, int i, int tiles, int kinds, bool runs) {
+// Walks every holding of the suit in rank order, one state per depth.
+void Walk(std::vector<TRow>& out, std::vector<TState>& states, int i, int tiles, int kinds, bool runs) {
   if (i == kinds) {
     const TState& last = states[i];
-    unsigned long long row = 0;
+    TRow row;
     for (int m = 0; m <= 4; ++m) {
-      for (int p = 0; p <= 1; ++p) {
-        const unsigned long long cost = static_cast<unsigned long long>(3 * m + 2 * p - last[0][0][m][p]);
-        row |= cost << (4 * (2 * m + p));
-      }
+      for (int p = 0; p <= 1; ++p) row[2 * m + p] = 3 * m + 2 * p - last[0][0][m][p];
     }
-    for (int b = 0; b < RowBytes; ++b) out.push_back(static_cast<unsigned char>(row >> (8 * b)));
+    out.push_back(row);
     return;
   }
   for (int v = 0; v <= 4 && tiles + v <= MaxTiles; ++v) {
@@ -76,55 +77,93 @@ void Walk(std::vector<unsigned char>& out, std::vector<TState>& states, int i, i
   }
 }
 
-std::vector<unsigned char> Table(int kinds, bool runs) {
+std::vector<TRow> Costs(int kinds, bool runs) {
   std::vector<TState> states(kinds + 1, Empty());
   states[0][0][0][0][0] = 0;
-  std::vector<unsigned char> out;
+  std::vector<TRow> out;
   Walk(out, states, 0, 0, kinds, runs);
   return out;
 }
 
-// The rank of a hand among those of at most Max tiles.
-template <int Kinds, int Max>
+TRow Capped(TRow row) {
+  for (int& c : row) c = std::min(c, CostCap);
+  return row;
+}
+
+// Min-plus product: the cheapest way to share m sets and p pairs between two parts.
+TRow Times(const TRow& a, const TRow& b) {
+  TRow out;
+  for (int m = 0; m <= 4; ++m) {
+    int none = CostCap;
+    int pair = CostCap;
+    for (int i = 0; i <= m; ++i) {
+      const int j = m - i;
+      none = std::min(none, a[2 * i] + b[2 * j]);
+      pair = std::min({pair, a[2 * i + 1] + b[2 * j], a[2 * i] + b[2 * j + 1]});
+    }
+    out[2 * m] = none;
+    out[2 * m + 1] = pair;
+  }
+  return out;
+}
+
+// Distinct rows numbered in order of first appearance.
+struct TNumbering {
+  std::map<TRow, int> Number;
+  std::vector<TRow> Rows;
+
+  int Of(const TRow& row) {
+    const auto [at, added] = Number.emplace(row, static_cast<int>(Rows.size()));
+    if (added) Rows.push_back(row);
+    return at->second;
+  }
+};
+
+// The rank of a holding.
+template <int Kinds>
 int Rank(const std::array<int, SuitKinds>& held) {
   int rank = 0;
   int sum = 0;
   for (int i = 0; i < Kinds; ++i) {
-    rank += Steps<Kinds, Max>[i][sum][held[i]];
+    rank += Steps<Kinds>[i][sum][held[i]];
     sum += held[i];
   }
   return rank;
 }
 
-int Cost(const std::vector<unsigned char>& costs, int rank, int j) {
-  unsigned long long row = 0;
-  for (int b = 0; b < RowBytes; ++b) row |= static_cast<unsigned long long>(costs[rank * RowBytes + b]) << (8 * b);
-  return static_cast<int>((row >> (4 * j)) & 15);
+void PutLittleEndian(std::vector<unsigned char>& out, unsigned long long value, int bytes) {
+  for (int b = 0; b < bytes; ++b) out.push_back(static_cast<unsigned char>(value >> (8 * b)));
 }
 
-// Walks the hands of at most 13 tiles in row order and sets, per cost, the
-// kinds whose extra tile lowers it.
+// Walks the holdings in rank order and sets, per cost, the kinds whose extra
+// tile lowers it; holdings of 14 tiles get a zero row.
 template <int Kinds>
-void Gains(const std::vector<unsigned char>& costs, std::vector<unsigned char>& out,
-           std::array<int, SuitKinds>& held, int i, int tiles) {
+void Gains(const std::vector<TRow>& costs, std::vector<unsigned char>& out, std::array<int, SuitKinds>& held, int i,
+           int tiles) {
   if (i == Kinds) {
-    const int rank = Rank<Kinds, MaxTiles>(held);
-    std::array<unsigned char, GainBytes> row{};
-    for (int k = 0; k < Kinds; ++k) {
+    const int rank = Rank<Kinds>(held);
+    std::array<unsigned, Shares> masks{};
+    for (int k = 0; k < Kinds && tiles < MaxTiles; ++k) {
       if (held[k] == 4) continue;
       ++held[k];
-      const int more = Rank<Kinds, MaxTiles>(held);
+      const int more = Rank<Kinds>(held);
       --held[k];
-      for (int j = 0; j < 10; ++j) {
-        if (Cost(costs, more, j) >= Cost(costs, rank, j)) continue;
-        const int bit = 9 * j + k;
-        row[bit / 8] = static_cast<unsigned char>(row[bit / 8] | (1 << (bit % 8)));
+      for (int j = 0; j < Shares; ++j) masks[j] |= costs[more][j] < costs[rank][j] ? 1u << k : 0u;
+    }
+    unsigned long long low = 0;
+    unsigned long long high = 0;
+    for (int j = 0; j < Shares; ++j) {
+      if (j < GainsLow) {
+        low |= static_cast<unsigned long long>(masks[j]) << (9 * j);
+      } else {
+        high |= static_cast<unsigned long long>(masks[j]) << (9 * (j - GainsLow));
       }
     }
-    out.insert(out.end(), row.begin(), row.end());
+    PutLittleEndian(out, low, 8);
+    PutLittleEndian(out, high, GainBytes - 8);
     return;
   }
-  for (int v = 0; v <= 4 && tiles + v <= GainTiles; ++v) {
+  for (int v = 0; v <= 4 && tiles + v <= MaxTiles; ++v) {
     held[i] = v;
     Gains<Kinds>(costs, out, held, i + 1, tiles + v);
   }
@@ -132,15 +171,78 @@ void Gains(const std::vector<unsigned char>& costs, std::vector<unsigned char>& 
 }
 
 template <int Kinds>
-std::vector<unsigned char> GainTable(const std::vector<unsigned char>& costs) {
+std::vector<unsigned char> GainTable(const std::vector<TRow>& costs) {
   std::vector<unsigned char> out;
   std::array<int, SuitKinds> held{};
   Gains<Kinds>(costs, out, held, 0, 0);
   return out;
 }
 
-void Write(std::FILE* file, const char* name, int rows, const char* bytesPerRow, const std::vector<unsigned char>& bytes) {
-  std::fprintf(file, "const unsigned char %s[%d * %s + RowPadding] =", name, rows, bytesPerRow);
+// Four sets and a pair from a class and the product of the rest, with the
+// shares of the class that reach the cheapest.
+unsigned Complete(const TRow& part, const TRow& rest) {
+  int best = CostCap;
+  for (int j = 0; j < Shares; ++j) best = std::min(best, part[j] + rest[Shares - 1 - j]);
+  unsigned entry = static_cast<unsigned>(best);
+  for (int j = 0; j < Shares; ++j) entry |= part[j] + rest[Shares - 1 - j] == best ? 1u << (CompleteSharesAt + j) : 0u;
+  return entry;
+}
+
+struct TTables {
+  std::vector<unsigned char> SuitClass, HonourClass, SuitSuit, SuitHonour, SuitProduct, HonourProduct, SuitComplete,
+      HonourComplete, SuitGain, HonourGain;
+  int SuitClasses = 0, HonourClasses = 0, Products = 0;
+
+  TTables() {
+    const std::vector<TRow> suit = Costs(SuitKinds, true);
+    const std::vector<TRow> honour = Costs(HonourKinds, false);
+    TNumbering suits;
+    TNumbering honours;
+    for (const TRow& row : suit) SuitClass.push_back(static_cast<unsigned char>(suits.Of(Capped(row))));
+    for (const TRow& row : honour) HonourClass.push_back(static_cast<unsigned char>(honours.Of(Capped(row))));
+    SuitClasses = static_cast<int>(suits.Rows.size());
+    HonourClasses = static_cast<int>(honours.Rows.size());
+
+    TNumbering products;
+    for (const TRow& a : suits.Rows) {
+      for (const TRow& b : suits.Rows) SuitSuit.push_back(static_cast<unsigned char>(products.Of(Times(a, b))));
+      for (const TRow& h : honours.Rows) SuitHonour.push_back(static_cast<unsigned char>(products.Of(Times(a, h))));
+    }
+    // Products of three and four parts: numbered until no new row appears.
+    for (std::size_t known = 0; known != products.Rows.size();) {
+      known = products.Rows.size();
+      for (std::size_t q = 0; q < known; ++q) {
+        for (const TRow& a : suits.Rows) products.Of(Times(a, products.Rows[q]));
+        for (const TRow& h : honours.Rows) products.Of(Times(h, products.Rows[q]));
+      }
+    }
+    Products = static_cast<int>(products.Rows.size());
+    auto byProduct = [&](const TNumbering& parts, std::vector<unsigned char>& times,
+                         std::vector<unsigned char>& complete) {
+      for (const TRow& a : parts.Rows) {
+        for (const TRow& q : products.Rows) {
+          times.push_back(static_cast<unsigned char>(products.Of(Times(a, q))));
+          PutLittleEndian(complete, Complete(a, q), CompleteBytes);
+        }
+      }
+    };
+    byProduct(suits, SuitProduct, SuitComplete);
+    byProduct(honours, HonourProduct, HonourComplete);
+    SuitGain = GainTable<SuitKinds>(suit);
+    HonourGain = GainTable<HonourKinds>(honour);
+  }
+
+  bool FitLayout() const {
+    return SuitClasses == shanten_table::SuitClasses && HonourClasses == shanten_table::HonourClasses &&
+           Products == shanten_table::Products && SuitClass.size() == static_cast<std::size_t>(SuitRows) &&
+           HonourClass.size() == static_cast<std::size_t>(HonourRows) &&
+           SuitGain.size() == static_cast<std::size_t>(SuitRows) * GainBytes &&
+           HonourGain.size() == static_cast<std::size_t>(HonourRows) * GainBytes;
+  }
+};
+
+void Write(std::FILE* file, const char* name, const std::vector<unsigned char>& bytes) {
+  std::fprintf(file, "const unsigned char %s[%zu + StringEnd] =", name, bytes.size());
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (i % 40 == 0) std::fputs("\n    \"", file);
     std::fprintf(file, "\\%03o", bytes[i]);
@@ -156,15 +258,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTPUT.cpp\n", argv[0]);
     return 2;
   }
-  const std::vector<unsigned char> suit = Table(SuitKinds, true);
-  const std::vector<unsigned char> honour = Table(HonourKinds, false);
-  const std::vector<unsigned char> suitGain = GainTable<SuitKinds>(suit);
-  const std::vector<unsigned char> honourGain = GainTable<HonourKinds>(honour);
-  if (suit.size() != static_cast<std::size_t>(SuitRows) * RowBytes ||
-      honour.size() != static_cast<std::size_t>(HonourRows) * RowBytes ||
-      suitGain.size() != static_cast<std::size_t>(SuitGainRows) * GainBytes ||
-      honourGain.size() != static_cast<std::size_t>(HonourGainRows) * GainBytes) {
-    std::fprintf(stderr, "row count differs from the table layout\n");
+  const TTables tables;
+  if (!tables.FitLayout()) {
+    std::fprintf(stderr, "the tables differ from their layout: %d suit classes, %d honour classes, %d products\n",
+                 tables.SuitClasses, tables.HonourClasses, tables.Products);
     return 1;
   }
   const std::string temp = std::string(argv[1]) + ".tmp";
@@ -175,10 +272,16 @@ int main(int argc, char** argv) {
   }
   std::fputs("// Written by Mjshantengen1.cpp at build time.\n#include \"analysis/Mjshantentable1.h\"\n"
              "namespace shanten_table {\n", file);
-  Write(file, "Suit", SuitRows, "RowBytes", suit);
-  Write(file, "Honour", HonourRows, "RowBytes", honour);
-  Write(file, "SuitGain", SuitGainRows, "GainBytes", suitGain);
-  Write(file, "HonourGain", HonourGainRows, "GainBytes", honourGain);
+  Write(file, "SuitClass", tables.SuitClass);
+  Write(file, "HonourClass", tables.HonourClass);
+  Write(file, "SuitSuit", tables.SuitSuit);
+  Write(file, "SuitHonour", tables.SuitHonour);
+  Write(file, "SuitProduct", tables.SuitProduct);
+  Write(file, "HonourProduct", tables.HonourProduct);
+  Write(file, "SuitComplete", tables.SuitComplete);
+  Write(file, "HonourComplete", tables.HonourComplete);
+  Write(file, "SuitGain", tables.SuitGain);
+  Write(file, "HonourGain", tables.HonourGain);
   std::fputs("}  // namespace shanten_table\n", file);
   if (std::fclose(file) != 0 || std::rename(temp.c_str(), argv[1]) != 0) {
     std::perror(argv[1]);

@@ -1,8 +1,6 @@
-// Time per hand of the shanten engine over fixed, seeded sets of 10,000 hands:
-// random deals (13 tiles) and deals plus a draw (14), and near-complete hands
-// (a complete hand with one tile swapped for a random one). The last
-// benchmark runs the plain search of the tests and the engine on the same
-// hands and prints how many times faster the engine is.
+// Time per hand of the shanten engine over the fixed, seeded hand sets of
+// ShantenHands.h. The last benchmark runs the plain search of the tests and the
+// engine on the same hands and prints how many times faster the engine is.
 
 #include <benchmark/benchmark.h>
 
@@ -11,43 +9,10 @@
 
 #include "analysis/Mjshanten1.h"
 #include "analysis/Mjshantentable1.h"
-#include "bench/CompleteHands.h"
-#include "core/Mjrandom1.h"
+#include "bench/ShantenHands.h"
 #include "tests/support/ShantenReference.h"
 
 namespace {
-
-constexpr int HandCount = 10000;
-
-std::vector<TKindCounts> RandomDeals(int tiles) {
-  TMjRandom gen;
-  gen.Seed(20240601u + static_cast<unsigned>(tiles));
-  std::vector<TKindCounts> hands(HandCount);
-  for (TKindCounts& hand : hands) {
-    std::array<int, 136> wall;
-    for (int i = 0; i < 136; ++i) wall[i] = i / 4;
-    for (int i = 0; i < tiles; ++i) std::swap(wall[i], wall[i + gen.Next() % (136 - i)]);
-    for (int i = 0; i < tiles; ++i) ++hand[wall[i]];
-  }
-  return hands;
-}
-
-std::vector<TKindCounts> NearComplete() {
-  TMjRandom gen;
-  gen.Seed(31415);
-  std::vector<TKindCounts> hands;
-  while (hands.size() < HandCount) {
-    TKindCounts counts = CompleteHand(gen);
-    int out = gen.Next() % KindCount;
-    while (counts[out] == 0) out = (out + 1) % KindCount;
-    const int in = gen.Next() % KindCount;
-    if (in == out || counts[in] == 4) continue;
-    --counts[out];
-    ++counts[in];
-    hands.push_back(counts);
-  }
-  return hands;
-}
 
 const std::vector<TKindCounts>& Deals13() {
   static const auto hands = RandomDeals(13);
@@ -116,9 +81,12 @@ void BM_Discards14_PlainSearchVersusEngine(benchmark::State& state) {
 
 // The tables' size, as a counter (they are data in the program, built with it).
 void BM_TableBytes(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(shanten_table::Suit[0]);
-  state.counters["table_bytes"] = static_cast<double>(sizeof shanten_table::Suit + sizeof shanten_table::Honour +
-                                                      sizeof shanten_table::SuitGain + sizeof shanten_table::HonourGain);
+  using namespace shanten_table;
+  for (auto _ : state) benchmark::DoNotOptimize(SuitClass[0]);
+  state.counters["table_bytes"] =
+      static_cast<double>(sizeof SuitClass + sizeof HonourClass + sizeof SuitSuit + sizeof SuitHonour +
+                          sizeof SuitProduct + sizeof HonourProduct + sizeof SuitComplete + sizeof HonourComplete +
+                          sizeof SuitGain + sizeof HonourGain);
 }
 
 }  // namespace

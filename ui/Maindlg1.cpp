@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QSettings>
-#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -93,8 +92,8 @@ TMainDlg::TMainDlg(QWidget* parent)
   N2 = File1->addSeparator();
   Exit1 = File1->addAction(tr("終了(&X)"));
   T1 = MainMenu1->addMenu(tr("リセット(&R)"));
-  // The key is in the captions only: one of the two items is always hidden, and
-  // the shortcut below must act for the visible one.
+  // F5 is in the captions only: one of the two items is always hidden, and the
+  // key acts for the visible one.
   MnStart = T1->addAction(tr("別の配牌(&S)\tF5"));
   MnStart2 = T1->addAction(tr("別の配牌(&S)\tF5"));
   MnRetry = T1->addAction(tr("同じ配牌(&R)"));
@@ -107,10 +106,14 @@ TMainDlg::TMainDlg(QWidget* parent)
   MnPairiAfter = V1->addAction(tr("牌理は打牌後に表示(&D)"));
   MnPairiAfter->setCheckable(true);
   MnStart2->setVisible(false);
-  StartKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
-  // A held F5 or F6 gives one new deal, not one per key repeat.
-  for (QAction* item : {MnStart, MnStart2, MnRetry}) item->setAutoRepeat(false);
-  StartKey->setAutoRepeat(false);
+  // The window's keys are handled in its key events, where a held key's repeats
+  // can be told (a shortcut fires again on each repeat under X11), so a held key
+  // acts once. The items show their keys, which act through them only while the
+  // menu is open.
+  for (QAction* item : {MnStart, MnStart2, MnRetry, MnHope, MnPairi}) {
+    item->setAutoRepeat(false);
+    item->setShortcutContext(Qt::WidgetShortcut);
+  }
 
   PauseTimer = new QTimer(this);
   PauseTimer->setSingleShot(true);
@@ -127,7 +130,10 @@ TMainDlg::TMainDlg(QWidget* parent)
   Connect(MnHope, &TMainDlg::MnHopeClick);
   Connect(MnPairi, &TMainDlg::MnPairiClick);
   Connect(MnPairiAfter, &TMainDlg::MnPairiAfterClick);
-  ConnectHandler(StartKey, &QShortcut::activated, this, [this] { NewDealItem()->trigger(); });
+  if (const QString trace = qEnvironmentVariable("TILELAB_TRACE"); !trace.isEmpty()) {
+    Trace = new QFile(trace, this);
+    if (!Trace->open(QIODevice::Append | QIODevice::Text)) Trace = nullptr;
+  }
 }
 
 TMainDlg::~TMainDlg() = default;
@@ -192,10 +198,19 @@ void TMainDlg::TepaiClick(TFrArea* sender) {
   if (click.Id >= 0) Input({TInput::TKind::Tile, nullptr, click});
 }
 
+// Events made up without a time stamp (0) are never taken for repeats by it.
+bool TKeyRepeats::Press(const QKeyEvent& event) const {
+  const auto released = Released.find(event.key());
+  return event.isAutoRepeat() ||
+         (event.timestamp() != 0 && released != Released.end() && released->second == event.timestamp());
+}
+
+void TKeyRepeats::Release(const QKeyEvent& event) { Released[event.key()] = event.timestamp(); }
+
 // Keyboard play: ←/→ move the selection over the hand at once, Home/End jump
 // to its ends; Return or Space throws away the tile selected now, as a click
 // on it would, so during a step it waits its turn bound to that tile.
-bool TMainDlg::PlayKey(const QKeyEvent& event) {
+bool TMainDlg::PlayKey(const QKeyEvent& event, bool repeat) {
   if (event.modifiers() & ~Qt::KeypadModifier) return false;
   switch (event.key()) {
     case Qt::Key_Left:
@@ -214,7 +229,7 @@ bool TMainDlg::PlayKey(const QKeyEvent& event) {
     case Qt::Key_Enter:
     case Qt::Key_Space: {
       const TMjGame::TTileClick tile = Game.TileClickAt(Game.Selection());
-      if (!event.isAutoRepeat() && tile.Id >= 0) Input({TInput::TKind::Tile, nullptr, tile});
+      if (!repeat && tile.Id >= 0) Input({TInput::TKind::Tile, nullptr, tile});
       return true;
     }
     default:
@@ -223,7 +238,12 @@ bool TMainDlg::PlayKey(const QKeyEvent& event) {
 }
 
 bool TMainDlg::PracticeKey(const QKeyEvent& event) {
-  if (PlayKey(event)) return true;
+  if (event.type() == QEvent::KeyRelease) {
+    Repeats.Release(event);
+    return false;
+  }
+  const bool repeat = Repeats.Press(event);
+  if (PlayKey(event, repeat)) return true;
   if (event.modifiers() != Qt::NoModifier) return false;
   QAction* item = nullptr;
   switch (event.key()) {
@@ -242,7 +262,7 @@ bool TMainDlg::PracticeKey(const QKeyEvent& event) {
     default:
       return false;
   }
-  if (!event.isAutoRepeat() || item->autoRepeat()) item->trigger();
+  if (!repeat) item->trigger();
   return true;
 }
 
@@ -332,6 +352,10 @@ void TMainDlg::SetStatusText(const std::string& text) {
                       text.compare(text.size() - std::strlen(StatusOverText), std::string::npos, StatusOverText) == 0;
     shown = tr("手数: %1").arg(count) + (over ? tr("（終了）") : QString());
   }
+  if (Trace != nullptr && shown != StatusPanel[0]->text()) {
+    Trace->write((shown + QLatin1Char('\n')).toUtf8());
+    Trace->flush();
+  }
   StatusPanel[0]->setText(shown);
 }
 
@@ -373,6 +397,11 @@ void TMainDlg::ShowSelection(int i) {
   Selection->move(FrMjTepai1->GetCellParts(i).Rect().topLeft());
   Selection->show();
   Selection->raise();
+}
+
+void TMainDlg::keyReleaseEvent(QKeyEvent* event) {
+  PracticeKey(*event);
+  TFramedDlg::keyReleaseEvent(event);
 }
 
 void TMainDlg::keyPressEvent(QKeyEvent* event) {
@@ -438,6 +467,7 @@ void TMainDlg::hideEvent(QHideEvent* event) {
 // Closing ends a running step where it stands and drops what waited for it.
 void TMainDlg::FormHide() {
   OpeningPending = false;
+  Repeats = {};
   PauseTimer->stop();
   Queued.clear();
   DoubleClicked = false;

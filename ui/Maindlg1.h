@@ -13,6 +13,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <map>
 
 #include "core/Mjtable1.h"
 #include "game/Mjgame1.h"
@@ -21,13 +22,25 @@
 #include "ui/Ttiledlg1.h"
 
 class QAction;
+class QFile;
 class QKeyEvent;
 class QLabel;
 class QMenu;
 class QMenuBar;
-class QShortcut;
 class QTimer;
 class TPairiDlg;
+
+// Tells a key's first press from the window system's repeats while it is held.
+// Qt's own flag misses many repeats under X11 (it looks for the repeat's press
+// before it has arrived); but a repeat's release and press share their time stamp.
+class TKeyRepeats {
+public:
+  bool Press(const QKeyEvent& event) const;  // true for a repeat
+  void Release(const QKeyEvent& event);
+
+private:
+  std::map<int, unsigned long long> Released;  // each key's last release time
+};
 
 class TMainDlg : public TFramedDlg, public TMjDisplay {
   Q_OBJECT
@@ -80,9 +93,11 @@ public:
   QAction* MnHope;
   QAction* MnPairi;        // F3: the analysis window
   QAction* MnPairiAfter;   // the drill: a decision's table only after the discard
-  QShortcut* StartKey;     // F5 acts for whichever new-deal item is visible
   TSaveDialog SaveDialog1;
   QTimer* PauseTimer;      // ends the running step's pause
+  // With TILELAB_TRACE naming a file, each new text of the draw counter goes
+  // there too, a line each: end-to-end tests count deals and draws by it.
+  QFile* Trace = nullptr;
 
   // Tests shorten the pauses: the milliseconds to wait for a pause of ms, or a
   // negative number to go straight on.
@@ -101,12 +116,12 @@ public:
   bool Busy() const;
   std::size_t QueuedCount() const { return Queued.size(); }
 
-  // The practice keys (F2, F3, F5, F6 and those of keyboard play) as another
-  // window passes them on; true when the key is one of them. Auto-repeats of
-  // F5 and F6 are dropped.
+  // The practice keys (F2, F3, F5, F6 and those of keyboard play), the window's
+  // own or as another window passes them on, releases included; true when the
+  // key is one of them. A held key acts once, but for the arrows, Home and End.
   bool PracticeKey(const QKeyEvent& event);
   // The keys of keyboard play (arrows, Home, End, Return, Space); true when taken.
-  bool PlayKey(const QKeyEvent& event);
+  bool PlayKey(const QKeyEvent& event, bool repeat);
 
   // The practice mode, set by the menu window before each opening.
   void SetTinitu(bool tinitu) { Game.Tinitu = tinitu; }
@@ -153,6 +168,7 @@ protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
   TParts PaiParts(const TMjPai* pai);
@@ -171,6 +187,7 @@ private:
   std::deque<TInput> Queued;
   bool OpeningPending = false;  // shown, the opening waits for the window to be on the screen
   bool DoubleClicked = false;   // the release that ends a double-click is no second click
+  TKeyRepeats Repeats;
 };
 
 extern TMainDlg* MainDlg;

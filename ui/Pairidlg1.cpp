@@ -298,11 +298,6 @@ void TPairiDlg::Paint(QPainter& painter) {
                      Qt::AlignLeft | Qt::AlignVCenter, Summary[i]);
 }
 
-QPoint TPairiDlg::Beside(const QRect& desk, const QRect& ownerFrame, const QSize& frame) const {
-  int x = ownerFrame.right() + 1 + Gap;
-  if (x + frame.width() > desk.right() + 1) {
-    x = ownerFrame.left() - Gap - frame.width();
-    if (x < desk.left()) x = desk.right() + 1 - frame.width();
-  }
-  return {x, std::clamp(ownerFrame.top(), desk.top(), std::max(desk.top(), desk.bottom() + 1 - frame.height()))};
+std::vector<TSide> TPairiDlg::Sides() const {
+  return {TSide::Right, TSide::Left, TSide::Below, TSide::Above};
 }

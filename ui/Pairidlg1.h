@@ -85,9 +85,8 @@ public:
   void Paint(QPainter& painter);
 
 protected:
-  // Right of the practice window when there is room, else left of it, else at
-  // the desktop's right edge; top aligned with it.
-  QPoint Beside(const QRect& desk, const QRect& ownerFrame, const QSize& frame) const override;
+  // Right of the practice window, else left of it, top aligned; else below or above.
+  std::vector<TSide> Sides() const override;
 
 private:
   void DrawTile(QPainter& painter, const QRect& target, int kind);

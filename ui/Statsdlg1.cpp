@@ -17,6 +17,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
 
 #include "records/Safefile1.h"
 #include "ui/Reviewdlg1.h"
@@ -26,6 +27,8 @@ namespace {
 
 constexpr int ChartWidth = 440;
 constexpr int ChartHeight = 260;
+constexpr int TabsHeight = 200;     // the list of deals
+constexpr int TabsMinHeight = 90;   // on a short screen: a few lines still
 
 QString DrawText(int draw) {
   return draw < 0 ? TStatsDlg::tr("—") : draw == 0 ? TStatsDlg::tr("配牌") : TStatsDlg::tr("%1巡目").arg(draw);
@@ -99,6 +102,17 @@ QVariant TStatsModel::headerData(int section, Qt::Orientation orientation, int r
 
 // --- the window ------------------------------------------------------------
 
+void TStatsDlg::FitHeight(int room) {
+  Tabs->setFixedHeight(TabsHeight);
+  // Measured with the progress row, which shows while a folder is read.
+  const bool reading = ProgressBar1->isVisibleTo(this);
+  ProgressBar1->setVisible(true);
+  const int over = sizeHint().height() - room;
+  ProgressBar1->setVisible(reading);
+  if (over > 0) Tabs->setFixedHeight(std::max(TabsMinHeight, TabsHeight - over));
+  adjustSize();
+}
+
 TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   setWindowTitle(CaptionText(tr("成績")));
   auto* body = new QWidget(this);
@@ -147,7 +161,7 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   FailureList = new QListWidget(Tabs);
   Tabs->addTab(DealTable, tr("対局一覧"));
   Tabs->addTab(FailureList, tr("読めなかったファイル"));
-  Tabs->setFixedHeight(200);
+  Tabs->setFixedHeight(TabsHeight);
 
   column->addLayout(top);
   column->addLayout(progress);

@@ -55,6 +55,9 @@ public:
 
   // Starts a run over the folder; a run still going is cancelled first.
   void Analyse(const QString& folder);
+  // On a screen too short for the window (a large scale factor), the list of
+  // deals gives up height so that the window fits in room pixels, frame excluded.
+  void FitHeight(int room);
   void Cancel();  // the shown result stays as it was before the run
   bool Running() const { return IsRunning; }
   void WaitForResult();  // blocks until the run ends and shows its result (tests)

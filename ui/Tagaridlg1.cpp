@@ -61,12 +61,8 @@ void TAgariDlg::ShowMachi(const TPaiRow& tepai, const TMjPai* test) {
   }
 }
 
-QPoint TAgariDlg::Beside(const QRect& desk, const QRect& ownerFrame, const QSize& frame) const {
-  const int x = desk.center().x() - frame.width() / 2;
-  int y = ownerFrame.bottom() + 1 + Gap;
-  if (y + frame.height() > desk.bottom() + 1) y = ownerFrame.top() - Gap - frame.height();
-  if (y < desk.top()) y = desk.center().y() - frame.height() / 2;
-  return {x, y};
+std::vector<TSide> TAgariDlg::Sides() const {
+  return {TSide::Below, TSide::Above, TSide::Right, TSide::Left};
 }
 
 void TAgariDlg::showEvent(QShowEvent* event) {

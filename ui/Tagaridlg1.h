@@ -29,9 +29,9 @@ public:
   void ShowMachi(const TPaiRow& tepai, const TMjPai* test);
 
 protected:
-  // Centred across the desktop and, when there is room, just under the window it
-  // works with (the practice window).
-  QPoint Beside(const QRect& desk, const QRect& ownerFrame, const QSize& frame) const override;
+  // Centred under the window it works with (the practice window), else over it,
+  // else right or left of it.
+  std::vector<TSide> Sides() const override;
   void showEvent(QShowEvent* event) override;
 };
 

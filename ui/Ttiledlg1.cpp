@@ -33,6 +33,64 @@ TTileDlg::TTileDlg(QWidget* parent) : QDialog(parent) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+QPoint KeepOnDesk(const QRect& desk, const QPoint& topLeft, const QSize& frame) {
+  return {std::max(desk.left(), std::min(topLeft.x(), desk.right() + 1 - frame.width())),
+          std::max(desk.top(), std::min(topLeft.y(), desk.bottom() + 1 - frame.height()))};
+}
+
+TPlacement PlaceBeside(const QRect& desk, const QRect& owner, const QSize& frame, const std::vector<TSide>& sides,
+                       int gap) {
+  auto at = [&](TSide side) -> QPoint {
+    switch (side) {
+      case TSide::Right:
+        return {owner.right() + 1 + gap, owner.top()};
+      case TSide::Left:
+        return {owner.left() - gap - frame.width(), owner.top()};
+      case TSide::Below:
+        return {owner.left() + (owner.width() - frame.width()) / 2, owner.bottom() + 1 + gap};
+      case TSide::Above:
+        return {owner.left() + (owner.width() - frame.width()) / 2, owner.top() - gap - frame.height()};
+    }
+    return owner.topLeft();
+  };
+  // A side with room as things stand, else one with room once the pair, as
+  // one rectangle, moves onto the desktop.
+  for (const TSide side : sides)
+    if (desk.contains(QRect(at(side), frame))) return {owner.topLeft(), at(side)};
+  for (const TSide side : sides) {
+    const QRect window(at(side), frame);
+    const QRect both = owner.united(window);
+    if (both.width() > desk.width() || both.height() > desk.height()) continue;
+    const QPoint shift = KeepOnDesk(desk, both.topLeft(), both.size()) - both.topLeft();
+    return {owner.topLeft() + shift, window.topLeft() + shift};
+  }
+  QPoint best = KeepOnDesk(desk, owner.topLeft(), frame);
+  long long least = -1;
+  for (const TSide side : sides) {
+    const QPoint place = KeepOnDesk(desk, at(side), frame);
+    const QRect covered = owner.intersected(QRect(place, frame));
+    const long long area = covered.isEmpty() ? 0 : 1LL * covered.width() * covered.height();
+    if (least < 0 || area < least) {
+      least = area;
+      best = place;
+    }
+  }
+  return {owner.topLeft(), best};
+}
+
+void TTileDlg::MoveBeside(QWidget* window, QWidget* owner, const std::vector<TSide>& sides) {
+  const QScreen* screen = owner->screen();
+  if (screen == nullptr) return;
+  const QRect ownerFrame = owner->frameGeometry();
+  // Before its first showing the window's own frame is not known; the owner's is alike.
+  const QSize frame = window->isVisible() && window->frameGeometry().size() != window->size()
+                          ? window->frameGeometry().size()
+                          : window->size() + (ownerFrame.size() - owner->size());
+  const TPlacement placed = PlaceBeside(screen->availableGeometry(), ownerFrame, frame, sides, SideGap);
+  if (placed.Owner != ownerFrame.topLeft()) owner->move(placed.Owner);
+  window->move(placed.Window);
+}
+
 void TTileDlg::CentreOnDesktop() {
   if (const QScreen* screen = this->screen()) {
     const QRect desk = screen->availableGeometry();
@@ -50,14 +108,9 @@ void TSideDlg::ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> own
   show();
 }
 
-void TSideDlg::PlaceBeside(const QWidget* owner) {
-  if (Placed || owner == nullptr) return;
-  const QScreen* screen = owner->screen();
-  if (screen == nullptr) return;
-  const QRect ownerFrame = owner->frameGeometry();
-  // Before its first showing the window's own frame is not known; the owner's is alike.
-  const QSize frame = size() + (ownerFrame.size() - owner->size());
-  move(Beside(screen->availableGeometry(), ownerFrame, frame));
+void TSideDlg::PlaceBeside(QWidget* owner) {
+  if (Placed || owner == nullptr || owner->screen() == nullptr) return;
+  MoveBeside(this, owner, Sides());
   Placed = true;
 }
 
@@ -67,6 +120,12 @@ void TSideDlg::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+// The owner sees the releases too: it tells a held key's repeats by them.
+void TSideDlg::keyReleaseEvent(QKeyEvent* event) {
+  if (OwnerKeys) OwnerKeys(*event);
+  QDialog::keyReleaseEvent(event);
 }
 
 void TSideDlg::reject() {}

@@ -7,8 +7,10 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QRect>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QCloseEvent;
 class QColor;
@@ -17,13 +19,37 @@ class QFrame;
 class QLabel;
 class QStatusBar;
 
+// Where a window goes beside the window it explains (its owner), frames
+// included. The sides are tried in order; on the first where both fit on the
+// desktop's free area without overlapping, the window goes there, and the owner
+// moves only as far as needed to make room. Right and left align the tops,
+// below and above centre the window under or over the owner. Where no side has
+// room the owner stays, and the window goes where it covers least of it. The
+// window's top left is always on the desktop, so its title bar and as much of
+// it as the screen can hold stay in reach.
+enum class TSide { Right, Left, Below, Above };
+struct TPlacement {
+  QPoint Owner;
+  QPoint Window;
+};
+TPlacement PlaceBeside(const QRect& desk, const QRect& owner, const QSize& frame, const std::vector<TSide>& sides,
+                       int gap);
+// A frame's top left moved as little as possible to keep it on the desktop,
+// its top left first where it is larger.
+QPoint KeepOnDesk(const QRect& desk, const QPoint& topLeft, const QSize& frame);
+
 // A window of ours: a title bar with the system menu, minimise and close
 // buttons, the Gothic font, and a layout without margins that keeps the window
 // at the size of its content, so the user cannot resize it.
 class TTileDlg : public QDialog {
   Q_OBJECT
 public:
+  static constexpr int SideGap = 8;  // between a window and the one it explains
+
   explicit TTileDlg(QWidget* parent = nullptr);
+
+  // Moves window beside owner, frames included, as PlaceBeside says.
+  static void MoveBeside(QWidget* window, QWidget* owner, const std::vector<TSide>& sides);
 
 protected:
   // Moves the window, frame included, to the middle of its screen's desktop.
@@ -38,24 +64,24 @@ class TSideDlg : public TTileDlg {
 public:
   using TTileDlg::TTileDlg;
 
-  // Shows the window for owner; ownerKeys answers whether the owner took a key.
+  // Shows the window for owner; ownerKeys answers whether the owner took a key
+  // pressed, and sees the releases.
   void ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> ownerKeys);
-  // Moves the window beside owner the first time it is placed; later showings
-  // keep where the player put it.
-  void PlaceBeside(const QWidget* owner);
+  // Moves the window beside owner (and the owner to make room) the first time
+  // it is placed; later showings keep where the player put it.
+  void PlaceBeside(QWidget* owner);
 
   // The player closed the window from its title bar.
   std::function<void()> OnClosed;
 
 protected:
-  static constexpr int Gap = 8;  // between the window and its owner
-  // Where the window's frame goes, given the desktop's free area, the owner's
-  // frame and the window's own frame size.
-  virtual QPoint Beside(const QRect& desk, const QRect& ownerFrame, const QSize& frame) const = 0;
+  // The sides of the owner to try, best first.
+  virtual std::vector<TSide> Sides() const = 0;
 
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
   bool Placed = false;
 

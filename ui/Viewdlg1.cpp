@@ -246,23 +246,18 @@ void TViewDlg::UpdateQuiz() {
   QuizDlg->show();
 }
 
-// The sheet stays in sight: when the screen is too short for both, the viewer
-// moves up to make room.
-void TViewDlg::PlaceBelow(QWidget* window) {
-  constexpr int gap = 8;
-  const QRect desk = screen()->availableGeometry();
-  const int height = window->frameGeometry().height();
-  QRect frame = frameGeometry();
-  if (frame.bottom() + gap + height > desk.bottom()) {
-    const int top = std::max(desk.top(), desk.bottom() - gap - height - frame.height());
-    move(frame.left(), top);
-    frame = frameGeometry();
-  }
-  window->move(frame.left(), frame.bottom() + gap);
-}
+// The sheet stays in sight: the viewer moves to make room when the screen is
+// too short for both, and a screen too short even then puts the window beside it.
+void TViewDlg::PlaceBelow(QWidget* window) { MoveBeside(window, this, {TSide::Below, TSide::Above, TSide::Right, TSide::Left}); }
 
 void TViewDlg::MnStatsClick() {
-  if (!StatsDlg) StatsDlg = new TStatsDlg(this);
+  if (!StatsDlg) {
+    StatsDlg = new TStatsDlg(this);
+    // The title bar is taken as tall as the viewer's.
+    StatsDlg->FitHeight(screen()->availableGeometry().height() - (frameGeometry().height() - height()));
+    StatsDlg->show();
+    MoveBeside(StatsDlg, this, {TSide::Right, TSide::Left, TSide::Below, TSide::Above});
+  }
   StatsDlg->show();
   StatsDlg->raise();
   StatsDlg->activateWindow();

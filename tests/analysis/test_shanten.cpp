@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -56,6 +58,38 @@ TEST(Shanten, RefusesHandsOfOtherSizesAndFifthCopies) {
   EXPECT_THROW(MjDiscards(Hand("123m456p789s1122z")), std::invalid_argument);
 }
 
+// Every count is checked before any is summed, so even counts whose sum
+// overflows give the count error (the sanitizer build stops on an overflow).
+TEST(Shanten, RefusesCountsOutsideZeroToFourBeforeSumming) {
+  const struct {
+    int kind;
+    int count;
+  } cases[] = {{0, 5}, {33, -1}, {8, INT_MAX}, {27, INT_MIN}, {9, 1 << 30}, {20, -(1 << 30)}};
+  const std::function<void(const TKindCounts&)> calls[] = {
+      [](const TKindCounts& h) { MjShanten(h); }, [](const TKindCounts& h) { MjUkeire(h); },
+      [](const TKindCounts& h) { MjDiscards(h); }};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.count) + " of kind " + std::to_string(c.kind));
+    TKindCounts hand = Hand("123m456p789s1122z3z");
+    hand[c.kind] = c.count;
+    hand[c.kind == 0 ? 1 : 0] = c.count;  // a second one, so that a sum would overflow
+    for (const auto& call : calls) {
+      try {
+        call(hand);
+        ADD_FAILURE() << "no error";
+      } catch (const std::invalid_argument& e) {
+        EXPECT_STREQ(e.what(), "a kind held fewer than 0 or more than 4 times");
+      }
+    }
+  }
+  try {
+    MjShanten(Hand("123m456p789s11z"));
+    ADD_FAILURE() << "no error";
+  } catch (const std::invalid_argument& e) {
+    EXPECT_STREQ(e.what(), "a hand of 11 tiles");
+  }
+}
+
 TEST(Ukeire, ReadyAndOneAwayHands) {
   const struct {
     const char* hand;
@@ -84,6 +118,22 @@ TEST(Ukeire, SeenCopiesCountOffNeverBelowNone) {
   EXPECT_EQ(MjUkeire(Hand("123m456p789s1122z"), seen).Count, 0);
   seen[28] = 1;
   EXPECT_EQ(MjUkeire(Hand("123m456p789s1122z"), seen).Count, 1);
+}
+
+// A seen count beyond four leaves none, one below zero counts as none seen;
+// neither overflows.
+TEST(Ukeire, SeenCountsOutOfRangeAreBounded) {
+  const struct {
+    int seen;
+    int count;
+  } cases[] = {{INT_MAX, 2}, {5, 2}, {-1, 4}, {INT_MIN, 4}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.seen);
+    TKindCounts seen{};
+    seen[27] = c.seen;  // 1z; 2z still has two copies left
+    EXPECT_EQ(MjUkeire(Hand("123m456p789s1122z"), seen).Count, c.count);
+    EXPECT_EQ(MjDiscards(Hand("123m456p789s1122z3z"), seen).Discards[0].Count, c.count);
+  }
 }
 
 TEST(Discards, TablesBestFirst) {

@@ -54,6 +54,55 @@ TEST_P(ShantenOneSuit, EveryHandMatchesThePlainSearch) {
 
 INSTANTIATE_TEST_SUITE_P(HoldingOnesHalf, ShantenOneSuit, testing::Range(0, 10));
 
+// Every 13-tile hand of honours alone, and every such hand with one honour
+// more: honours have tables of their own.
+TEST(ShantenHonours, EveryHandMatchesThePlainSearch) {
+  int hands = 0;
+  int failures = 0;
+  TKindCounts c{};
+  auto visit = [&](auto& self, int kind, int left) -> void {
+    if (kind == KindCount) {
+      if (left != 0 || hands++ % OneSuitStride != 0) return;
+      const std::string engine = reference::UkeireText(MjUkeire(c));
+      const std::string expected = reference::UkeireText(reference::Ukeire(c, c, NoKinds));
+      if (engine != expected && ++failures <= 10) {
+        EXPECT_EQ(engine, expected) << HandText(c);
+      }
+      for (int k = 27; k < KindCount; ++k) {
+        if (c[k] == 4) continue;
+        ++c[k];
+        if (MjShanten(c) != reference::Shanten(c) && ++failures <= 10) {
+          EXPECT_EQ(MjShanten(c), reference::Shanten(c)) << HandText(c);
+        }
+        --c[k];
+      }
+      return;
+    }
+    for (int n = 0; n <= 4 && n <= left; ++n) {
+      c[kind] = n;
+      self(self, kind + 1, left - n);
+    }
+    c[kind] = 0;
+  };
+  visit(visit, 27, 13);
+  EXPECT_EQ(hands, 7875);
+  EXPECT_EQ(failures, 0);
+}
+
+// Discard tables of hands at the edges of the tables: a suit or the honours
+// holding all 14 tiles, four copies, seven pairs and thirteen orphans.
+TEST(ShantenTables, EdgeHandsMatchThePlainSearch) {
+  for (const char* text : {"11112222333344m", "11112345678999p", "11122233344455s", "11112223334445z",
+                           "11223344556677z", "19m19p19s12345677z", "11m22p33s44556677z", "1111m1111p1111s11z"}) {
+    SCOPED_TRACE(text);
+    const TMjHandText parsed = ParseHand(text);
+    ASSERT_EQ(parsed.Error, TMjNotationError::None);
+    EXPECT_EQ(MjShanten(parsed.Counts), reference::Shanten(parsed.Counts));
+    EXPECT_EQ(reference::TableText(MjDiscards(parsed.Counts, NoKinds)),
+              reference::TableText(reference::Discards(parsed.Counts, NoKinds)));
+  }
+}
+
 namespace {
 
 constexpr std::array<int, 13> Orphans{0, 8, 9, 17, 18, 26, 27, 28, 29, 30, 31, 32, 33};

@@ -22,6 +22,8 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 
 unset QT_QPA_PLATFORM
 export HOME="$work" LC_ALL=C.UTF-8
+# The practice window writes each new text of its draw counter here.
+export TILELAB_TRACE="$work/trace"
 "$program" >"$work/out.log" 2>&1 &
 app_pid=$!
 

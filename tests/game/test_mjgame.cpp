@@ -8,10 +8,12 @@
 // in cell 13. The 18th discard draws nothing: the status reads "手数: 18（終了）", the
 // guidance goes empty and every further click is ignored.
 //
-// The recorder below writes every display call into one log, pauses included, so a
-// test reads like the screen: "hand 4: 12" (hand cell 4 shows tile id 12),
-// "hand 13: -" (blank), "sute 0: 4", "repaint", "guide …", "status …", "pause 500",
-// "machi 0 1 … | test -" (the waits are asked for hand slots 0..12 and a test tile).
+// The recorder below keeps what the screen shows, not how it got there: as each
+// pause begins it logs the screen the player watches during it, "screen hand 135
+// 0 1 … - | sute - … | 手数: 0" (the hand and discard rows as last repainted, tile
+// ids or "-" for blank, and the draw counter), then "pause 500". The waits asked
+// for ("machi 0 1 … | test -", hand slots 0..12 and a test tile) and the waits
+// window shown or hidden are logged as they come. ScreenText() is the screen now.
 //
 // Most tests use the wall of ShuffleByLastEntry: every shuffle step exchanges with the
 // last entry, which leaves the full wall as ids 135, 0, 1, ..., 134. So the deal is
@@ -38,37 +40,40 @@ using TLog = std::vector<std::string>;
 
 std::string IdText(const TMjPai* pai) { return pai ? std::to_string(pai->Id) : "-"; }
 
-// What the screen would show, and every call in the order it came.
+// What the screen shows, and what the flow asked of the windows, in order.
 class TRecordingDisplay final : public TMjDisplay {
 public:
   TLog Log;
+  // The cells as painted; the screen shows them once repainted.
   std::vector<const TMjPai*> HandCells = std::vector<const TMjPai*>(RowSlots, nullptr);
   std::vector<const TMjPai*> SuteCells = std::vector<const TMjPai*>(RowSlots, nullptr);
+  std::vector<const TMjPai*> ScreenHand = HandCells;
+  std::vector<const TMjPai*> ScreenSute = SuteCells;
   std::string Guide = "ガイダンス";
   std::string Status;
   bool MachiShown = false;
 
-  void PaintTepaiCell(int i, const TMjPai* pai) override {
-    Log.push_back("hand " + std::to_string(i) + ": " + IdText(pai));
-    HandCells.at(static_cast<std::size_t>(i)) = pai;
+  void PaintTepaiCell(int i, const TMjPai* pai) override { HandCells.at(static_cast<std::size_t>(i)) = pai; }
+  void PaintSutepaiCell(int i, const TMjPai* pai) override { SuteCells.at(static_cast<std::size_t>(i)) = pai; }
+  void RepaintNow() override {
+    ScreenHand = HandCells;
+    ScreenSute = SuteCells;
   }
-  void PaintSutepaiCell(int i, const TMjPai* pai) override {
-    Log.push_back("sute " + std::to_string(i) + ": " + IdText(pai));
-    SuteCells.at(static_cast<std::size_t>(i)) = pai;
-  }
-  void RepaintNow() override { Log.push_back("repaint"); }
-  void SetGuideText(const std::string& text) override {
-    Log.push_back("guide " + text);
-    Guide = text;
-  }
-  void SetStatusText(const std::string& text) override {
-    Log.push_back("status " + text);
-    Status = text;
-  }
+  void SetGuideText(const std::string& text) override { Guide = text; }
+  void SetStatusText(const std::string& text) override { Status = text; }
   // Goes straight on, unless Waits: then the test ends the pause with Resume.
   bool Pause(int ms) override {
+    Log.push_back(ScreenText());
     Log.push_back("pause " + std::to_string(ms));
     return Waits;
+  }
+  std::string ScreenText() const {
+    // Appended piece by piece, as in ShowMachi below.
+    std::string text = "screen hand";
+    for (const TMjPai* pai : ScreenHand) (text += ' ') += IdText(pai);
+    text += " | sute";
+    for (const TMjPai* pai : ScreenSute) (text += ' ') += IdText(pai);
+    return (text += " | ") += Status;
   }
   bool Waits = false;
   bool MachiVisible() override { return MachiShown; }
@@ -112,12 +117,9 @@ public:
 
 // --- expected log entries --------------------------------------------------
 
-std::string Hand(int i, int id) { return "hand " + std::to_string(i) + ": " + (id < 0 ? "-" : std::to_string(id)); }
-std::string Sute(int i, int id) { return "sute " + std::to_string(i) + ": " + (id < 0 ? "-" : std::to_string(id)); }
-const std::string Repaint = "repaint";
 std::string Pause(int ms) { return "pause " + std::to_string(ms); }
-const std::string Guide = std::string("guide ") + GuideText;
-std::string Status(int draws) { return "status 手数: " + std::to_string(draws); }
+std::string Status(int draws) { return "手数: " + std::to_string(draws); }
+const std::string StatusOver = "手数: 18（終了）";
 std::string Machi(const std::vector<int>& hand13, int test = -1) {
   std::string entry = "machi";
   for (int id : hand13) {
@@ -127,26 +129,6 @@ std::string Machi(const std::vector<int>& hand13, int test = -1) {
   entry += " | test ";
   entry += test < 0 ? "-" : std::to_string(test);
   return entry;
-}
-
-// Cells 0..13 of the hand, as DrawTepaiAll paints them, then the repaint.
-void AddHandRow(TLog& log, const std::vector<int>& ids14) {
-  for (int i = 0; i < HandSlots; ++i) log.push_back(Hand(i, ids14[static_cast<std::size_t>(i)]));
-  log.push_back(Repaint);
-}
-
-// ClearDisp: the 20 hand cells, each with its texts, then the 20 discard cells.
-void AddClearDisp(TLog& log) {
-  for (int i = 0; i < RowSlots; ++i) {
-    log.push_back(Hand(i, -1));
-    log.push_back(Repaint);
-    log.push_back(Guide);
-    log.push_back(Status(0));
-  }
-  for (int i = 0; i < RowSlots; ++i) {
-    log.push_back(Sute(i, -1));
-    log.push_back(Repaint);
-  }
 }
 
 std::vector<int> Ids(const TPaiRow& row, int from, int to) {
@@ -165,6 +147,19 @@ std::vector<int> Cat(std::initializer_list<std::vector<int>> parts) {
   std::vector<int> all;
   for (const std::vector<int>& part : parts) all.insert(all.end(), part.begin(), part.end());
   return all;
+}
+
+std::vector<int> Blanks(int n) { return std::vector<int>(static_cast<std::size_t>(n), -1); }
+
+// The screen: hand cells 0..13 (the six cells behind them always blank), the
+// discard cells given (the rest blank) and the draw counter.
+std::string Screen(const std::vector<int>& hand14, const std::vector<int>& sute, const std::string& status) {
+  std::string text = "screen hand";
+  for (const int id : Cat({hand14, Blanks(RowSlots - HandSlots)})) (text += ' ') += id < 0 ? "-" : std::to_string(id);
+  text += " | sute";
+  for (const int id : Cat({sute, Blanks(RowSlots - static_cast<int>(sute.size()))}))
+    (text += ' ') += id < 0 ? "-" : std::to_string(id);
+  return (text += " | ") += status;
 }
 
 TRuleSource ShuffleByLastEntry() {
@@ -210,15 +205,12 @@ TEST_F(GameTest, OpeningShowsBlankCellsTheDealUnsortedThenSortedThenTheFirstDraw
   game.MnStartClick();
   EXPECT_EQ(source.Taken, PaiCount - 1);  // one full-wall shuffle
 
-  TLog expected;
-  AddClearDisp(expected);                                // all 40 cells blank, 0 draws
-  AddHandRow(expected, Cat({{135}, Seq(0, 12), {-1}}));  // the deal in wall order
-  expected.push_back(Pause(1000));
-  AddHandRow(expected, Cat({Seq(0, 12), {135}, {-1}}));  // the same tiles sorted
-  expected.push_back(Pause(1000));
-  expected.insert(expected.end(), {Hand(13, 12), Repaint, Guide, Status(1)});  // the first draw
-  expected.push_back(Machi(Cat({Seq(0, 12), {135}})));  // waits of the 13, no test tile
+  const TLog expected{
+      Screen(Cat({{135}, Seq(0, 12), {-1}}), {}, Status(0)), Pause(1000),  // the deal in wall order
+      Screen(Cat({Seq(0, 12), {135}, {-1}}), {}, Status(0)), Pause(1000),  // the same tiles sorted
+      Machi(Cat({Seq(0, 12), {135}}))};  // waits of the 13, no test tile
   EXPECT_EQ(display.Take(), expected);
+  EXPECT_EQ(display.ScreenText(), Screen(Cat({Seq(0, 12), {135}, {12}}), {}, Status(1)));  // the first draw
 
   EXPECT_EQ(display.Status, "手数: 1");
   EXPECT_EQ(display.Guide, "切る牌をクリック。");
@@ -244,27 +236,19 @@ TEST_F(OpenedGame, DiscardingTheDrawnTileKeepsTheHandAndDrawsAgain) {
   const std::vector<int> hand = Cat({Seq(0, 12), {135}});
   game.TepaiClick(13);
 
-  TLog expected{Hand(13, -1), Repaint, Guide, Status(1),  // the drawn tile leaves the hand
-                Sute(0, 12), Repaint,                     // and lands in discard cell 0
-                Pause(500)};
-  AddHandRow(expected, Cat({hand, {-1}}));                // nothing to close up
-  expected.push_back(Machi(hand));
-  expected.insert(expected.end(), {Pause(500), Hand(13, 13), Repaint, Guide, Status(2)});
-  EXPECT_EQ(display.Take(), expected);
-  EXPECT_EQ(display.Status, "手数: 2");
+  const std::string thrown = Screen(Cat({hand, {-1}}), {12}, Status(1));  // from cell 13 to discard cell 0
+  EXPECT_EQ(display.Take(), (TLog{thrown, Pause(500), Machi(hand), thrown, Pause(500)}));  // nothing to close up
+  EXPECT_EQ(display.ScreenText(), Screen(Cat({hand, {13}}), {12}, Status(2)));
 }
 
 TEST_F(OpenedGame, DiscardingSlot4LeavesAHoleThatClosesBeforeTheNextDraw) {
   game.TepaiClick(4);
 
   const std::vector<int> closed = Cat({Seq(0, 4), Seq(5, 13), {135}});  // the drawn 12 joins in order
-  TLog expected{Hand(4, -1), Repaint, Guide, Status(1),
-                Sute(0, 4), Repaint,
-                Pause(500)};
-  AddHandRow(expected, Cat({closed, {-1}}));
-  expected.push_back(Machi(closed));
-  expected.insert(expected.end(), {Pause(500), Hand(13, 13), Repaint, Guide, Status(2)});
+  const TLog expected{Screen(Cat({Seq(0, 4), {-1}, Seq(5, 12), {135, 12}}), {4}, Status(1)), Pause(500),
+                      Machi(closed), Screen(Cat({closed, {-1}}), {4}, Status(1)), Pause(500)};
   EXPECT_EQ(display.Take(), expected);
+  EXPECT_EQ(display.ScreenText(), Screen(Cat({closed, {13}}), {4}, Status(2)));
 
   game.TepaiClick(4);  // cell 4 now holds id 5, which the sort moved there
   EXPECT_EQ(table.Sutepai[1]->Id, 5);
@@ -275,6 +259,7 @@ TEST_F(OpenedGame, ClicksOnEmptyCellsAndOutsideTheRowAreIgnored) {
   game.TepaiClick(13);  // slot 13 holds a new draw; cells 14..19 stay empty
   display.Take();
   const TTableState before = StateOf(table);
+  const std::string screen = display.ScreenText();
 
   // 20 would reach the draw record right behind the hand row, which is not empty now.
   for (int k : {14, 15, 19, 20, 21, 39, 40, 1000, INT_MAX, -1, -2, -20, -21, INT_MIN}) {
@@ -282,13 +267,17 @@ TEST_F(OpenedGame, ClicksOnEmptyCellsAndOutsideTheRowAreIgnored) {
     game.TepaiClick(k);
     EXPECT_TRUE(display.Take().empty());
     EXPECT_EQ(StateOf(table), before);
+    EXPECT_EQ(display.ScreenText(), screen);
+    EXPECT_EQ(display.HandCells, display.ScreenHand) << "nothing painted either";
   }
 }
 
 TEST_F(GameTest, ClickBeforeAnyDealIsIgnored) {
+  const std::string blank = display.ScreenText();
   game.TepaiClick(0);
   game.TepaiClick(13);
   EXPECT_TRUE(display.Take().empty());
+  EXPECT_EQ(display.ScreenText(), blank);
   EXPECT_EQ(table.SuteCount, 0);
 }
 
@@ -303,15 +292,16 @@ TEST_F(GameTest, EighteenDiscardsEndTheDeal) {
     SCOPED_TRACE("discard " + std::to_string(m));
     game.TepaiClick((m * 5) % HandSlots);  // all over the hand, the drawn tile included
     TLog step = display.Take();
-    TLog statuses;
-    std::copy_if(step.begin(), step.end(), std::back_inserter(statuses),
-                 [](const std::string& e) { return e.rfind("status ", 0) == 0; });
+    TLog screens;
+    std::copy_if(step.begin(), step.end(), std::back_inserter(screens),
+                 [](const std::string& e) { return e.rfind("screen ", 0) == 0; });
+    // The pauses show the count before the draw; the draw brings the next.
+    const std::string during = m < DealLimit ? Status(m) : StatusOver;
+    for (const std::string& screen : screens) EXPECT_EQ(screen.substr(screen.size() - during.size()), during);
     if (m < DealLimit) {
-      // First the count before the draw, then the new draw.
-      EXPECT_EQ(statuses, (TLog{Status(m), Status(m + 1)}));
       EXPECT_EQ(std::count(step.begin(), step.end(), Pause(500)), 2);
+      EXPECT_EQ(display.Status, Status(m + 1));
     } else {
-      EXPECT_EQ(statuses, TLog{"status 手数: 18（終了）"});
       EXPECT_EQ(std::count(step.begin(), step.end(), Pause(500)), 1);
       EXPECT_EQ(step.back().rfind("machi", 0), 0u);  // nothing is drawn after the waits
     }
@@ -362,12 +352,11 @@ TEST_F(GameTest, LastDiscardShowsTheEndAndDrawsNothing) {
   game.TepaiClick(0);
 
   const std::vector<int> closed = Cat({Seq(1, 12), {29, 135}});
-  TLog expected{Hand(0, -1), Repaint, "guide ", "status 手数: 18（終了）",
-                Sute(17, 0), Repaint,
-                Pause(500)};
-  AddHandRow(expected, Cat({closed, {-1}}));
-  expected.push_back(Machi(closed));
-  EXPECT_EQ(display.Take(), expected);
+  const std::vector<int> sute = Cat({Seq(12, 29), {0}});
+  EXPECT_EQ(display.Take(), (TLog{Screen(Cat({{-1}, Seq(1, 12), {135, 29}}), sute, StatusOver), Pause(500),
+                                  Machi(closed)}));
+  EXPECT_EQ(display.ScreenText(), Screen(Cat({closed, {-1}}), sute, StatusOver));
+  EXPECT_EQ(display.Guide, "");
   EXPECT_EQ(Ids(table.Sutepai, 0, RowSlots), Cat({Seq(12, 29), {0, -1, -1}}));
 }
 
@@ -377,6 +366,7 @@ TEST_F(GameTest, SameDealReplaysTheDealAndTheDrawsWhateverWasDiscarded) {
   Random.Seed(777);
   game.MnStartClick();
   const TLog opening = display.Take();
+  const std::string first = display.ScreenText();
   for (int m = 0; m < 6; ++m) game.TepaiClick(m);  // discards from the low end
   const std::vector<int> draws = Ids(table.TumoRec, 0, 7);
   const std::vector<int> dealt = Ids(table.HaipaiRec, 0, 13);
@@ -385,6 +375,7 @@ TEST_F(GameTest, SameDealReplaysTheDealAndTheDrawsWhateverWasDiscarded) {
 
   game.MnRetryClick();
   EXPECT_EQ(display.Take(), opening);  // screen for screen the same opening
+  EXPECT_EQ(display.ScreenText(), first);
   EXPECT_EQ(Random.State, generator);  // no new wall
   for (int m = 0; m < 6; ++m) game.TepaiClick(13 - m % 3);  // different discards
   EXPECT_EQ(Ids(table.TumoRec, 0, 7), draws);
@@ -472,7 +463,8 @@ TEST_F(OpenedGame, ADiscardWaitsInEachPauseUntilResumed) {
 
   game.Resume();
   EXPECT_FALSE(game.Running());
-  EXPECT_EQ(display.Take().back(), Status(2));
+  EXPECT_TRUE(display.Take().empty());
+  EXPECT_EQ(display.Status, Status(2));
   game.Resume();  // no step: nothing happens
   EXPECT_TRUE(display.Take().empty());
 }
@@ -485,11 +477,14 @@ TEST_F(GameTest, HidingTheWindowEndsARunningStepWhereItStands) {
   const TTableState dealt = StateOf(table);
   display.Take();
 
+  const std::string screen = display.ScreenText();
   game.FormHide();
   EXPECT_FALSE(game.Running());
   EXPECT_EQ(display.Take(), TLog{"hide machi window"});
   game.Resume();
-  EXPECT_TRUE(display.Take().empty()) << "nothing more of the step is painted";
+  EXPECT_TRUE(display.Take().empty());
+  EXPECT_EQ(display.ScreenText(), screen) << "nothing more of the step is painted";
+  EXPECT_EQ(display.HandCells, display.ScreenHand);
   EXPECT_EQ(StateOf(table), dealt);
 
   // The next opening deals afresh.

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -406,23 +407,46 @@ TEST_F(PracticeWindow, AHeldF5OrF6GivesOneDeal) {
   }
 }
 
+// Under X11 a held key comes as release and press pairs sharing their time
+// stamp, mostly without Qt's repeat flag: repeats all the same.
+TEST_F(PracticeWindow, RepeatsToldByTheirTimeStampsDealOnce) {
+  Open(false);
+  auto send = [this](QEvent::Type type, unsigned long long time) {
+    QKeyEvent event(type, Qt::Key_F5, Qt::NoModifier);
+    event.setTimestamp(time);
+    QApplication::sendEvent(&Dlg, &event);
+  };
+  Pauses.clear();
+  send(QEvent::KeyPress, 1000);
+  for (unsigned long long time = 1500; time < 2000; time += 40) {
+    send(QEvent::KeyRelease, time);
+    send(QEvent::KeyPress, time);
+  }
+  send(QEvent::KeyRelease, 2100);
+  ASSERT_TRUE(Settled());
+  EXPECT_EQ(Pauses, (std::vector<int>{1000, 1000})) << "one opening";
+  send(QEvent::KeyPress, 2500);  // pressed anew
+  send(QEvent::KeyRelease, 2600);
+  ASSERT_TRUE(Settled());
+  EXPECT_EQ(Pauses.size(), 4u);
+}
+
 // The click means the tile under the pointer when it was made, wherever the
 // step moves it; a blank cell, or a tile already gone, means nothing.
 TEST_F(PracticeWindow, AClickDuringAStepThrowsAwayTheTileThatWasUnderThePointer) {
   Open(false);
   const TMjTable& table = Dlg.MjTable();
   int meant = -1;
-  RealPauses(3, [&](int) {
+  // The clicks arrive as the step's first pause begins, while it still runs.
+  RealPauses(0, [&](int) {
     if (meant >= 0) return;
     meant = table.Tepai[5]->Id;
     // The drawn tile sorts in below it, so the sort moves it to cell 6.
     EXPECT_LT(table.Tepai[13]->Id, meant);
-    QTimer::singleShot(0, &Dlg, [&] {
-      ClickHandWindow(5);
-      ClickHandWindow(12);  // the blank cell the discard left
-      ClickHandWindow(5);   // the same tile again: gone when its turn comes
-      EXPECT_EQ(Dlg.QueuedCount(), 2u);
-    });
+    ClickHandWindow(5);
+    ClickHandWindow(12);  // the blank cell the discard left
+    ClickHandWindow(5);   // the same tile again: gone when its turn comes
+    EXPECT_EQ(Dlg.QueuedCount(), 2u);
   });
   ClickHandWindow(12);
   ASSERT_TRUE(Settled());

@@ -245,8 +245,9 @@ TEST_F(PairiWindow, ADiscardThatRaisesTheShantenIsNamed) {
   Open();
   Dlg->MnPairi->trigger();
   for (int m = 1; m <= DealLimit; ++m) {
-    const TMjPairiView& shown = PairiDlg->View();
-    const TMjDiscard& worst = shown.Rows.back();
+    // Copies: the discard below replaces what the window shows.
+    const TMjPairiView shown = PairiDlg->View();
+    const TMjDiscard worst = shown.Rows.back();
     if (worst.Shanten == shown.Rows.front().Shanten) {
       ClickHand(13);
       continue;
@@ -290,6 +291,40 @@ TEST_F(PairiWindow, TheDrillHidesTheTableUntilTheDiscard) {
   ASSERT_FALSE(seen.empty());
   ASSERT_EQ(seen[0].Rows.size(), 1u);
   EXPECT_EQ(seen[0].Rows[0].Kind, seen[0].ChosenKind);
+}
+
+// What the drill paints: no tile of a decision's table while the decision is
+// open, from the first draw on; the table with the choice during the discard's
+// pauses.
+TEST_F(PairiWindow, TheDrillPaintsNoTableOfAnOpenDecision) {
+  QSettings().setValue(QStringLiteral("Practice/PairiAfterDiscard"), true);
+  QSettings().setValue(QStringLiteral("Practice/PairiShown"), true);
+  Open();
+  ASSERT_NE(PairiDlg, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(PairiDlg));
+  const QColor background = PairiDlg->FrMjPai1->BackgroundColor();
+  // The rows under the first, whose middle holds "打牌後に表示", and the first row's tile.
+  auto tablePainted = [&] {
+    const QImage shown = PairiDlg->Image1->grab().toImage();
+    const QRect rows(0, TPairiDlg::TableTop + TPairiDlg::H, TPairiDlg::ClientWidth,
+                     (TPairiDlg::MaxRows - 1) * TPairiDlg::H);
+    for (const QRect& area : {rows, TPairiDlg::TileRect(0)})
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+          if (shown.pixelColor(x, y) != background) return true;
+    return false;
+  };
+  int pauses = 0;
+  DuringPause = [&] {
+    ++pauses;
+    EXPECT_TRUE(tablePainted()) << "the decision just made is shown";
+  };
+  for (int m = 1; m <= 4; ++m) {
+    SCOPED_TRACE(m);
+    EXPECT_FALSE(tablePainted());
+    ClickHand((m * 3) % HandSlots);
+  }
+  EXPECT_EQ(pauses, 8);
 }
 
 // The same discards made with the keys and with the mouse leave the same record.
