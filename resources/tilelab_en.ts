@@ -457,6 +457,40 @@ Do you want to replace it?</translation>
         <source>ツモ和了  %1</source>
         <translation>Won by draw  %1</translation>
     </message>
+    <message>
+        <source>聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。
+一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。
+打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。
+清一色では萬子だけが山にある。4 向聴より遠い手は受け入れだけを示す。</source>
+        <translation>Ready and Win: the chance to be ready, and to win, by the last (18th) draw.
+One player who only draws; every tile not seen (4 − in hand − in your own discards) is equally likely to come.
+Every later discard is chosen for the best chance. Only draws that bring the hand closer count; shape changes that keep the shanten and discards that go backwards are not followed.
+In the one-suit deal only characters are in the wall. Hands more than 4 away show their effective tiles only.</translation>
+    </message>
+    <message>
+        <source>5向聴以上は受け入れのみ</source>
+        <translation>5 or more away: effective tiles only</translation>
+    </message>
+    <message>
+        <source>計算中…</source>
+        <translation>Computing…</translation>
+    </message>
+    <message>
+        <source>聴牌率</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>和了率</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>  和了率 %1 / 最善 %2</source>
+        <translation>  win %1 / best %2</translation>
+    </message>
+    <message>
+        <source>和了率の損失 %1（%2 打）</source>
+        <translation>Win chance lost %1 (%2 discards)</translation>
+    </message>
 </context>
 <context>
     <name>TQuizDlg</name>

@@ -6,6 +6,7 @@
 #include <bit>
 
 #include "game/Mjgame1.h"
+#include "ui/Maindlg1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tfonts1.h"
 #include "ui/Tscore1.h"
@@ -45,6 +46,14 @@ TPairiDlg::TPairiDlg(QWidget* parent) : TSideDlg(parent) {
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
   Image1 = new TPairiArea(this);
   Image1->setFixedSize(ClientWidth, ClientHeight);
+  Image1->setToolTip(
+      tr("聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。\n"
+         "一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。\n"
+         "打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。\n"
+         "清一色では萬子だけが山にある。4 向聴より遠い手は受け入れだけを示す。"));
+  Job = new TChanceJob(this);
+  Known.resize(DealLimit + 1);
+  connect(Job, &TChanceJob::Done, this, &TPairiDlg::ChancesDone);
   layout()->addWidget(Image1);
   adjustSize();
 }
@@ -82,6 +91,10 @@ void TPairiDlg::ShowPairi(const TMjReview& review, bool tableAfterDiscard) {
     const int win = review.WinDraw();
     Summary << readyText + QStringLiteral("  ") + (win < 0 ? tr("ツモ和了なし") : tr("%1巡目にツモ和了").arg(win));
   }
+  if (&review != &Review) Review = review;
+  TableAfter = tableAfterDiscard;
+  AskChances();
+  AddChanceTexts();
   Image1->update();
 }
 
@@ -97,6 +110,113 @@ void TPairiDlg::ShowScore(const TMjScore& score, const TMjSituation& winds) {
     ScoreFoot << TScoreText::TotalLine(r);
   }
   Image1->update();
+}
+
+const TPairiDlg::TKnown* TPairiDlg::KnownFor(const TMjReviewStep& step) const {
+  if (step.Draw < 1 || step.Draw > DealLimit) return nullptr;
+  const TKnown& known = Known[static_cast<std::size_t>(step.Draw)];
+  return known.Have && known.Hand == step.Hand && known.Seen == step.Seen ? &known : nullptr;
+}
+
+const TMjChanceTable* TPairiDlg::Chances() const {
+  if (Review.Steps.empty() || Shown.Stage == TMjPairiStage::None) return nullptr;
+  const TKnown* known = KnownFor(Review.Steps.back());
+  return known ? &known->Table : nullptr;
+}
+
+void TPairiDlg::AskChances() {
+  TooFar = false;
+  if (Review.Steps.empty()) {
+    Job->Cancel();
+    return;
+  }
+  const TMjReviewStep& last = Review.Steps.back();
+  if (KnownFor(last) != nullptr) return;
+  if (last.Table.Shanten > TChanceJob::MaxShanten || last.Draw > DealLimit) {
+    TooFar = last.Table.Shanten > TChanceJob::MaxShanten;
+    Job->Cancel();
+    return;
+  }
+  if (Job->Busy() && Job->Draw() == last.Draw) return;
+  Known[static_cast<std::size_t>(last.Draw)] = TKnown{last.Hand, last.Seen, {}, false};
+  Job->Request(last.Draw, last.Hand, last.Seen, MainDlg != nullptr && MainDlg->Tinitu());
+}
+
+void TPairiDlg::ChancesDone(int draw, const TMjChanceTable& table) {
+  TKnown& known = Known[static_cast<std::size_t>(draw)];
+  known.Table = table;
+  known.Have = true;
+  ShowPairi(Review, TableAfter);
+}
+
+namespace {
+
+// The chance of the discard of `kind` in a table, or nullptr when it has none.
+const TMjChance* ChanceOf(const TMjChanceTable& table, int kind) {
+  for (const TMjChance& c : table.Discards)
+    if (c.Kind == kind) return c.Counted ? &c : nullptr;
+  return nullptr;
+}
+
+QString Percent(double p) { return QString::number(100.0 * p, 'f', 1) + QLatin1Char('%'); }
+
+}  // namespace
+
+double TPairiDlg::WinLost() const {
+  double lost = 0.0;
+  for (const TMjReviewStep& step : Review.Steps) {
+    const TKnown* known = step.Discarded() ? KnownFor(step) : nullptr;
+    const TMjChance* chosen = known ? ChanceOf(known->Table, step.DiscardKind) : nullptr;
+    if (chosen) lost += known->Table.Win - chosen->Win;
+  }
+  return lost;
+}
+
+int TPairiDlg::WinJudged() const {
+  int judged = 0;
+  for (const TMjReviewStep& step : Review.Steps) {
+    const TKnown* known = step.Discarded() ? KnownFor(step) : nullptr;
+    judged += known && ChanceOf(known->Table, step.DiscardKind) ? 1 : 0;
+  }
+  return judged;
+}
+
+void TPairiDlg::AddChanceTexts() {
+  // The step judged is the last one with a discard: the one before a decision still waiting.
+  const auto judged = std::find_if(Review.Steps.rbegin(), Review.Steps.rend(),
+                                   [](const TMjReviewStep& step) { return step.Discarded(); });
+  if (Judged >= 0 && judged != Review.Steps.rend()) {
+    const TKnown* known = KnownFor(*judged);
+    const TMjChance* chosen = known ? ChanceOf(known->Table, Judged) : nullptr;
+    // A discard that raised the shanten has no chance of its own: a dash.
+    if (known)
+      Judgement += tr("  和了率 %1 / 最善 %2")
+                       .arg(chosen ? Percent(chosen->Win) : QStringLiteral("-"), Percent(known->Table.Win));
+  }
+  if (!Summary.isEmpty()) Summary << tr("和了率の損失 %1（%2 打）").arg(Percent(WinLost())).arg(WinJudged());
+}
+
+void TPairiDlg::PaintChances(QPainter& painter, int row, const TMjDiscard& discard) {
+  const TMjChanceTable* table = Chances();
+  if (table == nullptr) return;
+  const TMjChance* chance = ChanceOf(*table, discard.Kind);
+  const QRect ready(ChanceLeft, TableTop + row * H, ChanceWidth, H);
+  const QRect win = ready.translated(ChanceWidth, 0);
+  if (chance == nullptr) {
+    painter.drawText(ready, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("-"));
+    painter.drawText(win, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("-"));
+    return;
+  }
+  painter.drawText(ready, Qt::AlignRight | Qt::AlignVCenter, Percent(chance->Ready));
+  const bool best = chance->Win > 0 && chance->Win == table->Win;
+  const QPen pen = painter.pen();
+  if (best) {
+    // The best discard by win chance: its figure framed in the sheet's yellow.
+    painter.setPen(Yellow);
+    painter.drawRect(win.adjusted(2, 2, -1, -3));
+  }
+  painter.drawText(win.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, Percent(chance->Win));
+  painter.setPen(pen);
 }
 
 QRect TPairiDlg::TileRect(int row) { return QRect(Margin + MarkWidth, TableTop + row * H, W, H); }
@@ -123,6 +243,20 @@ void TPairiDlg::Paint(QPainter& painter) {
   painter.drawText(QRect(Margin, Margin, ClientWidth - 2 * Margin, HeadHeight), Qt::AlignLeft | Qt::AlignVCenter,
                    Head);
   painter.setFont(PGothicFont(TextPixels));
+  if (Shown.Stage != TMjPairiStage::None && !Shown.TableHidden) {
+    const QRect heads(ChanceLeft, Margin, 2 * ChanceWidth, HeadHeight);
+    if (TooFar)
+      painter.drawText(heads.adjusted(-CountWidth - 40, 0, 0, 0), Qt::AlignRight | Qt::AlignVCenter,
+                       tr("5向聴以上は受け入れのみ"));
+    else if (Chances() == nullptr)
+      painter.drawText(heads, Qt::AlignRight | Qt::AlignVCenter, tr("計算中…"));
+    else {
+      painter.drawText(QRect(ChanceLeft, Margin, ChanceWidth, HeadHeight), Qt::AlignRight | Qt::AlignVCenter,
+                       tr("聴牌率"));
+      painter.drawText(QRect(ChanceLeft + ChanceWidth, Margin, ChanceWidth - 3, HeadHeight),
+                       Qt::AlignRight | Qt::AlignVCenter, tr("和了率"));
+    }
+  }
 
   if (Shown.TableHidden)
     painter.drawText(QRect(0, TableTop, ClientWidth, H), Qt::AlignCenter, tr("打牌後に表示"));
@@ -156,8 +290,9 @@ void TPairiDlg::Paint(QPainter& painter) {
     int n = 0;
     for (int kind = 0; kind < KindCount; ++kind)
       if (row.Kinds & (TKindMask{1} << kind)) DrawTile(painter, KindRect(i, n++, count), kind);
-    painter.drawText(QRect(ClientWidth - Margin - CountWidth, line.top(), CountWidth, H),
+    painter.drawText(QRect(ChanceLeft - 4 - CountWidth, line.top(), CountWidth, H),
                      Qt::AlignRight | Qt::AlignVCenter, tr("%1枚").arg(row.Count));
+    PaintChances(painter, i, row);
   }
 
   // The last lines: the discard judged, with its picture, then the deal's score.

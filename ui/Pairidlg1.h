@@ -4,6 +4,8 @@
 // discards, best first, each with the effective tiles it keeps and the copies
 // of them left; after each discard the judgement of it, and at the end of a
 // deal the score. The practice window toggles it with F3 and keeps it current.
+// Beside the effective tiles each discard shows its chances to be ready and to
+// win by the deal's last draw, computed off the window's thread.
 
 #include <QString>
 #include <QStringList>
@@ -14,6 +16,7 @@
 #include "analysis/Mjshanten1.h"
 #include "game/Mjreview1.h"
 #include "ui/Frparts1.h"
+#include "ui/Tchance1.h"
 #include "ui/Ttiledlg1.h"
 
 class TPairiDlg : public TSideDlg {
@@ -40,12 +43,15 @@ public:
   static constexpr int CountWidth = 36;
   static constexpr int ChosenFrame = 2;       // the frame around the discard made
   static constexpr int KindsLeft = Margin + MarkWidth + W + 4 + ShantenWidth;
-  static constexpr int ClientWidth = KindsLeft + KindsWidth + 4 + CountWidth + Margin;
+  static constexpr int ChanceWidth = 52;      // 聴牌率 and 和了率, one column each
+  static constexpr int ChanceLeft = KindsLeft + KindsWidth + 4 + CountWidth + 4;
+  static constexpr int ClientWidth = ChanceLeft + 2 * ChanceWidth + Margin;
   static constexpr int TableTop = Margin + HeadHeight;
   static constexpr int FootTop = TableTop + MaxRows * H + 4;
+  static constexpr int SummaryLines = 3;  // the deal's score
   // The value of a winning draw: a title, the yaku in two columns, the fu
   // (on two lines when they are many) and the points.
-  static constexpr int ScoreTop = FootTop + KindHeight + 2 * LineHeight + 4;
+  static constexpr int ScoreTop = FootTop + KindHeight + SummaryLines * LineHeight + 4;
   static constexpr int YakuRows = 5;  // ten yaku; no closed hand holds more
   static constexpr int FuLines = 2;
   static constexpr int ScoreLines = 1 + YakuRows + FuLines + 1;
@@ -82,6 +88,15 @@ public:
   static QRect TileRect(int row);
   static QRect KindRect(int row, int n, int count);
 
+  // The chances of the decision shown, nullptr while they are computed or
+  // when the hand is too far from ready for them.
+  const TMjChanceTable* Chances() const;
+  TChanceJob* ChanceJob() const { return Job; }
+  bool ChancesTooFar() const { return TooFar; }
+  // The win chance lost over the deal's discards judged so far, and how many.
+  double WinLost() const;
+  int WinJudged() const;
+
   void Paint(QPainter& painter);
 
 protected:
@@ -91,6 +106,26 @@ protected:
 private:
   void DrawTile(QPainter& painter, const QRect& target, int kind);
   void PaintScore(QPainter& painter);
+  void PaintChances(QPainter& painter, int row, const TMjDiscard& discard);
+  // The chances of the last step: known, asked for, or too far from ready.
+  void AskChances();
+  void AddChanceTexts();
+  void ChancesDone(int draw, const TMjChanceTable& table);
+
+  // Chances by draw, with the hand and discards they were computed for.
+  struct TKnown {
+    TKindCounts Hand{};
+    TKindCounts Seen{};
+    TMjChanceTable Table;
+    bool Have = false;
+  };
+  const TKnown* KnownFor(const TMjReviewStep& step) const;
+
+  TChanceJob* Job;
+  std::vector<TKnown> Known;
+  TMjReview Review;          // a copy of the deal shown, to show it again when chances come
+  bool TableAfter = false;
+  bool TooFar = false;
 
   TMjPairiView Shown;
   QString Head;

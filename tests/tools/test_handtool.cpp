@@ -169,3 +169,78 @@ TEST(HandScoreTable, ShowsTheYakuTheFuAndThePayments) {
             "天和            役満\n"
             "二倍役満  96000点（32000オール）\n");
 }
+
+namespace {
+
+TBatch ProbBatch(const std::string& input, const handtool::TProbOptions& options = {}) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  TBatch result;
+  result.Status = handtool::RunProbBatch(in, out, err, options);
+  result.Out = out.str();
+  result.Err = err.str();
+  return result;
+}
+
+}  // namespace
+
+TEST(HandProbBatch, AnswersEveryDiscardInCodeOrderExactly) {
+  const TBatch b = ProbBatch("234578m1689p357s1z\n123m456p789s1112z\n123m456p789s11122z\n");
+  EXPECT_EQ(b.Out,
+            "3\t2m:3:0.6035:0.1387 3m:4:-:- 4m:4:-:- 5m:3:0.6035:0.1387 7m:4:-:- 8m:3:0.4744:0.0879 "
+            "1p:3:0.6326:0.1511 6p:3:0.6121:0.1432 8p:4:-:- 9p:3:0.6121:0.1432 3s:3:0.5173:0.1114 5s:4:-:- "
+            "7s:3:0.5173:0.1114 1z:3:0.6326:0.1511\n"
+            "0\t1.0000\t0.3625\n"
+            "-1\t1m:0:1.0000:0.6602 2m:0:1.0000:0.3651 3m:0:1.0000:0.3651 4p:0:1.0000:0.6602 5p:0:1.0000:0.3651 "
+            "6p:0:1.0000:0.6602 7s:0:1.0000:0.3651 8s:0:1.0000:0.3651 9s:0:1.0000:0.6602 1z:0:1.0000:0.3651 "
+            "2z:0:1.0000:0.2603\n");
+  EXPECT_EQ(b.Err, "");
+  EXPECT_EQ(b.Status, 0);
+}
+
+TEST(HandProbBatch, DrawsLeftAndOneSuitWall) {
+  handtool::TProbOptions options;
+  options.DrawsLeft = 1;
+  options.OneSuit = true;
+  // 1112345678999m: all 23 characters unseen win; 123m456p789s1112z: no 2z in the wall.
+  const TBatch b = ProbBatch("1112345678999m\n123m456p789s1112z\n", options);
+  EXPECT_EQ(b.Out, "0\t1.0000\t1.0000\n0\t1.0000\t0.0000\n");
+  EXPECT_EQ(b.Status, 0);
+}
+
+TEST(HandProbBatch, BadLinesGiveErrorAndTheNextLineAnswers) {
+  const struct {
+    const char* line;
+    const char* message;
+  } cases[] = {
+      {"123m456p789s11z", "牌が 11 枚です（13 枚か 14 枚）"},
+      {"123m456p789s1128z", "16文字目の 8z はありません（字牌は 1z から 7z）"},
+      {"", "牌がありません"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    const TBatch b = ProbBatch(std::string("1112345678999m\n") + c.line + "\n1112345678999m\n");
+    EXPECT_EQ(b.Out, "0\t1.0000\t0.9777\nerror\n0\t1.0000\t0.9777\n");
+    EXPECT_EQ(b.Err, std::string("tilelab-hand: 2行目: ") + c.message + "\n");
+    EXPECT_EQ(b.Status, 1);
+  }
+  handtool::TProbOptions far;
+  far.DrawsLeft = 30;
+  far.OneSuit = true;
+  std::string error;
+  EXPECT_EQ(handtool::ProbBatchLine("1112345678999m", far, error), "");
+  EXPECT_EQ(error, "山に 23 枚しかなく、ツモ 30 回は引けません");
+}
+
+TEST(HandProbTable, ShowsBestWinChanceFirstAndRaisedDiscardsLast) {
+  std::string error;
+  const std::string table = handtool::ProbTable("234578m1689p357s1z", {}, error);
+  EXPECT_EQ(table.substr(0, table.find('\n')), "234578m1689p357s1z  3向聴  残りツモ 17 回");
+  EXPECT_NE(table.find("\n1p    3向聴   63.26%    15.11%\n"), std::string::npos) << table;
+  EXPECT_LT(table.find("\n1p "), table.find("\n8m "));
+  EXPECT_LT(table.find("\n8m "), table.find("\n3m    4向聴   -         -\n"));
+  EXPECT_NE(table.find("（向聴数が上がる打牌は計算しません）"), std::string::npos);
+  EXPECT_EQ(handtool::ProbTable("123m", {}, error), "");
+  EXPECT_EQ(error, "牌が 3 枚です（13 枚か 14 枚）");
+}

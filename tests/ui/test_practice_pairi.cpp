@@ -12,10 +12,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <memory>
 
+#include "analysis/Mjprob1.h"
 #include "core/Mjrandom1.h"
 #include "records/Mjrecord1.h"
 #include "tests/support/SequenceSource.h"
@@ -220,7 +222,9 @@ TEST_F(PairiWindow, TheScoreOfADealWithKnownDiscards) {
   const QStringList expected{
       QStringLiteral("効率 %1%  最善 %2/18").arg(QString::number(review.Efficiency(), 'f', 1)).arg(review.BestChoices()),
       QStringLiteral("配牌で聴牌  2巡目にツモ和了")};
-  EXPECT_EQ(PairiDlg->SummaryLines(), expected);
+  EXPECT_EQ(PairiDlg->SummaryLines().mid(0, 2), expected);
+  // The third line is the win chance lost, over the discards whose chances were computed.
+  EXPECT_TRUE(PairiDlg->SummaryLines().value(2).startsWith(QStringLiteral("和了率の損失 ")));
   // The first discard, Red, was the best one: nothing else keeps the hand ready.
   EXPECT_TRUE(review.Steps[0].IsBest());
 }
@@ -483,3 +487,64 @@ TEST_F(PairiWindow, EditCopiesTheHandDrawnTileLastAndPastesAPositionIntoTheAnaly
 }
 
 }  // namespace
+
+// The chances beside the table: at every draw of a seeded deal the window
+// shows what the engine gives for the 14 tiles, the player's own discards and
+// the draws left, once the computation off the window's thread is done; the
+// judgement line then sets the discard's win chance against the best.
+TEST_F(PairiWindow, ShowsTheEngineChancesAfterEveryDraw) {
+  Open();
+  Dlg->MnPairi->trigger();
+  ASSERT_NE(PairiDlg, nullptr);
+  int shown = 0;
+  for (int m = 1; m <= DealLimit; ++m) {
+    SCOPED_TRACE(m);
+    const TKindCounts hand = Kinds(Table().Tepai, 0, HandSlots);
+    const TKindCounts seen = Kinds(Table().Sutepai, 0, RowSlots);
+    ASSERT_TRUE(QTest::qWaitFor([] { return PairiDlg->Chances() != nullptr || PairiDlg->ChancesTooFar(); }, 60000));
+    if (PairiDlg->ChancesTooFar()) {
+      EXPECT_GT(MjShanten(hand), TChanceJob::MaxShanten);
+    } else {
+      const TMjChanceTable expected = MjChances(hand, MjUnseen(hand, seen), DealDraws - m);
+      const TMjChanceTable& got = *PairiDlg->Chances();
+      ASSERT_EQ(got.Discards.size(), expected.Discards.size());
+      for (std::size_t i = 0; i < got.Discards.size(); ++i) {
+        EXPECT_EQ(got.Discards[i].Kind, expected.Discards[i].Kind);
+        EXPECT_EQ(got.Discards[i].Win, expected.Discards[i].Win);
+        EXPECT_EQ(got.Discards[i].Ready, expected.Discards[i].Ready);
+      }
+      ++shown;
+    }
+    const bool known = !PairiDlg->ChancesTooFar();
+    ClickHand((m * 3) % HandSlots);
+    if (known) {
+      EXPECT_TRUE(PairiDlg->JudgementText().contains(QStringLiteral("和了率"))) << PairiDlg->JudgementText().toStdString();
+    }
+  }
+  EXPECT_GT(shown, 0);
+  EXPECT_TRUE(PairiDlg->SummaryLines().value(2).startsWith(QStringLiteral("和了率の損失 "))) << "the deal's score";
+  EXPECT_GE(PairiDlg->WinLost(), 0.0);
+}
+
+// A newer request stops the older one: only the newest answer arrives, and a
+// cancelled computation answers nothing.
+TEST(ChanceJob, NewestRequestWinsAndCancelAnswersNothing) {
+  TChanceJob job;
+  QSignalSpy done(&job, &TChanceJob::Done);
+  const TKindCounts far = ParseHand("1357m2468p1357s12z").Counts;  // 4 shanten: the longest the windows ask for
+  const TKindCounts ready = ParseHand("123m456p789s11122z").Counts;
+  job.Request(1, far, NoKinds, false);
+  EXPECT_TRUE(job.Busy());
+  job.Request(2, ready, NoKinds, false);
+  ASSERT_TRUE(done.wait(60000));
+  QCoreApplication::processEvents();
+  ASSERT_EQ(done.count(), 1);
+  EXPECT_EQ(done.at(0).at(0).toInt(), 2);
+  EXPECT_FALSE(job.Busy());
+
+  job.Request(3, far, NoKinds, false);
+  job.Cancel();
+  EXPECT_FALSE(job.Busy());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(done.count(), 1);
+}

@@ -1,6 +1,7 @@
 #include "tools/hand/HandTool.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <istream>
 #include <ostream>
 #include <vector>
@@ -86,6 +87,45 @@ std::string Pad(std::string text, std::size_t width) {
   return text;
 }
 
+// A chance with four decimals: "0.1511".
+std::string Fraction(double p) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%.4f", p);
+  return text;
+}
+
+// A chance for people: "15.11%".
+std::string Percent(double p) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%.2f%%", 100.0 * p);
+  return text;
+}
+
+// The chances of the hand in `line` (13 or 14 tiles), or false and the reason.
+struct TProbAnswer {
+  TKindCounts Counts{};
+  int Tiles = 0;
+  TMjChance Hand;        // 13 tiles
+  TMjChanceTable Table;  // 14 tiles
+};
+
+bool Chances(std::string_view line, const TProbOptions& options, TProbAnswer& answer, std::string& error) {
+  if (!Read(line, answer.Counts, answer.Tiles, error)) return false;
+  const TKindCounts unseen = MjUnseen(answer.Counts, NoKinds, options.OneSuit);
+  int wall = 0;
+  for (int n : unseen) wall += n;
+  if (options.DrawsLeft > wall) {
+    error = "山に " + std::to_string(wall) + " 枚しかなく、ツモ " + std::to_string(options.DrawsLeft) + " 回は引けません";
+    return false;
+  }
+  if (answer.Tiles == 13) {
+    answer.Hand = MjHandChance(answer.Counts, unseen, options.DrawsLeft);
+  } else {
+    answer.Table = MjChances(answer.Counts, unseen, options.DrawsLeft);
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string ShantenWords(int shanten) {
@@ -115,7 +155,11 @@ std::string BatchLine(std::string_view line, std::string& error) {
   return out;
 }
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, TAnswer answer) {
+namespace {
+
+// One output line per input line, each answered by `answer`.
+template <class Answer>
+int Run(std::istream& in, std::ostream& out, std::ostream& err, const Answer& answer) {
   int status = 0;
   long number = 0;
   std::string line;
@@ -152,6 +196,15 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, TAnswer ans
   }
   out.flush();
   return status;
+}
+
+}  // namespace
+
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, TAnswer answer) { return Run(in, out, err, answer); }
+
+int RunProbBatch(std::istream& in, std::ostream& out, std::ostream& err, const TProbOptions& options) {
+  return Run(in, out, err,
+             [&](std::string_view line, std::string& error) { return ProbBatchLine(line, options, error); });
 }
 
 std::string Table(std::string_view hand, std::string& error) {
@@ -318,6 +371,54 @@ std::string ScoreTable(const TWin& win, std::string& error) {
   const std::string payment = r.Points.Dealer == 0 ? Payment(r.Points, "オール", "")
                                                    : "子 " + Payment(r.Points, "", " / 親 ");
   out += std::to_string(r.Points.Total) + "点（" + payment + "）\n";
+  return out;
+}
+
+std::string ProbBatchLine(std::string_view line, const TProbOptions& options, std::string& error) {
+  TProbAnswer a;
+  if (!Chances(line, options, a, error)) return {};
+  if (a.Tiles == 13) {
+    return std::to_string(a.Hand.Shanten) + '\t' + Fraction(a.Hand.Ready) + '\t' + Fraction(a.Hand.Win);
+  }
+  std::string out = std::to_string(a.Table.Shanten) + '\t';
+  for (std::size_t i = 0; i < a.Table.Discards.size(); ++i) {
+    const TMjChance& c = a.Table.Discards[i];
+    if (i > 0) out += ' ';
+    out += KindText(c.Kind) + ':' + std::to_string(c.Shanten) + ':';
+    out += c.Counted ? Fraction(c.Ready) + ':' + Fraction(c.Win) : std::string("-:-");
+  }
+  return out;
+}
+
+std::string ProbTable(std::string_view hand, const TProbOptions& options, std::string& error) {
+  if (hand.size() > MaxLine) {
+    error = "手牌が長すぎます（" + std::to_string(MaxLine) + " バイトまで）";
+    return {};
+  }
+  TProbAnswer a;
+  if (!Chances(hand, options, a, error)) return {};
+  const std::string model = "残りツモ " + std::to_string(options.DrawsLeft) + " 回" +
+                            (options.OneSuit ? "  清一色の山（萬子のみ）" : "") + '\n';
+  std::string out = HandText(a.Counts) + "  ";
+  if (a.Tiles == 13) {
+    out += ShantenWords(a.Hand.Shanten) + "  " + model;
+    out += "聴牌率 " + Percent(a.Hand.Ready) + "  和了率 " + Percent(a.Hand.Win) + '\n';
+    return out;
+  }
+  out += ShantenWords(a.Table.Shanten) + "  " + model;
+  out += Pad("打牌", 6) + Pad("向聴", 8) + Pad("聴牌率", 10) + "和了率\n";
+  std::vector<TMjChance> rows = a.Table.Discards;
+  std::stable_sort(rows.begin(), rows.end(), [](const TMjChance& x, const TMjChance& y) {
+    if (x.Counted != y.Counted) return x.Counted;
+    if (x.Win != y.Win) return x.Win > y.Win;
+    return x.Ready > y.Ready;
+  });
+  for (const TMjChance& c : rows) {
+    out += Pad(KindText(c.Kind), 6) + Pad(ShantenWords(c.Shanten), 8);
+    out += c.Counted ? Pad(Percent(c.Ready), 10) + Percent(c.Win) : Pad("-", 10) + "-";
+    out += '\n';
+  }
+  if (a.Table.Discards.size() != 0 && !rows.back().Counted) out += "（向聴数が上がる打牌は計算しません）\n";
   return out;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/Mjprob1.h"
 #include "analysis/Mjscore1.h"
 
 namespace handtool {
@@ -21,6 +22,23 @@ using TAnswer = std::string (*)(std::string_view line, std::string& error);
 // messages go to `err` with the line number. Returns the exit status: 1 if any
 // line failed.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, TAnswer answer = BatchLine);
+
+// Chances to be ready and to win (--prob): draws left after the discard and
+// whether the wall holds the characters only.
+struct TProbOptions {
+  int DrawsLeft = DealDraws - 1;
+  bool OneSuit = false;
+};
+
+// --batch --prob: 13 tiles give "shanten<TAB>ready<TAB>win"; 14 tiles give
+// "shanten<TAB>" and a field kind:shanten:ready:win per kind held, in code
+// order, chances with four decimals and "-" for a discard that raises the
+// shanten.
+std::string ProbBatchLine(std::string_view line, const TProbOptions& options, std::string& error);
+int RunProbBatch(std::istream& in, std::ostream& out, std::ostream& err, const TProbOptions& options);
+
+// The chances as a table for people, best win chance first.
+std::string ProbTable(std::string_view hand, const TProbOptions& options, std::string& error);
 
 // The table for people, or an empty string and the reason in `error`.
 std::string Table(std::string_view hand, std::string& error);

@@ -1,5 +1,5 @@
 // tilelab-hand: shanten and effective tiles of a hand written as 123m456p789s1122z,
-// and the value of a win.
+// and the value of a win, or the chances to be ready and to win by the last draw.
 
 #include <iostream>
 #include <string>
@@ -11,8 +11,8 @@
 namespace {
 
 constexpr const char* Usage =
-    "使い方: tilelab-hand 手牌...\n"
-    "        tilelab-hand --batch < 手牌の行\n"
+    "使い方: tilelab-hand [--prob [--draws N] [--one-suit]] 手牌...\n"
+    "        tilelab-hand --batch [--prob [--draws N] [--one-suit]] < 手牌の行\n"
     "        tilelab-hand --score 手牌 --win 和了牌 [--seat 風] [--round 風] [--first]\n"
     "        tilelab-hand --batch --score < 和了の行\n"
     "\n"
@@ -31,6 +31,14 @@ constexpr const char* Usage =
     "    --first  第一ツモでの和了（親は天和、子は地和）\n"
     "  --batch --score  1 行に 手牌 和了牌 [自風 場風] [first]、出力は\n"
     "             点数<TAB>翻<TAB>符<TAB>満貫など<TAB>支払い<TAB>役:翻 ...\n"
+    "  --prob     向聴数・受け入れの代わりに、最後のツモまでに聴牌する確率（聴牌率）と\n"
+    "             和了する確率（和了率）を打牌ごとに出す（一人で引くだけ、見えない牌は\n"
+    "             どれも同じ確からしさ、手替わり・向聴戻しは考えない）\n"
+    "             --batch と: 13 枚: 向聴<TAB>聴牌率<TAB>和了率\n"
+    "                         14 枚: 向聴<TAB>打牌:向聴:聴牌率:和了率 ...（牌の順、小数 4 桁、\n"
+    "                         向聴数が上がる打牌は 打牌:向聴:-:-）\n"
+    "  --draws N  残りツモの回数 0〜18（既定 17: 1 巡目の打牌）\n"
+    "  --one-suit 山が萬子 36 枚だけ（清一色の練習）\n"
     "  --help     この説明\n"
     "  --version  版数\n";
 
@@ -92,25 +100,57 @@ int main(int argc, char** argv) {
     std::cout << "tilelab-hand " << TILELAB_VERSION << '\n';
     return 0;
   }
-  if (argc == 2 && std::string_view(argv[1]) == "--batch") return handtool::RunBatch(std::cin, std::cout, std::cerr);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   if (argc == 3 && ((args[0] == "--batch" && args[1] == "--score") || (args[0] == "--score" && args[1] == "--batch")))
     return handtool::RunBatch(std::cin, std::cout, std::cerr, handtool::ScoreLine);
   if (argc >= 2 && args[0] == "--score") return Score({args.begin() + 1, args.end()});
-  if (argc < 2 || std::string_view(argv[1]).starts_with("--")) {
+  bool batch = false;
+  bool prob = false;
+  bool probOption = false;  // --draws or --one-suit, which need --prob
+  handtool::TProbOptions options;
+  std::vector<const char*> hands;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg(argv[i]);
+    if (arg == "--batch") {
+      batch = true;
+    } else if (arg == "--prob") {
+      prob = true;
+    } else if (arg == "--one-suit") {
+      options.OneSuit = probOption = true;
+    } else if (arg == "--draws" && i + 1 < argc) {
+      const std::string_view n(argv[++i]);
+      if (n.empty() || n.size() > 2 || n.find_first_not_of("0123456789") != std::string_view::npos ||
+          std::stoi(std::string(n)) > DealDraws) {
+        std::cerr << "tilelab-hand: --draws は 0 から " << DealDraws << " までです\n";
+        return 2;
+      }
+      options.DrawsLeft = std::stoi(std::string(n));
+      probOption = true;
+    } else if (arg.starts_with("--")) {
+      std::cerr << Usage;
+      return 2;
+    } else {
+      hands.push_back(argv[i]);
+    }
+  }
+  if ((probOption && !prob) || (batch && !hands.empty()) || (!batch && hands.empty())) {
     std::cerr << Usage;
     return 2;
   }
+  if (batch) {
+    return prob ? handtool::RunProbBatch(std::cin, std::cout, std::cerr, options)
+                : handtool::RunBatch(std::cin, std::cout, std::cerr);
+  }
   int status = 0;
-  for (int i = 1; i < argc; ++i) {
+  for (std::size_t i = 0; i < hands.size(); ++i) {
     std::string error;
-    const std::string table = handtool::Table(argv[i], error);
+    const std::string table = prob ? handtool::ProbTable(hands[i], options, error) : handtool::Table(hands[i], error);
     if (table.empty()) {
-      std::cerr << "tilelab-hand: " << argv[i] << ": " << error << '\n';
+      std::cerr << "tilelab-hand: " << hands[i] << ": " << error << '\n';
       status = 1;
       continue;
     }
-    if (i > 1) std::cout << '\n';
+    if (i > 0) std::cout << '\n';
     std::cout << table;
   }
   return status;

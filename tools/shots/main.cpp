@@ -4,6 +4,7 @@
 //   practice-waits.png     mid-deal, the waits window open under the practice
 //                          window, the drawn tile completing the hand
 //   practice-pairi.png     mid-deal, the analysis window open beside it
+//   pairi-prob.png         the analysis window alone, its ready and win chances computed
 //   practice-finished.png  the deal over after 18 discards
 //   practice-score.png     the same with the analysis window and the deal's score
 //   score.png              the winning draw with the analysis window: its yaku, fu and points
@@ -173,8 +174,13 @@ int main(int argc, char** argv) {
   }
   dlg.MnPairi->trigger();
   Settle();
+  // The chances are computed beside the game: wait for them (a minute at most).
+  for (int wait = 0; wait < 1200 && PairiDlg->Chances() == nullptr && !PairiDlg->ChancesTooFar(); ++wait) Settle(50);
+  Settle();
   saved = SaveScreen(dlg.frameGeometry().united(PairiDlg->frameGeometry()).adjusted(-8, -8, 8, 8),
                      out.filePath(QStringLiteral("practice-pairi.png"))) &&
+          saved;
+  saved = SaveScreen(PairiDlg->frameGeometry().adjusted(-8, -8, 8, 8), out.filePath(QStringLiteral("pairi-prob.png"))) &&
           saved;
   dlg.MnPairi->trigger();
 

@@ -1,0 +1,31 @@
+#include "ui/Tchance1.h"
+
+TChanceJob::TChanceJob(QObject* parent) : QObject(parent) {}
+
+// The worker is stopped and joined before the object goes.
+TChanceJob::~TChanceJob() = default;
+
+void TChanceJob::Request(int draw, const TKindCounts& hand, const TKindCounts& seen, bool oneSuit) {
+  Cancel();
+  const int serial = Serial;
+  Wanted = draw;
+  Running = true;
+  Worker = std::jthread([this, serial, draw, hand, seen, oneSuit](std::stop_token stop) {
+    const TMjChanceTable table = MjChances(hand, MjUnseen(hand, seen, oneSuit), DealDraws - draw, stop);
+    if (table.Stopped) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial, draw, table] {
+          if (serial != Serial) return;
+          Running = false;
+          emit Done(draw, table);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void TChanceJob::Cancel() {
+  ++Serial;
+  Running = false;
+  Worker = std::jthread();  // the search gives up at its next new hand
+}
