@@ -48,10 +48,10 @@ public:
   static constexpr int ClientWidth = ChanceLeft + 2 * ChanceWidth + Margin;
   static constexpr int TableTop = Margin + HeadHeight;
   static constexpr int FootTop = TableTop + MaxRows * H + 4;
-  static constexpr int SummaryLines = 3;  // the deal's score
+  static constexpr int SummaryRows = 3;   // the deal's score
   // The value of a winning draw: a title, the yaku in two columns, the fu
   // (on two lines when they are many) and the points.
-  static constexpr int ScoreTop = FootTop + KindHeight + SummaryLines * LineHeight + 4;
+  static constexpr int ScoreTop = FootTop + KindHeight + SummaryRows * LineHeight + 4;
   static constexpr int YakuRows = 5;  // ten yaku; no closed hand holds more
   static constexpr int FuLines = 2;
   static constexpr int ScoreLines = 1 + YakuRows + FuLines + 1;
