@@ -550,26 +550,6 @@ In the one-suit deal only characters are in the wall. Hands more than 4 away sho
 <context>
     <name>TReviewDlg</name>
     <message>
-        <source>配牌</source>
-        <translation>the deal</translation>
-    </message>
-    <message>
-        <source>%1巡目</source>
-        <translation>draw %1</translation>
-    </message>
-    <message>
-        <source>和了</source>
-        <translation>Win</translation>
-    </message>
-    <message>
-        <source>聴牌</source>
-        <translation>Ready</translation>
-    </message>
-    <message>
-        <source>%1向聴</source>
-        <translation>%1 away</translation>
-    </message>
-    <message>
         <source>・</source>
         <translation>, </translation>
     </message>
