@@ -7,6 +7,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QWidget window;
+  window.setWindowTitle(QStringLiteral("bare window"));  // found by name, as the menu is
   window.setFixedSize(321, 172);
   window.show();
   return app.exec();
