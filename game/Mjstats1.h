@@ -35,7 +35,7 @@ struct TMjDealStats {
 
 // Hands farther from ready than this are not judged by their win chance: a
 // folder of thousands of records must stay quick to sum.
-inline constexpr int WinKeptMaxShanten = 3;
+inline constexpr int WinKeptMaxShanten = 1;
 
 // Judges a deal's discards by their win chance by the last draw (18 draws,
 // tsumo only): for each discard made at WinKeptMaxShanten or less, with draws

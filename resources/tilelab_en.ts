@@ -1134,16 +1134,16 @@ Hands more than 4 away show their effective tiles only.</translation>
         <translation>Win</translation>
     </message>
     <message>
-        <source>和了率の維持: 3 向聴以内の打牌ごとに、選んだ打牌の和了率（18 巡目までにツモ和了する確率）を最善の打牌の和了率で割り、対局ごとに平均したもの。</source>
-        <translation>Win chance kept: for every discard made at 3 away or closer, the chance to win by the 18th draw after it, divided by the best discard&apos;s, averaged over the deal.</translation>
+        <source>和了率の維持: 1 向聴以内の打牌ごとに、選んだ打牌の和了率（18 巡目までにツモ和了する確率）を最善の打牌の和了率で割り、対局ごとに平均したもの。</source>
+        <translation>Win chance kept: for every discard made at one away from ready or closer, the chance to win by the 18th draw after it, divided by the best discard&apos;s, averaged over the deal.</translation>
     </message>
     <message>
         <source>和了率の維持</source>
         <translation>Win chance kept</translation>
     </message>
     <message>
-        <source>和了率の維持 %1（3 向聴以内の %2 打）</source>
-        <translation>Win chance kept %1 (%2 discards at 3 away or closer)</translation>
+        <source>和了率の維持 %1（1 向聴以内の %2 打）</source>
+        <translation>Win chance kept %1 (%2 discards at one away or closer)</translation>
     </message>
     <message>
         <source>対局ごとの和了率の維持（日時順）</source>

@@ -192,7 +192,7 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   Tabs->addTab(ChartPoints, tr("和了の点数"));
   ChartWinKept = new TChartView(Tabs);
   ChartWinKept->setToolTip(
-      tr("和了率の維持: 3 向聴以内の打牌ごとに、選んだ打牌の和了率（18 巡目までにツモ和了する確率）を最善の打牌の和了率で割り、対局ごとに平均したもの。"));
+      tr("和了率の維持: 1 向聴以内の打牌ごとに、選んだ打牌の和了率（18 巡目までにツモ和了する確率）を最善の打牌の和了率で割り、対局ごとに平均したもの。"));
   Tabs->addTab(ChartWinKept, tr("和了率の維持"));
   Tabs->setFixedHeight(TabsHeight);
 
@@ -301,7 +301,7 @@ QString TStatsDlg::TotalsText(const TMjStatsTotals& t) {
   text += tr("　ツモ和了 %1局").arg(t.Wins);
   if (t.Wins) text += tr("（計 %1点）").arg(t.WinPoints);
   if (t.WinJudged)
-    text += QLatin1Char('\n') + tr("和了率の維持 %1（3 向聴以内の %2 打）").arg(Percent(t.WinKept())).arg(t.WinJudged);
+    text += QLatin1Char('\n') + tr("和了率の維持 %1（1 向聴以内の %2 打）").arg(Percent(t.WinKept())).arg(t.WinJudged);
   return text;
 }
 
