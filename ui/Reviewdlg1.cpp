@@ -344,8 +344,13 @@ void TReviewDlg::FillTable(const TMjReviewStep& step) {
       ready = c ? ChancePercent(c->Ready) : QStringLiteral("-");
       win = c ? ChancePercent(c->Win) : QStringLiteral("-");
     }
-    const QString cells[] = {KindName(d.Kind), ShantenWords(d.Shanten), QString::fromStdString(KindsText(d.Kinds)),
-                             QString::number(d.Count), ready, win, marks.join(QLatin1Char(' '))};
+    const QString cells[] = {KindName(d.Kind),
+                             ShantenWords(d.Shanten),
+                             QString::fromStdString(KindsText(d.Kinds)),
+                             QString::number(d.Count),
+                             ready,
+                             win,
+                             marks.join(QLatin1Char(' '))};
     for (int col = 0; col < TableColumns; ++col) {
       auto* item = new QTableWidgetItem(cells[col]);
       if (col == 0)
@@ -389,8 +394,7 @@ void TReviewDlg::NextNotBest() {
 
 QString TReviewDlg::ChanceText(int index) const {
   const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(index)];
-  if (step.Table.Shanten > TChanceJob::MaxShanten)
-    return tr("4 向聴より遠い手は受け入れだけを示します。");
+  if (step.Table.Shanten > TChanceJob::MaxShanten) return tr("4 向聴より遠い手は受け入れだけを示します。");
   const TMjChanceTable* chances = ChancesOf(index);
   if (!chances) return tr("和了率 計算中…");
   const double best = BestDiscardWin(*chances);

@@ -192,7 +192,8 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   Tabs->addTab(ChartPoints, tr("和了の点数"));
   ChartWinKept = new TChartView(Tabs);
   ChartWinKept->setToolTip(
-      tr("和了率の維持: 1 向聴以内の打牌ごとに、選んだ打牌の和了率（18 巡目までにツモ和了する確率）を最善の打牌の和了率で割り、対局ごとに平均したもの。"));
+      tr("和了率の維持: 1 向聴以内の打牌ごとに、選んだ打牌の和了率（18 "
+         "巡目までにツモ和了する確率）を最善の打牌の和了率で割り、対局ごとに平均したもの。"));
   Tabs->addTab(ChartWinKept, tr("和了率の維持"));
   Tabs->setFixedHeight(TabsHeight);
 
