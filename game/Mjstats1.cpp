@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "analysis/Mjprob1.h"
 #include "game/Mjwin1.h"
 #include "records/Mjloader1.h"
 
@@ -68,6 +69,22 @@ TMjDealStats DealStats(const TMjReview& review, const TMjSituation& winds) {
   return d;
 }
 
+void DealWinKept(const TMjReview& review, TMjDealStats& deal) {
+  for (const TMjReviewStep& step : review.Steps) {
+    if (!step.Discarded() || step.Won() || step.Table.Shanten > WinKeptMaxShanten || step.Draw >= DealDraws) continue;
+    const TMjChanceTable table = MjChances(step.Hand, MjUnseen(step.Hand, step.Seen), DealDraws - step.Draw);
+    double best = 0.0, chosen = 0.0;
+    for (const TMjChance& c : table.Discards) {
+      if (!c.Counted) continue;
+      best = std::max(best, c.Win);
+      if (c.Kind == step.DiscardKind) chosen = c.Win;
+    }
+    if (best <= 0.0) continue;  // nothing to lose
+    ++deal.WinJudged;
+    deal.WinKeptSum += chosen / best;
+  }
+}
+
 TMjRecordRows ReadRecordRows(const std::string& path) {
   TMjRecordRows rows;
   TRecordLoader loader;
@@ -111,12 +128,15 @@ TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& nam
   }
   const std::string file = std::move(r.Deal.File), stamp = std::move(r.Deal.Stamp);
   r.Deal = DealStats(review, winds);
+  DealWinKept(review, r.Deal);
   r.Deal.File = file;
   r.Deal.Stamp = stamp;
   return r;
 }
 
 double TMjStatsTotals::Efficiency() const { return BestCount == 0 ? 100.0 : 100.0 * ChosenCount / BestCount; }
+
+double TMjStatsTotals::WinKept() const { return WinJudged == 0 ? 0.0 : 100.0 * WinKeptSum / WinJudged; }
 
 double TMjStatsTotals::ReadyShare(int draw) const {
   return Deals == 0 ? 0.0 : 100.0 * ReadyBy[static_cast<std::size_t>(draw)] / Deals;
@@ -137,6 +157,8 @@ TMjStatsTotals SumStats(const std::vector<TMjRecordStats>& records) {
     t.BestCount += d.BestCount;
     if (d.WinDraw >= 0) ++t.Wins;
     t.WinPoints += d.WinPoints;
+    t.WinJudged += d.WinJudged;
+    t.WinKeptSum += d.WinKeptSum;
     if (d.FirstReady >= 0) {
       ++t.Ready;
       t.ReadyDrawSum += d.FirstReady;

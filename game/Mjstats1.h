@@ -26,7 +26,22 @@ struct TMjDealStats {
   int FinalShanten = 0;
   int WinDraw = -1;      // as TMjReview::WinDraw
   int WinPoints = 0;     // what that win is worth to the player, 0 without one
+  int WinJudged = 0;     // decisions whose win chance was computed (see DealWinKept)
+  double WinKeptSum = 0.0;  // of those, the chosen discard's win chance over the best's, summed
+
+  bool HasWinKept() const { return WinJudged > 0; }
+  double WinKept() const { return HasWinKept() ? 100.0 * WinKeptSum / WinJudged : 0.0; }  // in percent
 };
+
+// Hands farther from ready than this are not judged by their win chance: a
+// folder of thousands of records must stay quick to sum.
+inline constexpr int WinKeptMaxShanten = 1;
+
+// Judges a deal's discards by their win chance by the last draw (18 draws,
+// tsumo only): for each discard made at WinKeptMaxShanten or less, with draws
+// still to come and some chance to win, the chosen discard's chance over the
+// best discard's (0 for one that raised the shanten). Fills WinJudged and WinKeptSum.
+void DealWinKept(const TMjReview& review, TMjDealStats& deal);
 
 // winds: the seat and round the deals' wins are scored under (records keep none).
 TMjDealStats DealStats(const TMjReview& review, const TMjSituation& winds = {});
@@ -76,12 +91,15 @@ struct TMjStatsTotals {
   int BestCount = 0;
   int Wins = 0;
   long long WinPoints = 0;  // the points of all wins
+  int WinJudged = 0;
+  double WinKeptSum = 0.0;
   int Ready = 0;       // deals ready at some point
   int ReadyDrawSum = 0;  // of those, the sum of their first ready draws
   // ReadyBy[d]: deals ready once the discard after draw d was made (0: from the deal).
   std::array<int, DealLimit + 1> ReadyBy{};
 
   double Efficiency() const;          // all kept copies over all best copies, in percent
+  double WinKept() const;             // all judged decisions' win chance kept, in percent, 0 with none
   double ReadyShare(int draw) const;  // ReadyBy[draw] / Deals in percent, 0 without deals
 };
 

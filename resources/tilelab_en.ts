@@ -689,6 +689,44 @@ In the one-suit deal only characters are in the wall. Hands more than 4 away sho
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>聴牌率</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>和了率</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。
+一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。
+打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。
+4 向聴より遠い手は受け入れだけを示す。</source>
+        <translation>Ready and Win: the chance to be ready, and to win, by the last (18th) draw.
+One player who only draws; every tile not seen (4 − in hand − in your own discards) is equally likely to come.
+Every later discard is chosen for the best chance. Only draws that bring the hand closer count; shape changes that keep the shanten and discards that go backwards are not followed.
+Hands more than 4 away show their effective tiles only.</translation>
+    </message>
+    <message>
+        <source>計算中…</source>
+        <translation>Computing…</translation>
+    </message>
+    <message>
+        <source>4 向聴より遠い手は受け入れだけを示します。</source>
+        <translation>This hand is more than 4 away from ready: only its tiles that help are shown.</translation>
+    </message>
+    <message>
+        <source>和了率 計算中…</source>
+        <translation>Win chance: computing…</translation>
+    </message>
+    <message>
+        <source>和了率 最善 %1</source>
+        <translation>Win chance of the best discard %1</translation>
+    </message>
+    <message>
+        <source>和了率 %1 / 最善 %2（損失 %3）</source>
+        <translation>Win chance %1 / best %2 (lost %3)</translation>
+    </message>
 </context>
 <context>
     <name>TScoreText</name>
@@ -1094,6 +1132,22 @@ In the one-suit deal only characters are in the wall. Hands more than 4 away sho
     <message>
         <source>和了</source>
         <translation>Win</translation>
+    </message>
+    <message>
+        <source>和了率の維持: 1 向聴以内の打牌ごとに、選んだ打牌の和了率（18 巡目までにツモ和了する確率）を最善の打牌の和了率で割り、対局ごとに平均したもの。</source>
+        <translation>Win chance kept: for every discard made at one away from ready or closer, the chance to win by the 18th draw after it, divided by the best discard&apos;s, averaged over the deal.</translation>
+    </message>
+    <message>
+        <source>和了率の維持</source>
+        <translation>Win chance kept</translation>
+    </message>
+    <message>
+        <source>和了率の維持 %1（1 向聴以内の %2 打）</source>
+        <translation>Win chance kept %1 (%2 discards at one away or closer)</translation>
+    </message>
+    <message>
+        <source>対局ごとの和了率の維持（日時順）</source>
+        <translation>Win chance kept per deal (by time)</translation>
     </message>
 </context>
 <context>

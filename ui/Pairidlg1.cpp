@@ -149,19 +149,6 @@ void TPairiDlg::ChancesDone(int draw, const TMjChanceTable& table) {
   ShowPairi(Review, TableAfter);
 }
 
-namespace {
-
-// The chance of the discard of `kind` in a table, or nullptr when it has none.
-const TMjChance* ChanceOf(const TMjChanceTable& table, int kind) {
-  for (const TMjChance& c : table.Discards)
-    if (c.Kind == kind) return c.Counted ? &c : nullptr;
-  return nullptr;
-}
-
-QString Percent(double p) { return QString::number(100.0 * p, 'f', 1) + QLatin1Char('%'); }
-
-}  // namespace
-
 double TPairiDlg::WinLost() const {
   double lost = 0.0;
   for (const TMjReviewStep& step : Review.Steps) {
@@ -191,9 +178,9 @@ void TPairiDlg::AddChanceTexts() {
     // A discard that raised the shanten has no chance of its own: a dash.
     if (known)
       Judgement += tr("  和了率 %1 / 最善 %2")
-                       .arg(chosen ? Percent(chosen->Win) : QStringLiteral("-"), Percent(known->Table.Win));
+                       .arg(chosen ? ChancePercent(chosen->Win) : QStringLiteral("-"), ChancePercent(known->Table.Win));
   }
-  if (!Summary.isEmpty()) Summary << tr("和了率の損失 %1（%2 打）").arg(Percent(WinLost())).arg(WinJudged());
+  if (!Summary.isEmpty()) Summary << tr("和了率の損失 %1（%2 打）").arg(ChancePercent(WinLost())).arg(WinJudged());
 }
 
 void TPairiDlg::PaintChances(QPainter& painter, int row, const TMjDiscard& discard) {
@@ -207,7 +194,7 @@ void TPairiDlg::PaintChances(QPainter& painter, int row, const TMjDiscard& disca
     painter.drawText(win, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("-"));
     return;
   }
-  painter.drawText(ready, Qt::AlignRight | Qt::AlignVCenter, Percent(chance->Ready));
+  painter.drawText(ready, Qt::AlignRight | Qt::AlignVCenter, ChancePercent(chance->Ready));
   const bool best = chance->Win > 0 && chance->Win == table->Win;
   const QPen pen = painter.pen();
   if (best) {
@@ -215,7 +202,7 @@ void TPairiDlg::PaintChances(QPainter& painter, int row, const TMjDiscard& disca
     painter.setPen(Yellow);
     painter.drawRect(win.adjusted(2, 2, -1, -3));
   }
-  painter.drawText(win.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, Percent(chance->Win));
+  painter.drawText(win.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, ChancePercent(chance->Win));
   painter.setPen(pen);
 }
 

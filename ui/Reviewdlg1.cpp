@@ -14,6 +14,7 @@
 #include "ui/Frarea1.h"
 #include "ui/Pairidlg1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Tchance1.h"
 #include "ui/Tposition1.h"
 #include "ui/Tscore1.h"
 #include "ui/Tlook1.h"
@@ -21,7 +22,8 @@
 
 namespace {
 
-constexpr int TableWidth = 500;
+constexpr int TableWidth = 620;
+constexpr int TableColumns = 7;
 constexpr int TableHeight = 260;
 constexpr int RowHeight = 24;
 const QColor ColumnTint(255, 230, 0, 90);  // over the step's column of the viewer's sheet
@@ -121,8 +123,17 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
   LbJudge = new QLabel(body);
   LbJudge->setWordWrap(true);
   LbJudge->setMinimumHeight(2 * fontMetrics().height());
-  Table = new QTableWidget(0, 5, body);
-  Table->setHorizontalHeaderLabels({tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("評価")});
+  LbChance = new QLabel(body);
+  LbChance->setWordWrap(true);
+  LbChance->setMaximumWidth(TableWidth);
+  Table = new QTableWidget(0, TableColumns, body);
+  Table->setHorizontalHeaderLabels(
+      {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("聴牌率"), tr("和了率"), tr("評価")});
+  Table->setToolTip(
+      tr("聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。\n"
+         "一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。\n"
+         "打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。\n"
+         "4 向聴より遠い手は受け入れだけを示す。"));
   Table->verticalHeader()->hide();
   Table->verticalHeader()->setDefaultSectionSize(RowHeight);
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -157,10 +168,14 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
   column->addWidget(LbStep);
   column->addWidget(FrHand);
   column->addWidget(LbJudge);
+  column->addWidget(LbChance);
   column->addWidget(Table);
   column->addWidget(LbEffective);
   column->addWidget(FrEffective);
   column->addLayout(buttons);
+
+  Job = new TChanceJob(this);
+  connect(Job, &TChanceJob::Done, this, &TReviewDlg::ChancesDone);
 
   ColumnMark = new TColumnMark(Sheet);
   ColumnMark->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -170,11 +185,14 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
 
 void TReviewDlg::SetRecord(const TCodeGrid& codes, bool loaded) {
   Review = {};
+  Known.clear();
+  Job->Cancel();
   if (!loaded) {
     ShowNothing(tr("牌譜を開いてください。"));
     return;
   }
   Review = ReviewRecord(codes);
+  Known.assign(Review.Steps.size(), std::nullopt);
   if (Review.Ok()) {
     LbMessage->hide();
   } else {
@@ -192,6 +210,7 @@ void TReviewDlg::SetRecord(const TCodeGrid& codes, bool loaded) {
     FrHand->SetCodes({});
     LbStep->clear();
     LbJudge->clear();
+    LbChance->clear();
     Table->setRowCount(0);
     LbEffective->clear();
     FrEffective->SetCodes({});
@@ -204,6 +223,8 @@ void TReviewDlg::SetRecord(const TCodeGrid& codes, bool loaded) {
 
 void TReviewDlg::ShowNothing(const QString& message) {
   Review = {};
+  Known.clear();
+  Job->Cancel();
   Step = -1;
   LbMessage->setText(message);
   LbMessage->show();
@@ -213,6 +234,7 @@ void TReviewDlg::ShowNothing(const QString& message) {
   LbStep->clear();
   FrHand->SetCodes({});
   LbJudge->clear();
+  LbChance->clear();
   Table->setRowCount(0);
   LbEffective->clear();
   FrEffective->SetCodes({});
@@ -289,7 +311,9 @@ void TReviewDlg::ShowStep(int index) {
     FrHand->SetMark(cell, TFrTileRow::TMark::Chosen);
   }
   LbJudge->setText(JudgeText(step));
+  LbChance->setText(ChanceText(Step));
   FillTable(step);
+  AskChances();
 
   const TMjDiscard& shown = step.Discarded() ? step.Chosen() : step.Best();
   LbEffective->setText(tr("打牌 %1 の後の有効牌: %2種 %3枚（自分の手牌と捨牌を除く）")
@@ -303,6 +327,8 @@ void TReviewDlg::ShowStep(int index) {
 void TReviewDlg::FillTable(const TMjReviewStep& step) {
   Table->setRowCount(static_cast<int>(step.Table.Discards.size()));
   const QImage& sheet = FrMjPai1->Image1->Canvas();
+  const TMjChanceTable* chances = ChancesOf(Step);
+  const bool tooFar = step.Table.Shanten > TChanceJob::MaxShanten;
   int row = 0;
   for (const TMjDiscard& d : step.Table.Discards) {
     const bool best = AsGoodAsBest(d, step.Best());
@@ -310,25 +336,100 @@ void TReviewDlg::FillTable(const TMjReviewStep& step) {
     QStringList marks;
     if (best) marks << tr("◎最善");
     if (chosen) marks << tr("← 打牌");
-    const QString cells[] = {KindName(d.Kind), ShantenWords(d.Shanten), QString::fromStdString(KindsText(d.Kinds)),
-                             QString::number(d.Count), marks.join(QLatin1Char(' '))};
-    for (int col = 0; col < 5; ++col) {
+    // A discard that raised the shanten has no chance of its own: a dash.
+    QString ready = tooFar ? QString() : tr("計算中…");
+    QString win = ready;
+    if (chances) {
+      const TMjChance* c = ChanceOf(*chances, d.Kind);
+      ready = c ? ChancePercent(c->Ready) : QStringLiteral("-");
+      win = c ? ChancePercent(c->Win) : QStringLiteral("-");
+    }
+    const QString cells[] = {KindName(d.Kind),
+                             ShantenWords(d.Shanten),
+                             QString::fromStdString(KindsText(d.Kinds)),
+                             QString::number(d.Count),
+                             ready,
+                             win,
+                             marks.join(QLatin1Char(' '))};
+    for (int col = 0; col < TableColumns; ++col) {
       auto* item = new QTableWidgetItem(cells[col]);
       if (col == 0)
         item->setIcon(QIcon(QPixmap::fromImage(sheet.copy(FrMjPai1->GetCodeParts(KindCode(d.Kind)).Rect()))));
       if (col == 1 || col == 3) item->setTextAlignment(Qt::AlignCenter);
+      if (col == 4 || col == 5) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (chosen) item->setBackground(ChosenRowBackground);
       if (best) item->setForeground(BestRowText);
       Table->setItem(row, col, item);
     }
     ++row;
   }
-  for (int col : {0, 1, 3, 4}) Table->resizeColumnToContents(col);
+  for (int col : {0, 1, 3, 4, 5, 6}) Table->resizeColumnToContents(col);
+}
+
+const TMjChanceTable* TReviewDlg::ChancesOf(int index) const {
+  if (index < 0 || index >= static_cast<int>(Known.size())) return nullptr;
+  const std::optional<TMjChanceTable>& known = Known[static_cast<std::size_t>(index)];
+  return known ? &*known : nullptr;
+}
+
+bool TReviewDlg::LostWin(int index) const {
+  const TMjChanceTable* chances = ChancesOf(index);
+  const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(index)];
+  if (!chances || !step.Discarded()) return false;
+  const TMjChance* chosen = ChanceOf(*chances, step.DiscardKind);
+  // Discards whose chances differ only by rounding are equally good.
+  return !chosen || chosen->Win < BestDiscardWin(*chances) - 1e-9;
 }
 
 void TReviewDlg::NextNotBest() {
-  const int next = Review.NextNotBest(Step);
-  if (next >= 0) ShowStep(next);
+  for (int i = Step + 1; i < static_cast<int>(Review.Steps.size()); ++i) {
+    const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(i)];
+    if (!step.Discarded()) continue;
+    if (ChancesOf(i) ? LostWin(i) : !step.IsBest()) {
+      ShowStep(i);
+      return;
+    }
+  }
+}
+
+QString TReviewDlg::ChanceText(int index) const {
+  const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(index)];
+  if (step.Table.Shanten > TChanceJob::MaxShanten) return tr("4 向聴より遠い手は受け入れだけを示します。");
+  const TMjChanceTable* chances = ChancesOf(index);
+  if (!chances) return tr("和了率 計算中…");
+  const double best = BestDiscardWin(*chances);
+  if (!step.Discarded()) return tr("和了率 最善 %1").arg(ChancePercent(best));
+  const TMjChance* chosen = ChanceOf(*chances, step.DiscardKind);
+  const QString kept = chosen ? ChancePercent(chosen->Win) : QStringLiteral("-");
+  const QString lost = ChancePercent(best - (chosen ? chosen->Win : 0.0));
+  return tr("和了率 %1 / 最善 %2（損失 %3）").arg(kept, ChancePercent(best), lost);
+}
+
+// The step shown is computed first, then every other step in order, one at a
+// time, so that N can judge the whole deal by its win chances.
+void TReviewDlg::AskChances() {
+  const auto wanted = [this](int i) {
+    const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(i)];
+    return !ChancesOf(i) && step.Table.Shanten <= TChanceJob::MaxShanten && step.Draw <= DealLimit;
+  };
+  int next = -1;
+  if (Step >= 0 && wanted(Step)) next = Step;
+  for (int i = 0; next < 0 && i < static_cast<int>(Review.Steps.size()); ++i)
+    if (wanted(i)) next = i;
+  if (next < 0) return;
+  const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(next)];
+  if (Job->Busy() && Job->Draw() == step.Draw) return;
+  Job->Request(step.Draw, step.Hand, step.Seen, false);
+}
+
+void TReviewDlg::ChancesDone(int draw, const TMjChanceTable& table) {
+  for (std::size_t i = 0; i < Review.Steps.size(); ++i)
+    if (Review.Steps[i].Draw == draw) Known[i] = table;
+  if (Step >= 0 && Review.Steps[static_cast<std::size_t>(Step)].Draw == draw) {
+    LbChance->setText(ChanceText(Step));
+    FillTable(Review.Steps[static_cast<std::size_t>(Step)]);
+  }
+  AskChances();
 }
 
 void TReviewDlg::MarkColumn(int column) {

@@ -8,7 +8,10 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
+#include "analysis/Mjprob1.h"
 #include "analysis/Mjscore1.h"
 #include "game/Mjreview1.h"
 #include "records/Mjrecord1.h"
@@ -18,6 +21,7 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class TChanceJob;
 class TFrMjSheet;
 class TPairiDlg;
 
@@ -40,7 +44,13 @@ public:
   void PreviousStep() { ShowStep(Step - 1); }
   void FirstStep() { ShowStep(0); }
   void LastStep() { ShowStep(static_cast<int>(Review.Steps.size()) - 1); }
-  void NextNotBest();  // stays put when there is none
+  // The next step whose discard lost win chance; a step whose chances are not
+  // known yet (or too far from ready to compute) counts when its discard was
+  // not the best by effective tiles. Stays put when there is none.
+  void NextNotBest();
+  // The chances of a step's discards once computed, nullptr before.
+  const TMjChanceTable* ChancesOf(int index) const;
+  bool LostWin(int index) const;  // the discard kept less win chance than the best
 
   TMjReview Review;
   int Step = -1;  // the step shown, -1 when there is none
@@ -53,6 +63,7 @@ public:
   QLabel* LbStep;
   TFrTileRow* FrHand;  // 13 tiles, then the one drawn
   QLabel* LbJudge;
+  QLabel* LbChance;    // the discard's win chance against the best, or why there is none
   QTableWidget* Table; // every discard of the step
   QLabel* LbEffective;
   TFrTileRow* FrEffective;
@@ -77,6 +88,11 @@ private:
   void ShowNothing(const QString& message);
   void FillTable(const TMjReviewStep& step);
   void MarkColumn(int column);
+  void AskChances();
+  void ChancesDone(int draw, const TMjChanceTable& table);
+  QString ChanceText(int index) const;
+  TChanceJob* Job;
+  std::vector<std::optional<TMjChanceTable>> Known;  // per step
   TFrMjSheet* Sheet;
   QWidget* ColumnMark;  // over the viewer's sheet
 };

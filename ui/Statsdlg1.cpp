@@ -168,7 +168,7 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
 
   LbTotals = new QLabel(body);
   LbTotals->setTextFormat(Qt::PlainText);
-  LbTotals->setMinimumHeight(3 * fontMetrics().height());
+  LbTotals->setMinimumHeight(4 * fontMetrics().height());
 
   auto* charts = new QHBoxLayout;
   ChartReady = new TChartView(body);
@@ -190,6 +190,11 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   Tabs->addTab(DealTable, tr("対局一覧"));
   Tabs->addTab(FailureList, tr("読めなかったファイル"));
   Tabs->addTab(ChartPoints, tr("和了の点数"));
+  ChartWinKept = new TChartView(Tabs);
+  ChartWinKept->setToolTip(
+      tr("和了率の維持: 1 向聴以内の打牌ごとに、選んだ打牌の和了率（18 "
+         "巡目までにツモ和了する確率）を最善の打牌の和了率で割り、対局ごとに平均したもの。"));
+  Tabs->addTab(ChartWinKept, tr("和了率の維持"));
   Tabs->setFixedHeight(TabsHeight);
 
   column->addLayout(top);
@@ -296,6 +301,8 @@ QString TStatsDlg::TotalsText(const TMjStatsTotals& t) {
   if (t.Ready) text += tr("　平均 %1巡目").arg(QString::number(static_cast<double>(t.ReadyDrawSum) / t.Ready, 'f', 1));
   text += tr("　ツモ和了 %1局").arg(t.Wins);
   if (t.Wins) text += tr("（計 %1点）").arg(t.WinPoints);
+  if (t.WinJudged)
+    text += QLatin1Char('\n') + tr("和了率の維持 %1（1 向聴以内の %2 打）").arg(Percent(t.WinKept())).arg(t.WinJudged);
   return text;
 }
 
@@ -332,6 +339,11 @@ void TStatsDlg::UpdateCharts() {
   ChartPoints->Top = 4000.0 * std::max(2.0, std::ceil(most / 4000.0));
   ChartPoints->SetData(TChartView::Bars, tr("和了ごとの点数（日時順、%1）").arg(TScoreText::Winds(Winds)), tr("和了"),
                        points, std::max(1, static_cast<int>(points.size()) / 6));
+
+  QVector<double> kept;
+  for (const TMjDealStats& deal : Deals)
+    if (deal.HasWinKept()) kept.append(deal.WinKept());
+  ChartWinKept->SetData(TChartView::Line, tr("対局ごとの和了率の維持（日時順）"), tr("対局"), kept);
 }
 
 void TStatsDlg::SetFolderClick() {

@@ -102,6 +102,7 @@ public:
   QTableView* DealTable;
   QListWidget* FailureList;
   TChartView* ChartPoints;  // the points of each won deal, in time order
+  TChartView* ChartWinKept;  // the win chance kept in each judged deal, in time order
 
   static QString TotalsText(const TMjStatsTotals& totals);
 

@@ -5,6 +5,7 @@
 // older one; the answer comes back on the window's thread through Done.
 
 #include <QObject>
+#include <QString>
 #include <thread>
 
 #include "analysis/Mjprob1.h"
@@ -35,3 +36,10 @@ private:
   int Wanted = 0;
   bool Running = false;
 };
+
+// The chance of the discard of `kind` in a table, or nullptr when it has none.
+const TMjChance* ChanceOf(const TMjChanceTable& table, int kind);
+// The best win chance among the discards that have one.
+double BestDiscardWin(const TMjChanceTable& table);
+// "23.4%".
+QString ChancePercent(double p);

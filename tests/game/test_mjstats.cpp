@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -8,9 +9,11 @@
 #include <locale>
 
 #include "game/Mjstats1.h"
+#include "analysis/Mjprob1.h"
 #include "game/Mjwin1.h"
 #include "tests/records/RecordFiles.h"
 #include "tests/support/GeneratedRecords.h"
+#include "tests/support/HandNotation.h"
 
 // A folder of played deals judged file by file and summed.
 
@@ -161,4 +164,71 @@ TEST(MjStats, AFolderWithoutDecisionsCountsAsFullEfficiency) {
   EXPECT_DOUBLE_EQ(none.Efficiency(), 100.0);
   none.Deals = 2;  // two deals saved before their first discard
   EXPECT_DOUBLE_EQ(none.Efficiency(), 100.0);
+}
+
+// A record file from its deal, draws and discards in mpsz notation.
+std::string MpszRecord(const std::string& deal, const std::string& draws, const std::string& discards) {
+  std::string text = "TileLab 1.0,2024/05/06 07:08:09\r\n";
+  for (const std::string& row : {deal, draws, discards, deal}) {
+    const char* comma = "";
+    for (int code : hand::MpszCodes(row)) {
+      char field[8];
+      std::snprintf(field, sizeof field, "%s%02d", comma, code);
+      text += field;
+      comma = ",";
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+TEST(MjStats, TheWinChanceKeptIsEachJudgedDiscardsChanceOverTheBestsAveraged) {
+  TTempFolder folder;
+  // Ready from the deal: 3z and 5m thrown as drawn keep the wait (the best),
+  // the winning 1z is not judged.
+  WriteBytes(folder / "kept.csv", MpszRecord("123m456p789s1122z", "3z5m1z", "3z5m1z"));
+  // 1m away breaks the ready hand: nothing of the best kept.
+  WriteBytes(folder / "broken.csv", MpszRecord("123m456p789s1122z", "3z", "1m"));
+  // One from ready: the drawn 5m thrown keeps the shanten but only the honours'
+  // pairs to wait on, less win chance than an honour thrown.
+  WriteBytes(folder / "weaker.csv", MpszRecord("123m456p789s113z4z", "5m", "5m"));
+  std::vector<TMjRecordStats> records;
+  for (const char* name : {"kept.csv", "broken.csv", "weaker.csv"})
+    records.push_back(AnalyseRecordFile(folder / name, name));
+
+  TKindCounts hand{}, seen{};
+  for (int code : hand::MpszCodes("123m456p789s113z4z5m")) ++hand[static_cast<std::size_t>(CodeKind(code))];
+  const TMjChanceTable weaker = MjChances(hand, MjUnseen(hand, seen), DealDraws - 1);
+  double best = 0.0, chosen = 0.0;
+  for (const TMjChance& c : weaker.Discards) {
+    if (c.Counted) best = std::max(best, c.Win);
+    if (c.Kind == CodeKind(hand::MpszCodes("5m").front())) chosen = c.Win;
+  }
+  ASSERT_GT(best, chosen);
+  ASSERT_GT(chosen, 0.0);
+
+  const struct {
+    int judged;
+    double kept;  // in percent
+  } expected[] = {{2, 100.0}, {1, 0.0}, {1, 100.0 * chosen / best}};
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    SCOPED_TRACE(records[i].Deal.File);
+    ASSERT_TRUE(records[i].Ok());
+    EXPECT_EQ(records[i].Deal.WinJudged, expected[i].judged);
+    EXPECT_NEAR(records[i].Deal.WinKept(), expected[i].kept, 1e-9);
+  }
+  const TMjStatsTotals t = SumStats(records);
+  EXPECT_EQ(t.WinJudged, 4);
+  EXPECT_NEAR(t.WinKept(), 100.0 * (2.0 + chosen / best) / 4, 1e-9);
+}
+
+TEST(MjStats, DealsFarFromReadyAreNotJudgedByWinChance) {
+  TTempFolder folder;
+  // Five from ready: beyond the judged shanten.
+  WriteBytes(folder / "far.csv", MpszRecord("147m147p147s1357z", "2z", "2z"));
+  const TMjRecordStats far = AnalyseRecordFile(folder / "far.csv", "far.csv");
+  ASSERT_TRUE(far.Ok());
+  EXPECT_EQ(far.Deal.WinJudged, 0);
+  EXPECT_FALSE(far.Deal.HasWinKept());
+  EXPECT_EQ(SumStats({far}).WinKept(), 0.0);
 }

@@ -16,6 +16,7 @@
 #include "ui/Quizdlg1.h"
 #include "ui/Reviewdlg1.h"
 #include "ui/Statsdlg1.h"
+#include "ui/Tchance1.h"
 #include "ui/Tchart1.h"
 
 // Texts compared as UTF-8, so a failure prints them readably.
@@ -63,7 +64,7 @@ TEST_F(Learning, TheReviewStepsThroughAKnownDealWithItsTablesAndJudgements) {
   EXPECT_EQ(r->FrHand->Mark(13), TFrTileRow::TMark::Chosen);  // thrown as drawn
   EXPECT_EQ_TEXT(r->LbJudge->text(), QStringLiteral("◎ 最善の打牌です（有効牌 4枚）。"));
   EXPECT_EQ(r->Table->item(0, 0)->text(), QStringLiteral("3z"));  // the best first
-  EXPECT_TRUE(r->Table->item(0, 4)->text().contains(QStringLiteral("◎最善")));
+  EXPECT_TRUE(r->Table->item(0, 6)->text().contains(QStringLiteral("◎最善")));
   // The effective tiles of the discard made, counted against the player's own tiles.
   EXPECT_EQ(r->FrEffective->Codes(), Codes("12z"));
   EXPECT_TRUE(r->LbEffective->text().contains(QStringLiteral("2種 4枚")));
@@ -93,6 +94,49 @@ TEST_F(Learning, TheReviewStepsThroughAKnownDealWithItsTablesAndJudgements) {
   EXPECT_EQ(marks[0]->x(), 1 * TFrMjPai::PaiWidth);
   r->hide();
   EXPECT_FALSE(marks[0]->isVisible());
+}
+
+// Every step's chances come from the engine, off the window's thread; once they
+// are known, N goes by the win chance lost.
+TEST_F(Learning, TheReviewShowsTheEngineChancesAndNJumpsToTheWinLost) {
+  OpenRecordView();
+  Dlg.LoadRecordFile(Record(QStringLiteral("known.csv"), KnownDeal));
+  Dlg.MnReview->trigger();
+  TReviewDlg* r = Dlg.ReviewDlg;
+  const int steps = static_cast<int>(r->Review.Steps.size());
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        for (int i = 0; i < steps; ++i)
+          if (!r->ChancesOf(i)) return false;
+        return true;
+      },
+      60000));
+  for (int i = 0; i < steps; ++i) {
+    SCOPED_TRACE(i);
+    r->ShowStep(i);
+    const TMjReviewStep& step = r->Review.Steps[static_cast<std::size_t>(i)];
+    const TMjChanceTable expected = MjChances(step.Hand, MjUnseen(step.Hand, step.Seen), DealDraws - step.Draw);
+    for (int row = 0; row < r->Table->rowCount(); ++row) {
+      const int kind = CodeKind(Codes(r->Table->item(row, 0)->text().toStdString()).front());
+      const TMjChance* c = ChanceOf(expected, kind);
+      EXPECT_EQ_TEXT(r->Table->item(row, 4)->text(), c ? ChancePercent(c->Ready) : QStringLiteral("-"));
+      EXPECT_EQ_TEXT(r->Table->item(row, 5)->text(), c ? ChancePercent(c->Win) : QStringLiteral("-"));
+    }
+  }
+  // The win's 1z keeps the 1z-2z wait (3 copies) where 1m would wait on 1m-4m (7).
+  const TMjChanceTable& last = *r->ChancesOf(2);
+  const double kept = ChanceOf(last, CodeKind(Codes("1z").front()))->Win;
+  const double best = BestDiscardWin(last);
+  EXPECT_EQ_TEXT(r->LbChance->text(), QStringLiteral("和了率 %1 / 最善 %2（損失 %3）")
+                                          .arg(ChancePercent(kept), ChancePercent(best), ChancePercent(best - kept)));
+  EXPECT_FALSE(r->LostWin(0));
+  EXPECT_FALSE(r->LostWin(1));
+  EXPECT_TRUE(r->LostWin(2));
+  Key(r, Qt::Key_Home);
+  Key(r, Qt::Key_N);
+  EXPECT_EQ(r->Step, 2);
+  Key(r, Qt::Key_N);  // none after it: stays
+  EXPECT_EQ(r->Step, 2);
 }
 
 // The record keeps no winds: the review values its win under the practice
@@ -294,8 +338,16 @@ TEST_F(Statistics, AFolderGivesTheSumOfItsRecordsFailuresListedAndTheCsvSaved) {
   EXPECT_EQ(s->Totals.BestCount, expected.BestCount);
   EXPECT_EQ(s->Totals.ReadyBy, expected.ReadyBy);
   EXPECT_EQ(s->Totals.Wins, expected.Wins);
+  EXPECT_EQ(s->Totals.WinJudged, expected.WinJudged);
+  EXPECT_NEAR(s->Totals.WinKept(), expected.WinKept(), 1e-9);
   EXPECT_EQ_TEXT(s->LbTotals->text(), TStatsDlg::TotalsText(expected));
   EXPECT_EQ(s->Deals.size(), 12u);
+  // One point per deal with a decision judged by its win chance, in time order.
+  QVector<double> kept;
+  for (const TMjDealStats& deal : s->Deals)
+    if (deal.HasWinKept()) kept.append(deal.WinKept());
+  EXPECT_GT(kept.size(), 0);
+  EXPECT_EQ(s->ChartWinKept->Values, kept);
 
   QStringList failures;
   for (int i = 0; i < s->FailureList->count(); ++i) failures << s->FailureList->item(i)->text();
