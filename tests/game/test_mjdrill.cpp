@@ -9,18 +9,14 @@
 #include "game/Mjposition1.h"
 #include "tests/records/RecordFiles.h"
 #include "tests/support/GeneratedRecords.h"
+#include "tests/support/CodeRows.h"
 #include "tests/support/HandNotation.h"
 
 // Cards from the player's records and the sittings that ask them.
 
 namespace {
 
-TCodeRow Row(const std::string& text) {
-  TCodeRow row{};
-  const std::vector<int> codes = hand::MpszCodes(text);
-  std::copy(codes.begin(), codes.end(), row.begin());
-  return row;
-}
+using hand::Row;
 
 std::string RowLine(const TCodeRow& row) {
   std::string line;

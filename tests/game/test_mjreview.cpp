@@ -5,19 +5,14 @@
 
 #include "analysis/Mjshanten1.h"
 #include "game/Mjreview1.h"
+#include "tests/support/CodeRows.h"
 #include "tests/support/HandNotation.h"
 
 // A deal rebuilt from its record rows and every discard judged against the best.
 
 namespace {
 
-// Tiles in the order written, "123m45p" -> 1 2 3 14 15 (unlike ParseHand, which sorts).
-TCodeRow Row(const std::string& text) {
-  TCodeRow row{};
-  const std::vector<int> codes = hand::MpszCodes(text);
-  std::copy(codes.begin(), codes.end(), row.begin());
-  return row;
-}
+using hand::Row;
 
 }  // namespace
 

@@ -4,18 +4,14 @@
 #include <string>
 
 #include "game/Mjwin1.h"
+#include "tests/support/CodeRows.h"
 #include "tests/support/HandNotation.h"
 
 // A deal's win valued from its record rows, under the player's winds.
 
 namespace {
 
-TCodeRow Row(const std::string& text) {
-  TCodeRow row{};
-  const std::vector<int> codes = hand::MpszCodes(text);
-  std::copy(codes.begin(), codes.end(), row.begin());
-  return row;
-}
+using hand::Row;
 
 }  // namespace
 
