@@ -128,16 +128,8 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   LbJudge = new QLabel(body);
   LbJudge->setWordWrap(true);
   LbJudge->setMinimumHeight(2 * fontMetrics().height());
-  Table = new QTableWidget(0, 5, body);
-  Table->setHorizontalHeaderLabels({tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("評価")});
-  Table->verticalHeader()->hide();
-  Table->verticalHeader()->setDefaultSectionSize(RowHeight);
-  Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Table->setSelectionMode(QAbstractItemView::NoSelection);
-  Table->setFocusPolicy(Qt::NoFocus);
-  Table->setIconSize(QSize(TFrMjPai::PaiWidth * 2 / 3, TFrMjPai::PaiHeight * 2 / 3));
-  Table->setFixedSize(TableWidth, TableHeight);
-  Table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  Table = MakeDiscardTable(body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("評価")},
+                           QSize(TableWidth, TableHeight), RowHeight);
   BnNext = new QPushButton(tr("次へ (Return)"), body);
 
   for (QPushButton* b : {BnFolder, BnCancel, BnNext}) {

@@ -126,22 +126,14 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
   LbChance = new QLabel(body);
   LbChance->setWordWrap(true);
   LbChance->setMaximumWidth(TableWidth);
-  Table = new QTableWidget(0, TableColumns, body);
-  Table->setHorizontalHeaderLabels(
-      {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("聴牌率"), tr("和了率"), tr("評価")});
+  Table =
+      MakeDiscardTable(body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("聴牌率"), tr("和了率"), tr("評価")},
+                       QSize(TableWidth, TableHeight), RowHeight);
   Table->setToolTip(
       tr("聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。\n"
          "一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。\n"
          "打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。\n"
          "4 向聴より遠い手は受け入れだけを示す。"));
-  Table->verticalHeader()->hide();
-  Table->verticalHeader()->setDefaultSectionSize(RowHeight);
-  Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Table->setSelectionMode(QAbstractItemView::NoSelection);
-  Table->setFocusPolicy(Qt::NoFocus);
-  Table->setIconSize(QSize(TFrMjPai::PaiWidth * 2 / 3, TFrMjPai::PaiHeight * 2 / 3));
-  Table->setFixedSize(TableWidth, TableHeight);
-  Table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
   LbEffective = new QLabel(body);
   FrEffective = new TFrTileRow(FrMjPai1, KindCount / 2, body);
 

@@ -5,15 +5,18 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
+#include <QTableWidget>
 #include <algorithm>
 #include <numeric>
 
 #include "ui/Pairidlg1.h"
+#include "ui/Frparts1.h"
 #include "ui/Tapplication1.h"
 
 namespace {
@@ -136,4 +139,18 @@ void TPairiDlg::ShowPosition(const TKindCounts& hand, int drawnKind) {
   Judged = -1;
   Summary.clear();
   Image1->update();
+}
+
+QTableWidget* MakeDiscardTable(QWidget* parent, const QStringList& heads, QSize size, int rowHeight) {
+  auto* table = new QTableWidget(0, static_cast<int>(heads.size()), parent);
+  table->setHorizontalHeaderLabels(heads);
+  table->verticalHeader()->hide();
+  table->verticalHeader()->setDefaultSectionSize(rowHeight);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  table->setFocusPolicy(Qt::NoFocus);
+  table->setIconSize(QSize(TFrMjPai::PaiWidth * 2 / 3, TFrMjPai::PaiHeight * 2 / 3));
+  table->setFixedSize(size);
+  table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  return table;
 }

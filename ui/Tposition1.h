@@ -8,7 +8,9 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "game/Mjposition1.h"
@@ -32,6 +34,13 @@ QMenu* AddEditMenu(QMenuBar* bar, QWidget* owner, std::function<TMjShownHand()> 
                    std::function<TPairiDlg*()> analysis);
 
 // The hand, the drawn tile apart at its right, over the analysis window's table of it.
+class QTableWidget;
+class QWidget;
+
+// The table of a decision's discards as the review and the drill show it: read
+// only, one row a discard with its tile as icon, the effective kinds stretched.
+QTableWidget* MakeDiscardTable(QWidget* parent, const QStringList& heads, QSize size, int rowHeight);
+
 QImage PositionPicture(const TMjShownHand& shown);
 // Both forms on the clipboard; nothing happens without tiles.
 void CopyPosition(const TMjShownHand& shown);
