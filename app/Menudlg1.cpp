@@ -24,9 +24,8 @@ const QPixmap& AppIcon() {
   return icon;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& layoutCaption, int left, int top, int width,
-                        int height) {
-  auto* button = new QPushButton(layoutCaption, parent);
+QPushButton* MakeButton(QWidget* parent, int left, int top, int width, int height) {
+  auto* button = new QPushButton(parent);
   button->setGeometry(left, top, width, height);
   button->setAutoDefault(true);  // Return presses the focused button, as Space does
   return button;
@@ -34,7 +33,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& layoutCaption, int left,
 
 }  // namespace
 
-TMenuDlg::TMenuDlg(TClock clock, QWidget* parent)
+TMenuDlg::TMenuDlg(TClock clock, QWidget* parent, TContents contents)
     : QWidget(parent), Clock(clock ? std::move(clock) : TClock([] { return std::int64_t(std::time(nullptr)); })) {
   InitAppResources();
   QApplication::setWindowIcon(QIcon(AppIcon()));
@@ -53,22 +52,19 @@ TMenuDlg::TMenuDlg(TClock clock, QWidget* parent)
   Image1->setGeometry(20, 12, 32, 32);
   StaticText1 = new QLabel(this);
   StaticText1->setGeometry(56, 16, 100, 28);
-  StaticText1->setText(TitleText());
   StaticText1->setFont(GothicFont(24));
   StaticText1->setFocusPolicy(Qt::NoFocus);  // a title shows no focus mark, so it takes none
 
-  // The layout's captions; FormCreate gives the buttons their real ones.
-  BnMain = MakeButton(this, QStringLiteral("A"), 22, 62, 129, 25);
-  BnView = MakeButton(this, QStringLiteral("B"), 170, 62, 129, 25);
-  BnTinitu = MakeButton(this, QStringLiteral("C"), 22, 98, 129, 25);
-  BnView2 = MakeButton(this, QStringLiteral("D"), 170, 98, 129, 25);
-  BnExit = MakeButton(this, tr("終了"), 239, 140, 59, 21);
+  BnMain = MakeButton(this, 22, 62, 129, 25);
+  BnView = MakeButton(this, 170, 62, 129, 25);
+  BnTinitu = MakeButton(this, 22, 98, 129, 25);
+  BnView2 = MakeButton(this, 170, 98, 129, 25);
+  BnExit = MakeButton(this, 239, 140, 59, 21);
   setTabOrder(StaticText1, BnMain);
   setTabOrder(BnMain, BnView);
   setTabOrder(BnView, BnTinitu);
   setTabOrder(BnTinitu, BnView2);
   setTabOrder(BnView2, BnExit);
-  BnMain->setFocus();
 
   connect(BnMain, &QPushButton::clicked, this, &TMenuDlg::BnMainClick);
   connect(BnTinitu, &QPushButton::clicked, this, &TMenuDlg::BnTinituClick);
@@ -77,6 +73,10 @@ TMenuDlg::TMenuDlg(TClock clock, QWidget* parent)
   connect(BnExit, &QPushButton::clicked, this, &TMenuDlg::BnExitClick);
 
   FormCreate();
+  if (contents == TContents::AtOnce)
+    FillIn();
+  else
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->hide();
 
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
@@ -88,12 +88,25 @@ void TMenuDlg::FormCreate() {
   pal.setColor(QPalette::WindowText, Qt::white);  // blue on green would not read
   StaticText1->setPalette(pal);
   Image1->setPixmap(AppIcon());
+  // The only seeding in the program: every run gets its own deals and file orders.
+  Random.Seed(static_cast<std::uint32_t>(Clock()));
+}
+
+void TMenuDlg::FillIn() {
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->show();
+  StaticText1->setText(TitleText());
   BnMain->setText(tr("一人麻雀"));
   BnView->setText(tr("牌譜"));
   BnView2->setText(tr("捨牌読み"));
   BnTinitu->setText(tr("清一色"));
-  // The only seeding in the program: every run gets its own deals and file orders.
-  Random.Seed(static_cast<std::uint32_t>(Clock()));
+  BnExit->setText(tr("終了"));
+  BnMain->setFocus();
+  FilledIn = true;
+}
+
+void TMenuDlg::setVisible(bool visible) {
+  QWidget::setVisible(visible);
+  if (visible && !FilledIn) FillIn();
 }
 
 QString TMenuDlg::CaptionFor(const QPushButton* button) const {

@@ -17,7 +17,14 @@ public:
 
   // The clock for seeding: whole seconds since 1970-01-01. Replaceable in tests.
   using TClock = std::function<std::int64_t()>;
-  explicit TMenuDlg(TClock clock = {}, QWidget* parent = nullptr);
+  // When the labels and buttons are shown and get their texts: at once, or
+  // once show() has put the window on the screen. The first of them makes Qt
+  // connect to the accessibility bus over D-Bus, a wait of several ms (tens
+  // where no session bus runs), so start-up maps the menu first. Either way
+  // all of it is in place before the first paint.
+  enum class TContents { AtOnce, AfterMap };
+  explicit TMenuDlg(TClock clock = {}, QWidget* parent = nullptr, TContents contents = TContents::AtOnce);
+  void setVisible(bool visible) override;
 
   QLabel* Image1;
   QLabel* StaticText1;
@@ -36,8 +43,10 @@ public:
   void OpenRecordFile(const QString& fileName);
 
 private:
+  void FillIn();
   QString CaptionFor(const QPushButton* button) const;
   TClock Clock;
+  bool FilledIn = false;
 };
 
 extern TMenuDlg* MenuDlg;

@@ -70,9 +70,9 @@ int main(int argc, char** argv) {
       qCDebug(lcTrace).noquote() << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     });
   try {
-    MenuDlg = new TMenuDlg();
-    // Shown at once: the window system puts the menu on the screen while the
-    // hidden windows are made.
+    MenuDlg = new TMenuDlg({}, nullptr, TMenuDlg::TContents::AfterMap);
+    // Shown at once: the window system puts the menu on the screen while its
+    // texts and the hidden windows are made.
     MenuDlg->show();
     MainDlg = new TMainDlg();
     ViewDlg = new TViewDlg();

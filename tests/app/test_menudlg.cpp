@@ -128,3 +128,23 @@ TEST_F(MenuTest, TheKeyboardReachesAndPressesEveryButton) {
   }
   MenuDlg->hide();
 }
+
+// Start-up maps the menu before its labels and buttons are shown and named; once
+// show() returns it looks exactly as a menu made whole, focus included.
+TEST_F(MenuTest, AMenuFilledInAfterTheMapLooksTheSame) {
+  TMenuDlg whole([] { return std::int64_t(1); });
+  TMenuDlg later([] { return std::int64_t(1); }, nullptr, TMenuDlg::TContents::AfterMap);
+  EXPECT_TRUE(later.BnMain->text().isEmpty());
+  EXPECT_TRUE(later.BnMain->isHidden());
+  QImage seen[2];
+  for (TMenuDlg* menu : {&later, &whole}) {
+    menu->show();
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    EXPECT_EQ(QApplication::focusWidget(), menu->BnMain);
+    seen[menu == &whole] = menu->grab().toImage();
+    menu->hide();
+  }
+  EXPECT_EQ(seen[0], seen[1]);
+  EXPECT_EQ(later.windowTitle(), whole.windowTitle());
+}

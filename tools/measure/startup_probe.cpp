@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   Stage("application");
   InstallLanguage(ChooseLanguage(QString(), QLocale::system().uiLanguages()));
   Stage("language");
-  MenuDlg = new TMenuDlg();
+  MenuDlg = new TMenuDlg({}, nullptr, TMenuDlg::TContents::AfterMap);
   Stage("menu made");
   MenuDlg->show();
   Stage("menu mapped");
