@@ -63,7 +63,14 @@ struct TStopped {};
 // empty slot (no hand is empty).
 class THands {
  public:
-  THands() : Slots(1024) {}
+  struct TSlot {
+    TKey Key;
+    std::uint32_t Value = 0;
+  };
+  static constexpr std::size_t InitialSlots = 1024;
+  static constexpr std::size_t SlotBytes = sizeof(TSlot);
+
+  THands() : Slots(InitialSlots) {}
 
   // The number of `key`, or nullptr.
   const std::uint32_t* Find(const TKey& key) const {
@@ -74,20 +81,29 @@ class THands {
     }
   }
 
-  void Add(const TKey& key, std::uint32_t value) {
-    if (2 * (Count + 1) > Slots.size()) Grow();
+  // Whether one more hand fits in at most `cap` slots: the table doubles at
+  // half full up to the cap, and is filled to three quarters there.
+  bool Room(std::size_t cap) const {
+    if (2 * (Count + 1) <= Slots.size() || 2 * Slots.size() <= cap) return true;
+    return 4 * (Count + 1) <= 3 * Slots.size();
+  }
+
+  // Adds a hand not yet in; Room(cap) must hold.
+  void Add(const TKey& key, std::uint32_t value, std::size_t cap) {
+    if (2 * (Count + 1) > Slots.size() && 2 * Slots.size() <= cap) Grow();
     Place(key, value);
     ++Count;
   }
 
+  // Forgets every hand, keeping the slots.
+  void Clear() {
+    std::fill(Slots.begin(), Slots.end(), TSlot{});
+    Count = 0;
+  }
+
   std::size_t Size() const { return Count; }
-  std::size_t Bytes() const { return Slots.size() * sizeof(TSlot); }
 
  private:
-  struct TSlot {
-    TKey Key;
-    std::uint32_t Value = 0;
-  };
   std::vector<TSlot> Slots;
   std::size_t Count = 0;
 
@@ -127,7 +143,11 @@ class TSearch {
       : Base(base), Unseen(unseen), DrawsLeft(drawsLeft), Length(std::max(0, drawsLeft - lowest) + 2),
         Stop(std::move(stop)), Budget(budget) {
     for (int n : unseen) Wall += n;
-    Values.reserve(std::size_t{1} << 16);
+    const std::size_t half = budget / 2;
+    SlotCap = THands::InitialSlots;
+    while (2 * SlotCap * THands::SlotBytes <= half / 4) SlotCap *= 2;
+    const std::size_t slotBytes = SlotCap * THands::SlotBytes;
+    ValueCap = std::max(2 * static_cast<std::size_t>(Length), half > slotBytes ? (half - slotBytes) / sizeof(float) : 0);
     MakeReadyRows();
   }
 
@@ -151,7 +171,7 @@ class TSearch {
     return out;
   }
 
-  std::size_t Hands() const { return Forgotten + Seen.Size(); }
+  std::size_t Hands() const { return Computed; }
 
  private:
   const TKindCounts Base;
@@ -161,10 +181,38 @@ class TSearch {
   std::stop_token Stop;
   const std::size_t Budget;        // bytes the remembered hands may take; past it they are forgotten
   int Wall = 0;
-  THands Seen;                     // 14-tile hand -> its best wait, or where its rows start in Values
-  std::vector<double> Values;      // rows of 14-tile hands of shanten 1 and more
+  // Remembered hands in two generations: new ones go into Now; when Now is
+  // full it becomes Old and the older one is forgotten, its memory reused. A
+  // hand found in Old comes back into Now, so the hands in use stay while those
+  // not met for a while go: forgetting everything at once would drop the deep
+  // hands too, and recomputing those costs whole subtrees. Each generation
+  // grows up to half the budget, a quarter of it slots.
+  struct TMemo {
+    THands Seen;                  // 14-tile hand -> its best wait, or where its rows start in Values
+    std::vector<float> Values;    // rows of 14-tile hands of shanten 1 and more
+
+    // Whether one more hand with `values` row values fits in the caps; makes
+    // room for it when it does.
+    bool Room(std::size_t values, std::size_t slotCap, std::size_t valueCap) {
+      if (!Seen.Room(slotCap)) return false;
+      const std::size_t needed = Values.size() + values;
+      if (needed <= Values.capacity()) return true;
+      if (needed > valueCap) return false;
+      Values.reserve(std::min(valueCap, std::max({needed, 2 * Values.capacity(), std::size_t{1} << 12})));
+      return true;
+    }
+
+    void Clear() {
+      Seen.Clear();
+      Values.clear();
+    }
+  };
+  TMemo Now;
+  TMemo Old;
+  std::size_t SlotCap = 0;
+  std::size_t ValueCap = 0;
   std::vector<double> ReadyRows;   // the win row of a ready hand with c winning copies at c * Length
-  std::size_t Forgotten = 0;      // hands forgotten on the way
+  std::size_t Computed = 0;        // 14-tile hands worked out, again when forgotten
 
   // Copies of kind k still in the wall when the hand holds h.
   int InWall(const TKindCounts& h, int k) const { return Unseen[k] - std::max(0, h[k] - Base[k]); }
@@ -214,10 +262,18 @@ class TSearch {
       ++h[k];
       const std::uint32_t child = Hand14(h, Plus(key, k), shanten - 1);
       --h[k];
-      const double* childWin = shanten == 1 ? Ready(static_cast<int>(child)) : &Values[child];
-      for (int i = 1; i < Length; ++i) {
-        win[i] += n * childWin[i];
-        ready[i] += n * (shanten == 1 ? 1.0 : childWin[Length + i]);
+      if (shanten == 1) {
+        const double* childWin = Ready(static_cast<int>(child));
+        for (int i = 1; i < Length; ++i) {
+          win[i] += n * childWin[i];
+          ready[i] += n;
+        }
+      } else {
+        const float* childRows = &Now.Values[child];
+        for (int i = 1; i < Length; ++i) {
+          win[i] += n * static_cast<double>(childRows[i]);
+          ready[i] += n * static_cast<double>(childRows[Length + i]);
+        }
       }
     }
     for (int i = 1; i < Length; ++i) {
@@ -232,11 +288,17 @@ class TSearch {
   // shanten, entry by entry (the best discard may change with the draws left).
   // The value read from Values holds until the next call.
   std::uint32_t Hand14(TKindCounts& h, TKey key, int shanten) {
-    if (const std::uint32_t* seen = Seen.Find(key)) return *seen;
+    if (const std::uint32_t* seen = Now.Seen.Find(key)) return *seen;
+    if (const std::uint32_t* old = Old.Seen.Find(key)) {
+      if (shanten == 0) return Remember(key, *old, {});
+      const auto row = Old.Values.begin() + *old;
+      return Remember(key, 0, std::vector<float>(row, row + 2 * Length));
+    }
     if (Stop.stop_requested()) throw TStopped{};
+    ++Computed;
     const TMjDiscardTable table = MjDiscards(h);
     std::uint32_t value = 0;
-    std::vector<double> best;
+    std::vector<float> best;  // kept as floats: the hands remembered take half the memory
     if (shanten == 0) {
       for (const TMjDiscard& d : table.Discards) {
         if (d.Shanten != 0) continue;
@@ -245,31 +307,32 @@ class TSearch {
         ++h[d.Kind];
       }
     } else {
-      best.assign(2 * static_cast<std::size_t>(Length), 0.0);
+      best.assign(2 * static_cast<std::size_t>(Length), 0.0f);
       std::vector<double> rows(best.size());
       for (const TMjDiscard& d : table.Discards) {
         if (d.Shanten != shanten) continue;
         --h[d.Kind];
         Rows13(h, Minus(key, d.Kind), shanten, d.Kinds, rows.data());
         ++h[d.Kind];
-        for (std::size_t i = 0; i < best.size(); ++i) best[i] = std::max(best[i], rows[i]);
+        for (std::size_t i = 0; i < best.size(); ++i) best[i] = std::max(best[i], static_cast<float>(rows[i]));
       }
     }
-    if (Bytes() > Budget) Forget();
-    if (shanten > 0) {
-      value = static_cast<std::uint32_t>(Values.size());
-      Values.insert(Values.end(), best.begin(), best.end());
-    }
-    Seen.Add(key, value);
-    return value;
+    return Remember(key, value, best);
   }
 
-  std::size_t Bytes() const { return Seen.Bytes() + Values.capacity() * sizeof(double); }
-
-  void Forget() {
-    Forgotten += Seen.Size();
-    Seen = THands();
-    Values = std::vector<double>();
+  // Keeps a 14-tile hand in Now: its best wait, or its rows when `rows` has them.
+  std::uint32_t Remember(TKey key, std::uint32_t value, const std::vector<float>& rows) {
+    if (!Now.Room(rows.size(), SlotCap, ValueCap)) {
+      std::swap(Now, Old);
+      Now.Clear();
+      Now.Room(rows.size(), SlotCap, ValueCap);  // an empty generation always has room
+    }
+    if (!rows.empty()) {
+      value = static_cast<std::uint32_t>(Now.Values.size());
+      Now.Values.insert(Now.Values.end(), rows.begin(), rows.end());
+    }
+    Now.Seen.Add(key, value, SlotCap);
+    return value;
   }
 };
 

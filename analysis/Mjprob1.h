@@ -30,8 +30,9 @@
 
 inline constexpr int DealDraws = 18;  // draws of a solo deal
 
-// What the hands remembered during one computation may take; past it they are
-// forgotten and computed again when met (slower, same figures).
+// What the hands remembered during one computation may take; past it those
+// not met for longest are forgotten and computed again when met (slower, same
+// figures).
 inline constexpr std::size_t MjChanceBudget = std::size_t{32} << 20;
 
 struct TMjChance {
@@ -48,7 +49,7 @@ struct TMjChanceTable {
   double Win = 0.0;                 // the best discard's, 1 when the hand is complete already
   std::vector<TMjChance> Discards;  // one per kind held, in code order
   bool Stopped = false;             // the stop token asked to give up; nothing else is filled in
-  std::size_t Hands = 0;            // 14-tile hands met on the way, for measurements
+  std::size_t Hands = 0;            // 14-tile hands worked out (again when forgotten), for measurements
 };
 
 // Unseen copies of each kind for a player holding `hand` who has thrown
