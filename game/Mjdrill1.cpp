@@ -21,9 +21,15 @@ void HashCodes(std::uint64_t& hash, const TCodeRow& row, int count) {
 
 int LostCopies(const TMjReviewStep& step) { return step.Best().Count - step.ChosenCount(); }
 
-bool TMjCardRule::Takes(const TMjReviewStep& step, bool oneSuit) const {
-  if (!step.IsBest() && (step.RaisedShanten() || LostCopies(step) >= MinLostCopies)) return true;
-  return WinLoss && WinLoss(step, oneSuit) >= MinLostWin;
+double MjWinLoss(const TMjReviewStep& step, bool oneSuit) {
+  const std::optional<TMjWinChoice> choice = WinChoice(step, oneSuit);
+  return choice ? 100.0 * (choice->Best - choice->Chosen) : -1.0;
+}
+
+TMjCardReason TMjCardRule::Reason(const TMjReviewStep& step, bool oneSuit) const {
+  if (!step.IsBest() && (step.RaisedShanten() || LostCopies(step) >= MinLostCopies)) return TMjCardReason::Copies;
+  if (WinLoss && WinLoss(step, oneSuit) >= MinLostWin) return TMjCardReason::Win;
+  return TMjCardReason::None;
 }
 
 TKindCounts TMjCard::Seen() const {
@@ -43,6 +49,13 @@ TMjReviewStep TMjCard::Judge(int kind) const {
   return step;
 }
 
+bool TMjCard::Right(const TMjReviewStep& judged) const {
+  if (!ByWin) return judged.IsBest();
+  const std::optional<TMjWinChoice> choice = WinChoice(judged, OneSuit);
+  // Discards whose chances differ only by rounding are equally good.
+  return choice ? judged.DiscardKind == choice->BestKind || choice->Chosen >= choice->Best - 1e-9 : judged.IsBest();
+}
+
 std::uint64_t CardId(const TCodeRow& deal, const TCodeRow& draws, const TCodeRow& discards, int draw) {
   std::uint64_t hash = StableHash("");
   HashCodes(hash, deal, 13);
@@ -59,7 +72,8 @@ std::vector<TMjCard> CardsOfDeal(const TMjReview& review, const TCodeRow& deal, 
   std::vector<TMjCard> cards;
   for (std::size_t i = 0; i < review.Steps.size(); ++i) {
     const TMjReviewStep& s = review.Steps[i];
-    if (!s.Discarded() || !rule.Takes(s, oneSuit)) continue;
+    const TMjCardReason reason = s.Discarded() ? rule.Reason(s, oneSuit) : TMjCardReason::None;
+    if (reason == TMjCardReason::None) continue;
     TMjCard card;
     card.Id = CardId(deal, draws, discards, s.Draw);
     card.Draw = s.Draw;
@@ -70,6 +84,7 @@ std::vector<TMjCard> CardsOfDeal(const TMjReview& review, const TCodeRow& deal, 
     card.LostCopies = LostCopies(s);
     card.RaisedShanten = s.RaisedShanten();
     card.OneSuit = oneSuit;
+    card.ByWin = reason == TMjCardReason::Win;
     cards.push_back(std::move(card));
   }
   return cards;

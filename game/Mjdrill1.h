@@ -22,15 +22,24 @@
 // points; a negative value when it cannot be told. Called off the window's thread.
 using TMjWinLoss = std::function<double(const TMjReviewStep& step, bool oneSuit)>;
 
+// The win chance by the last draw that a decision lost against the best
+// discard, in percent points, for the decisions the statistics judge by it
+// (WinChoice); -1 for others.
+double MjWinLoss(const TMjReviewStep& step, bool oneSuit);
+
 // Which decisions become cards: those that lost at least MinLostCopies effective
 // copies against the best discard or raised the shanten, and, once a win
 // probability is at hand (WinLoss), those that lost at least MinLostWin of it.
+enum class TMjCardReason { None, Copies, Win };
+
 struct TMjCardRule {
   int MinLostCopies = 1;
   double MinLostWin = 1.0;
   TMjWinLoss WinLoss;
 
-  bool Takes(const TMjReviewStep& step, bool oneSuit) const;
+  // Copies when the decision lost copies (or raised the shanten), else Win
+  // when it lost win chance, else None.
+  TMjCardReason Reason(const TMjReviewStep& step, bool oneSuit) const;
 };
 
 // Copies of effective tiles a decision kept fewer than the best one.
@@ -48,11 +57,15 @@ struct TMjCard {
   int LostCopies = 0;
   bool RaisedShanten = false;
   bool OneSuit = false;     // every tile of the deal is of the characters suit
+  bool ByWin = false;       // taken for the win chance it lost alone: answers are judged by win chance
 
   TKindCounts Seen() const;
   // The decision judged with kind as its discard, as the review judges it:
   // its discard table and IsBest.
   TMjReviewStep Judge(int kind) const;
+  // Whether a judged answer is right: as good as the best discard, by win
+  // chance for a card taken for it, else by effective copies.
+  bool Right(const TMjReviewStep& judged) const;
 };
 
 // The identity of the position before the discard of draw (1..): the deal, the

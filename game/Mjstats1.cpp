@@ -69,19 +69,27 @@ TMjDealStats DealStats(const TMjReview& review, const TMjSituation& winds) {
   return d;
 }
 
+std::optional<TMjWinChoice> WinChoice(const TMjReviewStep& step, bool oneSuit) {
+  if (!step.Discarded() || step.Won() || step.Table.Shanten > WinKeptMaxShanten || step.Draw >= DealDraws) return {};
+  const TMjChanceTable table = MjChances(step.Hand, MjUnseen(step.Hand, step.Seen, oneSuit), DealDraws - step.Draw);
+  TMjWinChoice choice;
+  for (const TMjChance& c : table.Discards) {
+    if (!c.Counted) continue;
+    if (choice.BestKind < 0 || c.Win > choice.Best) {
+      choice.Best = c.Win;
+      choice.BestKind = c.Kind;
+    }
+    if (c.Kind == step.DiscardKind) choice.Chosen = c.Win;
+  }
+  return choice;
+}
+
 void DealWinKept(const TMjReview& review, TMjDealStats& deal) {
   for (const TMjReviewStep& step : review.Steps) {
-    if (!step.Discarded() || step.Won() || step.Table.Shanten > WinKeptMaxShanten || step.Draw >= DealDraws) continue;
-    const TMjChanceTable table = MjChances(step.Hand, MjUnseen(step.Hand, step.Seen), DealDraws - step.Draw);
-    double best = 0.0, chosen = 0.0;
-    for (const TMjChance& c : table.Discards) {
-      if (!c.Counted) continue;
-      best = std::max(best, c.Win);
-      if (c.Kind == step.DiscardKind) chosen = c.Win;
-    }
-    if (best <= 0.0) continue;  // nothing to lose
+    const std::optional<TMjWinChoice> choice = WinChoice(step);
+    if (!choice || choice->Best <= 0.0) continue;  // nothing to lose
     ++deal.WinJudged;
-    deal.WinKeptSum += chosen / best;
+    deal.WinKeptSum += choice->Chosen / choice->Best;
   }
 }
 

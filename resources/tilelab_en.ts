@@ -271,6 +271,34 @@ Practise Japanese mahjong alone. A record file given here opens in the record vi
         <source>牌譜</source>
         <translation>record</translation>
     </message>
+    <message>
+        <source>失った和了率 ≥ </source>
+        <translation>Win chance lost ≥ </translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>和了率では選ばない</source>
+        <translation>Win chance: not used</translation>
+    </message>
+    <message>
+        <source>1向聴以内の打牌を、18巡目までの和了率（ツモのみ、見えていない牌は等しく来る）で最善と比べます。この値以上を失った打牌もカードになります。</source>
+        <translation>Discards made one step from ready or closer are compared with the best by the chance to win by the 18th draw (draws only, every unseen tile equally likely). A discard that lost at least this much also becomes a card.</translation>
+    </message>
+    <message>
+        <source>○ 正解。打牌 %1 は最善と同じく和了率 %2 です。</source>
+        <translation>○ Right. Discarding %1 keeps a win chance of %2, as the best discard does.</translation>
+    </message>
+    <message>
+        <source>× 打牌 %1 の和了率は %2。最善の %3 なら %4。</source>
+        <translation>× Discarding %1 keeps a win chance of %2. The best, %3, keeps %4.</translation>
+    </message>
+    <message>
+        <source>◎和了率</source>
+        <translation>◎ win chance</translation>
+    </message>
 </context>
 <context>
     <name>TFramedDlg</name>

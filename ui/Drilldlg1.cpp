@@ -13,21 +13,26 @@
 #include <QPromise>
 #include <QPushButton>
 #include <QSettings>
+#include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "game/Mjstats1.h"
 #include "records/Safefile1.h"
 #include "ui/Pairidlg1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Tchance1.h"
 #include "ui/Tposition1.h"
 #include "ui/Twords1.h"
 
 namespace {
 
 const QString MinLostKey = QStringLiteral("drill/minLostCopies");
+const QString MinLostWinKey = QStringLiteral("drill/minLostWin");
+constexpr double DefaultMinLostWin = 1.0;  // percent points of win chance; 0 leaves it out
 
 QString KindName(int kind) { return QString::fromStdString(KindText(kind)); }
 
@@ -99,9 +104,21 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   SpMinLost->setPrefix(tr("失った枚数 ≥ "));
   SpMinLost->setValue(QSettings().value(MinLostKey, 1).toInt());
   SpMinLost->setFocusPolicy(Qt::ClickFocus);
+  SpMinLostWin = new QDoubleSpinBox(body);
+  SpMinLostWin->setRange(0.0, 50.0);
+  SpMinLostWin->setDecimals(1);
+  SpMinLostWin->setSingleStep(0.5);
+  SpMinLostWin->setPrefix(tr("失った和了率 ≥ "));
+  SpMinLostWin->setSuffix(tr(" %"));
+  SpMinLostWin->setSpecialValueText(tr("和了率では選ばない"));
+  SpMinLostWin->setValue(QSettings().value(MinLostWinKey, DefaultMinLostWin).toDouble());
+  SpMinLostWin->setFocusPolicy(Qt::ClickFocus);
+  SpMinLostWin->setToolTip(tr("1向聴以内の打牌を、18巡目までの和了率（ツモのみ、見えていない牌は等しく来る）で"
+                              "最善と比べます。この値以上を失った打牌もカードになります。"));
   BnFolder = new QPushButton(tr("フォルダを選択(&F)..."), body);
   top->addWidget(LbFolder, 1);
   top->addWidget(SpMinLost);
+  top->addWidget(SpMinLostWin);
   top->addWidget(BnFolder);
 
   auto* progress = new QHBoxLayout;
@@ -161,6 +178,12 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
     QSettings().setValue(MinLostKey, SpMinLost->value());
     if (!Folder.isEmpty()) Open(Folder);
   });
+  ConnectHandler(SpMinLostWin, &QDoubleSpinBox::editingFinished, this, [this] {
+    setFocus();
+    if (SpMinLostWin->value() == QSettings().value(MinLostWinKey, DefaultMinLostWin).toDouble()) return;
+    QSettings().setValue(MinLostWinKey, SpMinLostWin->value());
+    if (!Folder.isEmpty()) Open(Folder);
+  });
   connect(&Watcher, &QFutureWatcher<TMjDrillDeck>::progressRangeChanged, ProgressBar1, &QProgressBar::setRange);
   connect(&Watcher, &QFutureWatcher<TMjDrillDeck>::progressValueChanged, ProgressBar1, &QProgressBar::setValue);
   connect(&Watcher, &QFutureWatcher<TMjDrillDeck>::finished, this, [this] { RunHandler([this] { Finished(); }); });
@@ -189,6 +212,10 @@ void TDrillDlg::Open(const QString& folder) {
   IsRunning = true;
   TMjCardRule rule;
   rule.MinLostCopies = SpMinLost->value();
+  if (SpMinLostWin->value() > 0.0) {
+    rule.MinLostWin = SpMinLostWin->value();
+    rule.WinLoss = MjWinLoss;
+  }
   const std::string path = QFile::encodeName(RunFolder).toStdString();
   ProgressBar1->setRange(0, 0);
   ProgressBar1->setValue(0);
@@ -309,7 +336,7 @@ void TDrillDlg::AnswerCell(int cell) {
   if (Answered || !Sitting || Sitting->Done() || cell < 0 || cell >= HandCells) return;
   const int kind = CodeKind(FrHand->Codes()[static_cast<std::size_t>(cell)]);
   Judged = Card.Judge(kind);
-  const bool right = Judged.IsBest();
+  const bool right = Card.Right(Judged);
   Sitting->Answer(right);
   Answered = true;
   SaveState();
@@ -326,6 +353,16 @@ void TDrillDlg::AnswerCell(int cell) {
                            .arg(chosen.Count)
                            .arg(KindName(best.Kind))
                            .arg(best.Count);
+  WinBestKind = -1;
+  if (Card.ByWin) {
+    if (const std::optional<TMjWinChoice> win = WinChoice(Judged, Card.OneSuit)) {
+      WinBestKind = win->BestKind;
+      text = right ? tr("○ 正解。打牌 %1 は最善と同じく和了率 %2 です。").arg(KindName(kind), ChancePercent(win->Chosen))
+                   : tr("× 打牌 %1 の和了率は %2。最善の %3 なら %4。")
+                         .arg(KindName(kind), ChancePercent(win->Chosen), KindName(win->BestKind),
+                              ChancePercent(win->Best));
+    }
+  }
   text += QLatin1Char('\n') + tr("牌譜の打牌は %1 でした。").arg(KindName(Card.DiscardKind));
   LbJudge->setText(text);
   LbQuestion->setText(tr("Return で次へ"));
@@ -343,6 +380,7 @@ void TDrillDlg::FillTable() {
     const bool picked = d.Kind == Judged.DiscardKind;
     QStringList marks;
     if (best) marks << tr("◎最善");
+    if (d.Kind == WinBestKind) marks << tr("◎和了率");
     if (picked) marks << tr("← 解答");
     if (d.Kind == Card.DiscardKind) marks << tr("牌譜");
     const QString cells[] = {KindName(d.Kind), ShantenWords(d.Shanten),

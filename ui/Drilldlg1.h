@@ -20,6 +20,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QDoubleSpinBox;
 class QSpinBox;
 class QTableWidget;
 class TPairiDlg;
@@ -57,6 +58,7 @@ public:
   int Selected = 0;
   TMjCard Card;          // the card asked, kept past the sitting's move
   TMjReviewStep Judged;  // its answer
+  int WinBestKind = -1;  // for a card judged by win chance, the best discard by it
 
   // Seams for tests: the clock, where state files go, the folder dialog.
   std::function<TRecordTime()> Clock = LocalNow;
@@ -68,6 +70,7 @@ public:
   QLabel* LbFolder;
   QPushButton* BnFolder;
   QSpinBox* SpMinLost;  // the threshold: copies lost, remembered
+  QDoubleSpinBox* SpMinLostWin;  // and win chance lost in percent points (0: not used), remembered
   QProgressBar* ProgressBar1;
   QPushButton* BnCancel;
   QLabel* LbMessage;    // a state file that could not be used

@@ -79,6 +79,33 @@ TEST(MjDrillCards, AWinProbabilityLossMakesACardOnceItCanBeTold) {
   EXPECT_EQ(CardDraws(Cards("123m456p789s1122z", "3z5m1z", "3z5m1m", rule)), std::vector<int>{1});
 }
 
+// 4m2234449p345678s after drawing 8s: throwing 2p keeps the most copies (35),
+// but wins 46.16% against 9p's 51.38% by the last draw.
+TEST(MjDrillCards, ADiscardBestByCopiesThatLostWinChanceIsACardJudgedByWinChance) {
+  TMjCardRule rule;
+  rule.WinLoss = MjWinLoss;
+  rule.MinLostWin = 5.0;
+  const std::vector<TMjCard> cards = Cards("4m2234449p34567s", "8s", "2p", rule);
+  ASSERT_EQ(cards.size(), 1u);
+  const TMjCard& c = cards[0];
+  EXPECT_TRUE(c.ByWin);
+  EXPECT_EQ(c.LostCopies, 0);
+  EXPECT_NEAR(MjWinLoss(c.Judge(c.DiscardKind), false), 5.22, 0.01);
+  EXPECT_FALSE(c.Right(c.Judge(c.DiscardKind)));  // best by copies, not by win chance
+  EXPECT_TRUE(c.Right(c.Judge(CodeKind(19))));    // 9p
+  EXPECT_FALSE(c.Right(c.Judge(CodeKind(4))));    // 4m
+
+  rule.MinLostWin = 5.3;
+  EXPECT_TRUE(Cards("4m2234449p34567s", "8s", "2p", rule).empty());
+  rule.WinLoss = {};
+  EXPECT_TRUE(Cards("4m2234449p34567s", "8s", "2p", rule).empty());
+  // Two away or farther the win chance is not judged.
+  TMjCard far = c;
+  far.Hand = {};
+  for (const int code : Row("234578m1689p357s1z")) ++far.Hand[static_cast<std::size_t>(CodeKind(code))];
+  EXPECT_LT(MjWinLoss(far.Judge(CodeKind(11)), false), 0.0);
+}
+
 TEST(MjDrillCards, ACardHoldsThePositionTheRiverAndTheRecordsDiscard) {
   TMjCardRule rule;
   const std::vector<TMjCard> cards = Cards("123m456p789s1122z", "3z5m1z", "3z5m2z", rule);

@@ -2,6 +2,7 @@
 // 編集 menu of the drill, the review and the practice window.
 
 #include <QClipboard>
+#include <QDoubleSpinBox>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
@@ -96,6 +97,40 @@ TEST_F(Drill, AWrongAnswerComesBackInTheSittingAndItsRightAnswerDoesNotJump) {
   d.AnswerCell(0);
   EXPECT_EQ(d.State.Cards.begin()->second.Box, 1);
   EXPECT_EQ(d.State.Cards.begin()->second.Due, DayOf(d.Clock()) + 1);
+}
+
+// 4m2234449p345678s: throwing 2p keeps the most copies (35), but wins
+// 46.16% by the last draw against 51.38%.
+TEST_F(Drill, AWinChanceThresholdAddsCardsJudgedByWinChanceAndIsRemembered) {
+  WriteFile(Path(QStringLiteral("slow.csv")),
+            RecordBytes({Codes("4m2234449p34567s"), Codes("8s"), Codes("2p"), TRow{}}, "2024/05/07 07:08:09"));
+  {
+    TDrillDlg d;
+    Prepare(d);
+    d.SpMinLostWin->setValue(6.0);
+    emit d.SpMinLostWin->editingFinished();
+    d.Open(Dir.path());
+    d.WaitForDeck();
+    EXPECT_EQ(d.Deck.Cards.size(), 1u);  // the copies card only
+  }
+  TDrillDlg d;
+  Prepare(d);
+  EXPECT_EQ(d.SpMinLostWin->value(), 6.0);
+  d.SpMinLostWin->setValue(5.0);
+  emit d.SpMinLostWin->editingFinished();
+  EXPECT_EQ(QSettings().value(QStringLiteral("drill/minLostWin")).toDouble(), 5.0);
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  ASSERT_EQ(d.Deck.Cards.size(), 2u);
+  while (!d.Card.ByWin) {
+    d.AnswerCell(0);
+    d.Next();
+  }
+  EXPECT_EQ(d.FrHand->Codes(), Codes("4m2234449p34567s8s"));
+  d.AnswerCell(1);  // 2p
+  EXPECT_EQ_TEXT(d.LbJudge->text(), QStringLiteral("× 打牌 2p の和了率は 46.2%。最善の 9p なら 51.4%。\n牌譜の打牌は 2p でした。"));
+  EXPECT_EQ_TEXT(MarksOf(d, QStringLiteral("2p")), QStringLiteral("◎最善 ← 解答 牌譜"));
+  EXPECT_EQ_TEXT(MarksOf(d, QStringLiteral("9p")), QStringLiteral("◎和了率"));
 }
 
 TEST_F(Drill, ADamagedStateFileIsReportedAndKeptAside) {
