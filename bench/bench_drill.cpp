@@ -1,6 +1,7 @@
 // Time to build the drill's deck from a folder of 10,000 record files: listed,
 // read, every discard judged and the decisions that were not best kept as cards,
-// on one thread as the drill window runs it off its own.
+// on one thread as the drill window runs it off its own. Arguments: the copies
+// threshold, and the win-chance threshold in percent points (0: not used).
 
 #include <benchmark/benchmark.h>
 
@@ -36,6 +37,10 @@ void BM_BuildDeck(benchmark::State& state) {
   const std::string& folder = Folder();
   TMjCardRule rule;
   rule.MinLostCopies = static_cast<int>(state.range(0));
+  if (state.range(1) > 0) {
+    rule.MinLostWin = static_cast<double>(state.range(1));
+    rule.WinLoss = MjWinLoss;
+  }
   std::size_t cards = 0;
   for (auto _ : state) {
     const TMjDrillDeck deck = BuildDrillDeck(folder, rule);
@@ -44,7 +49,7 @@ void BM_BuildDeck(benchmark::State& state) {
   }
   state.counters["cards"] = static_cast<double>(cards);
 }
-BENCHMARK(BM_BuildDeck)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_BuildDeck)->Args({1, 0})->Args({4, 0})->Args({1, 1})->Args({4, 1})->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
