@@ -15,11 +15,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <numeric>
 
 #include "analysis/Mjprob1.h"
 #include "core/Mjrandom1.h"
 #include "records/Mjrecord1.h"
+#include "tests/support/HandNotation.h"
 #include "tests/support/SequenceSource.h"
 #include "ui/Maindlg1.h"
 #include "ui/Pairidlg1.h"
@@ -524,6 +527,52 @@ TEST_F(PairiWindow, ShowsTheEngineChancesAfterEveryDraw) {
   EXPECT_GT(shown, 0);
   EXPECT_TRUE(PairiDlg->SummaryLines().value(2).startsWith(QStringLiteral("和了率の損失 "))) << "the deal's score";
   EXPECT_GE(PairiDlg->WinLost(), 0.0);
+}
+
+// A wall whose first tiles are the kinds of `text` (the 13 dealt, then the
+// draws) in order: each shuffle step brings the next wanted tile forward.
+TRuleSource WallStarting(const std::string& text) {
+  std::vector<int> wanted;
+  std::array<int, KindCount> used{};
+  for (const int code : hand::MpszCodes(text)) {
+    const int kind = CodeKind(code);
+    wanted.push_back(kind * 4 + used[Slot(kind)]++);
+  }
+  auto wall = std::make_shared<std::vector<int>>(PaiCount);
+  std::iota(wall->begin(), wall->end(), 0);
+  return TRuleSource([wall, wanted](int step) {
+    if (step >= static_cast<int>(wanted.size())) return 0;
+    const auto at = std::find(wall->begin() + step, wall->end(), wanted[Slot(step)]);
+    std::iter_swap(wall->begin() + step, at);
+    return static_cast<int>(at - (wall->begin() + step));
+  });
+}
+
+// The practice flow asks for the chances of a 4-shanten hand, and the player
+// discards before they come: the next draw's request replaces the first, whose
+// answer never shows (so the discard is not judged by win chance), and the
+// window shows the chances of the new hand.
+TEST_F(PairiWindow, ADiscardBeforeTheChancesComeCancelsThemForTheNextDraw) {
+  TRuleSource source = WallStarting("1357m2468p1357s1z2z9m");  // dealt, then draws 2z and 9m
+  TScopedRandomSource guard(source);
+  Open();
+  ASSERT_EQ(MjShanten(Kinds(Table().Tepai, 0, HandSlots)), TChanceJob::MaxShanten);
+  Dlg->MnPairi->trigger();
+  ASSERT_NE(PairiDlg, nullptr);
+  ASSERT_TRUE(PairiDlg->ChanceJob()->Busy());
+  ClickHand(HandSlots - 1);  // throws the drawn 2z back; the draw of 9m follows at once
+  ASSERT_EQ(Table().SuteCount, 1);
+
+  const TKindCounts hand = Kinds(Table().Tepai, 0, HandSlots);
+  const TKindCounts seen = Kinds(Table().Sutepai, 0, RowSlots);
+  ASSERT_TRUE(QTest::qWaitFor([] { return PairiDlg->Chances() != nullptr; }, 60000));
+  const TMjChanceTable expected = MjChances(hand, MjUnseen(hand, seen), DealDraws - 2);
+  const TMjChanceTable& got = *PairiDlg->Chances();
+  ASSERT_EQ(got.Discards.size(), expected.Discards.size());
+  for (std::size_t i = 0; i < got.Discards.size(); ++i) EXPECT_EQ(got.Discards[i].Win, expected.Discards[i].Win);
+  QTest::qWait(0);  // an answer for the first draw still queued would come in now
+  EXPECT_EQ(PairiDlg->WinJudged(), 0);
+  EXPECT_FALSE(PairiDlg->JudgementText().contains(QStringLiteral("和了率"))) << PairiDlg->JudgementText().toStdString();
 }
 
 // A newer request stops the older one: only the newest answer arrives, and a
