@@ -6,16 +6,19 @@
 #     their ratio are printed;
 #     then again as a user's desktop sees it: each program started with an empty
 #     HOME, polled every 5 ms with `xdotool search --onlyvisible --name` until its
-#     window is visible, three rounds of RUNS alternating starts;
+#     window is visible, three rounds of XRUNS alternating starts (default 31:
+#     this poller sees a window only at its own steps, one xdotool process
+#     after each 5 ms pause, so a round of few starts swings by a whole step);
 #  2. a folder of 100,000 record files in 捨牌読み: the time of choosing it and
 #     the first F5, a later F5, and the resident memory (VmRSS) before and after.
-# Usage: tools/measure-startup.sh [RUNS]   (RUNS per side, default 15)
+# Usage: tools/measure-startup.sh [RUNS]   (RUNS per side, default 15; XRUNS=N for the xdotool rounds)
 #        BEFORE=path/to/older/tilelab tools/measure-startup.sh [RUNS]   also starts an
 #        older build of the program in the same rounds, for a before-and-after figure.
 # Figures are only comparable within one run: other work on the machine shifts both sides.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
+xruns=${XRUNS:-31}
 records=100000
 
 tools/setup.sh
@@ -105,10 +108,10 @@ xdotool_ms() {  # NAME PROGRAM: ms until a visible window of that name exists
   kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
   rm -rf "$home"
 }
-echo "start-up as a desktop sees it (empty HOME, xdotool every 5 ms), 3 rounds of $runs each (ms):"
+echo "start-up as a desktop sees it (empty HOME, xdotool every 5 ms), 3 rounds of $xruns each (ms):"
 for round in 1 2 3; do
   : >"$work/xbare"; : >"$work/xprogram"
-  for i in $(seq "$runs"); do
+  for i in $(seq "$xruns"); do
     if [ $((i % 2)) -eq 1 ]; then
       xdotool_ms '^bare window$' "$bare" >>"$work/xbare"; xdotool_ms '^牌理工房  メニュー$' "$program" >>"$work/xprogram"
     else
