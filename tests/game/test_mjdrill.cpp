@@ -102,7 +102,7 @@ TEST(MjDrillCards, ADiscardBestByCopiesThatLostWinChanceIsACardJudgedByWinChance
   // Two away or farther the win chance is not judged.
   TMjCard far = c;
   far.Hand = {};
-  for (const int code : Row("234578m1689p357s1z")) ++far.Hand[static_cast<std::size_t>(CodeKind(code))];
+  for (const int code : hand::MpszCodes("234578m1689p357s1z")) ++far.Hand[static_cast<std::size_t>(CodeKind(code))];
   EXPECT_LT(MjWinLoss(far.Judge(CodeKind(11)), false), 0.0);
 }
 
