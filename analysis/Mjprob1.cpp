@@ -62,7 +62,7 @@ struct TStopped {};
 // Hands met so far and a number for each: open addressing, a zero key marks an
 // empty slot (no hand is empty).
 class THands {
- public:
+public:
   struct TSlot {
     TKey Key;
     std::uint32_t Value = 0;
@@ -103,7 +103,7 @@ class THands {
 
   std::size_t Size() const { return Count; }
 
- private:
+private:
   std::vector<TSlot> Slots;
   std::size_t Count = 0;
 
@@ -137,17 +137,21 @@ class THands {
 // A ready 14-tile hand is remembered by its best wait alone (the copies of its
 // winning kinds): a ready hand's chance grows with its copies at every draw.
 class TSearch {
- public:
+public:
   TSearch(const TKindCounts& base, const TKindCounts& unseen, int drawsLeft, int lowest, std::stop_token stop,
           std::size_t budget)
-      : Base(base), Unseen(unseen), DrawsLeft(drawsLeft), Length(std::max(0, drawsLeft - lowest) + 2),
-        Stop(std::move(stop)), Budget(budget) {
+      : Base(base),
+        Unseen(unseen),
+        DrawsLeft(drawsLeft),
+        Length(std::max(0, drawsLeft - lowest) + 2),
+        Stop(std::move(stop)) {
     for (int n : unseen) Wall += n;
     const std::size_t half = budget / 2;
     SlotCap = THands::InitialSlots;
     while (2 * SlotCap * THands::SlotBytes <= half / 4) SlotCap *= 2;
     const std::size_t slotBytes = SlotCap * THands::SlotBytes;
-    ValueCap = std::max(2 * static_cast<std::size_t>(Length), half > slotBytes ? (half - slotBytes) / sizeof(float) : 0);
+    ValueCap =
+        std::max(2 * static_cast<std::size_t>(Length), half > slotBytes ? (half - slotBytes) / sizeof(float) : 0);
     MakeReadyRows();
   }
 
@@ -173,13 +177,12 @@ class TSearch {
 
   std::size_t Hands() const { return Computed; }
 
- private:
+private:
   const TKindCounts Base;
   const TKindCounts Unseen;
   const int DrawsLeft;
   const int Length;
   std::stop_token Stop;
-  const std::size_t Budget;        // bytes the remembered hands may take; past it they are forgotten
   int Wall = 0;
   // Remembered hands in two generations: new ones go into Now; when Now is
   // full it becomes Old and the older one is forgotten, its memory reused. A
@@ -413,4 +416,22 @@ TMjChance MjHandChance(const TKindCounts& hand, const TKindCounts& unseen, int d
   TMjChance chance = search.Chance(hand, u.Shanten, u.Kinds);
   chance.Kind = -1;
   return chance;
+}
+
+const TMjChance* ChanceOf(const TMjChanceTable& table, int kind) {
+  for (const TMjChance& c : table.Discards)
+    if (c.Kind == kind) return c.Counted ? &c : nullptr;
+  return nullptr;
+}
+
+const TMjChance* BestWinDiscard(const TMjChanceTable& table) {
+  const TMjChance* best = nullptr;
+  for (const TMjChance& c : table.Discards)
+    if (c.Counted && (!best || c.Win > best->Win)) best = &c;
+  return best;
+}
+
+double BestDiscardWin(const TMjChanceTable& table) {
+  const TMjChance* best = BestWinDiscard(table);
+  return best ? best->Win : 0.0;
 }

@@ -65,5 +65,17 @@ TKindCounts MjUnseen(const TKindCounts& hand, const TKindCounts& discards, bool 
 TMjChanceTable MjChances(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft,
                          std::stop_token stop = {}, std::size_t budget = MjChanceBudget);
 
+// The chance of the discard of `kind` in a table, or nullptr when it has none
+// (a kind not held, or a discard that raises the shanten).
+const TMjChance* ChanceOf(const TMjChanceTable& table, int kind);
+// The discard with the best win chance among those that have one (the lowest
+// kind of equals), or nullptr.
+const TMjChance* BestWinDiscard(const TMjChanceTable& table);
+// Its win chance, 0 without one.
+double BestDiscardWin(const TMjChanceTable& table);
+// Whether a win chance is as good as the best one: chances that differ only by
+// rounding are equal.
+inline bool KeepsBestWin(double chosen, double best) { return chosen >= best - 1e-9; }
+
 // The same chances for a 13-tile hand, the discard already made (Kind is -1).
 TMjChance MjHandChance(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft);

@@ -4,6 +4,7 @@
 #include <numeric>
 #include <unordered_set>
 
+#include "analysis/Mjprob1.h"
 #include "game/Mjstats1.h"
 #include "records/Filelist1.h"
 
@@ -52,8 +53,7 @@ TMjReviewStep TMjCard::Judge(int kind) const {
 bool TMjCard::Right(const TMjReviewStep& judged) const {
   if (!ByWin) return judged.IsBest();
   const std::optional<TMjWinChoice> choice = WinChoice(judged, OneSuit);
-  // Discards whose chances differ only by rounding are equally good.
-  return choice ? judged.DiscardKind == choice->BestKind || choice->Chosen >= choice->Best - 1e-9 : judged.IsBest();
+  return choice ? KeepsBestWin(choice->Chosen, choice->Best) : judged.IsBest();
 }
 
 std::uint64_t CardId(const TCodeRow& deal, const TCodeRow& draws, const TCodeRow& discards, int draw) {

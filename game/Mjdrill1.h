@@ -27,10 +27,11 @@ using TMjWinLoss = std::function<double(const TMjReviewStep& step, bool oneSuit)
 // (WinChoice); -1 for others.
 double MjWinLoss(const TMjReviewStep& step, bool oneSuit);
 
+enum class TMjCardReason { None, Copies, Win };
+
 // Which decisions become cards: those that lost at least MinLostCopies effective
 // copies against the best discard or raised the shanten, and, once a win
 // probability is at hand (WinLoss), those that lost at least MinLostWin of it.
-enum class TMjCardReason { None, Copies, Win };
 
 struct TMjCardRule {
   int MinLostCopies = 1;

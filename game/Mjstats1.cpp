@@ -72,16 +72,9 @@ TMjDealStats DealStats(const TMjReview& review, const TMjSituation& winds) {
 std::optional<TMjWinChoice> WinChoice(const TMjReviewStep& step, bool oneSuit) {
   if (!step.Discarded() || step.Won() || step.Table.Shanten > WinKeptMaxShanten || step.Draw >= DealDraws) return {};
   const TMjChanceTable table = MjChances(step.Hand, MjUnseen(step.Hand, step.Seen, oneSuit), DealDraws - step.Draw);
-  TMjWinChoice choice;
-  for (const TMjChance& c : table.Discards) {
-    if (!c.Counted) continue;
-    if (choice.BestKind < 0 || c.Win > choice.Best) {
-      choice.Best = c.Win;
-      choice.BestKind = c.Kind;
-    }
-    if (c.Kind == step.DiscardKind) choice.Chosen = c.Win;
-  }
-  return choice;
+  const TMjChance* best = BestWinDiscard(table);
+  const TMjChance* chosen = ChanceOf(table, step.DiscardKind);
+  return TMjWinChoice{best ? best->Win : 0.0, chosen ? chosen->Win : 0.0, best ? best->Kind : -1};
 }
 
 void DealWinKept(const TMjReview& review, TMjDealStats& deal) {

@@ -1,6 +1,7 @@
 #include "ui/Drilldlg1.h"
 
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <algorithm>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,7 +14,6 @@
 #include <QPromise>
 #include <QPushButton>
 #include <QSettings>
-#include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>

@@ -369,8 +369,7 @@ bool TReviewDlg::LostWin(int index) const {
   const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(index)];
   if (!chances || !step.Discarded()) return false;
   const TMjChance* chosen = ChanceOf(*chances, step.DiscardKind);
-  // Discards whose chances differ only by rounding are equally good.
-  return !chosen || chosen->Win < BestDiscardWin(*chances) - 1e-9;
+  return !chosen || !KeepsBestWin(chosen->Win, BestDiscardWin(*chances));
 }
 
 void TReviewDlg::NextNotBest() {

@@ -32,17 +32,4 @@ void TChanceJob::Cancel() {
   Worker = std::jthread();  // the search gives up at its next new hand
 }
 
-const TMjChance* ChanceOf(const TMjChanceTable& table, int kind) {
-  for (const TMjChance& c : table.Discards)
-    if (c.Kind == kind) return c.Counted ? &c : nullptr;
-  return nullptr;
-}
-
-double BestDiscardWin(const TMjChanceTable& table) {
-  double best = 0.0;
-  for (const TMjChance& c : table.Discards)
-    if (c.Counted) best = std::max(best, c.Win);
-  return best;
-}
-
 QString ChancePercent(double p) { return QString::number(100.0 * p, 'f', 1) + QLatin1Char('%'); }

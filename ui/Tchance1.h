@@ -37,9 +37,5 @@ private:
   bool Running = false;
 };
 
-// The chance of the discard of `kind` in a table, or nullptr when it has none.
-const TMjChance* ChanceOf(const TMjChanceTable& table, int kind);
-// The best win chance among the discards that have one.
-double BestDiscardWin(const TMjChanceTable& table);
 // "23.4%".
 QString ChancePercent(double p);
