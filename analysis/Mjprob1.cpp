@@ -191,8 +191,8 @@ private:
   // hands too, and recomputing those costs whole subtrees. Each generation
   // grows up to half the budget, a quarter of it slots.
   struct TMemo {
-    THands Seen;                  // 14-tile hand -> its best wait, or where its rows start in Values
-    std::vector<float> Values;    // rows of 14-tile hands of shanten 1 and more
+    THands Seen;                // 14-tile hand -> its best wait, or where its rows start in Values
+    std::vector<float> Values;  // rows of 14-tile hands of shanten 1 and more
 
     // Whether one more hand with `values` row values fits in the caps; makes
     // room for it when it does.

@@ -49,7 +49,13 @@ void BM_BuildDeck(benchmark::State& state) {
   }
   state.counters["cards"] = static_cast<double>(cards);
 }
-BENCHMARK(BM_BuildDeck)->Args({1, 0})->Args({4, 0})->Args({1, 1})->Args({4, 1})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_BuildDeck)
+    ->Args({1, 0})
+    ->Args({4, 0})
+    ->Args({1, 1})
+    ->Args({4, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 

@@ -113,8 +113,9 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   SpMinLostWin->setSpecialValueText(tr("和了率では選ばない"));
   SpMinLostWin->setValue(QSettings().value(MinLostWinKey, DefaultMinLostWin).toDouble());
   SpMinLostWin->setFocusPolicy(Qt::ClickFocus);
-  SpMinLostWin->setToolTip(tr("1向聴以内の打牌を、18巡目までの和了率（ツモのみ、見えていない牌は等しく来る）で"
-                              "最善と比べます。この値以上を失った打牌もカードになります。"));
+  SpMinLostWin->setToolTip(
+      tr("1向聴以内の打牌を、18巡目までの和了率（ツモのみ、見えていない牌は等しく来る）で"
+         "最善と比べます。この値以上を失った打牌もカードになります。"));
   BnFolder = new QPushButton(tr("フォルダを選択(&F)..."), body);
   top->addWidget(LbFolder, 1);
   top->addWidget(SpMinLost);
@@ -357,10 +358,11 @@ void TDrillDlg::AnswerCell(int cell) {
   if (Card.ByWin) {
     if (const std::optional<TMjWinChoice> win = WinChoice(Judged, Card.OneSuit)) {
       WinBestKind = win->BestKind;
-      text = right ? tr("○ 正解。打牌 %1 は最善と同じく和了率 %2 です。").arg(KindName(kind), ChancePercent(win->Chosen))
-                   : tr("× 打牌 %1 の和了率は %2。最善の %3 なら %4。")
-                         .arg(KindName(kind), ChancePercent(win->Chosen), KindName(win->BestKind),
-                              ChancePercent(win->Best));
+      text =
+          right
+              ? tr("○ 正解。打牌 %1 は最善と同じく和了率 %2 です。").arg(KindName(kind), ChancePercent(win->Chosen))
+              : tr("× 打牌 %1 の和了率は %2。最善の %3 なら %4。")
+                    .arg(KindName(kind), ChancePercent(win->Chosen), KindName(win->BestKind), ChancePercent(win->Best));
     }
   }
   text += QLatin1Char('\n') + tr("牌譜の打牌は %1 でした。").arg(KindName(Card.DiscardKind));

@@ -128,7 +128,8 @@ TEST_F(Drill, AWinChanceThresholdAddsCardsJudgedByWinChanceAndIsRemembered) {
   }
   EXPECT_EQ(d.FrHand->Codes(), Codes("4m2234449p34567s8s"));
   d.AnswerCell(1);  // 2p
-  EXPECT_EQ_TEXT(d.LbJudge->text(), QStringLiteral("× 打牌 2p の和了率は 46.2%。最善の 9p なら 51.4%。\n牌譜の打牌は 2p でした。"));
+  EXPECT_EQ_TEXT(d.LbJudge->text(),
+                 QStringLiteral("× 打牌 2p の和了率は 46.2%。最善の 9p なら 51.4%。\n牌譜の打牌は 2p でした。"));
   EXPECT_EQ_TEXT(MarksOf(d, QStringLiteral("2p")), QStringLiteral("◎最善 ← 解答 牌譜"));
   EXPECT_EQ_TEXT(MarksOf(d, QStringLiteral("9p")), QStringLiteral("◎和了率"));
 }
