@@ -59,7 +59,8 @@ std::vector<int> TMjReplay::WallIds() const {
 void LayReplayWall(TMjTable& table, const TMjReplay& replay) {
   std::vector<int> wall = replay.WallIds();
   if (replay.Draws.size() < DealLimit) {
-    std::span<int> rest(wall.begin() + static_cast<std::ptrdiff_t>(replay.Deal.size() + replay.Draws.size()), wall.end());
+    std::span<int> rest(wall.begin() + static_cast<std::ptrdiff_t>(replay.Deal.size() + replay.Draws.size()),
+                        wall.end());
     ShuffleInPlace(rest, rest.size());
   }
   table.LayWall(wall);

@@ -66,7 +66,8 @@ QString NewRecordName(const QString& fileName) {
   const QFileInfo info(fileName);
   const QString suffix = info.suffix().isEmpty() ? QStringLiteral("csv") : info.suffix();
   for (int n = 2;; ++n) {
-    const QString name = info.dir().filePath(QStringLiteral("%1-%2.%3").arg(info.completeBaseName()).arg(n).arg(suffix));
+    const QString name =
+        info.dir().filePath(QStringLiteral("%1-%2.%3").arg(info.completeBaseName()).arg(n).arg(suffix));
     if (!QFileInfo::exists(name)) return name;
   }
 }

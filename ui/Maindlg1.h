@@ -202,7 +202,7 @@ private:
   void StartOpening();
   void ShowPairiWindow();
   void ShowWin(const TMjReview& review);  // the status notice and the analysis window's score
-  void ShowReplayTitle(bool replaying);  // the mode, and the record while its deal is replayed
+  void ShowReplayTitle(bool replaying);   // the mode, and the record while its deal is replayed
   bool IsReplayedFile(const QString& fileName) const;
 
   QWidget* Selection = nullptr;  // the keyboard's frame over a hand cell

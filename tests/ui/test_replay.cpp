@@ -53,7 +53,8 @@ QByteArray ReadAll(const QString& path) {
 std::vector<int> HandAfterDraw(const TRecordRows& rows, int m) {
   std::vector<int> hand = rows.Deal;
   hand.insert(hand.end(), rows.Draws.begin(), rows.Draws.begin() + m);
-  for (int i = 0; i + 1 < m; ++i) hand.erase(std::find(hand.begin(), hand.end(), rows.Discards[static_cast<std::size_t>(i)]));
+  for (int i = 0; i + 1 < m; ++i)
+    hand.erase(std::find(hand.begin(), hand.end(), rows.Discards[static_cast<std::size_t>(i)]));
   std::sort(hand.begin(), hand.end());
   return hand;
 }
@@ -88,7 +89,9 @@ protected:
     Dlg.Open1->trigger();
   }
 
-  bool Settled() { return QTest::qWaitFor([this] { return !Practice.Busy() && Practice.QueuedCount() == 0; }); }
+  bool Settled() {
+    return QTest::qWaitFor([this] { return !Practice.Busy() && Practice.QueuedCount() == 0; });
+  }
 
   std::vector<int> HandCodes() {
     std::vector<int> codes;
@@ -200,8 +203,8 @@ protected:
 // Records of the test data: a finished full deal, a finished one-suit deal and
 // a full deal saved before the discard of its seventh draw.
 TEST_F(ReplayTest, SavedRecordsReplayTileForTileAndSaveAsNewRecords) {
-  for (const auto& [name, tinitu] : {std::pair{"example.csv", false}, std::pair{"replay_tinitu.csv", true},
-                                     std::pair{"replay_midway.csv", false}}) {
+  for (const auto& [name, tinitu] :
+       {std::pair{"example.csv", false}, std::pair{"replay_tinitu.csv", true}, std::pair{"replay_midway.csv", false}}) {
     SCOPED_TRACE(name);
     ReplayAndSave(DataRecord(QString::fromLatin1(name)), tinitu);
     if (HasFatalFailure()) return;
