@@ -65,7 +65,7 @@ public:
   QAction* MnDrill;        // ファイル > 復習: the drill of the folder's decisions that were not best
   QAction* MnReview;       // 表示 > 検討 (F8): the loaded deal step by step
   QAction* MnQuiz;         // 表示 > 待ち当て: the waits quiz of discard reading, remembered
-  QAction* MnReplay;  // ファイル > この牌譜で練習: the record's deal played again in the practice window
+  QAction* MnReplay;       // ファイル > この牌譜で練習: the deal played again in the practice window
   // Made at their first use.
   TReviewDlg* ReviewDlg = nullptr;
   TQuizDlg* QuizDlg = nullptr;
