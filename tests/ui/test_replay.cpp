@@ -147,6 +147,7 @@ protected:
   // Triggers この牌譜で練習; play runs in the practice window's modal show, which
   // closes after it.
   void Replay(const std::function<void()>& play) {
+    ASSERT_TRUE(Dlg.MnReplay->isEnabled());
     bool ran = false;
     QTimer::singleShot(0, &Practice, [&] {
       ran = true;
@@ -158,7 +159,6 @@ protected:
       }
       Practice.Exit1->trigger();
     });
-    ASSERT_TRUE(Dlg.MnReplay->isEnabled());
     Dlg.MnReplay->trigger();
     EXPECT_TRUE(ran) << "the practice window was shown";
     EXPECT_FALSE(Practice.isVisible());
