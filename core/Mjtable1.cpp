@@ -25,6 +25,15 @@ void TMjTable::BuildWall(int n) {
   ShuffleInPlace(Wall, n);
 }
 
+void TMjTable::LayWall(std::span<const int> ids) {
+  assert(ids.size() <= Wall.size());
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    assert(ids[i] >= 0 && ids[i] < PaiCount);
+    Wall[i] = &Pai[static_cast<std::size_t>(ids[i])];
+  }
+  Clear();
+}
+
 void TMjTable::Shuffle() { BuildWall(PaiCount); }
 
 void TMjTable::ShuffleTinitu() { BuildWall(TinituCount); }

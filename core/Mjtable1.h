@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "core/Mjpai1.h"
 
@@ -38,6 +39,9 @@ public:
   void Clear();
   void Shuffle();
   void ShuffleTinitu();
+  // A wall laid out by the caller, ids in drawing order (a saved deal played
+  // again); clears the table as a shuffle does.
+  void LayWall(std::span<const int> ids);
   TMjPai* NextPai();
   void Haipai();
   TMjPai* Tumo();

@@ -101,6 +101,13 @@ TMjStep TMjGame::PlayOpening() {
 }
 
 void TMjGame::FormShow() {
+  if (PendingReplay) {
+    LayReplayWall(Table, *PendingReplay);
+    PendingReplay.reset();
+    Replayed = true;
+    Run(PlayOpening());
+    return;
+  }
   if (Tinitu)
     MnStart2Click();
   else
@@ -108,11 +115,13 @@ void TMjGame::FormShow() {
 }
 
 void TMjGame::MnStartClick() {
+  Replayed = false;
   Table.Shuffle();
   Run(PlayOpening());
 }
 
 void TMjGame::MnStart2Click() {
+  Replayed = false;
   Table.ShuffleTinitu();
   Run(PlayOpening());
 }
@@ -182,5 +191,11 @@ void TMjGame::MnHopeClick() {
 // Closing the window ends a running step at once: nothing of it is painted any more.
 void TMjGame::FormHide() {
   Step.End();
+  PendingReplay.reset();
   Display.HideMachiWindow();
+}
+
+void TMjGame::SetReplay(const TMjReplay& replay) {
+  PendingReplay = replay;
+  Tinitu = replay.Tinitu;
 }

@@ -6,8 +6,11 @@
 // and against a recorder in the tests. The opening and each discard are steps
 // (TMjStep) that wait in their pauses without holding up the program.
 
+#include <optional>
+
 #include "core/Mjpai1.h"
 #include "core/Mjtable1.h"
+#include "game/Mjreplay1.h"
 #include "game/Mjreview1.h"
 #include "game/Mjstep1.h"
 
@@ -61,6 +64,12 @@ public:
   void MnHopeClick();    // F2, toggles the waiting-tiles window
   void FormHide();       // also ends a running step where it stands
 
+  // A saved deal for the next opening to play instead of a new deal; it sets
+  // the mode. F6 then plays its wall again and F5 leaves it for a new deal.
+  // Closing the window drops a replay not yet started.
+  void SetReplay(const TMjReplay& replay);
+  bool Replaying() const { return Replayed; }  // the wall is a replayed record's
+
   // A click bound to the tile it was made on, in the deal it was made in.
   struct TTileClick {
     int Id = -1;  // no tile
@@ -109,4 +118,6 @@ private:
   int Deal = 0;  // counts the openings
   TMjReview Pairi;
   int Selected = -1;
+  std::optional<TMjReplay> PendingReplay;
+  bool Replayed = false;
 };

@@ -399,6 +399,22 @@ Do you want to replace it?</translation>
         <source>ツモ和了  %1</source>
         <translation>Won by draw  %1</translation>
     </message>
+    <message>
+        <source>練習している牌譜 %1 には上書きしません。別の名前で保存してください。</source>
+        <translation>The record %1 being practised is not written over. Save under another name.</translation>
+    </message>
+    <message>
+        <source>清一色</source>
+        <translation>One suit</translation>
+    </message>
+    <message>
+        <source>一人麻雀</source>
+        <translation>Solo practice</translation>
+    </message>
+    <message>
+        <source>  牌譜 %1 の練習</source>
+        <translation>  practising the record %1</translation>
+    </message>
 </context>
 <context>
     <name>TMenuDlg</name>
@@ -1302,6 +1318,18 @@ Hands more than 4 away show their effective tiles only.</translation>
     <message>
         <source>復習(&amp;D)...</source>
         <translation>&amp;Drill...</translation>
+    </message>
+    <message>
+        <source>この牌譜で練習(&amp;P)</source>
+        <translation>&amp;Practise this record</translation>
+    </message>
+    <message>
+        <source>ツモが%1枚を超えています。</source>
+        <translation>More than %1 draws.</translation>
+    </message>
+    <message>
+        <source>この牌譜では練習できません: %1</source>
+        <translation>This record cannot be practised: %1</translation>
     </message>
 </context>
 <context>

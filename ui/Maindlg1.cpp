@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -59,6 +60,17 @@ protected:
     painter.fillRect(width() - Width, 0, Width, height(), red);
   }
 };
+
+// A name beside the record that does not exist yet: "name-2.csv", "name-3.csv"...
+QString NewRecordName(const QString& fileName) {
+  const QFileInfo info(fileName);
+  const QString suffix = info.suffix().isEmpty() ? QStringLiteral("csv") : info.suffix();
+  for (int n = 2;; ++n) {
+    const QString name =
+        info.dir().filePath(QStringLiteral("%1-%2.%3").arg(info.completeBaseName()).arg(n).arg(suffix));
+    if (!QFileInfo::exists(name)) return name;
+  }
+}
 
 }  // namespace
 
@@ -355,9 +367,37 @@ void TMainDlg::SaveAs2Click() {
   SaveDialog1.Filter = QStringLiteral("*.csv|*.csv|*.*|*.*");
   SaveDialog1.DefaultExt = QStringLiteral("csv");
   if (!SaveDialog1.Execute(this)) return;
-  SaveRecordFile(QFile::encodeName(SaveDialog1.FileName).toStdString(), Table);
+  if (IsReplayedFile(SaveDialog1.FileName)) {
+    ShowWarning(tr("練習している牌譜 %1 には上書きしません。別の名前で保存してください。").arg(SaveDialog1.FileName));
+    SaveDialog1.FileName = NewRecordName(ReplayFile);
+    return;
+  }
+  SaveRecordFile(QFile::encodeName(SaveDialog1.FileName).toStdString(), Table, Clock);
   RememberSaveFolder(SaveDialog1.FileName);
   ShowSaved(SaveDialog1.FileName);
+}
+
+int TMainDlg::ShowReplay(const TMjReplay& replay, const QString& fileName) {
+  Game.SetReplay(replay);
+  ReplayFile = fileName;
+  SaveDialog1.FileName = NewRecordName(fileName);
+  ShowReplayTitle(true);
+  const int result = ShowModal();
+  ReplayFile.clear();
+  return result;
+}
+
+// After a new deal (F5) the title names the mode alone again.
+void TMainDlg::ShowReplayTitle(bool replaying) {
+  if (ReplayFile.isEmpty()) return;  // the menu's title stands
+  const QString mode = CaptionText(Tinitu() ? tr("清一色") : tr("一人麻雀"));
+  setWindowTitle(replaying ? mode + tr("  牌譜 %1 の練習").arg(QFileInfo(ReplayFile).fileName()) : mode);
+}
+
+bool TMainDlg::IsReplayedFile(const QString& fileName) const {
+  if (ReplayFile.isEmpty()) return false;
+  const QString old = QFileInfo(ReplayFile).canonicalFilePath();
+  return !old.isEmpty() && QFileInfo(fileName).canonicalFilePath() == old;
 }
 
 void TMainDlg::Exit1Click() { close(); }

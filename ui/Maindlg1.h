@@ -19,6 +19,7 @@
 #include "analysis/Mjscore1.h"
 #include "core/Mjtable1.h"
 #include "game/Mjgame1.h"
+#include "records/Mjrecord1.h"
 #include "ui/Frarea1.h"
 #include "ui/Frparts1.h"
 #include "ui/Ttiledlg1.h"
@@ -108,6 +109,8 @@ public:
   // Tests shorten the pauses: the milliseconds to wait for a pause of ms, or a
   // negative number to go straight on.
   std::function<int(int ms)> PauseHook;
+  // The time stamp of a saved record (tests fix it).
+  TRecordClock Clock = LocalNow;
 
   // One thing the player did to this window, handled at once or, while a step
   // runs, when it is over.
@@ -139,12 +142,23 @@ public:
   // the window that opened it only, so the waiting-tiles window stays usable.
   void Prepare();
   int ShowModal();
+  // Plays the saved deal of fileName again (the viewer's この牌譜で練習): its
+  // mode, its wall, its name in the title. Saves offer a new name beside it
+  // and never write over it.
+  int ShowReplay(const TMjReplay& replay, const QString& fileName);
+  bool Replaying() const { return Game.Replaying(); }
 
   // Handlers; the play itself is the flow's.
   void SaveAs2Click();
   void Exit1Click();
-  void MnStartClick() { Game.MnStartClick(); }
-  void MnStart2Click() { Game.MnStart2Click(); }
+  void MnStartClick() {
+    Game.MnStartClick();
+    ShowReplayTitle(false);
+  }
+  void MnStart2Click() {
+    Game.MnStart2Click();
+    ShowReplayTitle(false);
+  }
   void MnRetryClick() { Game.MnRetryClick(); }
   void MnHopeClick() { Game.MnHopeClick(); }
   void MnPairiClick();
@@ -188,6 +202,8 @@ private:
   void StartOpening();
   void ShowPairiWindow();
   void ShowWin(const TMjReview& review);  // the status notice and the analysis window's score
+  void ShowReplayTitle(bool replaying);   // the mode, and the record while its deal is replayed
+  bool IsReplayedFile(const QString& fileName) const;
 
   QWidget* Selection = nullptr;  // the keyboard's frame over a hand cell
   TMjTable Table;
@@ -196,6 +212,7 @@ private:
   bool OpeningPending = false;  // shown, the opening waits for the window to be on the screen
   bool DoubleClicked = false;   // the release that ends a double-click is no second click
   TKeyRepeats Repeats;
+  QString ReplayFile;  // the record replayed in this showing, never written over
 };
 
 extern TMainDlg* MainDlg;

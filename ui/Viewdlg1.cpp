@@ -18,12 +18,14 @@
 #include <QStatusBar>
 
 #include "core/Mjrandom1.h"
+#include "game/Mjreplay1.h"
 #include "records/Safefile1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Quizdlg1.h"
 #include "ui/Reviewdlg1.h"
 #include "ui/Statsdlg1.h"
 #include "ui/Drilldlg1.h"
+#include "ui/Maindlg1.h"
 #include "ui/Tfonts1.h"
 #include "ui/Tlook1.h"
 
@@ -44,6 +46,8 @@ TViewDlg::TViewDlg(QWidget* parent)
   // The key is in the caption only: the shortcut below must act while the item is hidden.
   MnRandOpen = File1->addAction(tr("ランダムに開く(&R)\tF5"));
   MnBmpSave = File1->addAction(tr("BMP保存(&B)"));
+  MnReplay = File1->addAction(tr("この牌譜で練習(&P)"));
+  MnReplay->setEnabled(false);
   MnSetFolder = File1->addAction(tr("フォルダを選択(&F)"));
   MnStats = File1->addAction(tr("成績(&T)..."));
   MnDrill = File1->addAction(tr("復習(&D)..."));
@@ -101,6 +105,8 @@ TViewDlg::TViewDlg(QWidget* parent)
   ConnectHandler(MnDrill, &QAction::triggered, this, [this] { MnDrillClick(); });
   ConnectHandler(MnReview, &QAction::triggered, this, [this] { MnReviewClick(); });
   ConnectHandler(MnQuiz, &QAction::triggered, this, [this] { MnQuizClick(); });
+  ConnectHandler(MnReplay, &QAction::triggered, this, [this] { MnReplayClick(); });
+  File1->setToolTipsVisible(true);  // why この牌譜で練習 is disabled
 
   // A name that does not exist is accepted too; loading it then reports the error.
   OpenDialog = [this](const QString& initialFolder, const QString& fileName) {
@@ -190,6 +196,7 @@ void TViewDlg::Prepare() {
   RecordFile.clear();
   RecordDate.clear();
   MnBmpSave->setEnabled(false);
+  RecordRead = false;
   MnQuiz->setChecked(QSettings().value(QuizSetting, false).toBool());
   RecordShown();
 }
@@ -206,12 +213,14 @@ bool TViewDlg::LoadRecordFile(const QString& fileName) { return Load(QFile::enco
 // quiz follow it there too, rather than keep the deal before it.
 bool TViewDlg::Load(const std::string& path) {
   bool loaded = false;
+  RecordRead = false;
   try {
     loaded = Loader.LoadRecordFile(path, *this);
   } catch (...) {
     RecordShown();
     throw;
   }
+  RecordRead = loaded;
   RecordShown();
   return loaded;
 }
@@ -221,6 +230,36 @@ void TViewDlg::RecordShown() {
   if (ReviewDlg) ReviewDlg->SetRecord(Codes, loaded);
   if (QuizDlg) QuizDlg->SetRecord(Codes, loaded);
   UpdateQuiz();
+  UpdateReplay();
+}
+
+namespace {
+
+// Why a record cannot be played again, for the player.
+QString ReplayRefusal(const TMjReplay& replay) {
+  const TMjReview& review = replay.Review;
+  const QString why = !review.Ok() ? ReviewErrorText(review.Error, review.ErrorStep, review.ErrorCode)
+                                   : TViewDlg::tr("ツモが%1枚を超えています。").arg(DealLimit);
+  return TViewDlg::tr("この牌譜では練習できません: %1").arg(why);
+}
+
+}  // namespace
+
+void TViewDlg::UpdateReplay() {
+  const TMjReplay replay = ReplayRecord(Codes);
+  MnReplay->setEnabled(RecordRead && replay.Ok());
+  MnReplay->setToolTip(RecordRead && !replay.Ok() ? ReplayRefusal(replay) : QString());
+}
+
+// The practice window opens over the viewer, which is back when it closes.
+void TViewDlg::MnReplayClick() {
+  if (!RecordRead || MainDlg == nullptr) return;
+  const TMjReplay replay = ReplayRecord(Codes);
+  if (!replay.Ok()) {
+    ShowWarning(ReplayRefusal(replay));
+    return;
+  }
+  MainDlg->ShowReplay(replay, QFile::decodeName(QByteArray::fromStdString(RecordFile)));
 }
 
 void TViewDlg::MnReviewClick() {

@@ -65,6 +65,7 @@ public:
   QAction* MnDrill;        // ファイル > 復習: the drill of the folder's decisions that were not best
   QAction* MnReview;       // 表示 > 検討 (F8): the loaded deal step by step
   QAction* MnQuiz;         // 表示 > 待ち当て: the waits quiz of discard reading, remembered
+  QAction* MnReplay;       // ファイル > この牌譜で練習: the deal played again in the practice window
   // Made at their first use.
   TReviewDlg* ReviewDlg = nullptr;
   TQuizDlg* QuizDlg = nullptr;
@@ -124,6 +125,7 @@ public:
   void MnDrillClick();
   void MnReviewClick();
   void MnQuizClick();
+  void MnReplayClick();
 
   // TRecordEvents
   void HeaderRefused() override;
@@ -142,6 +144,8 @@ private:
   bool Load(const std::string& path);  // LoadRecordFile, then RecordShown however it ends
   void RecordShown();  // a load ended: the review and the quiz follow the record
   void UpdateQuiz();   // shown in discard reading while 待ち当て is checked
+  void UpdateReplay();               // enabled for a record read whole that adds up
+  bool RecordRead = false;           // the last load read all four rows
   void PlaceBelow(QWidget* window);  // a window opened from the viewer, under it
 };
 
