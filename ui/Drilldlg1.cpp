@@ -64,10 +64,13 @@ std::vector<int> HandCodes(const TMjCard& card) {
 
 QString DrillFaultText(const TMjDrillLoad& load) {
   const QString file = QDir::toNativeSeparators(QFile::decodeName(load.File.c_str()));
+  // The good cards of a damaged file stay; the window says how many were lost.
+  const QString lost = load.Lost > 0 ? TDrillDlg::tr("読めなかったカード %1 枚は失われました。").arg(load.Lost) : QString();
   if (!load.MovedTo.empty())
     return TDrillDlg::tr("復習の記録 %1 は壊れています（%2）。%3 に移して、新しく記録します。")
-        .arg(file, FaultReason(load), QDir::toNativeSeparators(QFile::decodeName(load.MovedTo.c_str())));
-  return TDrillDlg::tr("復習の記録 %1 を使えません（%2）。この回の答えは保存しません。").arg(file, FaultReason(load));
+               .arg(file, FaultReason(load), QDir::toNativeSeparators(QFile::decodeName(load.MovedTo.c_str()))) +
+           lost;
+  return TDrillDlg::tr("復習の記録 %1 を使えません（%2）。この回の答えは保存しません。").arg(file, FaultReason(load)) + lost;
 }
 
 TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
@@ -401,9 +404,17 @@ void TDrillDlg::FillTable() {
   for (int col : {0, 1, 3, 4, 5}) Table->resizeColumnToContents(col);
 }
 
+// An answer that cannot be kept is still judged: the window says once that
+// answers are not being kept, and the sitting goes on.
 void TDrillDlg::SaveState() {
   if (!StateWritable) return;
-  SaveDrillState(QFile::encodeName(StateFile).toStdString(), State);
+  try {
+    SaveDrillState(QFile::encodeName(StateFile).toStdString(), State);
+  } catch (const std::exception& e) {
+    StateWritable = false;
+    LbMessage->setText(tr("答えを保存できません（%1）。この回の答えは保存しません。").arg(ErrorText(e)));
+    LbMessage->show();
+  }
 }
 
 void TDrillDlg::Next() {

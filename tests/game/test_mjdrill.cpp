@@ -295,26 +295,31 @@ TEST(MjDrillState, AStateIsSavedAndReadBackWhole) {
 TEST(MjDrillState, ADamagedFileIsReportedAndPutAsideNeverReset) {
   const std::string card = "card 0000000000000007 1 2025-12-08 - 1 0\n";
   const std::string good = "TileLab drill 1\nfolder /r\n" + card + "end 1\n";
+  const std::string other = "card 0000000000000009 2 2025-12-09 - 3 1\n";
   const struct {
     const char* what;
     std::string text;
     TMjDrillFault fault;
     int line;
+    std::size_t kept;  // good cards still in use
+    int lost;          // card lines that could not be used
   } cases[] = {
-      {"empty", "", TMjDrillFault::NotAState, 1},
-      {"other file", "shopping list\n", TMjDrillFault::NotAState, 1},
-      {"cut in a card line", good.substr(0, 50), TMjDrillFault::Truncated, 3},
-      {"end line missing", good.substr(0, good.find("end")), TMjDrillFault::Truncated, 4},
-      {"end counts other cards", "TileLab drill 1\nfolder /r\nend 1\n", TMjDrillFault::Truncated, 3},
+      {"empty", "", TMjDrillFault::NotAState, 1, 0, 0},
+      {"other file", "shopping list\n", TMjDrillFault::NotAState, 1, 0, 0},
+      {"cut in a card line", good.substr(0, 50), TMjDrillFault::Truncated, 3, 0, 1},
+      {"end line missing", good.substr(0, good.find("end")), TMjDrillFault::Truncated, 4, 1, 0},
+      {"end counts other cards", "TileLab drill 1\nfolder /r\nend 1\n", TMjDrillFault::Truncated, 3, 0, 0},
       {"box 6", "TileLab drill 1\nfolder /r\ncard 0000000000000007 6 2025-12-08 - 1 0\nend 1\n",
-       TMjDrillFault::BadLine, 3},
+       TMjDrillFault::BadLine, 3, 0, 1},
       {"upper-case id", "TileLab drill 1\nfolder /r\ncard 000000000000000A 1 2025-12-08 - 1 0\nend 1\n",
-       TMjDrillFault::BadLine, 3},
+       TMjDrillFault::BadLine, 3, 0, 1},
       {"more wrongs than answers", "TileLab drill 1\nfolder /r\ncard 0000000000000007 1 2025-12-08 - 1 2\nend 1\n",
-       TMjDrillFault::BadLine, 3},
-      {"twice", "TileLab drill 1\nfolder /r\n" + card + card + "end 2\n",
-       TMjDrillFault::DuplicateCard, 4},
-      {"after the end", good + "x\n", TMjDrillFault::BadLine, 5},
+       TMjDrillFault::BadLine, 3, 0, 1},
+      {"twice", "TileLab drill 1\nfolder /r\n" + card + card + "end 2\n", TMjDrillFault::DuplicateCard, 4, 1, 1},
+      {"after the end", good + "x\n", TMjDrillFault::BadLine, 5, 1, 0},
+      // One bad line among good ones loses that card alone.
+      {"one bad line", "TileLab drill 1\nfolder /r\n" + card + "card 12\n" + other + "end 3\n",
+       TMjDrillFault::BadLine, 4, 2, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -325,12 +330,34 @@ TEST(MjDrillState, ADamagedFileIsReportedAndPutAsideNeverReset) {
     EXPECT_EQ(load.Fault, c.fault);
     EXPECT_EQ(load.Line, c.line);
     EXPECT_EQ(load.File, path);
-    EXPECT_TRUE(load.State.Cards.empty());
+    EXPECT_EQ(load.State.Cards.size(), c.kept);
+    EXPECT_EQ(load.Lost, c.lost);
     EXPECT_EQ(load.MovedTo, path + ".damaged-20251208-090507");
     EXPECT_EQ(ReadBytes(load.MovedTo), c.text);
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_TRUE(load.Writable);
   }
+}
+
+// A count as large as a line can hold is read as the cap, and the next answer
+// neither overflows nor damages the file.
+TEST(MjDrillState, HugeCountsAreCappedWhenRead) {
+  TTempFolder folder;
+  const std::string path = folder / "drill.txt";
+  WriteBytes(path, "TileLab drill 1\nfolder /r\ncard 0000000000000007 1 2025-12-08 - 2147483647 2147483647\nend 1\n");
+  TMjDrillLoad load = LoadDrillState(path, {2025, 12, 8, 9, 5, 7});
+  ASSERT_EQ(load.Fault, TMjDrillFault::None);
+  TMjCardState& s = load.State.Cards.at(7);
+  EXPECT_EQ(s.Answers, MaxCardAnswers);
+  EXPECT_EQ(s.Wrongs, MaxCardAnswers);
+  s.Answer(false, Monday);
+  s.Answer(true, Monday + 1);
+  EXPECT_EQ(s.Answers, MaxCardAnswers);
+  EXPECT_EQ(s.Wrongs, MaxCardAnswers);
+  SaveDrillState(path, load.State);
+  const TMjDrillLoad again = LoadDrillState(path, {2025, 12, 9, 9, 5, 7});
+  EXPECT_EQ(again.Fault, TMjDrillFault::None);
+  EXPECT_EQ(again.State.Cards, load.State.Cards);
 }
 
 TEST(MjDrillState, AFileOfANewerVersionStaysAndIsNotSavedOver) {

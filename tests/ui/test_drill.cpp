@@ -144,6 +144,28 @@ TEST_F(Drill, AWinChanceThresholdAddsCardsJudgedByWinChanceAndIsRemembered) {
   }
 }
 
+// An answer that cannot be saved is still judged on screen; the window says
+// once that answers are not kept, shows no error box, and the sitting goes on.
+TEST_F(Drill, AnAnswerThatCannotBeSavedIsJudgedAndTheWindowSaysSoOnce) {
+  TDrillDlg d;
+  Prepare(d);
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  ASSERT_FALSE(d.StateFile.isEmpty());
+  ASSERT_TRUE(QDir().mkpath(d.StateFile));  // a folder where the state file goes: no save can succeed
+  d.AnswerCell(0);                          // 2m: wrong
+  EXPECT_TRUE(d.Answered);
+  EXPECT_TRUE(d.LbJudge->text().startsWith(QStringLiteral("× 打牌 2m の有効牌は 38枚。")));
+  EXPECT_TRUE(d.LbMessage->isVisibleTo(&d));
+  EXPECT_TRUE(d.LbMessage->text().startsWith(QStringLiteral("答えを保存できません（")));
+  EXPECT_TRUE(Warnings.isEmpty());
+  d.Next();
+  d.AnswerCell(TDrillDlg::HandCells - 1);  // the card came back; 1z is right
+  EXPECT_TRUE(d.LbJudge->text().startsWith(QStringLiteral("○ 正解。")));
+  EXPECT_TRUE(Warnings.isEmpty());
+  EXPECT_EQ(d.State.Cards.begin()->second.Answers, 2);
+}
+
 TEST_F(Drill, ADamagedStateFileIsReportedAndKeptAside) {
   TDrillDlg d;
   Prepare(d);
@@ -155,7 +177,8 @@ TEST_F(Drill, ADamagedStateFileIsReportedAndKeptAside) {
   d.WaitForDeck();
   EXPECT_EQ(d.StateFile, file);
   EXPECT_TRUE(d.LbMessage->isVisibleTo(&d));
-  EXPECT_EQ_TEXT(d.LbMessage->text(), QStringLiteral("復習の記録 %1 は壊れています（3行目が読めません）。%1.damaged-20251208-090000 に移して、新しく記録します。")
+  EXPECT_EQ_TEXT(d.LbMessage->text(), QStringLiteral("復習の記録 %1 は壊れています（3行目が読めません）。%1.damaged-20251208-090000 に移して、新しく記録します。"
+                                                     "読めなかったカード 1 枚は失われました。")
                                          .arg(QDir::toNativeSeparators(file)));
   EXPECT_TRUE(QFile::exists(file + QStringLiteral(".damaged-20251208-090000")));
   EXPECT_EQ(d.Deck.Cards.size(), 1u);
