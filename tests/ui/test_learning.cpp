@@ -99,6 +99,23 @@ TEST_F(Learning, TheReviewStepsThroughAKnownDealWithItsTablesAndJudgements) {
   EXPECT_FALSE(marks[0]->isVisible());
 }
 
+// A closed review computes nothing; shown again, it goes on.
+TEST_F(Learning, TheReviewStopsComputingWhenClosed) {
+  OpenRecordView();
+  Dlg.LoadRecordFile(Record(QStringLiteral("far.csv"), {Codes("234578m1689p357s"), Codes("2z3z1z"), Codes("2z3z8m"),
+                                                        Codes("23457m1689p357s1z")}));
+  Dlg.MnReview->trigger();
+  TReviewDlg* r = Dlg.ReviewDlg;
+  ASSERT_TRUE(r->ChanceJob()->Busy());
+  r->hide();
+  EXPECT_FALSE(r->ChanceJob()->Busy());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(r->ChancesOf(0), nullptr);
+  r->show();
+  EXPECT_TRUE(r->ChanceJob()->Busy());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return r->ChancesOf(0) && r->ChancesOf(1) && r->ChancesOf(2); }, 60000));
+}
+
 // Every step's chances come from the engine, off the window's thread; once they
 // are known, N goes by the win chance lost.
 TEST_F(Learning, TheReviewShowsTheEngineChancesAndNJumpsToTheWinLost) {

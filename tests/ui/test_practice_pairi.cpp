@@ -573,6 +573,23 @@ TEST_F(PairiWindow, ADiscardBeforeTheChancesComeCancelsThemForTheNextDraw) {
   EXPECT_FALSE(PairiDlg->JudgementText().contains(QStringLiteral("和了率"))) << PairiDlg->JudgementText().toStdString();
 }
 
+// Another hand at the same draw is another computation: it starts at once
+// instead of waiting for the older one's answer.
+TEST(ChanceJob, AnotherHandAtTheSameDrawIsComputedAtOnce) {
+  TPairiDlg dlg;
+  TMjReview far, near;
+  far.Start(ParseHand("1357m2468p1357s1z").Counts);  // 4 away: the longest the window asks for
+  far.AddDraw(CodeKind(32));
+  near.Start(ParseHand("123m456p789s1122z").Counts);
+  near.AddDraw(CodeKind(33));
+  dlg.ShowPairi(far, false);
+  ASSERT_TRUE(dlg.ChanceJob()->Computing(far.Steps.back().Decision()));
+  dlg.ShowPairi(near, false);
+  EXPECT_TRUE(dlg.ChanceJob()->Computing(near.Steps.back().Decision()));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dlg.Chances() != nullptr; }, 60000));
+  EXPECT_EQ(dlg.Chances()->Shanten, 0);
+}
+
 // A newer request stops the older one: only the newest answer arrives, and a
 // cancelled computation answers nothing.
 TEST(ChanceJob, NewestRequestWinsAndCancelAnswersNothing) {
