@@ -111,7 +111,7 @@ struct TProbAnswer {
 
 bool Chances(std::string_view line, const TProbOptions& options, TProbAnswer& answer, std::string& error) {
   if (!Read(line, answer.Counts, answer.Tiles, error)) return false;
-  const TKindCounts unseen = MjUnseen(answer.Counts, NoKinds, options.OneSuit);
+  const TKindCounts unseen = MjUnseen(answer.Counts, options.Seen, options.OneSuit);
   int wall = 0;
   for (int n : unseen) wall += n;
   if (options.DrawsLeft > wall) {
