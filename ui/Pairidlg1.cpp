@@ -6,7 +6,6 @@
 #include <bit>
 
 #include "game/Mjgame1.h"
-#include "ui/Maindlg1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tfonts1.h"
 #include "ui/Tscore1.h"
