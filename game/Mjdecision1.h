@@ -12,7 +12,7 @@
 #include "analysis/Mjshanten1.h"
 
 struct TMjDecision {
-  TKindCounts Hand{};     // the 14 tiles
+  TKindCounts Hand{};  // the 14 tiles
   int DrawnKind = -1;
   TKindCounts Seen{};     // the player's own discards before this draw
   bool OneSuit = false;   // the wall holds the 36 characters only
@@ -43,14 +43,14 @@ enum class TMjBasis {
 
 struct TMjVerdict {
   TMjBasis Basis = TMjBasis::None;
-  int BestKind = -1;      // the discard recommended; of equals, as MjTiePrefers says
-  int ChosenKind = -1;    // -1 while the discard is still to come
-  bool Mistake = false;   // the discard made kept less than the best, by the basis
-  bool Raised = false;    // it raised the shanten over the best discard
-  int BestCount = 0;      // effective copies the best discard by copies keeps
-  int ChosenCount = 0;    // and the discard made (0 when it raised the shanten)
-  double BestWin = 0.0;   // with Basis Win: the best discard's win chance
-  double ChosenWin = 0.0; // and the discard made's (0 when it raised the shanten)
+  int BestKind = -1;               // the discard recommended; of equals, as MjTiePrefers says
+  int ChosenKind = -1;             // -1 while the discard is still to come
+  bool Mistake = false;            // the discard made kept less than the best, by the basis
+  bool Raised = false;             // it raised the shanten over the best discard
+  int BestCount = 0;               // effective copies the best discard by copies keeps
+  int ChosenCount = 0;             // and the discard made (0 when it raised the shanten)
+  double BestWin = 0.0;            // with Basis Win: the best discard's win chance
+  double ChosenWin = 0.0;          // and the discard made's (0 when it raised the shanten)
   std::vector<TMjChance> Chances;  // with Basis Win: every discard's chances, in code order
 
   bool Judged() const { return Basis != TMjBasis::None; }

@@ -27,7 +27,7 @@ TMjCardReason TMjCardRule::Reason(const TMjReviewStep& step) const {
   const TMjVerdict& v = step.Verdict;
   if (v.Basis == TMjBasis::Win)
     return v.Raised || (MinLostWin > 0.0 && 100.0 * v.LostWin() >= MinLostWin - 1e-9) ? TMjCardReason::Win
-                                                                                        : TMjCardReason::None;
+                                                                                      : TMjCardReason::None;
   return v.Raised || v.LostCopies() >= MinLostCopies ? TMjCardReason::Copies : TMjCardReason::None;
 }
 

@@ -46,8 +46,8 @@ struct TMjCard {
   int DiscardKind = -1;     // the record's discard
   int LostCopies = 0;
   bool RaisedShanten = false;
-  bool OneSuit = false;     // every tile of the deal is of the characters suit (OneSuitDeal)
-  bool ByWin = false;       // its verdict is by win chance
+  bool OneSuit = false;  // every tile of the deal is of the characters suit (OneSuitDeal)
+  bool ByWin = false;    // its verdict is by win chance
 
   TKindCounts Seen() const;
   TMjDecision Decision() const;

@@ -81,8 +81,8 @@ struct TMjDrillParse {
 TMjDrillParse ParseDrillState(std::string_view text);
 
 struct TMjDrillLoad {
-  TMjDrillState State;       // the cards that could be read; none from a file that is no state or newer
-  int Lost = 0;              // card lines of a damaged file that could not be used
+  TMjDrillState State;  // the cards that could be read; none from a file that is no state or newer
+  int Lost = 0;         // card lines of a damaged file that could not be used
   TMjDrillFault Fault = TMjDrillFault::None;
   int Line = 0;
   std::string File;          // the state file

@@ -69,8 +69,8 @@ struct TMjReview {
 
   bool Ok() const { return Error == TMjReviewError::None; }
   // Only judged steps count: a discard made once the hand was complete is none.
-  int Decisions() const;       // judged steps
-  int BestChoices() const;     // of those, the ones that were no mistake
+  int Decisions() const;    // judged steps
+  int BestChoices() const;  // of those, the ones that were no mistake
   int ChosenCountSum() const;
   int BestCountSum() const;
   double Efficiency() const;   // ChosenCountSum / BestCountSum in percent; 100 with no decision

@@ -65,12 +65,14 @@ std::vector<int> HandCodes(const TMjCard& card) {
 QString DrillFaultText(const TMjDrillLoad& load) {
   const QString file = QDir::toNativeSeparators(QFile::decodeName(load.File.c_str()));
   // The good cards of a damaged file stay; the window says how many were lost.
-  const QString lost = load.Lost > 0 ? TDrillDlg::tr("読めなかったカード %1 枚は失われました。").arg(load.Lost) : QString();
+  const QString lost =
+      load.Lost > 0 ? TDrillDlg::tr("読めなかったカード %1 枚は失われました。").arg(load.Lost) : QString();
   if (!load.MovedTo.empty())
     return TDrillDlg::tr("復習の記録 %1 は壊れています（%2）。%3 に移して、新しく記録します。")
                .arg(file, FaultReason(load), QDir::toNativeSeparators(QFile::decodeName(load.MovedTo.c_str()))) +
            lost;
-  return TDrillDlg::tr("復習の記録 %1 を使えません（%2）。この回の答えは保存しません。").arg(file, FaultReason(load)) + lost;
+  return TDrillDlg::tr("復習の記録 %1 を使えません（%2）。この回の答えは保存しません。").arg(file, FaultReason(load)) +
+         lost;
 }
 
 TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
@@ -353,13 +355,14 @@ void TDrillDlg::AnswerCell(int cell) {
                        .arg(KindName(kind), ChancePercent(v.ChosenWin), KindName(v.BestKind), ChancePercent(v.BestWin));
   else
     text = right ? tr("○ 正解。打牌 %1 は最善と同じく有効牌 %2枚です。").arg(KindName(kind)).arg(chosen.Count)
-           : v.Raised
-               ? tr("× 打牌 %1 は向聴数を戻します。最善は %2（有効牌 %3枚）。").arg(KindName(kind), KindName(v.BestKind)).arg(v.BestCount)
-               : tr("× 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。")
-                     .arg(KindName(kind))
-                     .arg(chosen.Count)
-                     .arg(KindName(v.BestKind))
-                     .arg(v.BestCount);
+           : v.Raised ? tr("× 打牌 %1 は向聴数を戻します。最善は %2（有効牌 %3枚）。")
+                            .arg(KindName(kind), KindName(v.BestKind))
+                            .arg(v.BestCount)
+                      : tr("× 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。")
+                            .arg(KindName(kind))
+                            .arg(chosen.Count)
+                            .arg(KindName(v.BestKind))
+                            .arg(v.BestCount);
   WinBestKind = v.Basis == TMjBasis::Win ? v.BestKind : -1;
   text += QLatin1Char('\n') + tr("牌譜の打牌は %1 でした。").arg(KindName(Card.DiscardKind));
   LbJudge->setText(text);
@@ -386,8 +389,11 @@ void TDrillDlg::FillTable() {
     QString win;
     for (const TMjChance& c : v.Chances)
       if (c.Kind == d.Kind) win = c.Counted ? ChancePercent(c.Win) : QStringLiteral("-");
-    const QString cells[] = {KindName(d.Kind), ShantenWords(d.Shanten),
-                             QString::fromStdString(KindsText(d.Kinds)), QString::number(d.Count), win,
+    const QString cells[] = {KindName(d.Kind),
+                             ShantenWords(d.Shanten),
+                             QString::fromStdString(KindsText(d.Kinds)),
+                             QString::number(d.Count),
+                             win,
                              marks.join(QLatin1Char(' '))};
     for (int col = 0; col < 6; ++col) {
       auto* item = new QTableWidgetItem(cells[col]);

@@ -166,14 +166,14 @@ std::optional<std::pair<double, double>> TPairiDlg::WinFigures(const TMjReviewSt
 double TPairiDlg::WinLost() const {
   double lost = 0.0;
   for (const TMjReviewStep& step : Review.Steps)
-    if (const auto figures = WinFigures(step); figures && !step.Verdict.Raised) lost += figures->second - figures->first;
+    if (const auto figures = WinFigures(step); figures && !step.Verdict.Raised)
+      lost += figures->second - figures->first;
   return lost;
 }
 
 int TPairiDlg::WinJudged() const {
   int judged = 0;
-  for (const TMjReviewStep& step : Review.Steps)
-    judged += WinFigures(step) && !step.Verdict.Raised ? 1 : 0;
+  for (const TMjReviewStep& step : Review.Steps) judged += WinFigures(step) && !step.Verdict.Raised ? 1 : 0;
   return judged;
 }
 
@@ -188,9 +188,9 @@ void TPairiDlg::AddChanceTexts() {
     if (figures && !judged->Verdict.Raised)
       Judgement += tr("  和了率 %1 / 最善 %2").arg(ChancePercent(figures->first), ChancePercent(figures->second));
     else if (figures || known)
-      Judgement += tr("  和了率 %1 / 最善 %2")
-                       .arg(QStringLiteral("-"),
-                            ChancePercent(figures ? figures->second : BestDiscardWin(known->Table)));
+      Judgement +=
+          tr("  和了率 %1 / 最善 %2")
+              .arg(QStringLiteral("-"), ChancePercent(figures ? figures->second : BestDiscardWin(known->Table)));
   }
   if (!Summary.isEmpty()) Summary << tr("和了率の損失 %1（%2 打）").arg(ChancePercent(WinLost())).arg(WinJudged());
 }

@@ -287,8 +287,7 @@ QString TReviewDlg::JudgeText(const TMjReviewStep& step) {
                       .arg(KindName(chosen.Kind), v.Raised ? QStringLiteral("-") : ChancePercent(v.ChosenWin),
                            KindName(v.BestKind), ChancePercent(v.BestWin));
   }
-  if (!v.Mistake)
-    return text + tr("◎ 最善の打牌です（有効牌 %1枚）。").arg(chosen.Count);
+  if (!v.Mistake) return text + tr("◎ 最善の打牌です（有効牌 %1枚）。").arg(chosen.Count);
   if (step.RaisedShanten())
     return text + tr("× 打牌 %1 は向聴数を戻します。最善は %2（%3、有効牌 %4枚）。")
                       .arg(KindName(chosen.Kind), BestNames(step), ShantenWords(best.Shanten))
