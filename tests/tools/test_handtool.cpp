@@ -213,6 +213,20 @@ TEST(HandProbBatch, DrawsLeftAndOneSuitWall) {
   EXPECT_EQ(b.Status, 0);
 }
 
+// The player's own discards leave the wall: 123m456p789s1112z waits on 2z alone,
+// 3 copies among 123 unseen tiles, so one draw wins 3/123 = 0.0244; with 2z
+// thrown 2/122 = 0.0164; with 9p thrown 3/122 = 0.0246.
+TEST(HandProbBatch, SeenTilesLeaveTheWall) {
+  handtool::TProbOptions options;
+  options.DrawsLeft = 1;
+  EXPECT_EQ(ProbBatch("123m456p789s1112z\n", options).Out, "0\t1.0000\t0.0244\n");
+  options.Seen[static_cast<std::size_t>(CodeKind(32))] = 1;
+  EXPECT_EQ(ProbBatch("123m456p789s1112z\n", options).Out, "0\t1.0000\t0.0164\n");
+  options.Seen = {};
+  options.Seen[static_cast<std::size_t>(CodeKind(19))] = 1;
+  EXPECT_EQ(ProbBatch("123m456p789s1112z\n", options).Out, "0\t1.0000\t0.0246\n");
+}
+
 TEST(HandProbBatch, BadLinesGiveErrorAndTheNextLineAnswers) {
   const struct {
     const char* line;
