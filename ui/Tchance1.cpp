@@ -1,6 +1,7 @@
 #include "ui/Tchance1.h"
 
 #include <algorithm>
+#include <utility>
 
 TChanceJob::TChanceJob(QObject* parent) : QObject(parent) {}
 
@@ -14,7 +15,7 @@ void TChanceJob::Request(int draw, const TMjDecision& decision) {
   Asked = decision;
   Running = true;
   Worker = std::jthread([this, serial, draw, decision](std::stop_token stop) {
-    const TMjChanceTable table = MjChances(decision.Hand, decision.Unseen(), decision.DrawsLeft, stop);
+    const TMjChanceTable table = MjChances(decision.Hand, decision.Unseen(), decision.DrawsLeft, std::move(stop));
     if (table.Stopped) return;
     QMetaObject::invokeMethod(
         this,
