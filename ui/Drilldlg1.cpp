@@ -377,7 +377,7 @@ void TDrillDlg::FillTable() {
   const QImage& sheet = FrMjPai1->Image1->Canvas();
   int row = 0;
   for (const TMjDiscard& d : Judged.Table.Discards) {
-    const bool best = d.Shanten == Judged.Best().Shanten && d.Count == Judged.Best().Count;
+    const bool best = AsGoodAsBest(d, Judged.Best());
     const bool picked = d.Kind == Judged.DiscardKind;
     const TMjVerdict& v = Judged.Verdict;
     QStringList marks;
