@@ -424,10 +424,23 @@ const TMjChance* ChanceOf(const TMjChanceTable& table, int kind) {
   return nullptr;
 }
 
+int MjTieRank(int kind) {
+  if (kind >= 27) return 0;
+  return kind % 9 == 0 || kind % 9 == 8 ? 1 : 2;
+}
+
+bool MjTiePrefers(int kind, int other) {
+  const int a = MjTieRank(kind), b = MjTieRank(other);
+  return a != b ? a < b : kind < other;
+}
+
 const TMjChance* BestWinDiscard(const TMjChanceTable& table) {
+  double top = -1.0;
+  for (const TMjChance& c : table.Discards)
+    if (c.Counted) top = std::max(top, c.Win);
   const TMjChance* best = nullptr;
   for (const TMjChance& c : table.Discards)
-    if (c.Counted && (!best || c.Win > best->Win)) best = &c;
+    if (c.Counted && KeepsBestWin(c.Win, top) && (!best || MjTiePrefers(c.Kind, best->Kind))) best = &c;
   return best;
 }
 

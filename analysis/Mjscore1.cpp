@@ -33,7 +33,7 @@ bool Green(int kind) {
   return kind == 19 || kind == 20 || kind == 21 || kind == 23 || kind == 25 || kind == Hatsu;
 }
 
-// A dragon, the seat wind or the round wind: one yaku per triplet, 2 fu per title of a pair.
+// A dragon, the seat wind or the round wind: one yaku per triplet; a pair of any is 2 fu.
 int ValueTitles(int kind, const TMjSituation& s) {
   if (kind >= DragonStart) return 1;
   return (kind == WindStart + s.SeatWind ? 1 : 0) + (kind == WindStart + s.RoundWind ? 1 : 0);
@@ -233,7 +233,8 @@ std::vector<TMjFuPart> FuParts(const TMjShape& shape, TMjWait wait, bool pinfu, 
   parts.push_back({TMjFuItem::Tsumo, -1, 2});
   for (const TMjMentsu& m : shape.Mentsu)
     if (m.Kotsu) parts.push_back({TMjFuItem::Kotsu, m.Kind, Yaochu(m.Kind) ? 8 : 4});
-  if (const int titles = ValueTitles(shape.Pair, s)) parts.push_back({TMjFuItem::Pair, shape.Pair, 2 * titles});
+  // A pair of the double wind is still 2 fu, as the WRC rules (2022) count it.
+  if (ValueTitles(shape.Pair, s) > 0) parts.push_back({TMjFuItem::Pair, shape.Pair, 2});
   if (wait == TMjWait::Kanchan || wait == TMjWait::Penchan || wait == TMjWait::Tanki)
     parts.push_back({TMjFuItem::Wait, -1, 2});
   return parts;

@@ -65,12 +65,12 @@ struct TMjSituation {
 };
 
 enum class TMjFuItem {
-  Base,       // 副底 20
-  Tsumo,      // 2 for the self-draw, except with 平和
-  Kotsu,      // a concealed triplet: 4 of simples, 8 of terminals or honours
-  Pair,       // 2 for a dragon, the seat wind and the round wind each
-  Wait,       // 2 for a closed, edge or single wait
-  Chiitoi,    // seven pairs: 25 flat
+  Base,     // 副底 20
+  Tsumo,    // 2 for the self-draw, except with 平和
+  Kotsu,    // a concealed triplet: 4 of simples, 8 of terminals or honours
+  Pair,     // 2 for a pair of a dragon, the seat wind or the round wind (the double wind too)
+  Wait,     // 2 for a closed, edge or single wait
+  Chiitoi,  // seven pairs: 25 flat
 };
 
 struct TMjFuPart {

@@ -37,10 +37,7 @@ void BM_BuildDeck(benchmark::State& state) {
   const std::string& folder = Folder();
   TMjCardRule rule;
   rule.MinLostCopies = static_cast<int>(state.range(0));
-  if (state.range(1) > 0) {
-    rule.MinLostWin = static_cast<double>(state.range(1));
-    rule.WinLoss = MjWinLoss;
-  }
+  rule.MinLostWin = static_cast<double>(state.range(1));
   std::size_t cards = 0;
   for (auto _ : state) {
     const TMjDrillDeck deck = BuildDrillDeck(folder, rule);

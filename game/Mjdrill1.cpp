@@ -22,15 +22,13 @@ void HashCodes(std::uint64_t& hash, const TCodeRow& row, int count) {
 
 int LostCopies(const TMjReviewStep& step) { return step.Best().Count - step.ChosenCount(); }
 
-double MjWinLoss(const TMjReviewStep& step, bool oneSuit) {
-  const std::optional<TMjWinChoice> choice = WinChoice(step, oneSuit);
-  return choice ? 100.0 * (choice->Best - choice->Chosen) : -1.0;
-}
-
-TMjCardReason TMjCardRule::Reason(const TMjReviewStep& step, bool oneSuit) const {
-  if (!step.IsBest() && (step.RaisedShanten() || LostCopies(step) >= MinLostCopies)) return TMjCardReason::Copies;
-  if (WinLoss && WinLoss(step, oneSuit) >= MinLostWin) return TMjCardReason::Win;
-  return TMjCardReason::None;
+TMjCardReason TMjCardRule::Reason(const TMjReviewStep& step) const {
+  if (!step.Mistake()) return TMjCardReason::None;
+  const TMjVerdict& v = step.Verdict;
+  if (v.Basis == TMjBasis::Win)
+    return v.Raised || (MinLostWin > 0.0 && 100.0 * v.LostWin() >= MinLostWin - 1e-9) ? TMjCardReason::Win
+                                                                                      : TMjCardReason::None;
+  return v.Raised || v.LostCopies() >= MinLostCopies ? TMjCardReason::Copies : TMjCardReason::None;
 }
 
 TKindCounts TMjCard::Seen() const {
@@ -39,21 +37,19 @@ TKindCounts TMjCard::Seen() const {
   return seen;
 }
 
+TMjDecision TMjCard::Decision() const { return {Hand, DrawnKind, Seen(), OneSuit, DrawsLeftAfter(Draw), false}; }
+
 TMjReviewStep TMjCard::Judge(int kind) const {
   TMjReviewStep step;
   step.Draw = Draw;
   step.DrawnKind = DrawnKind;
   step.Hand = Hand;
   step.Seen = Seen();
+  step.OneSuit = OneSuit;
   step.Table = MjDiscards(step.Hand, step.Seen);
   step.DiscardKind = kind;
+  step.Verdict = MjJudge(step.Decision(), step.Table, kind);
   return step;
-}
-
-bool TMjCard::Right(const TMjReviewStep& judged) const {
-  if (!ByWin) return judged.IsBest();
-  const std::optional<TMjWinChoice> choice = WinChoice(judged, OneSuit);
-  return choice ? KeepsBestWin(choice->Chosen, choice->Best) : judged.IsBest();
 }
 
 std::uint64_t CardId(const TCodeRow& deal, const TCodeRow& draws, const TCodeRow& discards, int draw) {
@@ -66,13 +62,10 @@ std::uint64_t CardId(const TCodeRow& deal, const TCodeRow& draws, const TCodeRow
 
 std::vector<TMjCard> CardsOfDeal(const TMjReview& review, const TCodeRow& deal, const TCodeRow& draws,
                                  const TCodeRow& discards, const TMjCardRule& rule) {
-  bool oneSuit = std::all_of(review.DealHand.begin() + 9, review.DealHand.end(), [](int n) { return n == 0; });
-  for (const TMjReviewStep& s : review.Steps) oneSuit = oneSuit && s.DrawnKind < 9;
-
   std::vector<TMjCard> cards;
   for (std::size_t i = 0; i < review.Steps.size(); ++i) {
     const TMjReviewStep& s = review.Steps[i];
-    const TMjCardReason reason = s.Discarded() ? rule.Reason(s, oneSuit) : TMjCardReason::None;
+    const TMjCardReason reason = rule.Reason(s);
     if (reason == TMjCardReason::None) continue;
     TMjCard card;
     card.Id = CardId(deal, draws, discards, s.Draw);
@@ -83,7 +76,7 @@ std::vector<TMjCard> CardsOfDeal(const TMjReview& review, const TCodeRow& deal, 
     card.DiscardKind = s.DiscardKind;
     card.LostCopies = LostCopies(s);
     card.RaisedShanten = s.RaisedShanten();
-    card.OneSuit = oneSuit;
+    card.OneSuit = review.OneSuit;
     card.ByWin = reason == TMjCardReason::Win;
     cards.push_back(std::move(card));
   }

@@ -18,29 +18,18 @@
 #include "game/Mjleitner1.h"
 #include "game/Mjreview1.h"
 
-// The win probability a decision lost against the best discard, in percent
-// points; a negative value when it cannot be told. Called off the window's thread.
-using TMjWinLoss = std::function<double(const TMjReviewStep& step, bool oneSuit)>;
-
-// The win chance by the last draw that a decision lost against the best
-// discard, in percent points, for the decisions the statistics judge by it
-// (WinChoice); -1 for others.
-double MjWinLoss(const TMjReviewStep& step, bool oneSuit);
-
 enum class TMjCardReason { None, Copies, Win };
 
-// Which decisions become cards: those that lost at least MinLostCopies effective
-// copies against the best discard or raised the shanten, and, once a win
-// probability is at hand (WinLoss), those that lost at least MinLostWin of it.
-
+// Which decisions become cards: those whose verdict is a mistake (MjJudge), when
+// they raised the shanten, or lost at least MinLostCopies effective copies
+// (judged by copies), or at least MinLostWin percent points of win chance
+// (judged by win chance; 0 takes none of these).
 struct TMjCardRule {
   int MinLostCopies = 1;
   double MinLostWin = 1.0;
-  TMjWinLoss WinLoss;
 
-  // Copies when the decision lost copies (or raised the shanten), else Win
-  // when it lost win chance, else None.
-  TMjCardReason Reason(const TMjReviewStep& step, bool oneSuit) const;
+  // By the verdict's basis when the decision is a card, else None.
+  TMjCardReason Reason(const TMjReviewStep& step) const;
 };
 
 // Copies of effective tiles a decision kept fewer than the best one.
@@ -57,16 +46,16 @@ struct TMjCard {
   int DiscardKind = -1;     // the record's discard
   int LostCopies = 0;
   bool RaisedShanten = false;
-  bool OneSuit = false;     // every tile of the deal is of the characters suit
-  bool ByWin = false;       // taken for the win chance it lost alone: answers are judged by win chance
+  bool OneSuit = false;  // every tile of the deal is of the characters suit (OneSuitDeal)
+  bool ByWin = false;    // its verdict is by win chance
 
   TKindCounts Seen() const;
+  TMjDecision Decision() const;
   // The decision judged with kind as its discard, as the review judges it:
-  // its discard table and IsBest.
+  // its discard table and verdict.
   TMjReviewStep Judge(int kind) const;
-  // Whether a judged answer is right: as good as the best discard, by win
-  // chance for a card taken for it, else by effective copies.
-  bool Right(const TMjReviewStep& judged) const;
+  // Whether a judged answer is right: no mistake by the verdict.
+  bool Right(const TMjReviewStep& judged) const { return judged.Judged() && !judged.Mistake(); }
 };
 
 // The identity of the position before the discard of draw (1..): the deal, the

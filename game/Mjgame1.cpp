@@ -1,6 +1,7 @@
 #include "game/Mjgame1.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -86,7 +87,13 @@ TMjStep TMjGame::PlayOpening() {
   Table.Haipai();
   TKindCounts deal{};
   for (int i = 0; i < DealTiles; ++i) ++deal[Slot(KindOf(Table.Tepai[Slot(i)]))];
-  Pairi.Start(deal);
+  // The deal's own draws tell its wall, by the rule records are read with.
+  std::vector<int> draws;
+  for (int i = 0; i < DealLimit; ++i) {
+    const TMjPai* pai = Table.Wall[Slot(Table.WallPos + i)];
+    draws.push_back(pai ? KindOf(pai) : -1);
+  }
+  Pairi.Start(deal, OneSuitDeal(deal, draws));
   DrawTepaiAll();
   co_await Pause(OpeningPauseMs);
   Table.SortTe();

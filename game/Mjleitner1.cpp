@@ -80,7 +80,12 @@ bool ParseCardLine(std::string_view line, std::uint64_t& id, TMjCardState& s) {
     s.LastWrong = NoDay;
   else if (!ParseDay(w[4], s.LastWrong))
     return false;
-  return ParseNumber(w[5], s.Answers) && ParseNumber(w[6], s.Wrongs) && s.Answers >= 1 && s.Wrongs <= s.Answers;
+  // Counts beyond the cap are read as the cap.
+  unsigned long long answers = 0, wrongs = 0;
+  if (!ParseNumber(w[5], answers) || !ParseNumber(w[6], wrongs) || answers < 1 || wrongs > answers) return false;
+  s.Answers = static_cast<int>(std::min<unsigned long long>(answers, MaxCardAnswers));
+  s.Wrongs = static_cast<int>(std::min<unsigned long long>(wrongs, MaxCardAnswers));
+  return true;
 }
 
 std::string DamagedName(const std::string& path, const TRecordTime& now) {
@@ -125,9 +130,9 @@ bool ParseDay(std::string_view text, TMjDay& d) {
 }
 
 void TMjCardState::Answer(bool right, TMjDay today) {
-  ++Answers;
+  Answers = std::min(Answers + 1, MaxCardAnswers);
   if (!right) {
-    ++Wrongs;
+    Wrongs = std::min(Wrongs + 1, MaxCardAnswers);
     Box = 1;
     Due = today;
     LastWrong = today;
@@ -175,21 +180,42 @@ TMjDrillParse ParseDrillState(std::string_view text) {
   if (lines.size() < 2 || !lines[1].starts_with("folder ") || !Unescaped(lines[1].substr(7), p.State.Folder))
     return fail(lines.size() < 2 ? TMjDrillFault::Truncated : TMjDrillFault::BadLine, 2);
 
+  // From here on a fault keeps the good cards; the first fault is named.
+  auto mark = [&p](TMjDrillFault fault, int line) {
+    if (p.Fault != TMjDrillFault::None) return;
+    p.Fault = fault;
+    p.Line = line;
+  };
   std::size_t i = 2;
   for (; i < lines.size() && lines[i].starts_with("card "); ++i) {
     const int number = static_cast<int>(i) + 1;
-    if (brokenOff && i + 1 == lines.size()) return fail(TMjDrillFault::Truncated, number);
     std::uint64_t id = 0;
     TMjCardState s;
-    if (!ParseCardLine(lines[i], id, s)) return fail(TMjDrillFault::BadLine, number);
-    if (!p.State.Cards.emplace(id, s).second) return fail(TMjDrillFault::DuplicateCard, number);
+    if (brokenOff && i + 1 == lines.size()) {
+      ++p.Lost;
+      mark(TMjDrillFault::Truncated, number);
+      return p;
+    }
+    if (!ParseCardLine(lines[i], id, s)) {
+      ++p.Lost;
+      mark(TMjDrillFault::BadLine, number);
+    } else if (!p.State.Cards.emplace(id, s).second) {
+      ++p.Lost;
+      mark(TMjDrillFault::DuplicateCard, number);
+    }
   }
   const int number = static_cast<int>(i) + 1;
-  if (i == lines.size() || brokenOff) return fail(TMjDrillFault::Truncated, number);
+  if (i == lines.size() || brokenOff) {
+    mark(TMjDrillFault::Truncated, number);
+    return p;
+  }
   std::size_t count = 0;
-  if (!lines[i].starts_with("end ") || !ParseNumber(lines[i].substr(4), count)) return fail(TMjDrillFault::BadLine, number);
-  if (count != p.State.Cards.size()) return fail(TMjDrillFault::Truncated, number);
-  if (i + 1 != lines.size()) return fail(TMjDrillFault::BadLine, number + 1);
+  if (!lines[i].starts_with("end ") || !ParseNumber(lines[i].substr(4), count)) {
+    mark(TMjDrillFault::BadLine, number);
+    return p;
+  }
+  if (count != p.State.Cards.size() + static_cast<std::size_t>(p.Lost)) mark(TMjDrillFault::Truncated, number);
+  if (i + 1 != lines.size()) mark(TMjDrillFault::BadLine, number + 1);
   return p;
 }
 
@@ -210,10 +236,9 @@ TMjDrillLoad LoadDrillState(const std::string& path, const TRecordTime& now) {
   }
   load.Fault = p.Fault;
   load.Line = p.Line;
-  if (p.Fault == TMjDrillFault::None) {
-    load.State = std::move(p.State);
-    return load;
-  }
+  load.Lost = p.Lost;
+  load.State = std::move(p.State);  // a damaged file's good cards stay in use
+  if (p.Fault == TMjDrillFault::None) return load;
   if (p.Fault == TMjDrillFault::NewerVersion) {
     load.Writable = false;
     return load;

@@ -29,6 +29,9 @@ bool ParseDay(std::string_view text, TMjDay& day);  // exactly that form, a real
 constexpr int LeitnerBoxes = 5;
 constexpr std::array<int, LeitnerBoxes> LeitnerDays{1, 2, 4, 8, 16};  // box 1..5
 
+// Answer counts stop here: a file may hold any number, and a count never overflows.
+inline constexpr int MaxCardAnswers = 999'999'999;
+
 // What the schedule keeps of one card answered at least once. A card never
 // answered has no state: it is new, in box 1.
 struct TMjCardState {
@@ -67,15 +70,19 @@ enum class TMjDrillFault {
   Truncated,      // the end line is missing or counts other cards
 };
 
+// A damaged file keeps its good cards: a card line that cannot be read (or
+// lists a card again) is lost alone, and counted.
 struct TMjDrillParse {
   TMjDrillState State;
   TMjDrillFault Fault = TMjDrillFault::None;
-  int Line = 0;  // 1-based, the line at fault
+  int Line = 0;  // 1-based, the first line at fault
+  int Lost = 0;  // card lines that could not be used
 };
 TMjDrillParse ParseDrillState(std::string_view text);
 
 struct TMjDrillLoad {
-  TMjDrillState State;       // empty unless the file was read whole
+  TMjDrillState State;  // the cards that could be read; none from a file that is no state or newer
+  int Lost = 0;         // card lines of a damaged file that could not be used
   TMjDrillFault Fault = TMjDrillFault::None;
   int Line = 0;
   std::string File;          // the state file

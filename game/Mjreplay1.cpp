@@ -18,12 +18,6 @@ std::vector<int> RowCodes(const TCodeRow& row) {
   return codes;
 }
 
-bool AllCharacters(const std::vector<int>& codes) {
-  for (const int code : codes)
-    if (CodeSuit(code) != 0) return false;
-  return true;
-}
-
 }  // namespace
 
 TMjReplay ReplayRecord(const TCodeGrid& codes) {
@@ -32,7 +26,7 @@ TMjReplay ReplayRecord(const TCodeGrid& codes) {
   replay.Deal = RowCodes(GridRow(codes, DealRow));
   replay.Draws = RowCodes(GridRow(codes, DrawRow));
   replay.TooManyDraws = replay.Draws.size() > DealLimit;
-  replay.Tinitu = AllCharacters(replay.Deal) && AllCharacters(replay.Draws);
+  replay.Tinitu = replay.Review.OneSuit;  // the one rule for a one-suit deal
   return replay;
 }
 

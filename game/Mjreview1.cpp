@@ -51,25 +51,25 @@ bool TMjReviewStep::RaisedShanten() const { return Chosen().Shanten > Best().Sha
 int TMjReviewStep::ChosenCount() const { return RaisedShanten() ? 0 : Chosen().Count; }
 
 int TMjReview::Decisions() const {
-  return static_cast<int>(std::count_if(Steps.begin(), Steps.end(), [](const TMjReviewStep& s) { return s.Discarded(); }));
+  return static_cast<int>(std::count_if(Steps.begin(), Steps.end(), [](const TMjReviewStep& s) { return s.Judged(); }));
 }
 
 int TMjReview::BestChoices() const {
   return static_cast<int>(
-      std::count_if(Steps.begin(), Steps.end(), [](const TMjReviewStep& s) { return s.Discarded() && s.IsBest(); }));
+      std::count_if(Steps.begin(), Steps.end(), [](const TMjReviewStep& s) { return s.Judged() && !s.Mistake(); }));
 }
 
 int TMjReview::ChosenCountSum() const {
   int n = 0;
   for (const TMjReviewStep& s : Steps)
-    if (s.Discarded()) n += s.ChosenCount();
+    if (s.Judged()) n += s.ChosenCount();
   return n;
 }
 
 int TMjReview::BestCountSum() const {
   int n = 0;
   for (const TMjReviewStep& s : Steps)
-    if (s.Discarded()) n += s.Best().Count;
+    if (s.Judged()) n += s.Best().Count;
   return n;
 }
 
@@ -94,11 +94,12 @@ int TMjReview::WinDraw() const {
   return -1;
 }
 
-void TMjReview::Start(const TKindCounts& deal) {
+void TMjReview::Start(const TKindCounts& deal, bool oneSuit) {
   Steps.clear();
   DealHand = deal;
   Hand = deal;
   Seen = {};
+  OneSuit = oneSuit;
 }
 
 void TMjReview::AddDraw(int kind) {
@@ -109,6 +110,8 @@ void TMjReview::AddDraw(int kind) {
   s.Hand = Hand;
   s.Seen = Seen;
   s.Table = MjDiscards(Hand, Seen);
+  s.OneSuit = OneSuit;
+  s.AfterWin = s.Table.Shanten < 0 || (!Steps.empty() && Steps.back().AfterWin);
   Steps.push_back(std::move(s));
 }
 
@@ -116,7 +119,9 @@ void TMjReview::AddDiscard(int kind) {
   const auto k = static_cast<std::size_t>(kind);
   --Hand[k];
   ++Seen[k];
-  Steps.back().DiscardKind = kind;
+  TMjReviewStep& s = Steps.back();
+  s.DiscardKind = kind;
+  s.Verdict = MjJudge(s.Decision(), s.Table, kind);
 }
 
 int TMjReview::FinalShanten() const {
@@ -128,7 +133,7 @@ int TMjReview::FinalShanten() const {
 int TMjReview::NextNotBest(int after) const {
   for (int i = std::max(after + 1, 0); i < static_cast<int>(Steps.size()); ++i) {
     const TMjReviewStep& s = Steps[static_cast<std::size_t>(i)];
-    if (s.Discarded() && !s.IsBest()) return i;
+    if (s.Mistake()) return i;
   }
   return -1;
 }
@@ -156,7 +161,7 @@ TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRo
   const std::size_t drawsOk = draws.Kinds.size();
   const std::size_t discardsOk = discards.Kinds.size();
 
-  review.Start(review.DealHand);
+  review.Start(review.DealHand, OneSuitDeal(review.DealHand, draws.Kinds));
   for (std::size_t i = 0; i < drawsOk; ++i) {
     const int step = static_cast<int>(i) + 1;
     const int drawn = draws.Kinds[i];

@@ -10,6 +10,7 @@
 
 #include "analysis/Mjshanten1.h"
 #include "core/Mjtable1.h"
+#include "game/Mjdecision1.h"
 #include "records/Mjrecord1.h"
 
 // A deal stops at 18 draws and 18 discards, short of the rows' 20 slots.
@@ -28,7 +29,14 @@ struct TMjReviewStep {
   TKindCounts Seen{};      // the player's own discards before this step
   TMjDiscardTable Table;   // against Hand and Seen
   int DiscardKind = -1;    // the discard made here, -1 while it is still to come
+  bool OneSuit = false;    // the deal's wall holds the characters only
+  bool AfterWin = false;   // this draw or an earlier one completed the hand
+  TMjVerdict Verdict;      // of the discard made, once it is made
 
+  TMjDecision Decision() const { return {Hand, DrawnKind, Seen, OneSuit, DrawsLeftAfter(Draw), AfterWin}; }
+  // Judged at all: a discard made before the hand was complete.
+  bool Judged() const { return Discarded() && Verdict.Judged(); }
+  bool Mistake() const { return Judged() && Verdict.Mistake; }
   bool Discarded() const { return DiscardKind >= 0; }
   const TMjDiscard& Best() const { return Table.Discards.front(); }
   const TMjDiscard& Chosen() const;          // the row of the discard made; needs Discarded()
@@ -53,14 +61,16 @@ struct TMjReview {
   TKindCounts DealHand{};  // the 13 dealt tiles
   TKindCounts Hand{};      // the tiles in hand now: 14 after a draw, 13 after its discard
   TKindCounts Seen{};      // the player's own discards so far
+  bool OneSuit = false;    // the wall holds the characters only
 
   TMjReviewError Error = TMjReviewError::None;
   int ErrorStep = 0;  // the draw at which the record stops adding up (0 = the deal)
   int ErrorCode = 0;  // the tile code concerned, where there is one
 
   bool Ok() const { return Error == TMjReviewError::None; }
-  int Decisions() const;       // steps with a discard
-  int BestChoices() const;
+  // Only judged steps count: a discard made once the hand was complete is none.
+  int Decisions() const;    // judged steps
+  int BestChoices() const;  // of those, the ones that were no mistake
   int ChosenCountSum() const;
   int BestCountSum() const;
   double Efficiency() const;   // ChosenCountSum / BestCountSum in percent; 100 with no decision
@@ -73,18 +83,20 @@ struct TMjReview {
   // The deal played on step by step, as the practice flow plays it. The caller
   // keeps the order (deal, then draw and discard in turn) and holds only real
   // tiles; ReviewDeal checks a record before it plays it through these.
-  void Start(const TKindCounts& deal);
-  void AddDraw(int kind);     // judged at once: its discard table
-  void AddDiscard(int kind);  // the discard of the last draw
+  void Start(const TKindCounts& deal, bool oneSuit = false);
+  void AddDraw(int kind);     // its discard table at once
+  void AddDiscard(int kind);  // the discard of the last draw, judged (MjJudge)
   // The shanten of the hand the record ends on: the 13 tiles after the last
   // discard, or the 14 tiles of a last draw still waiting for its discard.
   // Needs a deal that adds up.
   int FinalShanten() const;
-  // The first step whose discard was not the best, after the given index; -1 when none.
+  // The first step whose discard was a mistake, after the given index; -1 when none.
   int NextNotBest(int after) const;
 };
 
-// Rebuilds and judges a deal. The steps before a fault are kept and judged.
+// Rebuilds and judges a deal. The steps before a fault are kept and judged. A
+// deal of characters only (OneSuitDeal over its deal and readable draws) is
+// judged against the one-suit wall.
 TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute);
 // The same from a record's code grid (its deal, draws and discards rows).
 TMjReview ReviewRecord(const TCodeGrid& codes);

@@ -69,20 +69,11 @@ TMjDealStats DealStats(const TMjReview& review, const TMjSituation& winds) {
   return d;
 }
 
-std::optional<TMjWinChoice> WinChoice(const TMjReviewStep& step, bool oneSuit) {
-  if (!step.Discarded() || step.Won() || step.Table.Shanten > WinKeptMaxShanten || step.Draw >= DealDraws) return {};
-  const TMjChanceTable table = MjChances(step.Hand, MjUnseen(step.Hand, step.Seen, oneSuit), DealDraws - step.Draw);
-  const TMjChance* best = BestWinDiscard(table);
-  const TMjChance* chosen = ChanceOf(table, step.DiscardKind);
-  return TMjWinChoice{best ? best->Win : 0.0, chosen ? chosen->Win : 0.0, best ? best->Kind : -1};
-}
-
 void DealWinKept(const TMjReview& review, TMjDealStats& deal) {
   for (const TMjReviewStep& step : review.Steps) {
-    const std::optional<TMjWinChoice> choice = WinChoice(step);
-    if (!choice || choice->Best <= 0.0) continue;  // nothing to lose
+    if (!step.Judged() || step.Verdict.Basis != TMjBasis::Win) continue;
     ++deal.WinJudged;
-    deal.WinKeptSum += choice->Chosen / choice->Best;
+    deal.WinKeptSum += step.Verdict.ChosenWin / step.Verdict.BestWin;
   }
 }
 

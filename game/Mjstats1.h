@@ -33,25 +33,10 @@ struct TMjDealStats {
   double WinKept() const { return HasWinKept() ? 100.0 * WinKeptSum / WinJudged : 0.0; }  // in percent
 };
 
-// Hands farther from ready than this are not judged by their win chance: a
-// folder of thousands of records must stay quick to sum.
-inline constexpr int WinKeptMaxShanten = 1;
-
-// The win chances by the last draw of a decision's best discard and of the
-// one chosen (0 for one that raised the shanten), for a decision made at
-// WinKeptMaxShanten or less with draws still to come; nothing for others.
-// oneSuit: the wall holds the 36 characters only.
-struct TMjWinChoice {
-  double Best = 0.0;
-  double Chosen = 0.0;
-  int BestKind = -1;  // the lowest kind whose discard keeps Best
-};
-std::optional<TMjWinChoice> WinChoice(const TMjReviewStep& step, bool oneSuit = false);
-
 // Judges a deal's discards by their win chance by the last draw (18 draws,
-// tsumo only): for each discard made at WinKeptMaxShanten or less, with draws
-// still to come and some chance to win, the chosen discard's chance over the
-// best discard's (0 for one that raised the shanten). Fills WinJudged and WinKeptSum.
+// tsumo only): for each decision whose verdict is by win chance (TMjBasis::Win),
+// the chosen discard's chance over the best discard's (0 for one that raised
+// the shanten). Fills WinJudged and WinKeptSum.
 void DealWinKept(const TMjReview& review, TMjDealStats& deal);
 
 // winds: the seat and round the deals' wins are scored under (records keep none).

@@ -299,6 +299,18 @@ Practise Japanese mahjong alone. A record file given here opens in the record vi
         <source>◎和了率</source>
         <translation>◎ win chance</translation>
     </message>
+    <message>
+        <source>読めなかったカード %1 枚は失われました。</source>
+        <translation> %1 cards could not be read and are lost.</translation>
+    </message>
+    <message>
+        <source>和了率</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>答えを保存できません（%1）。この回の答えは保存しません。</source>
+        <translation>Answers cannot be saved (%1). This sitting&apos;s answers are not kept.</translation>
+    </message>
 </context>
 <context>
     <name>TFramedDlg</name>
@@ -535,6 +547,10 @@ In the one-suit deal only characters are in the wall. Hands more than 4 away sho
         <source>和了率の損失 %1（%2 打）</source>
         <translation>Win chance lost %1 (%2 discards)</translation>
     </message>
+    <message>
+        <source>和了の後の打牌は評価しません</source>
+        <translation>Discards after the win are not judged</translation>
+    </message>
 </context>
 <context>
     <name>TQuizDlg</name>
@@ -770,6 +786,22 @@ Hands more than 4 away show their effective tiles only.</translation>
     <message>
         <source>和了率 %1 / 最善 %2（損失 %3）</source>
         <translation>Win chance %1 / best %2 (lost %3)</translation>
+    </message>
+    <message>
+        <source>和了の後の打牌は評価しません。</source>
+        <translation>Discards after the win are not judged.</translation>
+    </message>
+    <message>
+        <source>◎ 和了率で最善の打牌です（和了率 %1）。</source>
+        <translation>◎ The best discard by win chance (win chance %1).</translation>
+    </message>
+    <message>
+        <source>× 打牌 %1 の和了率は %2。最善の %3 なら %4。</source>
+        <translation>× Discarding %1 keeps a win chance of %2. The best, %3, keeps %4.</translation>
+    </message>
+    <message>
+        <source>◎和了率</source>
+        <translation>◎ win chance</translation>
     </message>
 </context>
 <context>

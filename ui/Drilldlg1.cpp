@@ -64,10 +64,15 @@ std::vector<int> HandCodes(const TMjCard& card) {
 
 QString DrillFaultText(const TMjDrillLoad& load) {
   const QString file = QDir::toNativeSeparators(QFile::decodeName(load.File.c_str()));
+  // The good cards of a damaged file stay; the window says how many were lost.
+  const QString lost =
+      load.Lost > 0 ? TDrillDlg::tr("読めなかったカード %1 枚は失われました。").arg(load.Lost) : QString();
   if (!load.MovedTo.empty())
     return TDrillDlg::tr("復習の記録 %1 は壊れています（%2）。%3 に移して、新しく記録します。")
-        .arg(file, FaultReason(load), QDir::toNativeSeparators(QFile::decodeName(load.MovedTo.c_str())));
-  return TDrillDlg::tr("復習の記録 %1 を使えません（%2）。この回の答えは保存しません。").arg(file, FaultReason(load));
+               .arg(file, FaultReason(load), QDir::toNativeSeparators(QFile::decodeName(load.MovedTo.c_str()))) +
+           lost;
+  return TDrillDlg::tr("復習の記録 %1 を使えません（%2）。この回の答えは保存しません。").arg(file, FaultReason(load)) +
+         lost;
 }
 
 TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
@@ -146,7 +151,7 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   LbJudge = new QLabel(body);
   LbJudge->setWordWrap(true);
   LbJudge->setMinimumHeight(2 * fontMetrics().height());
-  Table = MakeDiscardTable(body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("評価")},
+  Table = MakeDiscardTable(body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("和了率"), tr("評価")},
                            QSize(TableWidth, TableHeight), RowHeight);
   BnNext = new QPushButton(tr("次へ (Return)"), body);
 
@@ -213,10 +218,7 @@ void TDrillDlg::Open(const QString& folder) {
   IsRunning = true;
   TMjCardRule rule;
   rule.MinLostCopies = SpMinLost->value();
-  if (SpMinLostWin->value() > 0.0) {
-    rule.MinLostWin = SpMinLostWin->value();
-    rule.WinLoss = MjWinLoss;
-  }
+  rule.MinLostWin = SpMinLostWin->value();
   const std::string path = QFile::encodeName(RunFolder).toStdString();
   ProgressBar1->setRange(0, 0);
   ProgressBar1->setValue(0);
@@ -345,26 +347,23 @@ void TDrillDlg::AnswerCell(int cell) {
   FrHand->ClearMarks();
   FrHand->SetMark(cell, right ? TFrTileRow::TMark::Hit : TFrTileRow::TMark::Miss);
   const TMjDiscard& chosen = Judged.Chosen();
-  const TMjDiscard& best = Judged.Best();
-  QString text = right ? tr("○ 正解。打牌 %1 は最善と同じく有効牌 %2枚です。").arg(KindName(kind)).arg(chosen.Count)
-                 : Judged.RaisedShanten()
-                     ? tr("× 打牌 %1 は向聴数を戻します。最善は %2（有効牌 %3枚）。").arg(KindName(kind), KindName(best.Kind)).arg(best.Count)
-                     : tr("× 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。")
-                           .arg(KindName(kind))
-                           .arg(chosen.Count)
-                           .arg(KindName(best.Kind))
-                           .arg(best.Count);
-  WinBestKind = -1;
-  if (Card.ByWin) {
-    if (const std::optional<TMjWinChoice> win = WinChoice(Judged, Card.OneSuit)) {
-      WinBestKind = win->BestKind;
-      text =
-          right
-              ? tr("○ 正解。打牌 %1 は最善と同じく和了率 %2 です。").arg(KindName(kind), ChancePercent(win->Chosen))
-              : tr("× 打牌 %1 の和了率は %2。最善の %3 なら %4。")
-                    .arg(KindName(kind), ChancePercent(win->Chosen), KindName(win->BestKind), ChancePercent(win->Best));
-    }
-  }
+  const TMjVerdict& v = Judged.Verdict;
+  QString text;
+  if (v.Basis == TMjBasis::Win)
+    text = right ? tr("○ 正解。打牌 %1 は最善と同じく和了率 %2 です。").arg(KindName(kind), ChancePercent(v.ChosenWin))
+                 : tr("× 打牌 %1 の和了率は %2。最善の %3 なら %4。")
+                       .arg(KindName(kind), ChancePercent(v.ChosenWin), KindName(v.BestKind), ChancePercent(v.BestWin));
+  else
+    text = right ? tr("○ 正解。打牌 %1 は最善と同じく有効牌 %2枚です。").arg(KindName(kind)).arg(chosen.Count)
+           : v.Raised ? tr("× 打牌 %1 は向聴数を戻します。最善は %2（有効牌 %3枚）。")
+                            .arg(KindName(kind), KindName(v.BestKind))
+                            .arg(v.BestCount)
+                      : tr("× 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。")
+                            .arg(KindName(kind))
+                            .arg(chosen.Count)
+                            .arg(KindName(v.BestKind))
+                            .arg(v.BestCount);
+  WinBestKind = v.Basis == TMjBasis::Win ? v.BestKind : -1;
   text += QLatin1Char('\n') + tr("牌譜の打牌は %1 でした。").arg(KindName(Card.DiscardKind));
   LbJudge->setText(text);
   LbQuestion->setText(tr("Return で次へ"));
@@ -378,33 +377,50 @@ void TDrillDlg::FillTable() {
   const QImage& sheet = FrMjPai1->Image1->Canvas();
   int row = 0;
   for (const TMjDiscard& d : Judged.Table.Discards) {
-    const bool best = d.Shanten == Judged.Best().Shanten && d.Count == Judged.Best().Count;
+    const bool best = AsGoodAsBest(d, Judged.Best());
     const bool picked = d.Kind == Judged.DiscardKind;
+    const TMjVerdict& v = Judged.Verdict;
     QStringList marks;
     if (best) marks << tr("◎最善");
-    if (d.Kind == WinBestKind) marks << tr("◎和了率");
+    if (v.Basis == TMjBasis::Win && v.IsBestKind(Judged.Table, d.Kind)) marks << tr("◎和了率");
     if (picked) marks << tr("← 解答");
     if (d.Kind == Card.DiscardKind) marks << tr("牌譜");
-    const QString cells[] = {KindName(d.Kind), ShantenWords(d.Shanten),
-                             QString::fromStdString(KindsText(d.Kinds)), QString::number(d.Count),
+    // The win chance stands where the verdict is by it; a raise has none.
+    QString win;
+    for (const TMjChance& c : v.Chances)
+      if (c.Kind == d.Kind) win = c.Counted ? ChancePercent(c.Win) : QStringLiteral("-");
+    const QString cells[] = {KindName(d.Kind),
+                             ShantenWords(d.Shanten),
+                             QString::fromStdString(KindsText(d.Kinds)),
+                             QString::number(d.Count),
+                             win,
                              marks.join(QLatin1Char(' '))};
-    for (int col = 0; col < 5; ++col) {
+    for (int col = 0; col < 6; ++col) {
       auto* item = new QTableWidgetItem(cells[col]);
       if (col == 0)
         item->setIcon(QIcon(QPixmap::fromImage(sheet.copy(FrMjPai1->GetCodeParts(KindCode(d.Kind)).Rect()))));
       if (col == 1 || col == 3) item->setTextAlignment(Qt::AlignCenter);
+      if (col == 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (picked) item->setBackground(QColor(255, 220, 220));
       if (best) item->setForeground(QColor(0, 120, 0));
       Table->setItem(row, col, item);
     }
     ++row;
   }
-  for (int col : {0, 1, 3, 4}) Table->resizeColumnToContents(col);
+  for (int col : {0, 1, 3, 4, 5}) Table->resizeColumnToContents(col);
 }
 
+// An answer that cannot be kept is still judged: the window says once that
+// answers are not being kept, and the sitting goes on.
 void TDrillDlg::SaveState() {
   if (!StateWritable) return;
-  SaveDrillState(QFile::encodeName(StateFile).toStdString(), State);
+  try {
+    SaveDrillState(QFile::encodeName(StateFile).toStdString(), State);
+  } catch (const std::exception& e) {
+    StateWritable = false;
+    LbMessage->setText(tr("答えを保存できません（%1）。この回の答えは保存しません。").arg(ErrorText(e)));
+    LbMessage->show();
+  }
 }
 
 void TDrillDlg::Next() {

@@ -6,7 +6,6 @@
 #include <bit>
 
 #include "game/Mjgame1.h"
-#include "ui/Maindlg1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tfonts1.h"
 #include "ui/Tscore1.h"
@@ -70,17 +69,20 @@ void TPairiDlg::ShowPairi(const TMjReview& review, bool tableAfterDiscard) {
   Judged = -1;
   if (const TMjReviewStep* step = Shown.Judged) {
     Judged = step->DiscardKind;
-    if (step->RaisedShanten())
+    if (!step->Judged())
+      Judgement = tr("和了の後の打牌は評価しません");
+    else if (step->RaisedShanten())
       Judgement = tr("向聴戻し  %1 → %2").arg(ShantenWords(step->Best().Shanten), ShantenWords(step->Chosen().Shanten));
     else
       Judgement = tr("受け入れ %1/%2 枚").arg(step->ChosenCount()).arg(step->Best().Count);
-    if (step->IsBest()) Judgement += tr("  最善");
+    if (step->Judged() && !step->Mistake()) Judgement += tr("  最善");
   }
   // The step belongs to the flow's review; what is shown is kept here.
   Shown.Judged = nullptr;
 
   Summary.clear();
-  if (review.Decisions() == DealLimit) {
+  // The deal is over once the last draw's discard is made; the discards after a win are no decisions.
+  if (review.Steps.size() >= static_cast<std::size_t>(DealLimit) && review.Steps.back().Discarded()) {
     Summary << tr("効率 %1%  最善 %2/%3")
                    .arg(QString::number(review.Efficiency(), 'f', 1))
                    .arg(review.BestChoices())
@@ -115,7 +117,7 @@ void TPairiDlg::ShowScore(const TMjScore& score, const TMjSituation& winds) {
 const TPairiDlg::TKnown* TPairiDlg::KnownFor(const TMjReviewStep& step) const {
   if (step.Draw < 1 || step.Draw > DealLimit) return nullptr;
   const TKnown& known = Known[static_cast<std::size_t>(step.Draw)];
-  return known.Have && known.Hand == step.Hand && known.Seen == step.Seen ? &known : nullptr;
+  return known.Have && known.Decision == step.Decision() ? &known : nullptr;
 }
 
 const TMjChanceTable* TPairiDlg::Chances() const {
@@ -137,9 +139,10 @@ void TPairiDlg::AskChances() {
     Job->Cancel();
     return;
   }
-  if (Job->Busy() && Job->Draw() == last.Draw) return;
-  Known[static_cast<std::size_t>(last.Draw)] = TKnown{last.Hand, last.Seen, {}, false};
-  Job->Request(last.Draw, last.Hand, last.Seen, MainDlg != nullptr && MainDlg->Tinitu());
+  const TMjDecision decision = last.Decision();
+  if (Job->Computing(decision)) return;
+  Known[static_cast<std::size_t>(last.Draw)] = TKnown{decision, {}, false};
+  Job->Request(last.Draw, decision);
 }
 
 void TPairiDlg::ChancesDone(int draw, const TMjChanceTable& table) {
@@ -149,22 +152,28 @@ void TPairiDlg::ChancesDone(int draw, const TMjChanceTable& table) {
   ShowPairi(Review, TableAfter);
 }
 
+// A step judged by win chance has its figures in the verdict; the farther
+// ones count once their chances are known. A discard after the win is none.
+std::optional<std::pair<double, double>> TPairiDlg::WinFigures(const TMjReviewStep& step) const {
+  if (!step.Judged()) return {};
+  if (step.Verdict.Basis == TMjBasis::Win) return std::pair{step.Verdict.ChosenWin, step.Verdict.BestWin};
+  const TKnown* known = KnownFor(step);
+  const TMjChance* chosen = known ? ChanceOf(known->Table, step.DiscardKind) : nullptr;
+  if (!chosen) return {};
+  return std::pair{chosen->Win, BestDiscardWin(known->Table)};
+}
+
 double TPairiDlg::WinLost() const {
   double lost = 0.0;
-  for (const TMjReviewStep& step : Review.Steps) {
-    const TKnown* known = step.Discarded() ? KnownFor(step) : nullptr;
-    const TMjChance* chosen = known ? ChanceOf(known->Table, step.DiscardKind) : nullptr;
-    if (chosen) lost += known->Table.Win - chosen->Win;
-  }
+  for (const TMjReviewStep& step : Review.Steps)
+    if (const auto figures = WinFigures(step); figures && !step.Verdict.Raised)
+      lost += figures->second - figures->first;
   return lost;
 }
 
 int TPairiDlg::WinJudged() const {
   int judged = 0;
-  for (const TMjReviewStep& step : Review.Steps) {
-    const TKnown* known = step.Discarded() ? KnownFor(step) : nullptr;
-    judged += known && ChanceOf(known->Table, step.DiscardKind) ? 1 : 0;
-  }
+  for (const TMjReviewStep& step : Review.Steps) judged += WinFigures(step) && !step.Verdict.Raised ? 1 : 0;
   return judged;
 }
 
@@ -172,13 +181,16 @@ void TPairiDlg::AddChanceTexts() {
   // The step judged is the last one with a discard: the one before a decision still waiting.
   const auto judged = std::find_if(Review.Steps.rbegin(), Review.Steps.rend(),
                                    [](const TMjReviewStep& step) { return step.Discarded(); });
-  if (Judged >= 0 && judged != Review.Steps.rend()) {
+  if (Judged >= 0 && judged != Review.Steps.rend() && judged->Judged()) {
     const TKnown* known = KnownFor(*judged);
-    const TMjChance* chosen = known ? ChanceOf(known->Table, Judged) : nullptr;
+    const auto figures = WinFigures(*judged);
     // A discard that raised the shanten has no chance of its own: a dash.
-    if (known)
-      Judgement += tr("  和了率 %1 / 最善 %2")
-                       .arg(chosen ? ChancePercent(chosen->Win) : QStringLiteral("-"), ChancePercent(known->Table.Win));
+    if (figures && !judged->Verdict.Raised)
+      Judgement += tr("  和了率 %1 / 最善 %2").arg(ChancePercent(figures->first), ChancePercent(figures->second));
+    else if (figures || known)
+      Judgement +=
+          tr("  和了率 %1 / 最善 %2")
+              .arg(QStringLiteral("-"), ChancePercent(figures ? figures->second : BestDiscardWin(known->Table)));
   }
   if (!Summary.isEmpty()) Summary << tr("和了率の損失 %1（%2 打）").arg(ChancePercent(WinLost())).arg(WinJudged());
 }
@@ -195,7 +207,7 @@ void TPairiDlg::PaintChances(QPainter& painter, int row, const TMjDiscard& disca
     return;
   }
   painter.drawText(ready, Qt::AlignRight | Qt::AlignVCenter, ChancePercent(chance->Ready));
-  const bool best = chance->Win > 0 && chance->Win == table->Win;
+  const bool best = chance->Win > 0 && KeepsBestWin(chance->Win, BestDiscardWin(*table));
   const QPen pen = painter.pen();
   if (best) {
     // The best discard by win chance: its figure framed in the sheet's yellow.

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "analysis/Mjscore1.h"
@@ -114,12 +116,13 @@ private:
 
   // Chances by draw, with the hand and discards they were computed for.
   struct TKnown {
-    TKindCounts Hand{};
-    TKindCounts Seen{};
+    TMjDecision Decision;
     TMjChanceTable Table;
     bool Have = false;
   };
   const TKnown* KnownFor(const TMjReviewStep& step) const;
+  // The win chance a judged discard kept and the best one's, when known.
+  std::optional<std::pair<double, double>> WinFigures(const TMjReviewStep& step) const;
 
   TChanceJob* Job;
   std::vector<TKnown> Known;

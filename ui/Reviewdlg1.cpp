@@ -185,6 +185,18 @@ void TReviewDlg::SetRecord(const TCodeGrid& codes, bool loaded) {
   }
   Review = ReviewRecord(codes);
   Known.assign(Review.Steps.size(), std::nullopt);
+  // A step judged by win chance brings its chances with its verdict.
+  for (std::size_t i = 0; i < Review.Steps.size(); ++i) {
+    const TMjReviewStep& step = Review.Steps[i];
+    if (step.Verdict.Basis != TMjBasis::Win) continue;
+    TMjChanceTable table;
+    table.Shanten = step.Table.Shanten;
+    table.Discards = step.Verdict.Chances;
+    table.Win = step.Verdict.BestWin;
+    for (const TMjChance& c : table.Discards)
+      if (c.Counted) table.Ready = std::max(table.Ready, c.Ready);
+    Known[i] = std::move(table);
+  }
   if (Review.Ok()) {
     LbMessage->hide();
   } else {
@@ -265,10 +277,17 @@ QString TReviewDlg::JudgeText(const TMjReviewStep& step) {
   QString text;
   if (step.Won()) text = tr("ツモ和了の形です。");
   if (!step.Discarded()) return text + tr("この巡目の打牌は記録されていません。");
+  if (!step.Judged()) return text + tr("和了の後の打牌は評価しません。");
   const TMjDiscard& chosen = step.Chosen();
   const TMjDiscard& best = step.Best();
-  if (step.IsBest())
-    return text + tr("◎ 最善の打牌です（有効牌 %1枚）。").arg(chosen.Count);
+  const TMjVerdict& v = step.Verdict;
+  if (v.Basis == TMjBasis::Win) {
+    if (!v.Mistake) return text + tr("◎ 和了率で最善の打牌です（和了率 %1）。").arg(ChancePercent(v.ChosenWin));
+    return text + tr("× 打牌 %1 の和了率は %2。最善の %3 なら %4。")
+                      .arg(KindName(chosen.Kind), v.Raised ? QStringLiteral("-") : ChancePercent(v.ChosenWin),
+                           KindName(v.BestKind), ChancePercent(v.BestWin));
+  }
+  if (!v.Mistake) return text + tr("◎ 最善の打牌です（有効牌 %1枚）。").arg(chosen.Count);
   if (step.RaisedShanten())
     return text + tr("× 打牌 %1 は向聴数を戻します。最善は %2（%3、有効牌 %4枚）。")
                       .arg(KindName(chosen.Kind), BestNames(step), ShantenWords(best.Shanten))
@@ -325,8 +344,10 @@ void TReviewDlg::FillTable(const TMjReviewStep& step) {
   for (const TMjDiscard& d : step.Table.Discards) {
     const bool best = AsGoodAsBest(d, step.Best());
     const bool chosen = step.Discarded() && d.Kind == step.DiscardKind;
+    const bool bestWin = step.Verdict.Basis == TMjBasis::Win && step.Verdict.IsBestKind(step.Table, d.Kind);
     QStringList marks;
     if (best) marks << tr("◎最善");
+    if (bestWin) marks << tr("◎和了率");
     if (chosen) marks << tr("← 打牌");
     // A discard that raised the shanten has no chance of its own: a dash.
     QString ready = tooFar ? QString() : tr("計算中…");
@@ -365,26 +386,25 @@ const TMjChanceTable* TReviewDlg::ChancesOf(int index) const {
 }
 
 bool TReviewDlg::LostWin(int index) const {
-  const TMjChanceTable* chances = ChancesOf(index);
   const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(index)];
-  if (!chances || !step.Discarded()) return false;
-  const TMjChance* chosen = ChanceOf(*chances, step.DiscardKind);
-  return !chosen || !KeepsBestWin(chosen->Win, BestDiscardWin(*chances));
+  return step.Mistake() && step.Verdict.Basis == TMjBasis::Win;
 }
 
+// The verdict of each step says what a mistake is: N never waits for a computation.
 void TReviewDlg::NextNotBest() {
-  for (int i = Step + 1; i < static_cast<int>(Review.Steps.size()); ++i) {
-    const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(i)];
-    if (!step.Discarded()) continue;
-    if (ChancesOf(i) ? LostWin(i) : !step.IsBest()) {
-      ShowStep(i);
-      return;
-    }
-  }
+  const int next = Review.NextNotBest(Step);
+  if (next >= 0) ShowStep(next);
 }
 
 QString TReviewDlg::ChanceText(int index) const {
   const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(index)];
+  if (step.AfterWin) return {};
+  if (step.Judged() && step.Verdict.Basis == TMjBasis::Win) {
+    const TMjVerdict& v = step.Verdict;
+    return tr("和了率 %1 / 最善 %2（損失 %3）")
+        .arg(v.Raised ? QStringLiteral("-") : ChancePercent(v.ChosenWin), ChancePercent(v.BestWin),
+             ChancePercent(v.LostWin()));
+  }
   if (step.Table.Shanten > TChanceJob::MaxShanten) return tr("4 向聴より遠い手は受け入れだけを示します。");
   const TMjChanceTable* chances = ChancesOf(index);
   if (!chances) return tr("和了率 計算中…");
@@ -399,9 +419,10 @@ QString TReviewDlg::ChanceText(int index) const {
 // The step shown is computed first, then every other step in order, one at a
 // time, so that N can judge the whole deal by its win chances.
 void TReviewDlg::AskChances() {
+  if (!isVisible()) return;
   const auto wanted = [this](int i) {
     const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(i)];
-    return !ChancesOf(i) && step.Table.Shanten <= TChanceJob::MaxShanten && step.Draw <= DealLimit;
+    return !ChancesOf(i) && !step.AfterWin && step.Table.Shanten <= TChanceJob::MaxShanten && step.Draw <= DealLimit;
   };
   int next = -1;
   if (Step >= 0 && wanted(Step)) next = Step;
@@ -409,8 +430,8 @@ void TReviewDlg::AskChances() {
     if (wanted(i)) next = i;
   if (next < 0) return;
   const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(next)];
-  if (Job->Busy() && Job->Draw() == step.Draw) return;
-  Job->Request(step.Draw, step.Hand, step.Seen, false);
+  if (Job->Computing(step.Decision())) return;
+  Job->Request(step.Draw, step.Decision());
 }
 
 void TReviewDlg::ChancesDone(int draw, const TMjChanceTable& table) {
@@ -450,10 +471,15 @@ void TReviewDlg::keyPressEvent(QKeyEvent* event) {
 
 void TReviewDlg::showEvent(QShowEvent* event) {
   TTileDlg::showEvent(event);
-  if (Step >= 0) MarkColumn(Review.Steps[static_cast<std::size_t>(Step)].Draw - 1);
+  if (Step >= 0) {
+    MarkColumn(Review.Steps[static_cast<std::size_t>(Step)].Draw - 1);
+    AskChances();
+  }
 }
 
+// A closed review computes nothing; showing it again goes on where it stopped.
 void TReviewDlg::hideEvent(QHideEvent* event) {
+  Job->Cancel();
   ColumnMark->hide();
   if (PositionDlg) PositionDlg->hide();
   TTileDlg::hideEvent(event);

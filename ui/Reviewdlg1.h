@@ -51,6 +51,7 @@ public:
   // The chances of a step's discards once computed, nullptr before.
   const TMjChanceTable* ChancesOf(int index) const;
   bool LostWin(int index) const;  // the discard kept less win chance than the best
+  TChanceJob* ChanceJob() const { return Job; }
 
   TMjReview Review;
   int Step = -1;  // the step shown, -1 when there is none

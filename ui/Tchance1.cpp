@@ -1,19 +1,21 @@
 #include "ui/Tchance1.h"
 
 #include <algorithm>
+#include <utility>
 
 TChanceJob::TChanceJob(QObject* parent) : QObject(parent) {}
 
 // The worker is stopped and joined before the object goes.
 TChanceJob::~TChanceJob() = default;
 
-void TChanceJob::Request(int draw, const TKindCounts& hand, const TKindCounts& seen, bool oneSuit) {
+void TChanceJob::Request(int draw, const TMjDecision& decision) {
   Cancel();
   const int serial = Serial;
   Wanted = draw;
+  Asked = decision;
   Running = true;
-  Worker = std::jthread([this, serial, draw, hand, seen, oneSuit](std::stop_token stop) {
-    const TMjChanceTable table = MjChances(hand, MjUnseen(hand, seen, oneSuit), DealDraws - draw, stop);
+  Worker = std::jthread([this, serial, draw, decision](std::stop_token stop) {
+    const TMjChanceTable table = MjChances(decision.Hand, decision.Unseen(), decision.DrawsLeft, std::move(stop));
     if (table.Stopped) return;
     QMetaObject::invokeMethod(
         this,

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "analysis/Mjprob1.h"
+#include "game/Mjdecision1.h"
 
 class TChanceJob : public QObject {
   Q_OBJECT
@@ -20,12 +21,14 @@ public:
   explicit TChanceJob(QObject* parent = nullptr);
   ~TChanceJob() override;
 
-  // The 14 tiles after draw `draw` (1..18), the player's own discards before
-  // it, and whether the wall holds the characters only.
-  void Request(int draw, const TKindCounts& hand, const TKindCounts& seen, bool oneSuit);
+  // The decision after draw `draw` (1..18): its hand, seen tiles, wall and draws left.
+  void Request(int draw, const TMjDecision& decision);
   void Cancel();
   bool Busy() const { return Running; }
   int Draw() const { return Wanted; }  // the draw asked for last
+  // Whether the computation running is the one for this decision: another
+  // hand at the same draw is another computation.
+  bool Computing(const TMjDecision& decision) const { return Running && Asked == decision; }
 
 signals:
   void Done(int draw, const TMjChanceTable& table);
@@ -34,6 +37,7 @@ private:
   std::jthread Worker;  // assigning a new one stops and joins the old one
   int Serial = 0;       // answers to older requests are dropped
   int Wanted = 0;
+  TMjDecision Asked;
   bool Running = false;
 };
 

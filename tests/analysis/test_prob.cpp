@@ -200,6 +200,72 @@ TEST(Chances, AgreeWithAPlainSearchOnOneSuitHands) {
   }
 }
 
+// The same search over hands two and three away: characters with three or four
+// lone honours, the wall of characters only, so the honours never come again.
+TEST(Chances, AgreeWithAPlainSearchTwoAndThreeAway) {
+  std::vector<TKindCounts> hands;
+  for (const int honours : {3, 4}) {
+    int n = 0;
+    auto visit = [&](const TKindCounts& c) {
+      if (n++ % 499 != 0) return;
+      TKindCounts hand = c;
+      for (int h = 0; h < honours; ++h) hand[static_cast<std::size_t>(27 + 2 * h)] = 1;  // 1z 3z 5z 7z
+      // A few of each: the plain search is slow this far from ready.
+      const int shanten = MjShanten(hand);
+      const auto same = std::count_if(hands.begin(), hands.end(), [&](const TKindCounts& h) { return MjShanten(h) == shanten; });
+      if (shanten >= 2 && same < 5 - shanten) hands.push_back(hand);
+    };
+    TKindCounts c{};
+    EachOneSuitHand(c, 0, 14 - honours, visit);
+  }
+  int reached[8] = {};
+  for (const TKindCounts& hand : hands) ++reached[MjShanten(hand)];
+  ASSERT_GE(reached[2], 3) << "hands two away";  // and the win chance of those
+  ASSERT_GE(reached[3], 2) << "hands three away";
+  constexpr int draws = 4;
+  for (const TKindCounts& hand : hands) {
+    SCOPED_TRACE(HandText(hand));
+    const TKindCounts unseen = MjUnseen(hand, NoKinds, true);
+    int wall = 0;
+    for (int k : unseen) wall += k;
+    const TMjChanceTable table = MjChances(hand, unseen, draws);
+    for (const TMjChance& chance : table.Discards) {
+      if (!chance.Counted) continue;
+      SCOPED_TRACE(KindText(chance.Kind));
+      TKindCounts kept = hand;
+      --kept[chance.Kind];
+      // Hands met again are remembered as 32-bit floats: seven digits.
+      TPlain plain{hand, unseen, wall, draws, false};
+      EXPECT_NEAR(chance.Ready, plain.Chance(kept, draws), 1e-6);
+      if (chance.Shanten > 2) continue;
+      plain.Win = true;
+      EXPECT_NEAR(chance.Win, plain.Chance(kept, draws), 1e-6);
+    }
+  }
+}
+
+// Of discards whose win chances are equal the honour is named first, then a
+// terminal, then the lowest kind.
+TEST(Chances, TiesGoToHonoursThenTerminalsThenKindOrder) {
+  // 11223445677899m: 2m and 9m both keep the 1-4-7m ready hand (tilelab-hand:
+  // 36.51% on the full wall, 99.35% on the characters only); 9m is the terminal.
+  for (const bool oneSuit : {false, true}) {
+    const TKindCounts hand = Hand("11223445677899m");
+    const TMjChanceTable table = MjChances(hand, MjUnseen(hand, NoKinds, oneSuit), 17);
+    ASSERT_TRUE(BestWinDiscard(table));
+    EXPECT_EQ(KindText(BestWinDiscard(table)->Kind), "9m");
+    EXPECT_NEAR(BestWinDiscard(table)->Win, oneSuit ? 0.9935 : 0.3651, 5e-5);
+  }
+  // 234578m1689p357s1z: 1p and 1z win 15.11% alike (the published example): the honour.
+  const TKindCounts far = Hand("234578m1689p357s1z");
+  const TMjChanceTable table = MjChances(far, MjUnseen(far, NoKinds), 17);
+  EXPECT_EQ(KindText(BestWinDiscard(table)->Kind), "1z");
+  EXPECT_TRUE(MjTiePrefers(CodeKind(31), CodeKind(1)));   // 1z before 1m
+  EXPECT_TRUE(MjTiePrefers(CodeKind(19), CodeKind(2)));   // 9p before 2m
+  EXPECT_TRUE(MjTiePrefers(CodeKind(1), CodeKind(9)));    // 1m before 9m
+  EXPECT_FALSE(MjTiePrefers(CodeKind(5), CodeKind(37)));  // 5m after 7z
+}
+
 TEST(Chances, ForgettingHandsKeepsTheFigures) {
   const TKindCounts hand = Hand("2356m1479p36s1155z");
   const TKindCounts unseen = MjUnseen(hand, NoKinds);

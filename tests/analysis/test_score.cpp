@@ -69,6 +69,31 @@ void Check(const TCase& c, bool firstDraw = false) {
 
 }  // namespace
 
+// Wins valued by hand, each where a plausible rule fault would change the
+// points. Non-dealer wins pay dealer twice the basic points and the others
+// once; the basic points are fu x 2^(2 + han), limits aside.
+TEST(Score, HandValuedWinsThatCatchPlausibleFaults) {
+  const TCase cases[] = {
+      // 7m fills 89m: an edge wait (2 fu), so no 平和. Tsumo alone, 20 + 2 + 2 = 24 -> 30 fu,
+      // 1 han: basic 240, 300 + 300 + 500 = 1100 (read as two-sided it would be 平和, 1500).
+      {"123m456p234s55s89m7m", "7m", S, E, "門前清自摸和", 1, 30, 1100, ""},
+      // Three triplets of 9 in three suits: 三色同刻 2 + 三暗刻 2 + tsumo 1 = 5 han, 満貫 8000
+      // (without 三色同刻: 3 han 50 fu, 6400).
+      {"999m999p999s23s55p1s", "1s", S, E, "門前清自摸和 三色同刻 三暗刻", 5, 50, 8000, "満貫"},
+      // Three wind triplets and a pair of 白: no 小四喜. Tsumo 1 + 場風 1 + 自風 1 + 三暗刻 2 +
+      // 混一色 3 = 8 han, 倍満 16000 (as 小四喜 it would be 32000).
+      {"111z222z333z55z23m4m", "4m", S, E, "門前清自摸和 自風牌 場風牌 三暗刻 混一色", 8, 50, 16000, "倍満"},
+      // With the fourth wind as the pair it is 小四喜.
+      {"111z222z333z44z23m4m", "4m", S, E, "小四喜", 0, 0, 32000, "役満"},
+      // Seven pairs of simples keep 断么九: 2 + 1 + 1 = 4 han 25 fu, basic 1600: 6400 (3200 without it).
+      {"22m44m66m33p55p77s8s8s", "8s", S, E, "門前清自摸和 断么九 七対子", 4, 25, 6400, ""},
+      // The dealer's double-wind pair is 2 fu: 20 + 2 + 4 (222m) + 2 (closed 2s) + 2 = 30 fu,
+      // 1 han, basic 240: 500 from each, 1500 (4 fu for the pair would make 40 fu, 2100).
+      {"222m456p789s13s11z2s", "2s", E, E, "門前清自摸和", 1, 30, 1500, ""},
+  };
+  for (const TCase& c : cases) Check(c);
+}
+
 TEST(Score, EachYakuWithTheSelfDraw) {
   const TCase cases[] = {
       {"234m45556p111789s", "4m", S, E, "門前清自摸和", 1, 30, 1100, ""},
@@ -122,7 +147,7 @@ TEST(Score, FuOfWaitsPairsAndSets) {
       {"234678m23499p234s", "3m", S, E, "20 2 2", 24, 30},          // closed wait
       {"123m789p123999s44z", "3m", S, E, "20 2 8 2", 32, 40},      // edge wait, a terminal triplet
       {"23455m567p345678s", "5m", S, E, "20 2 2", 24, 30},          // single wait on the pair
-      {"234m567p345678s11z", "2m", E, E, "20 2 4", 26, 30},         // a pair of the double wind
+      {"234m567p345678s11z", "2m", E, E, "20 2 2", 24, 30},         // a pair of the double wind: 2 (WRC 2022)
       {"234m567p345678s11z", "2m", S, E, "20 2 2", 24, 30},         // of the round wind only
       {"234m567p345678s44z", "2m", S, E, "20", 20, 20},             // of a guest wind: 平和
       {"11177m555p234999s", "3s", S, E, "20 2 8 4 8 2", 44, 50},    // triplets of terminals and simples

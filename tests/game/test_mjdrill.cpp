@@ -50,81 +50,85 @@ constexpr TMjDay Monday = 20430;  // 2025-12-08
 
 }  // namespace
 
-TEST(MjDrillCards, ADecisionBecomesACardWhenItLostEnoughCopiesOrRaisedTheShanten) {
-  // Ready from the deal; after 3z 5m 1z the best discard keeps 7 copies (1m),
-  // 1z keeps 3 (4 lost) and 2z keeps 2 (5 lost). Throwing 1m at draw 1 raises the shanten.
+TEST(MjDrillCards, AFarDecisionBecomesACardWhenItLostEnoughCopiesOrRaisedTheShanten) {
+  // 234578m1689p357s1z is 3 away (tilelab-hand): 1p and 1z keep 44 copies, 6p 41,
+  // 2m 38, 8m 34; 7m raises the shanten. So far away copies judge.
   const struct {
-    const char* draws;
-    const char* discards;
+    const char* discard;
     int threshold;
     std::vector<int> cards;
   } cases[] = {
-      {"3z5m1z", "3z5m1m", 1, {}}, {"3z5m1z", "3z5m1z", 1, {3}}, {"3z5m1z", "3z5m1z", 4, {3}},
-      {"3z5m1z", "3z5m1z", 5, {}}, {"3z5m1z", "3z5m2z", 5, {3}}, {"3z5m1z", "3z5m2z", 6, {}},
-      {"3z", "1m", 99, {1}},  // a raised shanten whatever the threshold
+      {"1z", 1, {}},  {"1p", 1, {}},  {"6p", 1, {1}}, {"6p", 3, {1}}, {"6p", 4, {}},
+      {"2m", 6, {1}}, {"2m", 7, {}},  {"8m", 10, {1}}, {"7m", 99, {1}},  // a raise whatever the threshold
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.discards) + " threshold " + std::to_string(c.threshold));
+    SCOPED_TRACE(std::string(c.discard) + " threshold " + std::to_string(c.threshold));
     TMjCardRule rule;
     rule.MinLostCopies = c.threshold;
-    EXPECT_EQ(CardDraws(Cards("123m456p789s1122z", c.draws, c.discards, rule)), c.cards);
+    const std::vector<TMjCard> cards = Cards("234578m1689p357s", "1z", c.discard, rule);
+    EXPECT_EQ(CardDraws(cards), c.cards);
+    for (const TMjCard& card : cards) EXPECT_FALSE(card.ByWin);
   }
 }
 
-TEST(MjDrillCards, AWinProbabilityLossMakesACardOnceItCanBeTold) {
+// A deal goes on after a complete hand: its discard is no decision, nor any after it.
+TEST(MjDrillCards, NoCardIsMadeOfACompleteHandNorOfTheDiscardsAfterTheWin) {
+  // 123m456p789s1122z draws 3z 5m and throws them; 1z completes 123m456p789s11122z.
   TMjCardRule rule;
-  rule.MinLostCopies = 99;
-  rule.MinLostWin = 1.5;
-  rule.WinLoss = [](const TMjReviewStep& step, bool) { return step.Draw == 1 ? 2.0 : step.Draw == 2 ? 1.0 : -1.0; };
-  EXPECT_EQ(CardDraws(Cards("123m456p789s1122z", "3z5m1z", "3z5m1m", rule)), std::vector<int>{1});
+  rule.MinLostWin = 0.1;
+  for (const char* discards : {"3z5m1z", "3z5m2z", "3z5m1m"})
+    EXPECT_TRUE(Cards("123m456p789s1122z", "3z5m1z", discards, rule).empty()) << discards;
+  // Played on after the win: 9m is drawn and thrown, then 1m goes.
+  EXPECT_TRUE(Cards("123m456p789s1122z", "3z5m1z9m7p", "3z5m2z9m1m", rule).empty());
 }
 
 // 4m2234449p345678s after drawing 8s: throwing 2p keeps the most copies (35),
 // but wins 46.16% against 9p's 51.38% by the last draw.
 TEST(MjDrillCards, ADiscardBestByCopiesThatLostWinChanceIsACardJudgedByWinChance) {
   TMjCardRule rule;
-  rule.WinLoss = MjWinLoss;
   rule.MinLostWin = 5.0;
   const std::vector<TMjCard> cards = Cards("4m2234449p34567s", "8s", "2p", rule);
   ASSERT_EQ(cards.size(), 1u);
   const TMjCard& c = cards[0];
   EXPECT_TRUE(c.ByWin);
   EXPECT_EQ(c.LostCopies, 0);
-  EXPECT_NEAR(MjWinLoss(c.Judge(c.DiscardKind), false), 5.22, 0.01);
+  EXPECT_NEAR(100.0 * c.Judge(c.DiscardKind).Verdict.LostWin(), 5.22, 0.01);
   EXPECT_FALSE(c.Right(c.Judge(c.DiscardKind)));  // best by copies, not by win chance
   EXPECT_TRUE(c.Right(c.Judge(CodeKind(19))));    // 9p
   EXPECT_FALSE(c.Right(c.Judge(CodeKind(4))));    // 4m
 
   rule.MinLostWin = 5.3;
   EXPECT_TRUE(Cards("4m2234449p34567s", "8s", "2p", rule).empty());
-  rule.WinLoss = {};
+  rule.MinLostWin = 0.0;
   EXPECT_TRUE(Cards("4m2234449p34567s", "8s", "2p", rule).empty());
+  // Within reach copies no longer judge: losing copies but keeping the best win chance is no card.
+  rule.MinLostCopies = 1;
+  rule.MinLostWin = 0.1;
+  EXPECT_TRUE(Cards("4m2234449p34567s", "8s", "9p", rule).empty());
   // Two away or farther the win chance is not judged.
   TMjCard far = c;
   far.Hand = {};
   for (const int code : hand::MpszCodes("234578m1689p357s1z")) ++far.Hand[static_cast<std::size_t>(CodeKind(code))];
-  EXPECT_LT(MjWinLoss(far.Judge(CodeKind(11)), false), 0.0);
+  far.DrawnKind = CodeKind(31);
+  EXPECT_EQ(far.Judge(CodeKind(11)).Verdict.Basis, TMjBasis::Copies);
 }
 
 TEST(MjDrillCards, ACardHoldsThePositionTheRiverAndTheRecordsDiscard) {
   TMjCardRule rule;
-  const std::vector<TMjCard> cards = Cards("123m456p789s1122z", "3z5m1z", "3z5m2z", rule);
+  // 2z and 3z come and go; 1z then makes 234578m1689p357s1z, and 8m keeps 34 copies of 44.
+  const std::vector<TMjCard> cards = Cards("234578m1689p357s", "2z3z1z", "2z3z8m", rule);
   ASSERT_EQ(cards.size(), 1u);
   const TMjCard& c = cards[0];
-  EXPECT_EQ(HandText(c.Hand), "123m456p789s11122z");
+  EXPECT_EQ(c.Draw, 3);
+  EXPECT_EQ(HandText(c.Hand), "234578m1689p357s1z");
   EXPECT_EQ(KindText(c.DrawnKind), "1z");
   ASSERT_EQ(c.River.size(), 2u);
-  EXPECT_EQ(KindText(c.River[0]) + KindText(c.River[1]), "3z5m");
-  EXPECT_EQ(KindText(c.DiscardKind), "2z");
-  EXPECT_EQ(c.LostCopies, 5);
+  EXPECT_EQ(KindText(c.River[0]) + KindText(c.River[1]), "2z3z");
+  EXPECT_EQ(KindText(c.DiscardKind), "8m");
+  EXPECT_EQ(c.LostCopies, 10);
   EXPECT_FALSE(c.OneSuit);
-  EXPECT_TRUE(c.Judge(CodeKind(29)).IsBest());  // 9s keeps 7 copies, as 1m does
-  EXPECT_FALSE(c.Judge(c.DiscardKind).IsBest());
-
-  rule.WinLoss = [](const TMjReviewStep&, bool oneSuit) { return oneSuit ? 5.0 : -1.0; };
-  const std::vector<TMjCard> oneSuit = Cards("1112345678999m", "5m", "5m", rule);
-  ASSERT_EQ(oneSuit.size(), 1u);
-  EXPECT_TRUE(oneSuit[0].OneSuit);
+  EXPECT_TRUE(c.Right(c.Judge(CodeKind(11))));  // 1p keeps 44 copies, as 1z does
+  EXPECT_FALSE(c.Right(c.Judge(c.DiscardKind)));
 }
 
 TEST(MjDrillCards, TheIdentityNamesThePositionNotTheFileNorTheDiscard) {
@@ -140,7 +144,8 @@ TEST(MjDrillDeck, RenamingOrMovingARecordKeepsItsCardsAndTwoSavesOfADealGiveEach
   TTempFolder folder;
   std::filesystem::create_directory(folder.Path / "a");
   std::filesystem::create_directory(folder.Path / "b");
-  const std::string record = RecordOf(Row("123m456p789s1122z"), Row("3z5m1z"), Row("3z5m2z"), "2024/05/06 07:08:09");
+  // 8m at draw 3 keeps 34 copies of 44: a card.
+  const std::string record = RecordOf(Row("234578m1689p357s"), Row("2z3z1z"), Row("2z3z8m"), "2024/05/06 07:08:09");
   WriteBytes(folder.Path / "a" / "one.csv", record);
   WriteBytes(folder.Path / "a" / "notes.csv", "not a record\r\n");
   const TMjDrillDeck before = BuildDrillDeck(folder / "a", TMjCardRule{});
@@ -149,9 +154,9 @@ TEST(MjDrillDeck, RenamingOrMovingARecordKeepsItsCardsAndTwoSavesOfADealGiveEach
   EXPECT_EQ(before.Failures, 1);
 
   std::filesystem::rename(folder.Path / "a" / "one.csv", folder.Path / "b" / "renamed.csv");
-  // The same deal saved a draw earlier, under another name.
-  WriteBytes(folder.Path / "b" / "earlier.csv",
-             RecordOf(Row("123m456p789s1122z"), Row("3z5m1z"), Row("3z5m"), "2024/05/06 07:08:01"));
+  // The same deal saved again a draw later, under another name: it holds the same decision.
+  WriteBytes(folder.Path / "b" / "later.csv",
+             RecordOf(Row("234578m1689p357s"), Row("2z3z1z9p"), Row("2z3z8m"), "2024/05/06 07:08:20"));
   const TMjDrillDeck after = BuildDrillDeck(folder / "b", TMjCardRule{});
   ASSERT_EQ(after.Cards.size(), 1u);
   EXPECT_EQ(after.Cards[0].Id, before.Cards[0].Id);
@@ -290,26 +295,31 @@ TEST(MjDrillState, AStateIsSavedAndReadBackWhole) {
 TEST(MjDrillState, ADamagedFileIsReportedAndPutAsideNeverReset) {
   const std::string card = "card 0000000000000007 1 2025-12-08 - 1 0\n";
   const std::string good = "TileLab drill 1\nfolder /r\n" + card + "end 1\n";
+  const std::string other = "card 0000000000000009 2 2025-12-09 - 3 1\n";
   const struct {
     const char* what;
     std::string text;
     TMjDrillFault fault;
     int line;
+    std::size_t kept;  // good cards still in use
+    int lost;          // card lines that could not be used
   } cases[] = {
-      {"empty", "", TMjDrillFault::NotAState, 1},
-      {"other file", "shopping list\n", TMjDrillFault::NotAState, 1},
-      {"cut in a card line", good.substr(0, 50), TMjDrillFault::Truncated, 3},
-      {"end line missing", good.substr(0, good.find("end")), TMjDrillFault::Truncated, 4},
-      {"end counts other cards", "TileLab drill 1\nfolder /r\nend 1\n", TMjDrillFault::Truncated, 3},
+      {"empty", "", TMjDrillFault::NotAState, 1, 0, 0},
+      {"other file", "shopping list\n", TMjDrillFault::NotAState, 1, 0, 0},
+      {"cut in a card line", good.substr(0, 50), TMjDrillFault::Truncated, 3, 0, 1},
+      {"end line missing", good.substr(0, good.find("end")), TMjDrillFault::Truncated, 4, 1, 0},
+      {"end counts other cards", "TileLab drill 1\nfolder /r\nend 1\n", TMjDrillFault::Truncated, 3, 0, 0},
       {"box 6", "TileLab drill 1\nfolder /r\ncard 0000000000000007 6 2025-12-08 - 1 0\nend 1\n",
-       TMjDrillFault::BadLine, 3},
+       TMjDrillFault::BadLine, 3, 0, 1},
       {"upper-case id", "TileLab drill 1\nfolder /r\ncard 000000000000000A 1 2025-12-08 - 1 0\nend 1\n",
-       TMjDrillFault::BadLine, 3},
+       TMjDrillFault::BadLine, 3, 0, 1},
       {"more wrongs than answers", "TileLab drill 1\nfolder /r\ncard 0000000000000007 1 2025-12-08 - 1 2\nend 1\n",
-       TMjDrillFault::BadLine, 3},
-      {"twice", "TileLab drill 1\nfolder /r\n" + card + card + "end 2\n",
-       TMjDrillFault::DuplicateCard, 4},
-      {"after the end", good + "x\n", TMjDrillFault::BadLine, 5},
+       TMjDrillFault::BadLine, 3, 0, 1},
+      {"twice", "TileLab drill 1\nfolder /r\n" + card + card + "end 2\n", TMjDrillFault::DuplicateCard, 4, 1, 1},
+      {"after the end", good + "x\n", TMjDrillFault::BadLine, 5, 1, 0},
+      // One bad line among good ones loses that card alone.
+      {"one bad line", "TileLab drill 1\nfolder /r\n" + card + "card 12\n" + other + "end 3\n",
+       TMjDrillFault::BadLine, 4, 2, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -320,12 +330,34 @@ TEST(MjDrillState, ADamagedFileIsReportedAndPutAsideNeverReset) {
     EXPECT_EQ(load.Fault, c.fault);
     EXPECT_EQ(load.Line, c.line);
     EXPECT_EQ(load.File, path);
-    EXPECT_TRUE(load.State.Cards.empty());
+    EXPECT_EQ(load.State.Cards.size(), c.kept);
+    EXPECT_EQ(load.Lost, c.lost);
     EXPECT_EQ(load.MovedTo, path + ".damaged-20251208-090507");
     EXPECT_EQ(ReadBytes(load.MovedTo), c.text);
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_TRUE(load.Writable);
   }
+}
+
+// A count as large as a line can hold is read as the cap, and the next answer
+// neither overflows nor damages the file.
+TEST(MjDrillState, HugeCountsAreCappedWhenRead) {
+  TTempFolder folder;
+  const std::string path = folder / "drill.txt";
+  WriteBytes(path, "TileLab drill 1\nfolder /r\ncard 0000000000000007 1 2025-12-08 - 2147483647 2147483647\nend 1\n");
+  TMjDrillLoad load = LoadDrillState(path, {2025, 12, 8, 9, 5, 7});
+  ASSERT_EQ(load.Fault, TMjDrillFault::None);
+  TMjCardState& s = load.State.Cards.at(7);
+  EXPECT_EQ(s.Answers, MaxCardAnswers);
+  EXPECT_EQ(s.Wrongs, MaxCardAnswers);
+  s.Answer(false, Monday);
+  s.Answer(true, Monday + 1);
+  EXPECT_EQ(s.Answers, MaxCardAnswers);
+  EXPECT_EQ(s.Wrongs, MaxCardAnswers);
+  SaveDrillState(path, load.State);
+  const TMjDrillLoad again = LoadDrillState(path, {2025, 12, 9, 9, 5, 7});
+  EXPECT_EQ(again.Fault, TMjDrillFault::None);
+  EXPECT_EQ(again.State.Cards, load.State.Cards);
 }
 
 TEST(MjDrillState, AFileOfANewerVersionStaysAndIsNotSavedOver) {

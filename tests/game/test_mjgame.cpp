@@ -409,6 +409,10 @@ TEST_F(GameTest, OneSuitDealsOnlyCharacters) {
     game.MnStart2Click();
     for (int m = 0; m < DealLimit; ++m) game.TepaiClick(m % HandSlots);
     ASSERT_EQ(table.SuteCount, DealLimit);
+    // The deal carries its wall into every decision, as the review of its record finds it.
+    EXPECT_TRUE(game.Review().OneSuit);
+    for (const TMjReviewStep& step : game.Review().Steps) EXPECT_TRUE(step.Decision().OneSuit);
+    EXPECT_TRUE(ReviewDeal(CodeRowOf(table.HaipaiRec), CodeRowOf(table.TumoRec), CodeRowOf(table.Sutepai)).OneSuit);
     for (const TPaiRow* row : {&table.HaipaiRec, &table.TumoRec, &table.Sutepai, &table.Tepai})
       for (const TMjPai* pai : *row)
         if (pai) {
@@ -577,9 +581,12 @@ TEST_F(GameTest, TheFlowsJudgementIsTheReviewOfItsRecord) {
         ReviewDeal(CodeRowOf(table.HaipaiRec), CodeRowOf(table.TumoRec), CodeRowOf(table.Sutepai));
     ASSERT_TRUE(record.Ok());
     ASSERT_EQ(played.Steps.size(), record.Steps.size());
+    EXPECT_FALSE(played.OneSuit);
     for (std::size_t i = 0; i < record.Steps.size(); ++i) {
       EXPECT_EQ(played.Steps[i].ChosenCount(), record.Steps[i].ChosenCount()) << i;
       EXPECT_EQ(played.Steps[i].Best().Count, record.Steps[i].Best().Count) << i;
+      EXPECT_EQ(played.Steps[i].Decision(), record.Steps[i].Decision()) << i;
+      EXPECT_EQ(played.Steps[i].Mistake(), record.Steps[i].Mistake()) << i;
     }
     EXPECT_EQ(played.BestChoices(), record.BestChoices());
     EXPECT_DOUBLE_EQ(played.Efficiency(), record.Efficiency());

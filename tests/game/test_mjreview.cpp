@@ -19,7 +19,8 @@ using hand::Row;
 TEST(MjReview, JudgesEachDiscardAndSumsTheDeal) {
   // Ready from the deal. Draw 3z, throw it (best: 1z 2z, 4 left). Draw 5m, throw it
   // (best again). Draw 1z: the hand is complete; throwing 1z keeps 3 copies of the
-  // waits, while throwing 1m waits on 1m 4m with 7 left.
+  // waits, while throwing 1m waits on 1m 4m with 7 left. But the deal is won:
+  // that discard is no decision, and the sums leave it out.
   const TMjReview r = ReviewDeal(Row("123m456p789s1122z"), Row("3z5m1z"), Row("3z5m1z"));
   ASSERT_TRUE(r.Ok());
   ASSERT_EQ(r.Steps.size(), 3u);
@@ -31,12 +32,15 @@ TEST(MjReview, JudgesEachDiscardAndSumsTheDeal) {
   EXPECT_EQ(KindText(r.Steps[2].Best().Kind), "1m");
   EXPECT_EQ(r.Steps[2].Best().Count, 7);
   EXPECT_EQ(r.Steps[2].ChosenCount(), 3);
+  EXPECT_FALSE(r.Steps[2].Judged());
+  EXPECT_FALSE(r.Steps[2].Mistake());
+  EXPECT_EQ(r.NextNotBest(-1), -1);
 
-  EXPECT_EQ(r.Decisions(), 3);
+  EXPECT_EQ(r.Decisions(), 2);
   EXPECT_EQ(r.BestChoices(), 2);
-  EXPECT_EQ(r.ChosenCountSum(), 11);
-  EXPECT_EQ(r.BestCountSum(), 15);
-  EXPECT_NEAR(r.Efficiency(), 100.0 * 11 / 15, 1e-9);
+  EXPECT_EQ(r.ChosenCountSum(), 8);
+  EXPECT_EQ(r.BestCountSum(), 8);
+  EXPECT_NEAR(r.Efficiency(), 100.0, 1e-9);
   EXPECT_EQ(r.FirstReadyDraw(), 0);
   EXPECT_EQ(r.WinDraw(), 3);
 }

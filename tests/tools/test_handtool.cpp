@@ -109,14 +109,18 @@ TEST(HandScoreBatch, AnswersEachWinOnOneLine) {
       "123m456p789s11222z 2z\n"               // 14 tiles holding it; east seat, east round
       "22334455667788m 2m w s\n"
       "19m19p19s1234567z 7z e e first\r\n"
-      "1133m5577p2288s4z\t4z   n  n\n",
+      "1133m5577p2288s4z\t4z   n  n\n"
+      "123m456p789s11z55z 5z\n"                // a dragon: one blank-free field
+      "234m567p555666z7z 7z s e\n",
       handtool::ScoreLine);
   EXPECT_EQ(b.Out,
             "2700\t2\t40\t-\t700/1300\t門前清自摸和:1 自風牌:1\n"
             "2100\t1\t40\t-\t700\t門前清自摸和:1\n"
             "24000\t12\t20\t三倍満\t6000/12000\t門前清自摸和:1 平和:1 断么九:1 二盃口:3 清一色:6\n"
             "96000\t-\t-\t二倍役満\t32000\t国士無双十三面:役満 天和:役満\n"
-            "3200\t3\t25\t-\t800/1600\t門前清自摸和:1 七対子:2\n");
+            "3200\t3\t25\t-\t800/1600\t門前清自摸和:1 七対子:2\n"
+            "3900\t2\t40\t-\t1300\t門前清自摸和:1 白:1\n"
+            "8000\t5\t50\t満貫\t2000/4000\t門前清自摸和:1 白:1 發:1 小三元:2\n");
   EXPECT_EQ(b.Err, "");
   EXPECT_EQ(b.Status, 0);
 }
@@ -207,6 +211,20 @@ TEST(HandProbBatch, DrawsLeftAndOneSuitWall) {
   const TBatch b = ProbBatch("1112345678999m\n123m456p789s1112z\n", options);
   EXPECT_EQ(b.Out, "0\t1.0000\t1.0000\n0\t1.0000\t0.0000\n");
   EXPECT_EQ(b.Status, 0);
+}
+
+// The player's own discards leave the wall: 123m456p789s1112z waits on 2z alone,
+// 3 copies among 123 unseen tiles, so one draw wins 3/123 = 0.0244; with 2z
+// thrown 2/122 = 0.0164; with 9p thrown 3/122 = 0.0246.
+TEST(HandProbBatch, SeenTilesLeaveTheWall) {
+  handtool::TProbOptions options;
+  options.DrawsLeft = 1;
+  EXPECT_EQ(ProbBatch("123m456p789s1112z\n", options).Out, "0\t1.0000\t0.0244\n");
+  options.Seen[static_cast<std::size_t>(CodeKind(32))] = 1;
+  EXPECT_EQ(ProbBatch("123m456p789s1112z\n", options).Out, "0\t1.0000\t0.0164\n");
+  options.Seen = {};
+  options.Seen[static_cast<std::size_t>(CodeKind(19))] = 1;
+  EXPECT_EQ(ProbBatch("123m456p789s1112z\n", options).Out, "0\t1.0000\t0.0246\n");
 }
 
 TEST(HandProbBatch, BadLinesGiveErrorAndTheNextLineAnswers) {

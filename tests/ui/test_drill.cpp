@@ -21,10 +21,10 @@ namespace {
 
 TRow Codes(const std::string& text) { return hand::MpszCodes(text); }
 
-// Ready from the deal; at draw 3 the record threw 2z (2 copies kept) where 1m,
-// 4p, 6p or 9s keep 7: the folder's one card.
-const std::array<TRow, 4> MistakeDeal{Codes("123m456p789s1122z"), Codes("3z5m1z"), Codes("3z5m2z"),
-                                      Codes("123m456p789s1112z")};
+// Three away (tilelab-hand 234578m1689p357s1z): at draw 3 the record threw 8m,
+// keeping 34 copies where 1p or 1z keep 44: the folder's one card, judged by copies.
+const std::array<TRow, 4> MistakeDeal{Codes("234578m1689p357s"), Codes("2z3z1z"), Codes("2z3z8m"),
+                                      Codes("23457m1689p357s1z")};
 
 QAction* EditItem(QWidget* window, int index) {
   QMenuBar* bar = window->findChild<QMenuBar*>();
@@ -47,7 +47,7 @@ protected:
   }
   QString MarksOf(TDrillDlg& d, const QString& kind) {
     for (int row = 0; row < d.Table->rowCount(); ++row)
-      if (d.Table->item(row, 0)->text() == kind) return d.Table->item(row, 4)->text();
+      if (d.Table->item(row, 0)->text() == kind) return d.Table->item(row, 5)->text();
     return QStringLiteral("(no row)");
   }
 };
@@ -63,17 +63,17 @@ TEST_F(Drill, TheViewersMenuOpensTheDrillWhichAsksAndJudgesACardByKeys) {
   ASSERT_EQ(d->Deck.Cards.size(), 1u);
   EXPECT_EQ_TEXT(d->LbQuestion->text(), QStringLiteral("何を切る?"));
   EXPECT_EQ_TEXT(d->LbCounts->text(), QStringLiteral("期日 0　新規 1　習得 0　この回の残り 1"));
-  EXPECT_EQ(d->FrHand->Codes(), Codes("123m456p789s1122z1z"));
-  EXPECT_EQ(d->FrRiver->Codes(), Codes("3z5m"));
+  EXPECT_EQ(d->FrHand->Codes(), Codes("234578m1689p357s1z"));
+  EXPECT_EQ(d->FrRiver->Codes(), Codes("2z3z"));
 
   QTest::keyClick(d, Qt::Key_Home);
-  QTest::keyClick(d, Qt::Key_Right);  // 2m keeps 3: not the best
-  QTest::keyClick(d, Qt::Key_Left);   // back on 1m
+  QTest::keyClick(d, Qt::Key_Left);   // stays on 2m
+  QTest::keyClick(d, Qt::Key_End);    // the drawn 1z keeps 44: as good as the best
   QTest::keyClick(d, Qt::Key_Return);
   EXPECT_TRUE(d->Answered);
   EXPECT_TRUE(d->LbJudge->text().startsWith(QStringLiteral("○ 正解。")));
-  EXPECT_EQ_TEXT(MarksOf(*d, QStringLiteral("1m")), QStringLiteral("◎最善 ← 解答"));
-  EXPECT_EQ_TEXT(MarksOf(*d, QStringLiteral("2z")), QStringLiteral("牌譜"));
+  EXPECT_EQ_TEXT(MarksOf(*d, QStringLiteral("1z")), QStringLiteral("◎最善 ← 解答"));
+  EXPECT_EQ_TEXT(MarksOf(*d, QStringLiteral("8m")), QStringLiteral("牌譜"));
   EXPECT_EQ_TEXT(d->LbCounts->text(), QStringLiteral("期日 0　新規 0　習得 1　この回の残り 0"));
   const TMjDrillLoad saved = LoadDrillState(QFile::encodeName(d->StateFile).toStdString(), d->Clock());
   ASSERT_EQ(saved.State.Cards.size(), 1u);
@@ -89,12 +89,12 @@ TEST_F(Drill, AWrongAnswerComesBackInTheSittingAndItsRightAnswerDoesNotJump) {
   Prepare(d);
   d.Open(Dir.path());
   d.WaitForDeck();
-  d.AnswerCell(TDrillDlg::HandCells - 1);  // the drawn 1z keeps 3 copies
-  EXPECT_TRUE(d.LbJudge->text().startsWith(QStringLiteral("× 打牌 1z の有効牌は 3枚。")));
-  EXPECT_EQ_TEXT(MarksOf(d, QStringLiteral("1z")), QStringLiteral("← 解答"));
+  d.AnswerCell(0);  // 2m keeps 38 copies; of 1p and 1z (44) the honour is named
+  EXPECT_TRUE(d.LbJudge->text().startsWith(QStringLiteral("× 打牌 2m の有効牌は 38枚。最善の 1z なら 44枚。")));
+  EXPECT_EQ_TEXT(MarksOf(d, QStringLiteral("2m")), QStringLiteral("← 解答"));
   d.Next();
   EXPECT_EQ_TEXT(d.LbQuestion->text(), QStringLiteral("何を切る?"));
-  d.AnswerCell(0);
+  d.AnswerCell(TDrillDlg::HandCells - 1);
   EXPECT_EQ(d.State.Cards.begin()->second.Box, 1);
   EXPECT_EQ(d.State.Cards.begin()->second.Due, DayOf(d.Clock()) + 1);
 }
@@ -132,6 +132,38 @@ TEST_F(Drill, AWinChanceThresholdAddsCardsJudgedByWinChanceAndIsRemembered) {
                  QStringLiteral("× 打牌 2p の和了率は 46.2%。最善の 9p なら 51.4%。\n牌譜の打牌は 2p でした。"));
   EXPECT_EQ_TEXT(MarksOf(d, QStringLiteral("2p")), QStringLiteral("◎最善 ← 解答 牌譜"));
   EXPECT_EQ_TEXT(MarksOf(d, QStringLiteral("9p")), QStringLiteral("◎和了率"));
+  // The table shows why: the win chance of every discard.
+  for (int row = 0; row < d.Table->rowCount(); ++row) {
+    const QString kind = d.Table->item(row, 0)->text();
+    if (kind == QStringLiteral("2p")) {
+      EXPECT_EQ_TEXT(d.Table->item(row, 4)->text(), QStringLiteral("46.2%"));
+    }
+    if (kind == QStringLiteral("9p")) {
+      EXPECT_EQ_TEXT(d.Table->item(row, 4)->text(), QStringLiteral("51.4%"));
+    }
+  }
+}
+
+// An answer that cannot be saved is still judged on screen; the window says
+// once that answers are not kept, shows no error box, and the sitting goes on.
+TEST_F(Drill, AnAnswerThatCannotBeSavedIsJudgedAndTheWindowSaysSoOnce) {
+  TDrillDlg d;
+  Prepare(d);
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  ASSERT_FALSE(d.StateFile.isEmpty());
+  ASSERT_TRUE(QDir().mkpath(d.StateFile));  // a folder where the state file goes: no save can succeed
+  d.AnswerCell(0);                          // 2m: wrong
+  EXPECT_TRUE(d.Answered);
+  EXPECT_TRUE(d.LbJudge->text().startsWith(QStringLiteral("× 打牌 2m の有効牌は 38枚。")));
+  EXPECT_TRUE(d.LbMessage->isVisibleTo(&d));
+  EXPECT_TRUE(d.LbMessage->text().startsWith(QStringLiteral("答えを保存できません（")));
+  EXPECT_TRUE(Warnings.isEmpty());
+  d.Next();
+  d.AnswerCell(TDrillDlg::HandCells - 1);  // the card came back; 1z is right
+  EXPECT_TRUE(d.LbJudge->text().startsWith(QStringLiteral("○ 正解。")));
+  EXPECT_TRUE(Warnings.isEmpty());
+  EXPECT_EQ(d.State.Cards.begin()->second.Answers, 2);
 }
 
 TEST_F(Drill, ADamagedStateFileIsReportedAndKeptAside) {
@@ -145,7 +177,8 @@ TEST_F(Drill, ADamagedStateFileIsReportedAndKeptAside) {
   d.WaitForDeck();
   EXPECT_EQ(d.StateFile, file);
   EXPECT_TRUE(d.LbMessage->isVisibleTo(&d));
-  EXPECT_EQ_TEXT(d.LbMessage->text(), QStringLiteral("復習の記録 %1 は壊れています（3行目が読めません）。%1.damaged-20251208-090000 に移して、新しく記録します。")
+  EXPECT_EQ_TEXT(d.LbMessage->text(), QStringLiteral("復習の記録 %1 は壊れています（3行目が読めません）。%1.damaged-20251208-090000 に移して、新しく記録します。"
+                                                     "読めなかったカード 1 枚は失われました。")
                                          .arg(QDir::toNativeSeparators(file)));
   EXPECT_TRUE(QFile::exists(file + QStringLiteral(".damaged-20251208-090000")));
   EXPECT_EQ(d.Deck.Cards.size(), 1u);
@@ -160,7 +193,7 @@ TEST_F(Drill, CopyPutsThePositionOnTheClipboardAsTextAndPicture) {
   EditItem(&d, 0)->trigger();
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   ASSERT_TRUE(data);
-  EXPECT_EQ_TEXT(data->text(), QStringLiteral("123m456p789s1122z1z"));
+  EXPECT_EQ_TEXT(data->text(), QStringLiteral("234578m1689p357s1z"));
   EXPECT_TRUE(data->hasImage());
 
   // The review copies the step it shows, 13 tiles then the drawn one.
@@ -168,7 +201,7 @@ TEST_F(Drill, CopyPutsThePositionOnTheClipboardAsTextAndPicture) {
   Dlg.LoadRecordFile(Path(QStringLiteral("mistake.csv")));
   Dlg.MnReview->trigger();
   EditItem(Dlg.ReviewDlg, 0)->trigger();
-  EXPECT_EQ_TEXT(QGuiApplication::clipboard()->text(), QStringLiteral("123m456p789s1122z3z"));
+  EXPECT_EQ_TEXT(QGuiApplication::clipboard()->text(), QStringLiteral("234578m1689p357s2z"));
 }
 
 TEST_F(Drill, PasteOpensAPositionOrSaysWhereTheTextIsWrong) {

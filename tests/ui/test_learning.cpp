@@ -45,7 +45,8 @@ protected:
 };
 
 // Ready from the deal on 1z 2z; 3z and 5m thrown as drawn (both best), then 1z
-// completes the hand and is thrown again, where 1m would have kept 7 copies.
+// completes the hand and is thrown again: the deal goes on, and that discard is
+// no decision (judged, it would have lost to 1m's 7 copies).
 const std::array<TRow, 4> KnownDeal{Codes("123m456p789s1122z"), Codes("3z5m1z"), Codes("3z5m1z"),
                                     Codes("123m456p789s1122z")};
 
@@ -56,15 +57,17 @@ TEST_F(Learning, TheReviewStepsThroughAKnownDealWithItsTablesAndJudgements) {
   TReviewDlg* r = Dlg.ReviewDlg;
   ASSERT_TRUE(r && r->isVisible());
   EXPECT_FALSE(r->LbMessage->isVisible());
-  EXPECT_EQ_TEXT(r->LbSummary->text(), QStringLiteral("効率 73.3%　最善 2/3　初聴牌 配牌　ツモ和了 3巡目"));
+  EXPECT_EQ_TEXT(r->LbSummary->text(), QStringLiteral("効率 100.0%　最善 2/2　初聴牌 配牌　ツモ和了 3巡目"));
 
   EXPECT_EQ(r->Step, 0);
   EXPECT_EQ_TEXT(r->LbStep->text(), QStringLiteral("1巡目 / 3　ツモ 3z"));
   EXPECT_EQ(r->FrHand->Codes(), Codes("123m456p789s1122z3z"));
   EXPECT_EQ(r->FrHand->Mark(13), TFrTileRow::TMark::Chosen);  // thrown as drawn
-  EXPECT_EQ_TEXT(r->LbJudge->text(), QStringLiteral("◎ 最善の打牌です（有効牌 4枚）。"));
+  // Ready, so the win chance judges: 45.58% (tilelab-hand --prob 123m456p789s1122z3z).
+  EXPECT_EQ_TEXT(r->LbJudge->text(), QStringLiteral("◎ 和了率で最善の打牌です（和了率 45.6%）。"));
+  EXPECT_EQ_TEXT(r->LbChance->text(), QStringLiteral("和了率 45.6% / 最善 45.6%（損失 0.0%）"));
   EXPECT_EQ(r->Table->item(0, 0)->text(), QStringLiteral("3z"));  // the best first
-  EXPECT_TRUE(r->Table->item(0, 6)->text().contains(QStringLiteral("◎最善")));
+  EXPECT_EQ_TEXT(r->Table->item(0, 6)->text(), QStringLiteral("◎最善 ◎和了率 ← 打牌"));
   // The effective tiles of the discard made, counted against the player's own tiles.
   EXPECT_EQ(r->FrEffective->Codes(), Codes("12z"));
   EXPECT_TRUE(r->LbEffective->text().contains(QStringLiteral("2種 4枚")));
@@ -76,15 +79,15 @@ TEST_F(Learning, TheReviewStepsThroughAKnownDealWithItsTablesAndJudgements) {
   EXPECT_EQ(r->Step, 1);
   Key(r, Qt::Key_End);
   EXPECT_EQ(r->Step, 2);
-  EXPECT_EQ_TEXT(r->LbJudge->text(),
-                 QStringLiteral("ツモ和了の形です。△ 打牌 1z の有効牌は 3枚。最善の 1m・4p・6p・9s なら 7枚。"));
+  EXPECT_EQ_TEXT(r->LbJudge->text(), QStringLiteral("ツモ和了の形です。和了の後の打牌は評価しません。"));
+  EXPECT_EQ_TEXT(r->LbChance->text(), QString());
   Key(r, Qt::Key_Right);  // stays on the last step
   EXPECT_EQ(r->Step, 2);
   Key(r, Qt::Key_Home);
   EXPECT_EQ(r->Step, 0);
-  Key(r, Qt::Key_N);  // the next discard that was not best
-  EXPECT_EQ(r->Step, 2);
-  Key(r, Qt::Key_Left);
+  Key(r, Qt::Key_N);  // no mistake in the deal: N stays
+  EXPECT_EQ(r->Step, 0);
+  Key(r, Qt::Key_Right);
   EXPECT_EQ(r->Step, 1);
 
   QList<QWidget*> marks;
@@ -96,6 +99,23 @@ TEST_F(Learning, TheReviewStepsThroughAKnownDealWithItsTablesAndJudgements) {
   EXPECT_FALSE(marks[0]->isVisible());
 }
 
+// A closed review computes nothing; shown again, it goes on.
+TEST_F(Learning, TheReviewStopsComputingWhenClosed) {
+  OpenRecordView();
+  Dlg.LoadRecordFile(Record(QStringLiteral("far.csv"), {Codes("234578m1689p357s"), Codes("2z3z1z"), Codes("2z3z8m"),
+                                                        Codes("23457m1689p357s1z")}));
+  Dlg.MnReview->trigger();
+  TReviewDlg* r = Dlg.ReviewDlg;
+  ASSERT_TRUE(r->ChanceJob()->Busy());
+  r->hide();
+  EXPECT_FALSE(r->ChanceJob()->Busy());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(r->ChancesOf(0), nullptr);
+  r->show();
+  EXPECT_TRUE(r->ChanceJob()->Busy());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return r->ChancesOf(0) && r->ChancesOf(1) && r->ChancesOf(2); }, 60000));
+}
+
 // Every step's chances come from the engine, off the window's thread; once they
 // are known, N goes by the win chance lost.
 TEST_F(Learning, TheReviewShowsTheEngineChancesAndNJumpsToTheWinLost) {
@@ -104,14 +124,16 @@ TEST_F(Learning, TheReviewShowsTheEngineChancesAndNJumpsToTheWinLost) {
   Dlg.MnReview->trigger();
   TReviewDlg* r = Dlg.ReviewDlg;
   const int steps = static_cast<int>(r->Review.Steps.size());
+  // The discard after the win is no decision: nothing is computed for it.
   ASSERT_TRUE(QTest::qWaitFor(
       [&] {
-        for (int i = 0; i < steps; ++i)
+        for (int i = 0; i < steps - 1; ++i)
           if (!r->ChancesOf(i)) return false;
         return true;
       },
       60000));
-  for (int i = 0; i < steps; ++i) {
+  EXPECT_EQ(r->ChancesOf(2), nullptr);
+  for (int i = 0; i < steps - 1; ++i) {
     SCOPED_TRACE(i);
     r->ShowStep(i);
     const TMjReviewStep& step = r->Review.Steps[static_cast<std::size_t>(i)];
@@ -123,20 +145,14 @@ TEST_F(Learning, TheReviewShowsTheEngineChancesAndNJumpsToTheWinLost) {
       EXPECT_EQ_TEXT(r->Table->item(row, 5)->text(), c ? ChancePercent(c->Win) : QStringLiteral("-"));
     }
   }
-  // The win's 1z keeps the 1z-2z wait (3 copies) where 1m would wait on 1m-4m (7).
-  const TMjChanceTable& last = *r->ChancesOf(2);
-  const double kept = ChanceOf(last, CodeKind(Codes("1z").front()))->Win;
-  const double best = BestDiscardWin(last);
-  EXPECT_EQ_TEXT(r->LbChance->text(), QStringLiteral("和了率 %1 / 最善 %2（損失 %3）")
-                                          .arg(ChancePercent(kept), ChancePercent(best), ChancePercent(best - kept)));
+  // The win's 1z would have kept the 1z-2z wait (3 copies) where 1m waits on
+  // 1m-4m (7); but the hand was complete: no loss, and N does not stop there.
   EXPECT_FALSE(r->LostWin(0));
   EXPECT_FALSE(r->LostWin(1));
-  EXPECT_TRUE(r->LostWin(2));
+  EXPECT_FALSE(r->LostWin(2));
   Key(r, Qt::Key_Home);
   Key(r, Qt::Key_N);
-  EXPECT_EQ(r->Step, 2);
-  Key(r, Qt::Key_N);  // none after it: stays
-  EXPECT_EQ(r->Step, 2);
+  EXPECT_EQ(r->Step, 0);
 }
 
 // The record keeps no winds: the review values its win under the practice

@@ -111,7 +111,7 @@ struct TProbAnswer {
 
 bool Chances(std::string_view line, const TProbOptions& options, TProbAnswer& answer, std::string& error) {
   if (!Read(line, answer.Counts, answer.Tiles, error)) return false;
-  const TKindCounts unseen = MjUnseen(answer.Counts, NoKinds, options.OneSuit);
+  const TKindCounts unseen = MjUnseen(answer.Counts, options.Seen, options.OneSuit);
   int wall = 0;
   for (int n : unseen) wall += n;
   if (options.DrawsLeft > wall) {
@@ -293,6 +293,17 @@ bool ReadWin(std::string_view hand, std::string_view tile, TWin& win, std::strin
   return true;
 }
 
+namespace {
+
+// A batch field holds no blank: the dragons are named 白, 發 and 中 alone.
+std::string BatchYakuName(TMjYaku yaku) {
+  const std::string name = YakuName(yaku);
+  const std::string prefix = "役牌 ";
+  return name.starts_with(prefix) ? name.substr(prefix.size()) : name;
+}
+
+}  // namespace
+
 std::string ScoreLine(std::string_view line, std::string& error) {
   const std::vector<std::string_view> words = Words(line);
   if (words.empty()) {
@@ -336,7 +347,7 @@ std::string ScoreLine(std::string_view line, std::string& error) {
                     Payment(r.Points, "", "/") + '\t';
   for (std::size_t y = 0; y < r.Yaku.size(); ++y) {
     if (y > 0) out += ' ';
-    out += std::string(YakuName(r.Yaku[y])) + ':' + (yakuman ? "役満" : std::to_string(YakuHan(r.Yaku[y])));
+    out += BatchYakuName(r.Yaku[y]) + ':' + (yakuman ? "役満" : std::to_string(YakuHan(r.Yaku[y])));
   }
   return out;
 }

@@ -28,6 +28,7 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, TAnswer ans
 struct TProbOptions {
   int DrawsLeft = DealDraws - 1;
   bool OneSuit = false;
+  TKindCounts Seen{};  // the player's own discards (--seen): not in the wall
 };
 
 // --batch --prob: 13 tiles give "shanten<TAB>ready<TAB>win"; 14 tiles give

@@ -11,8 +11,8 @@
 namespace {
 
 constexpr const char* Usage =
-    "使い方: tilelab-hand [--prob [--draws N] [--one-suit]] 手牌...\n"
-    "        tilelab-hand --batch [--prob [--draws N] [--one-suit]] < 手牌の行\n"
+    "使い方: tilelab-hand [--prob [--draws N] [--one-suit] [--seen 牌]] 手牌...\n"
+    "        tilelab-hand --batch [--prob [--draws N] [--one-suit] [--seen 牌]] < 手牌の行\n"
     "        tilelab-hand --score 手牌 --win 和了牌 [--seat 風] [--round 風] [--first]\n"
     "        tilelab-hand --batch --score < 和了の行\n"
     "\n"
@@ -39,6 +39,7 @@ constexpr const char* Usage =
     "                         向聴数が上がる打牌は 打牌:向聴:-:-）\n"
     "  --draws N  残りツモの回数 0〜18（既定 17: 1 巡目の打牌）\n"
     "  --one-suit 山が萬子 36 枚だけ（清一色の練習）\n"
+    "  --seen 牌  自分の捨て牌（例 3z5m）: 見えない牌から除く\n"
     "  --help     この説明\n"
     "  --version  版数\n";
 
@@ -117,6 +118,14 @@ int main(int argc, char** argv) {
       prob = true;
     } else if (arg == "--one-suit") {
       options.OneSuit = probOption = true;
+    } else if (arg == "--seen" && i + 1 < argc) {
+      const TMjHandText seen = ParseHand(argv[++i]);
+      if (seen.Error != TMjNotationError::None) {
+        std::cerr << "tilelab-hand: --seen の牌が読めません\n";
+        return 2;
+      }
+      options.Seen = seen.Counts;
+      probOption = true;
     } else if (arg == "--draws" && i + 1 < argc) {
       const std::string_view n(argv[++i]);
       if (n.empty() || n.size() > 2 || n.find_first_not_of("0123456789") != std::string_view::npos ||

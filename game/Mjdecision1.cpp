@@ -1,0 +1,62 @@
+#include "game/Mjdecision1.h"
+
+#include <algorithm>
+
+namespace {
+
+const TMjDiscard* RowOf(const TMjDiscardTable& table, int kind) {
+  const auto it = std::find_if(table.Discards.begin(), table.Discards.end(),
+                               [kind](const TMjDiscard& d) { return d.Kind == kind; });
+  return it == table.Discards.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+bool OneSuitDeal(const TKindCounts& deal, const std::vector<int>& drawnKinds) {
+  if (!std::all_of(deal.begin() + 9, deal.end(), [](int n) { return n == 0; })) return false;
+  return std::all_of(drawnKinds.begin(), drawnKinds.end(), [](int kind) { return kind >= 0 && kind < 9; });
+}
+
+bool TMjVerdict::IsBestKind(const TMjDiscardTable& table, int kind) const {
+  if (Basis == TMjBasis::Win) {
+    const auto it = std::find_if(Chances.begin(), Chances.end(), [kind](const TMjChance& c) { return c.Kind == kind; });
+    return it != Chances.end() && it->Counted && KeepsBestWin(it->Win, BestWin);
+  }
+  const TMjDiscard* row = RowOf(table, kind);
+  return row && !table.Discards.empty() && row->Shanten == table.Discards.front().Shanten &&
+         row->Count == table.Discards.front().Count;
+}
+
+TMjVerdict MjJudge(const TMjDecision& decision, const TMjDiscardTable& table, int chosenKind) {
+  TMjVerdict v;
+  v.ChosenKind = chosenKind;
+  if (decision.AfterWin || table.Shanten < 0 || table.Discards.empty()) return v;
+
+  const TMjDiscard& front = table.Discards.front();
+  v.BestCount = front.Count;
+  v.BestKind = front.Kind;
+  for (const TMjDiscard& d : table.Discards)
+    if (d.Shanten == front.Shanten && d.Count == front.Count && MjTiePrefers(d.Kind, v.BestKind)) v.BestKind = d.Kind;
+  const TMjDiscard* chosen = chosenKind >= 0 ? RowOf(table, chosenKind) : nullptr;
+  v.Raised = chosen && chosen->Shanten > front.Shanten;
+  v.ChosenCount = chosen && !v.Raised ? chosen->Count : 0;
+  v.Basis = TMjBasis::Copies;
+  v.Mistake = chosen && (v.Raised || chosen->Count != front.Count);
+
+  if (table.Shanten > WinKeptMaxShanten || decision.DrawsLeft <= 0) return v;
+  const TMjChanceTable chances = MjChances(decision.Hand, decision.Unseen(), decision.DrawsLeft);
+  const TMjChance* best = BestWinDiscard(chances);
+  if (!best || best->Win <= 0.0) return v;  // nothing to win: copies tell the discards apart
+  v.Basis = TMjBasis::Win;
+  v.BestKind = best->Kind;
+  v.BestWin = best->Win;
+  const TMjChance* kept = chosen ? ChanceOf(chances, chosenKind) : nullptr;
+  v.ChosenWin = kept ? kept->Win : 0.0;
+  v.Mistake = chosen && !KeepsBestWin(v.ChosenWin, v.BestWin);
+  v.Chances = chances.Discards;
+  return v;
+}
+
+TMjVerdict MjJudge(const TMjDecision& decision, int chosenKind) {
+  return MjJudge(decision, MjDiscards(decision.Hand, decision.Seen), chosenKind);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+// A decision and its verdict. A decision is the 14 tiles after a draw with what
+// judging it needs: the tiles seen, the wall, the draws still to come and
+// whether the hand was complete already. The practice's analysis window, the
+// review, the statistics and the drill all build decisions here and show the
+// verdict they get back, so one discard is judged alike wherever it is shown.
+
+#include <vector>
+
+#include "analysis/Mjprob1.h"
+#include "analysis/Mjshanten1.h"
+
+struct TMjDecision {
+  TKindCounts Hand{};  // the 14 tiles
+  int DrawnKind = -1;
+  TKindCounts Seen{};     // the player's own discards before this draw
+  bool OneSuit = false;   // the wall holds the 36 characters only
+  int DrawsLeft = 0;      // draws still to come after this discard
+  bool AfterWin = false;  // the hand was complete at this draw or before: the deal goes on, nothing is judged
+
+  TKindCounts Unseen() const { return MjUnseen(Hand, Seen, OneSuit); }
+  bool operator==(const TMjDecision&) const = default;
+};
+
+// The draws left after the discard of draw `draw` (1..) of a solo deal.
+inline int DrawsLeftAfter(int draw) { return draw >= DealDraws ? 0 : DealDraws - draw; }
+
+// A deal is of one suit when its dealt tiles and every draw are characters:
+// records keep no mode, and a full wall never deals that in practice.
+bool OneSuitDeal(const TKindCounts& deal, const std::vector<int>& drawnKinds);
+
+// Within reach of a win a decision is judged by its win chance by the last
+// draw, farther away by effective copies: the chances of far hands take too
+// long for a folder of thousands of records.
+inline constexpr int WinKeptMaxShanten = 1;
+
+enum class TMjBasis {
+  None,    // nothing judged: the hand was complete
+  Copies,  // by effective copies: far from ready, no draw left, or no discard can win
+  Win,     // by the win chance by the last draw
+};
+
+struct TMjVerdict {
+  TMjBasis Basis = TMjBasis::None;
+  int BestKind = -1;               // the discard recommended; of equals, as MjTiePrefers says
+  int ChosenKind = -1;             // -1 while the discard is still to come
+  bool Mistake = false;            // the discard made kept less than the best, by the basis
+  bool Raised = false;             // it raised the shanten over the best discard
+  int BestCount = 0;               // effective copies the best discard by copies keeps
+  int ChosenCount = 0;             // and the discard made (0 when it raised the shanten)
+  double BestWin = 0.0;            // with Basis Win: the best discard's win chance
+  double ChosenWin = 0.0;          // and the discard made's (0 when it raised the shanten)
+  std::vector<TMjChance> Chances;  // with Basis Win: every discard's chances, in code order
+
+  bool Judged() const { return Basis != TMjBasis::None; }
+  int LostCopies() const { return BestCount - ChosenCount; }
+  double LostWin() const { return BestWin - ChosenWin; }
+  // Whether a row of the discard table is as good as the best by the basis.
+  bool IsBestKind(const TMjDiscardTable& table, int kind) const;
+};
+
+// Judges the discard of chosenKind (-1: only the best) against the
+// decision's discard table (MjDiscards of its hand and seen tiles).
+TMjVerdict MjJudge(const TMjDecision& decision, const TMjDiscardTable& table, int chosenKind);
+TMjVerdict MjJudge(const TMjDecision& decision, int chosenKind);
