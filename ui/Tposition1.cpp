@@ -42,11 +42,11 @@ QString NotationReason(TMjNotationError error) {
 
 int TMjShownHand::Tiles() const { return std::accumulate(Hand.begin(), Hand.end(), 0); }
 
-QString PositionErrorText(const TMjPosition& p, const QByteArray& text) {
+QString PositionErrorText(const TMjPositionRead& p, const QByteArray& text) {
   if (p.Error == TMjPositionError::TileCount)
     return QObject::tr("貼り付けた牌姿は %1枚です。13枚か14枚にしてください。").arg(p.Tiles);
   // The place counted in characters, as the player sees the text.
-  const qsizetype place = QString::fromUtf8(text.left(static_cast<qsizetype>(p.Position))).size() + 1;
+  const qsizetype place = QString::fromUtf8(text.left(static_cast<qsizetype>(p.Place))).size() + 1;
   return QObject::tr("貼り付けた牌姿の %1文字目: %2。").arg(place).arg(NotationReason(p.Notation));
 }
 
@@ -93,12 +93,12 @@ void CopyPosition(const TMjShownHand& shown) {
 
 bool PastePosition(const QString& text, const std::function<TPairiDlg*()>& analysis) {
   const QByteArray bytes = text.toUtf8();
-  const TMjPosition p = ParsePosition(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  const TMjPositionRead p = ParsePosition(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   if (!p.Ok()) {
     ShowWarning(PositionErrorText(p, bytes));
     return false;
   }
-  analysis()->ShowPosition(p.Hand, p.DrawnKind);
+  analysis()->ShowPosition(p.Position.Hand, p.Position.DrawnKind);
   return true;
 }
 

@@ -48,7 +48,7 @@ void CopyPosition(const TMjShownHand& shown);
 // the reason, when it is no position. Nothing else changes then.
 bool PastePosition(const QString& text, const std::function<TPairiDlg*()>& analysis);
 // The place is counted in characters of text (UTF-8).
-QString PositionErrorText(const TMjPosition& position, const QByteArray& text);
+QString PositionErrorText(const TMjPositionRead& position, const QByteArray& text);
 
 // An analysis window of its own for a window that is not the practice window,
 // made beside owner at its first use.
