@@ -234,3 +234,16 @@ TMjPositionRead ParsePosition(std::string_view given, const TMjPosition& base) {
   }
   return read;
 }
+
+TMjPositionRead ParseSeen(std::string_view given) {
+  TMjPositionRead read;
+  const TMapped text = Normalised(given);
+  TMapped seen;
+  TMjHandText parsed;
+  if (!Expand(text, 0, text.Text.size(), seen, read, TMjPositionError::SeenNotation)) return read;
+  if (seen.Text.empty()) return read;
+  if (!ReadTiles(seen, 0, parsed, read, TMjPositionError::SeenNotation)) return read;
+  read.Tiles = parsed.Tiles;
+  read.Position.Seen = parsed.Counts;
+  return read;
+}

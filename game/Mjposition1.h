@@ -30,11 +30,11 @@ inline constexpr int FreshDraws = DealDraws - 1;  // draws left after the first 
 
 struct TMjPosition {
   TKindCounts Hand{};
-  int DrawnKind = -1;     // 14 tiles: the tile drawn, one of Hand; 13 tiles: -1
-  TKindCounts Seen{};     // copies seen outside the hand
-  bool OneSuit = false;   // the wall holds the characters only
+  int DrawnKind = -1;    // 14 tiles: the tile drawn, one of Hand; 13 tiles: -1
+  TKindCounts Seen{};    // copies seen outside the hand
+  bool OneSuit = false;  // the wall holds the characters only
   int DrawsLeft = FreshDraws;
-  int SeatWind = 0;       // 0..3: 東 南 西 北
+  int SeatWind = 0;  // 0..3: 東 南 西 北
   int RoundWind = 0;
 
   int Tiles() const;
@@ -51,14 +51,14 @@ std::string PositionText(const TKindCounts& hand, int drawnKind);
 
 enum class TMjPositionError {
   None,
-  Notation,      // the hand: Notation says what, Place where
-  TileCount,     // not 13 or 14 tiles: Tiles says how many
-  UnknownWord,   // a word after the hand that is none of the words above
-  DrawsValue,    // draws= not 0..18
-  SeenNotation,  // the seen tiles: Notation says what, Place where
-  TooManyCopies, // hand and seen hold Kind more than four times
-  WindValue,     // seat= or round= not e s w n
-  ShortWall,     // fewer tiles can come (Wall) than draws are left
+  Notation,       // the hand: Notation says what, Place where
+  TileCount,      // not 13 or 14 tiles: Tiles says how many
+  UnknownWord,    // a word after the hand that is none of the words above
+  DrawsValue,     // draws= not 0..18
+  SeenNotation,   // the seen tiles: Notation says what, Place where
+  TooManyCopies,  // hand and seen hold Kind more than four times
+  WindValue,      // seat= or round= not e s w n
+  ShortWall,      // fewer tiles can come (Wall) than draws are left
 };
 
 struct TMjPositionRead {
@@ -66,9 +66,9 @@ struct TMjPositionRead {
   TMjNotationError Notation = TMjNotationError::None;
   std::size_t Place = 0;  // byte offset in the text given
   int Tiles = 0;
-  int Kind = -1;          // FifthCopy, TooManyCopies
-  int Wall = 0;           // ShortWall
-  int RedFives = 0;       // 0s read as 5s
+  int Kind = -1;     // FifthCopy, TooManyCopies
+  int Wall = 0;      // ShortWall
+  int RedFives = 0;  // 0s read as 5s
   TMjPosition Position;
 
   bool Ok() const { return Error == TMjPositionError::None; }
@@ -77,3 +77,6 @@ struct TMjPositionRead {
 // Blanks and line breaks around the text are ignored, as a clipboard brings them.
 // What the text leaves out (draws, seen, wall, winds) is taken from `base`.
 TMjPositionRead ParsePosition(std::string_view text, const TMjPosition& base = {});
+// Tiles seen alone, any number, in the same spellings, into Position.Seen;
+// errors are SeenNotation with the place in this text.
+TMjPositionRead ParseSeen(std::string_view text);

@@ -13,7 +13,12 @@ void TChanceJob::Request(int draw, const TKindCounts& hand, const TKindCounts& s
   Wanted = draw;
   Running = true;
   Worker = std::jthread([this, serial, draw, hand, seen, oneSuit](std::stop_token stop) {
-    const TMjChanceTable table = MjChances(hand, MjUnseen(hand, seen, oneSuit), DealDraws - draw, stop);
+    const TKindCounts unseen = MjUnseen(hand, seen, oneSuit);
+    int tiles = 0;
+    for (int n : hand) tiles += n;
+    // 13 tiles (a position before its draw) have no discard: the hand's own chances.
+    const TMjChanceTable table = tiles == 13 ? MjHandChances(hand, unseen, DealDraws - draw, stop)
+                                             : MjChances(hand, unseen, DealDraws - draw, stop);
     if (table.Stopped) return;
     QMetaObject::invokeMethod(
         this,

@@ -21,7 +21,8 @@ public:
   ~TChanceJob() override;
 
   // The 14 tiles after draw `draw` (1..18), the player's own discards before
-  // it, and whether the wall holds the characters only.
+  // it (or every tile seen), and whether the wall holds the characters only;
+  // 13 tiles give the hand's own chances with 18 - draw draws to come.
   void Request(int draw, const TKindCounts& hand, const TKindCounts& seen, bool oneSuit);
   void Cancel();
   bool Busy() const { return Running; }

@@ -56,8 +56,7 @@ TEST(MjPosition, SpellingsPeopleUseReadAsThePlainNotation) {
 }
 
 TEST(MjPosition, TheOneLineFormCarriesDrawsSeenWallAndWindsAndReadsBack) {
-  const TMjPositionRead read =
-      ParsePosition("123m456p789s1122z3z draws=9 seen=19m3z0p one-suit seat=s round=W");
+  const TMjPositionRead read = ParsePosition("123m456p789s1122z3z draws=9 seen=19m3z0p one-suit seat=s round=W");
   ASSERT_TRUE(read.Ok());
   const TMjPosition& p = read.Position;
   EXPECT_EQ(p.DrawsLeft, 9);

@@ -24,6 +24,7 @@
 #include "records/Mjrecord1.h"
 #include "tests/support/HandNotation.h"
 #include "tests/support/SequenceSource.h"
+#include "ui/Boarddlg1.h"
 #include "ui/Maindlg1.h"
 #include "ui/Pairidlg1.h"
 #include "ui/Tagaridlg1.h"
@@ -471,7 +472,7 @@ TEST(ScoreText, PointsAreTheLimitsNameOrTheNumber) {
 
 namespace {
 
-TEST_F(PairiWindow, EditCopiesTheHandDrawnTileLastAndPastesAPositionIntoTheAnalysisWindow) {
+TEST_F(PairiWindow, EditCopiesThePositionAndPastesItIntoTheBoard) {
   TRuleSource source = ShuffleByLastEntry();
   TScopedRandomSource guard(source);
   Open();
@@ -484,8 +485,9 @@ TEST_F(PairiWindow, EditCopiesTheHandDrawnTileLastAndPastesAPositionIntoTheAnaly
 
   QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s1122z1z"));
   edit->actions()[1]->trigger();
-  ASSERT_TRUE(PairiDlg && PairiDlg->isVisible());
-  EXPECT_EQ(KindText(PairiDlg->View().Rows.front().Kind), "1m");
+  ASSERT_TRUE(Dlg->Board && Dlg->Board->isVisible());
+  ASSERT_TRUE(Dlg->Board->Position());
+  EXPECT_EQ(KindText(Dlg->Board->Position()->DrawnKind), "1z");
   EXPECT_EQ(Dlg->Review().Steps.size(), 1u);  // the deal itself goes on untouched
 }
 
