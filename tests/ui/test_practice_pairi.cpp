@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -489,6 +490,28 @@ TEST_F(PairiWindow, EditCopiesThePositionAndPastesItIntoTheBoard) {
   ASSERT_TRUE(Dlg->Board->Position());
   EXPECT_EQ(KindText(Dlg->Board->Position()->DrawnKind), "1z");
   EXPECT_EQ(Dlg->Review().Steps.size(), 1u);  // the deal itself goes on untouched
+}
+
+// The copy is what the windows show: the tile rows over the analysis window
+// with its chances, none computed again; the text carries the one-suit wall.
+TEST_F(PairiWindow, CopyShowsTheChancesThereAndCarriesTheWallAndTheDiscards) {
+  TRuleSource source = ShuffleByLastEntry();
+  TScopedRandomSource guard(source);
+  Open(true);
+  Dlg->MnPairi->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([] { return PairiDlg->Chances() != nullptr; }, 60000));
+  QMenu* edit = nullptr;
+  for (QAction* menu : Dlg->MainMenu1->actions())
+    if (menu->text() == QStringLiteral("編集(&E)")) edit = menu->menu();
+  ASSERT_TRUE(edit);
+  edit->actions()[0]->trigger();
+  EXPECT_FALSE(PairiDlg->ChanceJob()->Busy());
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_TRUE(data && data->hasImage());
+  const QImage picture = qvariant_cast<QImage>(data->imageData());
+  EXPECT_EQ(picture.height(), Dlg->ScrollBox1->height() + PairiDlg->Image1->height());
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1122345678899m6m one-suit"));
+
 }
 
 }  // namespace
