@@ -252,6 +252,14 @@ A one-suit wall brings characters only. Hands more than 4 away from ready show t
         <source>◎和了率</source>
         <translation>◎ win chance</translation>
     </message>
+    <message>
+        <source>見えた牌。クリックした牌を見えた牌から戻します。</source>
+        <translation>Tiles seen. A click gives the tile back to the wall.</translation>
+    </message>
+    <message>
+        <source>クリックした牌を見えた牌に加えます。</source>
+        <translation>A click adds the tile to the tiles seen.</translation>
+    </message>
 </context>
 <context>
     <name>TCommandLine</name>

@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "analysis/Mjscore1.h"
 #include "game/Mjreview1.h"
@@ -118,6 +119,18 @@ TBoardDlg::TBoardDlg(QWidget* parent) : TTileDlg(parent) {
   fields->addWidget(label(tr("見えた牌(&S)"), EdSeen), 2, 0);
   fields->addWidget(EdSeen, 2, 1, 1, 7);
   FrSeen = new TFrTileRow(FrMjPai1, SeenColumns, Body);
+  FrSeen->setToolTip(tr("見えた牌。クリックした牌を見えた牌から戻します。"));
+  FrPicker = new TFrTileRow(FrMjPai1, KindCount / 2, Body);
+  FrPicker->setToolTip(tr("クリックした牌を見えた牌に加えます。"));
+  std::vector<int> kinds;
+  for (int k = 0; k < KindCount; ++k) kinds.push_back(KindCode(k));
+  FrPicker->SetCodes(kinds);
+  FrPicker->OnCellClick = [this](int cell) { ChangeSeen(cell, +1); };
+  FrSeen->OnCellClick = [this](int cell) {
+    const std::vector<int>& codes = FrSeen->Codes();
+    if (cell >= 0 && cell < static_cast<int>(codes.size()))
+      ChangeSeen(CodeKind(codes[static_cast<std::size_t>(cell)]), -1);
+  };
   LbNote = new QLabel(Body);
   LbNote->setWordWrap(true);
   LbHead = new QLabel(Body);
@@ -140,6 +153,7 @@ TBoardDlg::TBoardDlg(QWidget* parent) : TTileDlg(parent) {
   column->addWidget(FrHand);
   column->addLayout(fields);
   column->addWidget(FrSeen);
+  column->addWidget(FrPicker);
   column->addWidget(LbNote);
   column->addWidget(LbHead);
   column->addWidget(Table);
@@ -227,6 +241,16 @@ void TBoardDlg::Refresh() {
   ShowPosition();
 }
 
+void TBoardDlg::ChangeSeen(int kind, int change) {
+  if (kind < 0 || kind >= KindCount) return;
+  const QByteArray text = EdSeen->text().toUtf8();
+  TMjPositionRead seen = ParseSeen(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+  if (!seen.Ok()) return;  // the field says what is wrong; a click does not write over it
+  int& copies = seen.Position.Seen[static_cast<std::size_t>(kind)];
+  copies = std::clamp(copies + change, 0, 4);
+  EdSeen->setText(QString::fromStdString(HandText(seen.Position.Seen)));
+}
+
 const TMjChanceTable* TBoardDlg::Chances() const {
   return Current && KnownFor && SameChances(*Current, *KnownFor) ? &Known : nullptr;
 }
@@ -246,6 +270,10 @@ void TBoardDlg::ShowPosition() {
   }
   const TMjPosition& p = *Current;
   const int tiles = p.Tiles();
+  // 13 tiles show their effective tiles instead of a table of discards.
+  Table->setVisible(tiles == 14);
+  LbKinds->setVisible(tiles == 13);
+  FrKinds->setVisible(tiles == 13);
   // The tiles held in order, the drawn one apart at the right.
   std::vector<int> codes;
   TKindCounts held = p.Hand;

@@ -64,7 +64,8 @@ public:
   QLineEdit* EdHand;
   QSpinBox* SpDraws;
   QLineEdit* EdSeen;
-  TFrTileRow* FrSeen;
+  TFrTileRow* FrSeen;    // a click gives a seen copy back to the wall
+  TFrTileRow* FrPicker;  // the 34 kinds: a click adds a seen copy
   QCheckBox* CbOneSuit;
   QComboBox* CbSeat;
   QComboBox* CbRound;
@@ -80,6 +81,7 @@ protected:
 
 private:
   void Refresh();  // reads the fields and shows what they say
+  void ChangeSeen(int kind, int change);
   void ShowPosition();
   void FillTable();
   void ChancesDone(int draw, const TMjChanceTable& table);

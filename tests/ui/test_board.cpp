@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include "ui/Boarddlg1.h"
+#include "ui/Frtilerow1.h"
 #include "ui/Tapplication1.h"
 #include "ui/Tchance1.h"
 
@@ -69,6 +70,18 @@ TEST_F(Board, ThirteenTilesShowTheirWaitAndChancesAsTheDrawsAndTheTilesSeenChang
   Dlg.SpDraws->setValue(2);
   EXPECT_EQ_TEXT(Figures(), QStringLiteral("0\t1.0000\t") + Fraction(AnyOf(3, 123, 2)));
   EXPECT_EQ(PositionText(*Dlg.Position()), "123m456p789s1112z draws=2");
+}
+
+// The tile picker: a click on a kind adds a seen copy, a click on a seen tile gives it back.
+TEST_F(Board, ClickedTilesAreSeenAndGivenBack) {
+  ASSERT_TRUE(Dlg.SetText(QStringLiteral("123m456p789s1112z draws=1")));
+  const int twoZ = CodeKind(32);
+  QTest::mouseClick(Dlg.FrPicker, Qt::LeftButton, {}, Dlg.FrPicker->CellRect(twoZ).center());
+  QTest::mouseClick(Dlg.FrPicker, Qt::LeftButton, {}, Dlg.FrPicker->CellRect(0).center());
+  EXPECT_EQ_TEXT(Dlg.EdSeen->text(), QStringLiteral("1m2z"));
+  EXPECT_EQ_TEXT(Figures(), QStringLiteral("0\t1.0000\t") + Fraction(2.0 / 121));
+  QTest::mouseClick(Dlg.FrSeen, Qt::LeftButton, {}, Dlg.FrSeen->CellRect(1).center());
+  EXPECT_EQ_TEXT(Dlg.EdSeen->text(), QStringLiteral("1m"));
 }
 
 TEST_F(Board, FourteenTilesGiveEveryDiscardAndTheWallTravelsWithThePosition) {
