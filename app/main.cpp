@@ -58,7 +58,9 @@ void OpenPosition(const QString& file, QString text) {
     text = QString::fromUtf8(in.readLine(4096));
   }
   static TBoardDlg* board = nullptr;
-  OwnBoard(MenuDlg, board)->SetText(text);
+  const QString source = file.isEmpty() ? QCoreApplication::translate("TCommandLine", "--position の牌姿")
+                                        : QCoreApplication::translate("TCommandLine", "%1 の牌姿").arg(file);
+  OwnBoard(MenuDlg, board)->SetText(text, source);
 }
 
 }  // namespace

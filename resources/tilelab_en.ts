@@ -305,6 +305,14 @@ Practise Japanese mahjong alone. A record file given here opens in the record vi
         <source>牌姿のファイルを開けません: %1</source>
         <translation>Cannot open the position file: %1</translation>
     </message>
+    <message>
+        <source>--position の牌姿</source>
+        <translation>The position given with --position</translation>
+    </message>
+    <message>
+        <source>%1 の牌姿</source>
+        <translation>The position in %1</translation>
+    </message>
 </context>
 <context>
     <name>TDrillDlg</name>

@@ -200,8 +200,8 @@ void TBoardDlg::SetPosition(const TMjPosition& p, int redFives) {
   if (redFives > 0) LbNote->setText(tr("0（赤五）は 5 として読みました。"));
 }
 
-bool TBoardDlg::SetText(const QString& text) {
-  return PastePosition(text, [this] { return this; });
+bool TBoardDlg::SetText(const QString& text, const QString& source) {
+  return PastePosition(text, [this] { return this; }, source);
 }
 
 void TBoardDlg::Refresh() {

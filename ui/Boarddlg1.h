@@ -44,7 +44,8 @@ public:
   void SetPosition(const TMjPosition& position, int redFives = 0);
   // Reads the one-line form; false, after a warning naming the place and the
   // reason, when the text is no position (the board then stays as it was).
-  bool SetText(const QString& text);
+  // source names the text in the warning (empty: the pasted text).
+  bool SetText(const QString& text, const QString& source = {});
 
   // The position shown, none while the fields cannot be read.
   const std::optional<TMjPosition>& Position() const { return Current; }

@@ -91,7 +91,9 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
         p.OneSuit = Card.OneSuit;
         return p;
       },
-      [this] { return grab().toImage(); }, [this] { return OwnBoard(this, Board); });
+      // What the window shows under its menu bar.
+      [this, bar] { return grab(QRect(0, bar->height(), width(), height() - bar->height())).toImage(); },
+      [this] { return OwnBoard(this, Board); });
 
   auto* body = new QWidget(this);
   layout()->addWidget(body);

@@ -173,7 +173,10 @@ TMjPosition TMainDlg::ShownPosition() const {
   const TMjSituation winds = TScoreText::RememberedWinds();
   p.SeatWind = winds.SeatWind;
   p.RoundWind = winds.RoundWind;
-  if (review.Steps.empty()) return p;
+  if (review.Steps.empty()) {
+    p.DrawsLeft = DealDraws;  // the dealt 13 tiles: every draw is still to come
+    return p;
+  }
   const TMjReviewStep& last = review.Steps.back();
   // Own discards are the tiles seen; the draws left are those after this decision's discard.
   p.Seen = review.Seen;

@@ -109,7 +109,9 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
         p.RoundWind = winds.RoundWind;
         return p;
       },
-      [this] { return grab().toImage(); }, [this] { return OwnBoard(this, Board); });
+      // What the window shows under its menu bar.
+      [this, bar] { return grab(QRect(0, bar->height(), width(), height() - bar->height())).toImage(); },
+      [this] { return OwnBoard(this, Board); });
 
   auto* body = new QWidget(this);
   layout()->addWidget(body);

@@ -96,11 +96,11 @@ void CopyPosition(const TMjPosition& position, const QImage& picture) {
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
-bool PastePosition(const QString& text, const std::function<TBoardDlg*()>& board) {
+bool PastePosition(const QString& text, const std::function<TBoardDlg*()>& board, const QString& source) {
   const QByteArray bytes = text.toUtf8();
   const TMjPositionRead p = ParsePosition(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   if (!p.Ok()) {
-    ShowWarning(PositionErrorText(p, bytes));
+    ShowWarning(PositionErrorText(p, bytes, source));
     return false;
   }
   board()->SetPosition(p.Position, p.RedFives);

@@ -40,8 +40,9 @@ QImage StackPictures(const QList<QImage>& pictures, const QColor& background);
 // The one-line text and the picture on the clipboard; nothing without 13 or 14 tiles.
 void CopyPosition(const TMjPosition& position, const QImage& picture);
 // The clipboard's text into the board; false, after a warning naming the place
-// and the reason, when it is no position. Nothing else changes then.
-bool PastePosition(const QString& text, const std::function<TBoardDlg*()>& board);
+// and the reason, when it is no position. Nothing else changes then. source
+// names the text in the warning (empty: the pasted text).
+bool PastePosition(const QString& text, const std::function<TBoardDlg*()>& board, const QString& source = {});
 // The place is counted in characters of text (UTF-8); field names the text
 // (empty: the pasted text).
 QString PositionErrorText(const TMjPositionRead& position, const QByteArray& text, const QString& field = {});
