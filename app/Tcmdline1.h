@@ -11,7 +11,7 @@ struct TCommandLine {
   TAction Action = TAction::Run;
   QString Language;    // "en", "ja", or empty when the locale decides
   QString RecordFile;  // opened in the viewer over the menu
-  QString Position;      // a position's one-line text, opened in the board
+  QString Position;    // a position's one-line text, opened in the board
   QString PositionFile;  // a .tilelab-position file holding one, opened likewise
   QString Error;       // for Fail: what is wrong, in the player's language
 };

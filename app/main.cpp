@@ -98,7 +98,8 @@ int main(int argc, char** argv) {
     ViewDlg = new TViewDlg();
     AgariDlg = new TAgariDlg();
     if (!line.Position.isEmpty() || !line.PositionFile.isEmpty()) {
-      const QString file = line.PositionFile.isEmpty() ? QString() : QDir::current().absoluteFilePath(line.PositionFile);
+      const QString file =
+          line.PositionFile.isEmpty() ? QString() : QDir::current().absoluteFilePath(line.PositionFile);
       const QString text = line.Position;
       QTimer::singleShot(0, MenuDlg, [file, text] { OpenPosition(file, text); });
     }

@@ -201,7 +201,8 @@ void TBoardDlg::SetPosition(const TMjPosition& p, int redFives) {
 }
 
 bool TBoardDlg::SetText(const QString& text, const QString& source) {
-  return PastePosition(text, [this] { return this; }, source);
+  return PastePosition(
+      text, [this] { return this; }, source);
 }
 
 void TBoardDlg::Refresh() {

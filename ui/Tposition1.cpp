@@ -49,9 +49,9 @@ QString PositionErrorText(const TMjPositionRead& p, const QByteArray& text, cons
       return QObject::tr("%1は %2枚です。13枚か14枚にしてください。").arg(name).arg(p.Tiles);
     case TMjPositionError::Notation: return at(NotationReason(p.Notation));
     case TMjPositionError::SeenNotation:
-      return at(field.isEmpty() ? QObject::tr("見えた牌 seen=: %1").arg(NotationReason(p.Notation)) : NotationReason(p.Notation));
-    case TMjPositionError::UnknownWord:
-      return at(QObject::tr("使えない語です（draws= seen= one-suit seat= round=）"));
+      return at(field.isEmpty() ? QObject::tr("見えた牌 seen=: %1").arg(NotationReason(p.Notation))
+                                : NotationReason(p.Notation));
+    case TMjPositionError::UnknownWord: return at(QObject::tr("使えない語です（draws= seen= one-suit seat= round=）"));
     case TMjPositionError::DrawsValue: return at(QObject::tr("残りツモ draws= は 0〜18 です"));
     case TMjPositionError::WindValue: return at(QObject::tr("風は e s w n のどれかです"));
     case TMjPositionError::TooManyCopies:

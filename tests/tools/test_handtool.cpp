@@ -82,9 +82,10 @@ TEST(HandBatch, LongLinesAndBinaryInputAreRefusedLineByLine) {
   input += "123m456p789s1122z";
   const TBatch b = Batch(input);
   EXPECT_EQ(b.Out, "error\nerror\n0\t12z\t4\n");
-  EXPECT_EQ(b.Err,
-            "tilelab-hand: 1行目: 行が長すぎます（256 バイトまで）\n"
-            "tilelab-hand: 2行目: 1文字目の「\\x00」は牌の表記ではありません（数字と m p s z、字牌は E S W N P F C も）\n");
+  EXPECT_EQ(
+      b.Err,
+      "tilelab-hand: 1行目: 行が長すぎます（256 バイトまで）\n"
+      "tilelab-hand: 2行目: 1文字目の「\\x00」は牌の表記ではありません（数字と m p s z、字牌は E S W N P F C も）\n");
   EXPECT_EQ(b.Status, 1);
 }
 

@@ -180,8 +180,9 @@ TEST_F(Drill, PasteOpensAPositionOrSaysWhereTheTextIsWrong) {
   QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s11x22z"));
   EditItem(&d, 1)->trigger();
   ASSERT_EQ(Warnings.size(), 1);
-  EXPECT_EQ_TEXT(Warnings[0],
-                 QStringLiteral("貼り付けた牌姿の 15文字目: 使えない文字です（1〜9 と m p s z、字牌は E S W N P F C も）。"));
+  EXPECT_EQ_TEXT(
+      Warnings[0],
+      QStringLiteral("貼り付けた牌姿の 15文字目: 使えない文字です（1〜9 と m p s z、字牌は E S W N P F C も）。"));
   EXPECT_EQ(d.Board, nullptr);
 
   QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s1122z"));
@@ -193,7 +194,8 @@ TEST_F(Drill, PasteOpensAPositionOrSaysWhereTheTextIsWrong) {
   QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s1122z1z\n"));
   EditItem(&d, 1)->trigger();
   EXPECT_EQ(d.Board->Table->rowCount(), 11);
-  EXPECT_EQ_TEXT(d.Board->Table->item(0, TBoardDlg::ColKind)->text(), QStringLiteral("1m"));  // tilelab-hand: 1m keeps 7
+  EXPECT_EQ_TEXT(d.Board->Table->item(0, TBoardDlg::ColKind)->text(),
+                 QStringLiteral("1m"));  // tilelab-hand: 1m keeps 7
 
   QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s112z"));
   EditItem(&d, 1)->trigger();

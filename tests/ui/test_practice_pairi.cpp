@@ -511,7 +511,6 @@ TEST_F(PairiWindow, CopyShowsTheChancesThereAndCarriesTheWallAndTheDiscards) {
   const QImage picture = qvariant_cast<QImage>(data->imageData());
   EXPECT_EQ(picture.height(), Dlg->ScrollBox1->height() + PairiDlg->Image1->height());
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1122345678899m6m one-suit"));
-
 }
 
 }  // namespace

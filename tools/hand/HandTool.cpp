@@ -55,11 +55,14 @@ std::string NotationReason(std::string_view line, TMjNotationError error, std::s
     case TMjNotationError::None: break;
     case TMjNotationError::Empty: return "牌がありません";
     case TMjNotationError::UnknownCharacter:
-      return at + "の「" + CharacterAt(line, place) + "」は牌の表記ではありません（数字と m p s z、字牌は E S W N P F C も）";
+      return at + "の「" + CharacterAt(line, place) +
+             "」は牌の表記ではありません（数字と m p s z、字牌は E S W N P F C も）";
     case TMjNotationError::ZeroDigit: return at + "の 0 は字牌にはありません（0 は m p s の赤五）";
     case TMjNotationError::DigitsWithoutSuit: return at + "からの数字の後に m p s z のどれもありません";
-    case TMjNotationError::SuitWithoutDigits: return at + "の「" + CharacterAt(line, place) + "」の前に数字がありません";
-    case TMjNotationError::HonourNumber: return at + "の " + CharacterAt(line, place) + "z はありません（字牌は 1z から 7z）";
+    case TMjNotationError::SuitWithoutDigits:
+      return at + "の「" + CharacterAt(line, place) + "」の前に数字がありません";
+    case TMjNotationError::HonourNumber:
+      return at + "の " + CharacterAt(line, place) + "z はありません（字牌は 1z から 7z）";
     case TMjNotationError::FifthCopy: return at + "で " + KindText(kind) + " が 5 枚目になります";
   }
   return {};
@@ -76,12 +79,8 @@ bool ReadPosition(std::string_view line, const TMjPosition& base, TMjPositionRea
   const std::string at = Column(line, read.Place);
   switch (read.Error) {
     case TMjPositionError::None: return true;
-    case TMjPositionError::Notation:
-      error = NotationReason(line, read.Notation, read.Place, read.Kind);
-      break;
-    case TMjPositionError::TileCount:
-      error = "牌が " + std::to_string(read.Tiles) + " 枚です（13 枚か 14 枚）";
-      break;
+    case TMjPositionError::Notation: error = NotationReason(line, read.Notation, read.Place, read.Kind); break;
+    case TMjPositionError::TileCount: error = "牌が " + std::to_string(read.Tiles) + " 枚です（13 枚か 14 枚）"; break;
     case TMjPositionError::UnknownWord:
       error = at + "の「" + Shown(WordAt(line, read.Place)) + "」は使えません（draws= seen= one-suit seat= round=）";
       break;
@@ -94,12 +93,8 @@ bool ReadPosition(std::string_view line, const TMjPosition& base, TMjPositionRea
     case TMjPositionError::TooManyCopies:
       error = at + ": 手牌と seen= で " + KindText(read.Kind) + " が 5 枚以上になります";
       break;
-    case TMjPositionError::WindValue:
-      error = at + "の風は e s w n のどれかです";
-      break;
-    case TMjPositionError::ShortWall:
-      error = ShortWallReason(read.Wall, read.Position.DrawsLeft);
-      break;
+    case TMjPositionError::WindValue: error = at + "の風は e s w n のどれかです"; break;
+    case TMjPositionError::ShortWall: error = ShortWallReason(read.Wall, read.Position.DrawsLeft); break;
   }
   return false;
 }
