@@ -123,6 +123,7 @@ TBoardDlg::TBoardDlg(QWidget* parent) : TTileDlg(parent) {
   FrPicker = new TFrTileRow(FrMjPai1, KindCount / 2, Body);
   FrPicker->setToolTip(tr("クリックした牌を見えた牌に加えます。"));
   std::vector<int> kinds;
+  kinds.reserve(KindCount);
   for (int k = 0; k < KindCount; ++k) kinds.push_back(KindCode(k));
   FrPicker->SetCodes(kinds);
   FrPicker->OnCellClick = [this](int cell) { ChangeSeen(cell, +1); };

@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "ui/Boarddlg1.h"
 #include "ui/Frparts1.h"
@@ -116,12 +117,12 @@ QMenu* AddEditMenu(QMenuBar* bar, QWidget* owner, std::function<TMjPosition()> p
   copy->setShortcut(QKeySequence::Copy);
   QAction* paste = menu->addAction(QObject::tr("貼り付け(&P)"));
   paste->setShortcut(QKeySequence::Paste);
-  ConnectHandler(copy, &QAction::triggered, owner, [position, picture] {
+  ConnectHandler(copy, &QAction::triggered, owner, [position = std::move(position), picture = std::move(picture)] {
     const TMjPosition p = position();
     if (p.Tiles() == 13 || p.Tiles() == 14) CopyPosition(p, picture());
   });
   ConnectHandler(paste, &QAction::triggered, owner,
-                 [board] { PastePosition(QGuiApplication::clipboard()->text(), board); });
+                 [board = std::move(board)] { PastePosition(QGuiApplication::clipboard()->text(), board); });
   return menu;
 }
 
