@@ -492,6 +492,23 @@ TEST_F(PairiWindow, EditCopiesThePositionAndPastesItIntoTheBoard) {
   EXPECT_EQ(Dlg->Review().Steps.size(), 1u);  // the deal itself goes on untouched
 }
 
+// A pasted position carries its own wall: after a one-suit deal the full wall
+// still gives 3z its 0.4558 (tilelab-hand --prob 123m456p789s1122z3z).
+TEST_F(PairiWindow, APastedPositionKeepsItsWallWhateverThePracticeMode) {
+  Open(true);
+  QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s1122z3z"));
+  QMenu* edit = nullptr;
+  for (QAction* menu : Dlg->MainMenu1->actions())
+    if (menu->text() == QStringLiteral("編集(&E)")) edit = menu->menu();
+  ASSERT_TRUE(edit);
+  edit->actions()[1]->trigger();
+  ASSERT_TRUE(Dlg->Board);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return Dlg->Board->Chances() != nullptr; }, 60000));
+  const TMjChance* threeZ = ChanceOf(*Dlg->Board->Chances(), CodeKind(33));
+  ASSERT_TRUE(threeZ);
+  EXPECT_EQ(QString::number(threeZ->Win, 'f', 4), QStringLiteral("0.4558"));
+}
+
 // The copy is what the windows show: the tile rows over the analysis window
 // with its chances, none computed again; the text carries the one-suit wall.
 TEST_F(PairiWindow, CopyShowsTheChancesThereAndCarriesTheWallAndTheDiscards) {
