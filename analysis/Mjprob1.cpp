@@ -410,12 +410,30 @@ TMjChanceTable MjChances(const TKindCounts& hand, const TKindCounts& unseen, int
 }
 
 TMjChance MjHandChance(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft) {
+  const TMjChanceTable table = MjHandChances(hand, unseen, drawsLeft);
+  TMjChance chance;
+  chance.Kind = -1;
+  chance.Shanten = table.Shanten;
+  chance.Ready = table.Ready;
+  chance.Win = table.Win;
+  return chance;
+}
+
+TMjChanceTable MjHandChances(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, std::stop_token stop) {
   Check(hand, unseen, drawsLeft, 13);
   const TMjUkeire u = MjUkeire(hand);
-  TSearch search(hand, unseen, drawsLeft, u.Shanten, {}, MjChanceBudget);
-  TMjChance chance = search.Chance(hand, u.Shanten, u.Kinds);
-  chance.Kind = -1;
-  return chance;
+  TSearch search(hand, unseen, drawsLeft, u.Shanten, std::move(stop), MjChanceBudget);
+  TMjChanceTable table;
+  try {
+    const TMjChance chance = search.Chance(hand, u.Shanten, u.Kinds);
+    table.Shanten = chance.Shanten;
+    table.Ready = chance.Ready;
+    table.Win = chance.Win;
+  } catch (const TStopped&) {
+    table.Stopped = true;
+  }
+  table.Hands = search.Hands();
+  return table;
 }
 
 const TMjChance* ChanceOf(const TMjChanceTable& table, int kind) {

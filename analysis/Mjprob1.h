@@ -85,3 +85,7 @@ inline bool KeepsBestWin(double chosen, double best) { return chosen >= best - 1
 
 // The same chances for a 13-tile hand, the discard already made (Kind is -1).
 TMjChance MjHandChance(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft);
+// The same as a table without rows (its Shanten, Ready and Win), which a stop
+// request can end early with Stopped set.
+TMjChanceTable MjHandChances(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft,
+                             std::stop_token stop = {});

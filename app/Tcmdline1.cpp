@@ -23,9 +23,9 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& arg = arguments[i];
     if (optionsEnd || !arg.startsWith(QLatin1Char('-')) || arg == QStringLiteral("-")) {
-      if (!line.RecordFile.isEmpty())
+      if (!line.RecordFile.isEmpty() || !line.PositionFile.isEmpty())
         return fail(QCoreApplication::translate("TCommandLine", "開ける牌譜ファイルは一つだけです: %1").arg(arg));
-      line.RecordFile = arg;
+      (arg.endsWith(QLatin1String(PositionSuffix)) ? line.PositionFile : line.RecordFile) = arg;
     } else if (arg == QStringLiteral("--")) {
       optionsEnd = true;
     } else if (arg == QStringLiteral("-h") || arg == QStringLiteral("--help")) {
@@ -38,6 +38,11 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
       const QString value = joined ? arg.section(QLatin1Char('='), 1) : arguments[++i];
       if (!IsLanguage(value)) return fail(Translate(LanguageError));
       line.Language = value;
+    } else if (arg == QStringLiteral("--position") || arg.startsWith(QStringLiteral("--position="))) {
+      const bool joined = arg.contains(QLatin1Char('='));
+      if (!joined && i + 1 == arguments.size())
+        return fail(QCoreApplication::translate("TCommandLine", "--position の後に牌姿がありません"));
+      line.Position = joined ? arg.section(QLatin1Char('='), 1) : arguments[++i];
     } else {
       return fail(QCoreApplication::translate("TCommandLine", "不明なオプション: %1").arg(arg));
     }
@@ -47,10 +52,13 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
   return QCoreApplication::translate("TCommandLine",
-                                     "使い方: tilelab [--lang en|ja] [牌譜ファイル.csv]\n"
+                                     "使い方: tilelab [--lang en|ja] [牌譜ファイル.csv | 牌姿.tilelab-position]\n"
+                                     "               [--position 牌姿]\n"
                                      "一人麻雀の練習。牌譜ファイルを指定すると牌譜ビューアで開きます。\n"
                                      "\n"
                                      "  --lang en|ja   表示言語 (英語/日本語)。既定はロケールに従います\n"
+                                     "  --position 牌姿  何切るの盤で開く（例 '123m456p789s1122z3z draws=9'）\n"
+                                     "                 .tilelab-position ファイル（同じ形の一行）も開けます\n"
                                      "  -h, --help     この説明を表示して終了\n"
                                      "  -v, --version  バージョンを表示して終了\n");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// The command line: tilelab [--lang en|ja] [record.csv], --help, --version.
+// The command line: tilelab [--lang en|ja] [record.csv | FILE.tilelab-position]
+// [--position TEXT], --help, --version.
 
 #include <QString>
 #include <QStringList>
@@ -10,8 +11,12 @@ struct TCommandLine {
   TAction Action = TAction::Run;
   QString Language;    // "en", "ja", or empty when the locale decides
   QString RecordFile;  // opened in the viewer over the menu
+  QString Position;    // a position's one-line text, opened in the board
+  QString PositionFile;  // a .tilelab-position file holding one, opened likewise
   QString Error;       // for Fail: what is wrong, in the player's language
 };
+
+inline constexpr const char* PositionSuffix = ".tilelab-position";
 
 // Reads the arguments after the program's name (Qt's own already taken out).
 TCommandLine ParseCommandLine(const QStringList& arguments);

@@ -2,6 +2,7 @@
 // waits; then the message loop until the menu closes.
 
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QTimer>
@@ -10,6 +11,8 @@
 #include "analysis/Tdebug1.h"
 #include "app/Menudlg1.h"
 #include "app/Tcmdline1.h"
+#include "ui/Boarddlg1.h"
+#include "ui/Tposition1.h"
 #include "app/Tlanguage1.h"
 #include "ui/Maindlg1.h"
 #include "ui/Tagaridlg1.h"
@@ -41,6 +44,23 @@ int Print(const TCommandLine& line) {
   const QString text = line.Action == TCommandLine::TAction::Help ? UsageText() : VersionText();
   std::fputs(text.toLocal8Bit().constData(), stdout);
   return 0;
+}
+
+// The board over the menu, on a position given on the command line or in a file.
+void OpenPosition(const QString& file, QString text) {
+  if (!file.isEmpty()) {
+    QFile in(file);
+    // One line is a position: a few hundred bytes at most are read.
+    if (!in.open(QIODevice::ReadOnly)) {
+      ShowWarning(QCoreApplication::translate("TCommandLine", "牌姿のファイルを開けません: %1").arg(file));
+      return;
+    }
+    text = QString::fromUtf8(in.readLine(4096));
+  }
+  static TBoardDlg* board = nullptr;
+  const QString source = file.isEmpty() ? QCoreApplication::translate("TCommandLine", "--position の牌姿")
+                                        : QCoreApplication::translate("TCommandLine", "%1 の牌姿").arg(file);
+  OwnBoard(MenuDlg, board)->SetText(text, source);
 }
 
 }  // namespace
@@ -77,6 +97,12 @@ int main(int argc, char** argv) {
     MainDlg = new TMainDlg();
     ViewDlg = new TViewDlg();
     AgariDlg = new TAgariDlg();
+    if (!line.Position.isEmpty() || !line.PositionFile.isEmpty()) {
+      const QString file =
+          line.PositionFile.isEmpty() ? QString() : QDir::current().absoluteFilePath(line.PositionFile);
+      const QString text = line.Position;
+      QTimer::singleShot(0, MenuDlg, [file, text] { OpenPosition(file, text); });
+    }
     if (!line.RecordFile.isEmpty()) {
       const QString record = QDir::current().absoluteFilePath(line.RecordFile);
       QTimer::singleShot(0, MenuDlg, [record] { MenuDlg->OpenRecordFile(record); });

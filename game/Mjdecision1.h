@@ -12,7 +12,7 @@
 #include "analysis/Mjshanten1.h"
 
 struct TMjDecision {
-  TKindCounts Hand{};  // the 14 tiles
+  TKindCounts Hand{};  // the 14 tiles (13: a position before its draw, its own chances)
   int DrawnKind = -1;
   TKindCounts Seen{};     // the player's own discards before this draw
   bool OneSuit = false;   // the wall holds the 36 characters only

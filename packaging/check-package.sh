@@ -32,6 +32,7 @@ expected=(
   /usr/share/icons/hicolor/128x128/apps/tilelab.png
   /usr/share/icons/hicolor/scalable/apps/tilelab.svg
   /usr/share/metainfo/io.github.tilelab.TileLab.metainfo.xml
+  /usr/share/mime/packages/tilelab-position.xml
   /usr/share/man/man1/tilelab.1.gz
   /usr/share/doc/tilelab/copyright
 )
@@ -52,6 +53,14 @@ grep -qx 'License: MIT' "$root/usr/share/doc/tilelab/copyright" || fail "the cop
 desktop-file-validate "$root/usr/share/applications/tilelab.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.tilelab.TileLab.metainfo.xml" ||
   fail "appstreamcli validate"
+# The desktop finds .tilelab-position files by the MIME type the package declares.
+mkdir -p "$work/mime/packages"
+cp "$root/usr/share/mime/packages/tilelab-position.xml" "$work/mime/packages/"
+xmllint --noout "$work/mime/packages/tilelab-position.xml" || fail "tilelab-position.xml is no XML"
+if command -v update-mime-database >/dev/null; then
+  update-mime-database "$work/mime" && grep -qx 'application/x-tilelab-position:\*.tilelab-position' "$work/mime/globs" ||
+    fail "the MIME type names no *.tilelab-position"
+fi
 for page in "$root"/usr/share/man/man1/*.1.gz; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"

@@ -8,14 +8,6 @@
         <translation>there are no tiles</translation>
     </message>
     <message>
-        <source>使えない文字です（1〜9 と m p s z だけ）</source>
-        <translation>a character that cannot be used (only 1–9 and m p s z)</translation>
-    </message>
-    <message>
-        <source>0 は使えません</source>
-        <translation>0 cannot be used</translation>
-    </message>
-    <message>
         <source>数字の後に m p s z がありません</source>
         <translation>digits without m, p, s or z after them</translation>
     </message>
@@ -32,14 +24,6 @@
         <translation>a fifth copy of one tile</translation>
     </message>
     <message>
-        <source>貼り付けた牌姿は %1枚です。13枚か14枚にしてください。</source>
-        <translation>The pasted hand has %1 tiles. Paste 13 or 14.</translation>
-    </message>
-    <message>
-        <source>貼り付けた牌姿の %1文字目: %2。</source>
-        <translation>The pasted hand, character %1: %2.</translation>
-    </message>
-    <message>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
@@ -50,6 +34,50 @@
     <message>
         <source>貼り付け(&amp;P)</source>
         <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>使えない文字です（1〜9 と m p s z、字牌は E S W N P F C も）</source>
+        <translation>a character that names no tile (1 to 9 and m p s z; honours also E S W N P F C)</translation>
+    </message>
+    <message>
+        <source>0（赤五）は m p s にだけ使えます</source>
+        <translation>0 (a red five) belongs to m, p or s only</translation>
+    </message>
+    <message>
+        <source>貼り付けた牌姿</source>
+        <translation>The pasted position</translation>
+    </message>
+    <message>
+        <source>%1の %2文字目: %3。</source>
+        <translation>%1, character %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1は %2枚です。13枚か14枚にしてください。</source>
+        <translation>%1 has %2 tiles. Give 13 or 14.</translation>
+    </message>
+    <message>
+        <source>見えた牌 seen=: %1</source>
+        <translation>tiles seen (seen=): %1</translation>
+    </message>
+    <message>
+        <source>使えない語です（draws= seen= one-suit seat= round=）</source>
+        <translation>a word that cannot be used (draws= seen= one-suit seat= round=)</translation>
+    </message>
+    <message>
+        <source>残りツモ draws= は 0〜18 です</source>
+        <translation>draws left (draws=) are 0 to 18</translation>
+    </message>
+    <message>
+        <source>風は e s w n のどれかです</source>
+        <translation>a wind is one of e s w n</translation>
+    </message>
+    <message>
+        <source>手牌と見えた牌で %1 が5枚以上です。</source>
+        <translation>The hand and the tiles seen hold %1 five times or more.</translation>
+    </message>
+    <message>
+        <source>山に %1枚しかなく、残りツモ %2回は引けません。</source>
+        <translation>The wall holds only %1 tiles: %2 draws cannot be made.</translation>
     </message>
 </context>
 <context>
@@ -87,6 +115,153 @@
     </message>
 </context>
 <context>
+    <name>TBoardDlg</name>
+    <message>
+        <source>何切る</source>
+        <translation>What to discard</translation>
+    </message>
+    <message>
+        <source>手牌 13 枚か 14 枚（14 枚なら最後の牌がツモ）。例 123m456p789s1122z3z
+組の間の空白、0（赤五、5 として読む）、全角、字牌の E S W N P F C（東南西北白發中）も使えます。</source>
+        <translation>The hand, 13 or 14 tiles (with 14 the last one written is the tile drawn). Example: 123m456p789s1122z3z
+Blanks between groups, 0 (a red five, read as 5), full-width forms and honours as E S W N P F C (East South West North White Green Red) are read too.</translation>
+    </message>
+    <message>
+        <source>この打牌の後に残るツモの回数（1 巡目の打牌なら 17）</source>
+        <translation>The draws left after this discard (17 for the discard after the first draw)</translation>
+    </message>
+    <message>
+        <source>見えた牌（自分と他家の捨て牌など）。見えた牌は山から除きます。例 19m5z</source>
+        <translation>Tiles seen (your own and the others&apos; discards). Every tile seen leaves the wall. Example: 19m5z</translation>
+    </message>
+    <message>
+        <source>清一色の山（萬子のみ）</source>
+        <translation>One-suit wall (characters only)</translation>
+    </message>
+    <message>
+        <source>手牌(&amp;H)</source>
+        <translation>&amp;Hand</translation>
+    </message>
+    <message>
+        <source>残りツモ(&amp;D)</source>
+        <translation>&amp;Draws left</translation>
+    </message>
+    <message>
+        <source>自風</source>
+        <translation>Seat wind</translation>
+    </message>
+    <message>
+        <source>場風</source>
+        <translation>Round wind</translation>
+    </message>
+    <message>
+        <source>見えた牌(&amp;S)</source>
+        <translation>Tiles &amp;seen</translation>
+    </message>
+    <message>
+        <source>打牌</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>向聴</source>
+        <translation>Shanten</translation>
+    </message>
+    <message>
+        <source>有効牌</source>
+        <translation>Effective tiles</translation>
+    </message>
+    <message>
+        <source>枚数</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>聴牌率</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>和了率</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>聴牌率・和了率: 残りツモのうちに聴牌する・和了する確率。
+一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 見えた牌）はどれも同じ確からしさで来る。
+打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。
+清一色の山では萬子だけが来る。4 向聴より遠い手は受け入れだけを示す。</source>
+        <translation>Ready and win: the chance to be ready, and to win, within the draws left.
+One player who only draws; every tile not seen (4 − in the hand − seen) is equally likely to come.
+Every discard is chosen for the best chance. Only draws that lower the shanten count; shape changes and backward steps are not followed.
+A one-suit wall brings characters only. Hands more than 4 away from ready show their effective tiles only.</translation>
+    </message>
+    <message>
+        <source>0（赤五）は 5 として読みました。</source>
+        <translation>0 (a red five) was read as 5.</translation>
+    </message>
+    <message>
+        <source>見えた牌</source>
+        <translation>Tiles seen</translation>
+    </message>
+    <message>
+        <source>手牌</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>手牌 14枚（右端がツモ %1）</source>
+        <translation>Hand, 14 tiles (drawn at the right: %1)</translation>
+    </message>
+    <message>
+        <source>手牌 13枚</source>
+        <translation>Hand, 13 tiles</translation>
+    </message>
+    <message>
+        <source>%1  残りツモ %2回  山 %3枚%4</source>
+        <translation>%1  draws left %2  wall %3 tiles%4</translation>
+    </message>
+    <message>
+        <source>（萬子のみ）</source>
+        <translation> (characters only)</translation>
+    </message>
+    <message>
+        <source>ツモ和了  %1</source>
+        <translation>Self-drawn win  %1</translation>
+    </message>
+    <message>
+        <source>計算中…</source>
+        <translation>Computing…</translation>
+    </message>
+    <message>
+        <source>待ち %1  %2枚</source>
+        <translation>Waits %1  %2 copies</translation>
+    </message>
+    <message>
+        <source>有効牌 %1  %2枚</source>
+        <translation>Effective tiles %1  %2 copies</translation>
+    </message>
+    <message>
+        <source>5向聴以上は受け入れのみ</source>
+        <translation>5 or more away: effective tiles only</translation>
+    </message>
+    <message>
+        <source>聴牌率 %1  和了率 %2</source>
+        <translation>Ready %1  Win %2</translation>
+    </message>
+    <message>
+        <source>◎受け入れ</source>
+        <translation>◎ effective tiles</translation>
+    </message>
+    <message>
+        <source>◎和了率</source>
+        <translation>◎ win chance</translation>
+    </message>
+    <message>
+        <source>見えた牌。クリックした牌を見えた牌から戻します。</source>
+        <translation>Tiles seen. A click gives the tile back to the wall.</translation>
+    </message>
+    <message>
+        <source>クリックした牌を見えた牌に加えます。</source>
+        <translation>A click adds the tile to the tiles seen.</translation>
+    </message>
+</context>
+<context>
     <name>TCommandLine</name>
     <message>
         <source>--lang には en か ja を指定してください</source>
@@ -101,20 +276,42 @@
         <translation>unknown option: %1</translation>
     </message>
     <message>
-        <source>使い方: tilelab [--lang en|ja] [牌譜ファイル.csv]
+        <source>--position の後に牌姿がありません</source>
+        <translation>--position needs a position after it</translation>
+    </message>
+    <message>
+        <source>使い方: tilelab [--lang en|ja] [牌譜ファイル.csv | 牌姿.tilelab-position]
+               [--position 牌姿]
 一人麻雀の練習。牌譜ファイルを指定すると牌譜ビューアで開きます。
 
   --lang en|ja   表示言語 (英語/日本語)。既定はロケールに従います
+  --position 牌姿  何切るの盤で開く（例 &apos;123m456p789s1122z3z draws=9&apos;）
+                 .tilelab-position ファイル（同じ形の一行）も開けます
   -h, --help     この説明を表示して終了
   -v, --version  バージョンを表示して終了
 </source>
-        <translation>Usage: tilelab [--lang en|ja] [record.csv]
+        <translation>Usage: tilelab [--lang en|ja] [record.csv | position.tilelab-position]
+               [--position POSITION]
 Practise Japanese mahjong alone. A record file given here opens in the record viewer.
 
   --lang en|ja   the interface language (English/Japanese); by default the locale&apos;s
+  --position POSITION  open the position board on it (e.g. &apos;123m456p789s1122z3z draws=9&apos;)
+                 a .tilelab-position file (one line of the same form) opens likewise
   -h, --help     print this text and exit
   -v, --version  print the version and exit
 </translation>
+    </message>
+    <message>
+        <source>牌姿のファイルを開けません: %1</source>
+        <translation>Cannot open the position file: %1</translation>
+    </message>
+    <message>
+        <source>--position の牌姿</source>
+        <translation>The position given with --position</translation>
+    </message>
+    <message>
+        <source>%1 の牌姿</source>
+        <translation>The position in %1</translation>
     </message>
 </context>
 <context>
@@ -504,10 +701,6 @@ Do you want to replace it?</translation>
     <message>
         <source>%1枚</source>
         <translation>%1</translation>
-    </message>
-    <message>
-        <source>有効牌 %1  %2枚</source>
-        <translation>effective tiles %1  %2 copies</translation>
     </message>
     <message>
         <source>ツモ和了  %1</source>

@@ -1,3 +1,4 @@
+#include "ui/Boarddlg1.h"
 #include "ui/Drilldlg1.h"
 
 #include <QDir>
@@ -86,14 +87,18 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   AddEditMenu(
       bar, this,
       [this] {
-        TMjShownHand shown;
-        if (Sitting && (Answered || !Sitting->Done())) {
-          shown.Hand = Card.Hand;
-          shown.DrawnKind = Card.DrawnKind;
-        }
-        return shown;
+        TMjPosition p;
+        if (!Sitting || (!Answered && Sitting->Done())) return p;
+        p.Hand = Card.Hand;
+        p.DrawnKind = Card.DrawnKind;
+        for (int kind : Card.River) ++p.Seen[static_cast<std::size_t>(kind)];
+        p.DrawsLeft = DealDraws - Card.Draw;
+        p.OneSuit = Card.OneSuit;
+        return p;
       },
-      [this] { return OwnAnalysis(this, PositionDlg); });
+      // What the window shows under its menu bar.
+      [this, bar] { return grab(QRect(0, bar->height(), width(), height() - bar->height())).toImage(); },
+      [this] { return OwnBoard(this, Board); });
 
   auto* body = new QWidget(this);
   layout()->addWidget(body);
@@ -207,7 +212,7 @@ TDrillDlg::~TDrillDlg() {
 
 void TDrillDlg::hideEvent(QHideEvent* event) {
   Cancel();
-  if (PositionDlg) PositionDlg->hide();
+  if (Board) Board->hide();
   TTileDlg::hideEvent(event);
 }
 

@@ -23,6 +23,7 @@ class QPushButton;
 class QDoubleSpinBox;
 class QSpinBox;
 class QTableWidget;
+class TBoardDlg;
 class TPairiDlg;
 
 class TDrillDlg : public TTileDlg {
@@ -82,7 +83,7 @@ public:
   QLabel* LbJudge;
   QTableWidget* Table;
   QPushButton* BnNext;
-  TPairiDlg* PositionDlg = nullptr;  // pasted positions
+  TBoardDlg* Board = nullptr;  // pasted positions
 
   QString CountsText() const;
 

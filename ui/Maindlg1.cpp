@@ -1,5 +1,7 @@
 #include "ui/Maindlg1.h"
 
+#include "ui/Boarddlg1.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -163,19 +165,36 @@ TMainDlg::TMainDlg(QWidget* parent)
     if (!Trace->open(QIODevice::Append | QIODevice::Text)) Trace = nullptr;
   }
 
-  // 編集: the hand as it stands to the clipboard; a pasted position into the analysis window.
+  // 編集: the position as it stands to the clipboard; a pasted position into the board.
   AddEditMenu(
-      MainMenu1, this,
+      MainMenu1, this, [this] { return ShownPosition(); },
       [this] {
-        const TMjReview& review = Game.Review();
-        TMjShownHand shown{review.Hand, -1};
-        if (!review.Steps.empty() && !review.Steps.back().Discarded()) shown.DrawnKind = review.Steps.back().DrawnKind;
-        return shown;
+        // What the player sees: the tile rows, and the analysis beside them when it is open.
+        QList<QImage> pictures{ScrollBox1->grab().toImage()};
+        if (PairiDlg != nullptr && PairiDlg->isVisible()) pictures << PairiDlg->Image1->grab().toImage();
+        return StackPictures(pictures, FrMjPai1->BackgroundColor());
       },
-      [this] {
-        if (PairiDlg == nullptr || !PairiDlg->isVisible()) MnPairiClick();
-        return PairiDlg;
-      });
+      [this] { return OwnBoard(this, Board); });
+}
+
+TMjPosition TMainDlg::ShownPosition() const {
+  const TMjReview& review = Game.Review();
+  TMjPosition p;
+  p.Hand = review.Hand;
+  p.OneSuit = Tinitu();
+  const TMjSituation winds = TScoreText::RememberedWinds();
+  p.SeatWind = winds.SeatWind;
+  p.RoundWind = winds.RoundWind;
+  if (review.Steps.empty()) {
+    p.DrawsLeft = DealDraws;  // the dealt 13 tiles: every draw is still to come
+    return p;
+  }
+  const TMjReviewStep& last = review.Steps.back();
+  // Own discards are the tiles seen; the draws left are those after this decision's discard.
+  p.Seen = review.Seen;
+  p.DrawsLeft = DealDraws - last.Draw;
+  if (!last.Discarded()) p.DrawnKind = last.DrawnKind;
+  return p;
 }
 
 TMainDlg::~TMainDlg() = default;

@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 
+#include "game/Mjposition1.h"
 #include "analysis/Mjscore1.h"
 #include "core/Mjtable1.h"
 #include "game/Mjgame1.h"
@@ -44,6 +45,8 @@ public:
 private:
   std::map<int, unsigned long long> Released;  // each key's last release time
 };
+
+class TBoardDlg;
 
 class TMainDlg : public TFramedDlg, public TMjDisplay {
   Q_OBJECT
@@ -137,6 +140,10 @@ public:
   bool Tinitu() const { return Game.Tinitu; }
   TMjTable& MjTable() { return Table; }
   const TMjReview& Review() const { return Game.Review(); }
+  // The decision on the table as a position to share: the hand, own discards
+  // seen, the draws left, the wall of this mode and the remembered winds.
+  TMjPosition ShownPosition() const;
+  TBoardDlg* Board = nullptr;  // pasted positions
 
   // The preparation at each opening, then the modal show. The window is modal to
   // the window that opened it only, so the waiting-tiles window stays usable.

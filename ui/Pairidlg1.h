@@ -69,9 +69,6 @@ public:
   // Shows the state of the deal; tableAfterDiscard is the drill that keeps a
   // decision's table back until the discard is made.
   void ShowPairi(const TMjReview& review, bool tableAfterDiscard);
-  // A pasted 何切る position (Tposition1.cpp): 14 tiles with their discard
-  // table, or 13 with their shanten and effective copies.
-  void ShowPosition(const TKindCounts& hand, int drawnKind);
 
   // The value of the winning draw waiting for its discard; an incomplete score
   // (any other moment) shows nothing.

@@ -1,3 +1,4 @@
+#include "ui/Boarddlg1.h"
 #include "ui/Reviewdlg1.h"
 
 #include <QHBoxLayout>
@@ -96,14 +97,21 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
   AddEditMenu(
       bar, this,
       [this] {
-        TMjShownHand shown;
-        if (Step >= 0) {
-          shown.Hand = Review.Steps[static_cast<std::size_t>(Step)].Hand;
-          shown.DrawnKind = Review.Steps[static_cast<std::size_t>(Step)].DrawnKind;
-        }
-        return shown;
+        TMjPosition p;
+        if (Step < 0) return p;
+        const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(Step)];
+        p.Hand = step.Hand;
+        p.DrawnKind = step.DrawnKind;
+        p.Seen = step.Seen;
+        p.DrawsLeft = DealDraws - step.Draw;
+        const TMjSituation winds = TScoreText::RememberedWinds();
+        p.SeatWind = winds.SeatWind;
+        p.RoundWind = winds.RoundWind;
+        return p;
       },
-      [this] { return OwnAnalysis(this, PositionDlg); });
+      // What the window shows under its menu bar.
+      [this, bar] { return grab(QRect(0, bar->height(), width(), height() - bar->height())).toImage(); },
+      [this] { return OwnBoard(this, Board); });
 
   auto* body = new QWidget(this);
   layout()->addWidget(body);
@@ -481,6 +489,6 @@ void TReviewDlg::showEvent(QShowEvent* event) {
 void TReviewDlg::hideEvent(QHideEvent* event) {
   Job->Cancel();
   ColumnMark->hide();
-  if (PositionDlg) PositionDlg->hide();
+  if (Board) Board->hide();
   TTileDlg::hideEvent(event);
 }

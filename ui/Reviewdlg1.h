@@ -21,6 +21,7 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class TBoardDlg;
 class TChanceJob;
 class TFrMjSheet;
 class TPairiDlg;
@@ -73,7 +74,7 @@ public:
   QPushButton* BnNext;
   QPushButton* BnLast;
   QPushButton* BnNotBest;
-  TPairiDlg* PositionDlg = nullptr;  // positions pasted from 編集
+  TBoardDlg* Board = nullptr;  // positions pasted from 編集
 
   static QString SummaryText(const TMjReview& review);
   // Empty when the deal has no win.

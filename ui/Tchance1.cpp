@@ -15,7 +15,12 @@ void TChanceJob::Request(int draw, const TMjDecision& decision) {
   Asked = decision;
   Running = true;
   Worker = std::jthread([this, serial, draw, decision](std::stop_token stop) {
-    const TMjChanceTable table = MjChances(decision.Hand, decision.Unseen(), decision.DrawsLeft, std::move(stop));
+    int tiles = 0;
+    for (const int n : decision.Hand) tiles += n;
+    // 13 tiles have no discard: the hand's own chances.
+    const TMjChanceTable table =
+        tiles == 13 ? MjHandChances(decision.Hand, decision.Unseen(), decision.DrawsLeft, std::move(stop))
+                    : MjChances(decision.Hand, decision.Unseen(), decision.DrawsLeft, std::move(stop));
     if (table.Stopped) return;
     QMetaObject::invokeMethod(
         this,

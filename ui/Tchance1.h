@@ -21,7 +21,8 @@ public:
   explicit TChanceJob(QObject* parent = nullptr);
   ~TChanceJob() override;
 
-  // The decision after draw `draw` (1..18): its hand, seen tiles, wall and draws left.
+  // The decision after draw `draw` (1..18): its hand, seen tiles, wall and
+  // draws left. 13 tiles (a position before its draw) give the hand's own chances.
   void Request(int draw, const TMjDecision& decision);
   void Cancel();
   bool Busy() const { return Running; }

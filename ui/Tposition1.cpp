@@ -14,21 +14,20 @@
 #include <QTableWidget>
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
-#include "ui/Pairidlg1.h"
+#include "ui/Boarddlg1.h"
 #include "ui/Frparts1.h"
 #include "ui/Tapplication1.h"
 
 namespace {
 
-constexpr int PictureMargin = 4;
-constexpr int DrawnGap = 6;  // between the 13 tiles and the one drawn
-
 QString NotationReason(TMjNotationError error) {
   switch (error) {
     case TMjNotationError::Empty: return QObject::tr("牌がありません");
-    case TMjNotationError::UnknownCharacter: return QObject::tr("使えない文字です（1〜9 と m p s z だけ）");
-    case TMjNotationError::ZeroDigit: return QObject::tr("0 は使えません");
+    case TMjNotationError::UnknownCharacter:
+      return QObject::tr("使えない文字です（1〜9 と m p s z、字牌は E S W N P F C も）");
+    case TMjNotationError::ZeroDigit: return QObject::tr("0（赤五）は m p s にだけ使えます");
     case TMjNotationError::DigitsWithoutSuit: return QObject::tr("数字の後に m p s z がありません");
     case TMjNotationError::SuitWithoutDigits: return QObject::tr("文字の前に数字がありません");
     case TMjNotationError::HonourNumber: return QObject::tr("字牌は 1z〜7z です");
@@ -40,70 +39,77 @@ QString NotationReason(TMjNotationError error) {
 
 }  // namespace
 
-int TMjShownHand::Tiles() const { return std::accumulate(Hand.begin(), Hand.end(), 0); }
-
-QString PositionErrorText(const TMjPosition& p, const QByteArray& text) {
-  if (p.Error == TMjPositionError::TileCount)
-    return QObject::tr("貼り付けた牌姿は %1枚です。13枚か14枚にしてください。").arg(p.Tiles);
+QString PositionErrorText(const TMjPositionRead& p, const QByteArray& text, const QString& field) {
+  const QString name = field.isEmpty() ? QObject::tr("貼り付けた牌姿") : field;
   // The place counted in characters, as the player sees the text.
-  const qsizetype place = QString::fromUtf8(text.left(static_cast<qsizetype>(p.Position))).size() + 1;
-  return QObject::tr("貼り付けた牌姿の %1文字目: %2。").arg(place).arg(NotationReason(p.Notation));
+  const qsizetype place = QString::fromUtf8(text.left(static_cast<qsizetype>(p.Place))).size() + 1;
+  auto at = [&](const QString& reason) { return QObject::tr("%1の %2文字目: %3。").arg(name).arg(place).arg(reason); };
+  switch (p.Error) {
+    case TMjPositionError::None: break;
+    case TMjPositionError::TileCount:
+      return QObject::tr("%1は %2枚です。13枚か14枚にしてください。").arg(name).arg(p.Tiles);
+    case TMjPositionError::Notation: return at(NotationReason(p.Notation));
+    case TMjPositionError::SeenNotation:
+      return at(field.isEmpty() ? QObject::tr("見えた牌 seen=: %1").arg(NotationReason(p.Notation))
+                                : NotationReason(p.Notation));
+    case TMjPositionError::UnknownWord: return at(QObject::tr("使えない語です（draws= seen= one-suit seat= round=）"));
+    case TMjPositionError::DrawsValue: return at(QObject::tr("残りツモ draws= は 0〜18 です"));
+    case TMjPositionError::WindValue: return at(QObject::tr("風は e s w n のどれかです"));
+    case TMjPositionError::TooManyCopies:
+      return QObject::tr("手牌と見えた牌で %1 が5枚以上です。").arg(QString::fromStdString(KindText(p.Kind)));
+    case TMjPositionError::ShortWall:
+      return QObject::tr("山に %1枚しかなく、残りツモ %2回は引けません。").arg(p.Wall).arg(p.Position.DrawsLeft);
+  }
+  return {};
 }
 
-TPairiDlg* OwnAnalysis(QWidget* owner, TPairiDlg*& window) {
-  if (window == nullptr) window = new TPairiDlg(owner);
-  if (!window->isVisible()) window->ShowFor(owner, [](const QKeyEvent&) { return false; });
-  return window;
+TBoardDlg* OwnBoard(QWidget* owner, TBoardDlg*& board) {
+  if (board == nullptr) board = new TBoardDlg(owner);
+  board->show();
+  board->raise();
+  board->activateWindow();
+  return board;
 }
 
-QImage PositionPicture(const TMjShownHand& shown) {
-  TPairiDlg table;  // never shown: it paints the position's table into the picture
-  table.ShowPosition(shown.Hand, shown.DrawnKind);
-  const int w = TPairiDlg::W, h = TPairiDlg::H;
-  const int handWidth = 2 * PictureMargin + HandSlots * w + DrawnGap;
-  QImage picture(std::max(handWidth, TPairiDlg::ClientWidth), PictureMargin * 2 + h + TPairiDlg::ClientHeight,
-                 QImage::Format_RGB32);
+QImage StackPictures(const QList<QImage>& pictures, const QColor& background) {
+  int width = 0, height = 0;
+  for (const QImage& p : pictures) {
+    width = std::max(width, p.width());
+    height += p.height();
+  }
+  QImage picture(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+  picture.fill(background);
   QPainter painter(&picture);
-  painter.fillRect(picture.rect(), table.FrMjPai1->BackgroundColor());
-  TKindCounts held = shown.Hand;
-  if (shown.DrawnKind >= 0) --held[static_cast<std::size_t>(shown.DrawnKind)];
-  int x = PictureMargin;
-  auto draw = [&](int kind) {
-    painter.drawImage(QRect(x, PictureMargin, w, h), table.FrMjPai1->Image1->Canvas(),
-                      table.FrMjPai1->GetCodeParts(KindCode(kind)).Rect());
-    x += w;
-  };
-  for (int k = 0; k < KindCount; ++k)
-    for (int n = 0; n < held[static_cast<std::size_t>(k)]; ++n) draw(k);
-  x += DrawnGap;
-  if (shown.DrawnKind >= 0) draw(shown.DrawnKind);
-  painter.translate(0, 2 * PictureMargin + h);
-  table.Paint(painter);
+  int y = 0;
+  for (const QImage& p : pictures) {
+    painter.drawImage(0, y, p);
+    y += p.height();
+  }
   return picture;
 }
 
-void CopyPosition(const TMjShownHand& shown) {
-  const int tiles = shown.Tiles();
+void CopyPosition(const TMjPosition& position, const QImage& picture) {
+  const int tiles = position.Tiles();
   if (tiles != 13 && tiles != 14) return;
   auto* data = new QMimeData;
-  data->setText(QString::fromStdString(PositionText(shown.Hand, shown.DrawnKind)));
-  data->setImageData(PositionPicture(shown));
+  data->setText(QString::fromStdString(PositionText(position)));
+  data->setImageData(picture);
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
-bool PastePosition(const QString& text, const std::function<TPairiDlg*()>& analysis) {
+bool PastePosition(const QString& text, const std::function<TBoardDlg*()>& board, const QString& source) {
   const QByteArray bytes = text.toUtf8();
-  const TMjPosition p = ParsePosition(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  const TMjPositionRead p = ParsePosition(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   if (!p.Ok()) {
-    ShowWarning(PositionErrorText(p, bytes));
+    ShowWarning(PositionErrorText(p, bytes, source));
     return false;
   }
-  analysis()->ShowPosition(p.Hand, p.DrawnKind);
+  board()->SetPosition(p.Position, p.RedFives);
   return true;
 }
 
-QMenu* AddEditMenu(QMenuBar* bar, QWidget* owner, std::function<TMjShownHand()> shown,
-                   std::function<TPairiDlg*()> analysis) {
+QMenu* AddEditMenu(QMenuBar* bar, QWidget* owner, std::function<TMjPosition()> position,
+                   std::function<QImage()> picture, std::function<TBoardDlg*()> board) {
   auto* menu = new QMenu(QObject::tr("編集(&E)"), owner);
   const QList<QAction*> menus = bar->actions();
   bar->insertMenu(menus.size() > 1 ? menus[1] : nullptr, menu);
@@ -111,34 +117,13 @@ QMenu* AddEditMenu(QMenuBar* bar, QWidget* owner, std::function<TMjShownHand()> 
   copy->setShortcut(QKeySequence::Copy);
   QAction* paste = menu->addAction(QObject::tr("貼り付け(&P)"));
   paste->setShortcut(QKeySequence::Paste);
-  ConnectHandler(copy, &QAction::triggered, owner, [shown] { CopyPosition(shown()); });
+  ConnectHandler(copy, &QAction::triggered, owner, [position = std::move(position), picture = std::move(picture)] {
+    const TMjPosition p = position();
+    if (p.Tiles() == 13 || p.Tiles() == 14) CopyPosition(p, picture());
+  });
   ConnectHandler(paste, &QAction::triggered, owner,
-                 [analysis] { PastePosition(QGuiApplication::clipboard()->text(), analysis); });
+                 [board = std::move(board)] { PastePosition(QGuiApplication::clipboard()->text(), board); });
   return menu;
-}
-
-// Shown as the analysis shows a draw; 13 tiles have no discard to choose, so
-// the head tells their shanten and the copies that would lower it.
-void TPairiDlg::ShowPosition(const TKindCounts& hand, int drawnKind) {
-  if (drawnKind >= 0) {
-    TMjReview review;
-    TKindCounts held = hand;
-    --held[static_cast<std::size_t>(drawnKind)];
-    review.Start(held);
-    review.AddDraw(drawnKind);
-    ShowPairi(review, false);
-    return;
-  }
-  const TMjUkeire ukeire = MjUkeire(hand);
-  Shown = {};
-  Shown.Stage = TMjPairiStage::Discarded;
-  Shown.Shanten = ukeire.Shanten;
-  Head = ShantenWords(ukeire.Shanten) + QStringLiteral("  ") +
-         tr("有効牌 %1  %2枚").arg(QString::fromStdString(KindsText(ukeire.Kinds))).arg(ukeire.Count);
-  Judgement.clear();
-  Judged = -1;
-  Summary.clear();
-  Image1->update();
 }
 
 QTableWidget* MakeDiscardTable(QWidget* parent, const QStringList& heads, QSize size, int rowHeight) {

@@ -1,13 +1,15 @@
 #pragma once
 
-// Positions to share, in the 編集 menu of the practice window, the review and
-// the drill: コピー puts the window's current 14 (or 13) tiles on the clipboard
-// as mpsz text, drawn tile last, and as a picture of the hand over its discard
-// table; 貼り付け opens the clipboard's text as a 何切る position in an analysis
-// window, or tells why it cannot.
+// Positions to share, in the 編集 menu of the practice window, the review, the
+// drill and the board: コピー puts the window's position on the clipboard as
+// its one-line text (Mjposition1.h) and as a picture of what the window shows;
+// 貼り付け opens the clipboard's text in the position board, or tells why it
+// cannot.
 
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -18,22 +20,14 @@
 class QMenu;
 class QMenuBar;
 class QWidget;
-class TPairiDlg;
+class TBoardDlg;
 
-// The tiles a window shows now: 14 with the one drawn, 13 without, or none.
-struct TMjShownHand {
-  TKindCounts Hand{};
-  int DrawnKind = -1;
-  int Tiles() const;
-};
+// Adds 編集 after the bar's first menu (or as the first). position answers the
+// position the window shows (no tiles: nothing to copy), picture what the
+// window shows; board answers the window a pasted position opens in.
+QMenu* AddEditMenu(QMenuBar* bar, QWidget* owner, std::function<TMjPosition()> position,
+                   std::function<QImage()> picture, std::function<TBoardDlg*()> board);
 
-// Adds 編集 after the bar's first menu. shown answers the window's tiles;
-// analysis answers the window the pasted position goes to, made and shown
-// beside the owner as needed.
-QMenu* AddEditMenu(QMenuBar* bar, QWidget* owner, std::function<TMjShownHand()> shown,
-                   std::function<TPairiDlg*()> analysis);
-
-// The hand, the drawn tile apart at its right, over the analysis window's table of it.
 class QTableWidget;
 class QWidget;
 
@@ -41,15 +35,17 @@ class QWidget;
 // only, one row a discard with its tile as icon, the effective kinds stretched.
 QTableWidget* MakeDiscardTable(QWidget* parent, const QStringList& heads, QSize size, int rowHeight);
 
-QImage PositionPicture(const TMjShownHand& shown);
-// Both forms on the clipboard; nothing happens without tiles.
-void CopyPosition(const TMjShownHand& shown);
-// The clipboard's text into window; false, after a warning naming the place and
-// the reason, when it is no position. Nothing else changes then.
-bool PastePosition(const QString& text, const std::function<TPairiDlg*()>& analysis);
-// The place is counted in characters of text (UTF-8).
-QString PositionErrorText(const TMjPosition& position, const QByteArray& text);
+// Pictures one under the other on a background (the tile sheet's, as the windows paint).
+QImage StackPictures(const QList<QImage>& pictures, const QColor& background);
+// The one-line text and the picture on the clipboard; nothing without 13 or 14 tiles.
+void CopyPosition(const TMjPosition& position, const QImage& picture);
+// The clipboard's text into the board; false, after a warning naming the place
+// and the reason, when it is no position. Nothing else changes then. source
+// names the text in the warning (empty: the pasted text).
+bool PastePosition(const QString& text, const std::function<TBoardDlg*()>& board, const QString& source = {});
+// The place is counted in characters of text (UTF-8); field names the text
+// (empty: the pasted text).
+QString PositionErrorText(const TMjPositionRead& position, const QByteArray& text, const QString& field = {});
 
-// An analysis window of its own for a window that is not the practice window,
-// made beside owner at its first use.
-TPairiDlg* OwnAnalysis(QWidget* owner, TPairiDlg*& window);
+// The board of a window, made as a window of its own over owner at its first use, and shown.
+TBoardDlg* OwnBoard(QWidget* owner, TBoardDlg*& board);

@@ -1,6 +1,8 @@
-# Sourced by the end-to-end scripts once `program` holds the program's path:
-# skips (exit 77) where Xvfb or xdotool is missing, starts Xvfb on a free display
-# and the program under it with a fresh HOME, and offers the waits they share.
+# Sourced by the end-to-end scripts once `program` holds the program's path
+# (and `program_args` its arguments, if any): skips (exit 77) where Xvfb or
+# xdotool is missing, starts Xvfb on a free display (with openbox as window
+# manager when `session_wm` is set and openbox is there) and the program under
+# it with a fresh HOME, and offers the waits they share.
 # Every wait polls for a condition; none sleeps for a fixed time.
 
 if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
@@ -9,8 +11,9 @@ if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
 fi
 
 work=$(mktemp -d)
-trap 'kill $app_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill $app_pid $wm_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 app_pid=""
+wm_pid=""
 
 # Xvfb picks a free display itself and names it once it is ready, so scripts
 # run side by side (other build folders, other users) never race for one.
@@ -24,7 +27,13 @@ unset QT_QPA_PLATFORM
 export HOME="$work" LC_ALL=C.UTF-8
 # The practice window writes each new text of its draw counter here.
 export TILELAB_TRACE="$work/trace"
-"$program" >"$work/out.log" 2>&1 &
+if [ -n "${session_wm:-}" ] && command -v openbox >/dev/null; then
+  openbox --sm-disable >"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  # The manager is up once the root window names it.
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+fi
+"$program" ${program_args+"${program_args[@]}"} >"$work/out.log" 2>&1 &
 app_pid=$!
 
 fail() { echo "FAIL: $*"; cat "$work/out.log"; exit 1; }

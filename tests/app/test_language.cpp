@@ -61,6 +61,20 @@ TEST(CommandLine, ReadsOptionsAndOneRecordFile) {
   }
 }
 
+TEST(CommandLine, APositionComesAsTextOrAsAFile) {
+  TCommandLine line = ParseCommandLine({"--position", "123m456p789s1122z3z draws=9"});
+  EXPECT_EQ(line.Action, TAction::Run);
+  EXPECT_EQ(line.Position, QStringLiteral("123m456p789s1122z3z draws=9"));
+  line = ParseCommandLine({"--position=123m 456p", "--lang", "en"});
+  EXPECT_EQ(line.Position, QStringLiteral("123m 456p"));
+  EXPECT_EQ(line.Language, QStringLiteral("en"));
+  line = ParseCommandLine({"何切る.tilelab-position"});
+  EXPECT_EQ(line.PositionFile, QStringLiteral("何切る.tilelab-position"));
+  EXPECT_TRUE(line.RecordFile.isEmpty());
+  EXPECT_EQ(ParseCommandLine({"--position"}).Action, TAction::Fail);
+  EXPECT_EQ(ParseCommandLine({"a.csv", "b.tilelab-position"}).Action, TAction::Fail);
+}
+
 TEST(CommandLine, LanguageFollowsTheRequestThenTheFirstUiLanguage) {
   struct TCase {
     QString Requested;

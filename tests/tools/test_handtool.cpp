@@ -53,13 +53,18 @@ TEST(HandBatch, BadLinesNameTheLineAndTheFaultAndTheRestGoesOn) {
   } cases[] = {
       {"123m456p789s11z", "牌が 11 枚です（13 枚か 14 枚）"},
       {"", "牌がありません"},
-      {"123m456p789s1122x", "17文字目の「x」は牌の表記ではありません（数字と m p s z）"},
-      {"105m456p789s1122z", "2文字目の 0 は牌ではありません（赤五は扱いません）"},
+      {"123m456p789s1122x", "17文字目の「x」は牌の表記ではありません（数字と m p s z、字牌は E S W N P F C も）"},
+      {"１２３ｍ456p789s1122ｘ", "17文字目の「ｘ」は牌の表記ではありません（数字と m p s z、字牌は E S W N P F C も）"},
+      {"123m456p789s1102z", "15文字目の 0 は字牌にはありません（0 は m p s の赤五）"},
+      {"123m456p789s1122z draws=20", "25文字目: draws= は 0 から 18 までです"},
+      {"123m456p789s1122z seen=1111z", "24文字目: 手牌と seen= で 1z が 5 枚以上になります"},
+      {"123m456p789s1122z seat=q", "24文字目の風は e s w n のどれかです"},
+      {"123m456p789s1122z seen=8z", "seen=: 24文字目の 8z はありません（字牌は 1z から 7z）"},
+      {"123m456p789s1122z turn=3", "19文字目の「turn=3」は使えません（draws= seen= one-suit seat= round=）"},
       {"123m456p789s1128z", "16文字目の 8z はありません（字牌は 1z から 7z）"},
       {"123m456p789s11229", "13文字目からの数字の後に m p s z のどれもありません"},
       {"11111m456p789s22z", "5文字目で 1m が 5 枚目になります"},
       {"123mm456p789s1122z", "5文字目の「m」の前に数字がありません"},
-      {"123m 456p789s1122z", "5文字目の「\\x20」は牌の表記ではありません（数字と m p s z）"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
@@ -77,9 +82,10 @@ TEST(HandBatch, LongLinesAndBinaryInputAreRefusedLineByLine) {
   input += "123m456p789s1122z";
   const TBatch b = Batch(input);
   EXPECT_EQ(b.Out, "error\nerror\n0\t12z\t4\n");
-  EXPECT_EQ(b.Err,
-            "tilelab-hand: 1行目: 行が長すぎます（256 バイトまで）\n"
-            "tilelab-hand: 2行目: 1文字目の「\\x00」は牌の表記ではありません（数字と m p s z）\n");
+  EXPECT_EQ(
+      b.Err,
+      "tilelab-hand: 1行目: 行が長すぎます（256 バイトまで）\n"
+      "tilelab-hand: 2行目: 1文字目の「\\x00」は牌の表記ではありません（数字と m p s z、字牌は E S W N P F C も）\n");
   EXPECT_EQ(b.Status, 1);
 }
 
@@ -87,7 +93,7 @@ TEST(HandBatch, ALineOf256BytesIsReadAndOneOf257IsRefused) {
   const TBatch b = Batch(std::string(256, 'x') + "\n" + std::string(257, 'x') + "\n");
   EXPECT_EQ(b.Out, "error\nerror\n");
   EXPECT_EQ(b.Err,
-            "tilelab-hand: 1行目: 1文字目の「x」は牌の表記ではありません（数字と m p s z）\n"
+            "tilelab-hand: 1行目: 1文字目の「x」は牌の表記ではありません（数字と m p s z、字牌は E S W N P F C も）\n"
             "tilelab-hand: 2行目: 行が長すぎます（256 バイトまで）\n");
 }
 
@@ -225,6 +231,23 @@ TEST(HandProbBatch, SeenTilesLeaveTheWall) {
   options.Seen = {};
   options.Seen[static_cast<std::size_t>(CodeKind(19))] = 1;
   EXPECT_EQ(ProbBatch("123m456p789s1112z\n", options).Out, "0\t1.0000\t0.0246\n");
+}
+
+// The one-line form says in the line what the options say for every line.
+TEST(HandProbBatch, TheOneLineFormGivesWhatTheOptionsGive) {
+  handtool::TProbOptions options;
+  options.DrawsLeft = 9;
+  const TBatch byOptions = ProbBatch("234578m1689p357s1z\n1112345678999m\n", options);
+  const TBatch byLine = ProbBatch("234578m1689p357s1z draws=9\n1112345678999m draws=9\n");
+  EXPECT_EQ(byLine.Out, byOptions.Out);
+  options.OneSuit = true;
+  EXPECT_EQ(ProbBatch("1112345678999m one-suit draws=9\n").Out, ProbBatch("1112345678999m\n", options).Out);
+  // Seen tiles leave the wall: with every 2z and 3z seen no draw completes 123m456p789s1112z.
+  EXPECT_EQ(ProbBatch("123m456p789s1112z seen=222z3333z\n").Out, "0\t1.0000\t0.0000\n");
+  // A line's own words win over the options.
+  handtool::TProbOptions one;
+  one.DrawsLeft = 1;
+  EXPECT_EQ(ProbBatch("1112345678999m draws=9\n", one).Out, byOptions.Out.substr(byOptions.Out.find('\n') + 1));
 }
 
 TEST(HandProbBatch, BadLinesGiveErrorAndTheNextLineAnswers) {

@@ -10,6 +10,7 @@
 
 #include "tests/support/HandNotation.h"
 #include "tests/ui/test_viewer_support.h"
+#include "ui/Boarddlg1.h"
 #include "ui/Drilldlg1.h"
 #include "ui/Maindlg1.h"
 #include "ui/Pairidlg1.h"
@@ -193,7 +194,8 @@ TEST_F(Drill, CopyPutsThePositionOnTheClipboardAsTextAndPicture) {
   EditItem(&d, 0)->trigger();
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   ASSERT_TRUE(data);
-  EXPECT_EQ_TEXT(data->text(), QStringLiteral("234578m1689p357s1z"));
+  // The card after draw 3, the river 2z 3z: 15 draws left, both discards seen.
+  EXPECT_EQ_TEXT(data->text(), QStringLiteral("234578m1689p357s1z draws=15 seen=23z"));
   EXPECT_TRUE(data->hasImage());
 
   // The review copies the step it shows, 13 tiles then the drawn one.
@@ -211,24 +213,28 @@ TEST_F(Drill, PasteOpensAPositionOrSaysWhereTheTextIsWrong) {
   QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s11x22z"));
   EditItem(&d, 1)->trigger();
   ASSERT_EQ(Warnings.size(), 1);
-  EXPECT_EQ_TEXT(Warnings[0], QStringLiteral("貼り付けた牌姿の 15文字目: 使えない文字です（1〜9 と m p s z だけ）。"));
-  EXPECT_EQ(d.PositionDlg, nullptr);
+  EXPECT_EQ_TEXT(
+      Warnings[0],
+      QStringLiteral("貼り付けた牌姿の 15文字目: 使えない文字です（1〜9 と m p s z、字牌は E S W N P F C も）。"));
+  EXPECT_EQ(d.Board, nullptr);
 
   QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s1122z"));
   EditItem(&d, 1)->trigger();
-  ASSERT_TRUE(d.PositionDlg && d.PositionDlg->isVisible());
-  EXPECT_EQ_TEXT(d.PositionDlg->HeadText(), QStringLiteral("聴牌  有効牌 12z  4枚"));
+  ASSERT_TRUE(d.Board && d.Board->isVisible());
+  EXPECT_EQ_TEXT(d.Board->LbHead->text(), QStringLiteral("聴牌  残りツモ 17回  山 123枚"));
+  EXPECT_EQ_TEXT(d.Board->LbKinds->text().section(QStringLiteral("  "), 0, 1), QStringLiteral("待ち 12z  4枚"));
 
   QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s1122z1z\n"));
   EditItem(&d, 1)->trigger();
-  EXPECT_EQ(d.PositionDlg->View().Stage, TMjPairiStage::Decision);
-  EXPECT_EQ(KindText(d.PositionDlg->View().Rows.front().Kind), "1m");
+  EXPECT_EQ(d.Board->Table->rowCount(), 11);
+  EXPECT_EQ_TEXT(d.Board->Table->item(0, TBoardDlg::ColKind)->text(),
+                 QStringLiteral("1m"));  // tilelab-hand: 1m keeps 7
 
   QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s112z"));
   EditItem(&d, 1)->trigger();
   ASSERT_EQ(Warnings.size(), 2);
   EXPECT_EQ_TEXT(Warnings[1], QStringLiteral("貼り付けた牌姿は 12枚です。13枚か14枚にしてください。"));
-  EXPECT_EQ(d.PositionDlg->View().Stage, TMjPairiStage::Decision);  // unchanged
+  EXPECT_EQ(d.Board->Table->rowCount(), 11);  // unchanged
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -24,6 +25,7 @@
 #include "records/Mjrecord1.h"
 #include "tests/support/HandNotation.h"
 #include "tests/support/SequenceSource.h"
+#include "ui/Boarddlg1.h"
 #include "ui/Maindlg1.h"
 #include "ui/Pairidlg1.h"
 #include "ui/Tagaridlg1.h"
@@ -469,7 +471,7 @@ TEST(ScoreText, PointsAreTheLimitsNameOrTheNumber) {
 
 namespace {
 
-TEST_F(PairiWindow, EditCopiesTheHandDrawnTileLastAndPastesAPositionIntoTheAnalysisWindow) {
+TEST_F(PairiWindow, EditCopiesThePositionAndPastesItIntoTheBoard) {
   TRuleSource source = ShuffleByLastEntry();
   TScopedRandomSource guard(source);
   Open();
@@ -482,9 +484,48 @@ TEST_F(PairiWindow, EditCopiesTheHandDrawnTileLastAndPastesAPositionIntoTheAnaly
 
   QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s1122z1z"));
   edit->actions()[1]->trigger();
-  ASSERT_TRUE(PairiDlg && PairiDlg->isVisible());
-  EXPECT_EQ(KindText(PairiDlg->View().Rows.front().Kind), "1m");
+  ASSERT_TRUE(Dlg->Board && Dlg->Board->isVisible());
+  ASSERT_TRUE(Dlg->Board->Position());
+  EXPECT_EQ(KindText(Dlg->Board->Position()->DrawnKind), "1z");
   EXPECT_EQ(Dlg->Review().Steps.size(), 1u);  // the deal itself goes on untouched
+}
+
+// A pasted position carries its own wall: after a one-suit deal the full wall
+// still gives 3z its 0.4558 (tilelab-hand --prob 123m456p789s1122z3z).
+TEST_F(PairiWindow, APastedPositionKeepsItsWallWhateverThePracticeMode) {
+  Open(true);
+  QGuiApplication::clipboard()->setText(QStringLiteral("123m456p789s1122z3z"));
+  QMenu* edit = nullptr;
+  for (QAction* menu : Dlg->MainMenu1->actions())
+    if (menu->text() == QStringLiteral("編集(&E)")) edit = menu->menu();
+  ASSERT_TRUE(edit);
+  edit->actions()[1]->trigger();
+  ASSERT_TRUE(Dlg->Board);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return Dlg->Board->Chances() != nullptr; }, 60000));
+  const TMjChance* threeZ = ChanceOf(*Dlg->Board->Chances(), CodeKind(33));
+  ASSERT_TRUE(threeZ);
+  EXPECT_EQ(QString::number(threeZ->Win, 'f', 4), QStringLiteral("0.4558"));
+}
+
+// The copy is what the windows show: the tile rows over the analysis window
+// with its chances, none computed again; the text carries the one-suit wall.
+TEST_F(PairiWindow, CopyShowsTheChancesThereAndCarriesTheWallAndTheDiscards) {
+  TRuleSource source = ShuffleByLastEntry();
+  TScopedRandomSource guard(source);
+  Open(true);
+  Dlg->MnPairi->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([] { return PairiDlg->Chances() != nullptr; }, 60000));
+  QMenu* edit = nullptr;
+  for (QAction* menu : Dlg->MainMenu1->actions())
+    if (menu->text() == QStringLiteral("編集(&E)")) edit = menu->menu();
+  ASSERT_TRUE(edit);
+  edit->actions()[0]->trigger();
+  EXPECT_FALSE(PairiDlg->ChanceJob()->Busy());
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_TRUE(data && data->hasImage());
+  const QImage picture = qvariant_cast<QImage>(data->imageData());
+  EXPECT_EQ(picture.height(), Dlg->ScrollBox1->height() + PairiDlg->Image1->height());
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1122345678899m6m one-suit"));
 }
 
 }  // namespace

@@ -11,7 +11,13 @@
 namespace handtool {
 namespace {
 
-std::string Column(std::size_t offset) { return std::to_string(offset + 1) + "文字目"; }
+// The place of a byte as the reader counts it: in characters, from 1.
+std::string Column(std::string_view line, std::size_t offset) {
+  std::size_t characters = 1;
+  for (std::size_t i = 0; i < offset && i < line.size(); ++i)
+    if ((static_cast<unsigned char>(line[i]) & 0xC0) != 0x80) ++characters;
+  return std::to_string(characters) + "文字目";
+}
 
 // A byte as the reader sees it: itself when printable, else \xNN.
 std::string Shown(char c) {
@@ -27,41 +33,80 @@ std::string Shown(std::string_view text) {
   return out;
 }
 
+// The character at a byte offset: a whole UTF-8 sequence, else the byte shown.
+std::string CharacterAt(std::string_view line, std::size_t at) {
+  const auto byte = static_cast<unsigned char>(line[at]);
+  std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+  if (length == 1 || at + length > line.size()) return Shown(line[at]);
+  for (std::size_t i = 1; i < length; ++i)
+    if ((static_cast<unsigned char>(line[at + i]) & 0xC0) != 0x80) return Shown(line[at]);
+  return std::string(line.substr(at, length));
+}
+
+// The word that starts at a byte offset.
+std::string_view WordAt(std::string_view line, std::size_t at) {
+  const std::size_t end = line.find_first_of(" \t", at);
+  return line.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at);
+}
+
+std::string NotationReason(std::string_view line, TMjNotationError error, std::size_t place, int kind) {
+  const std::string at = Column(line, place);
+  switch (error) {
+    case TMjNotationError::None: break;
+    case TMjNotationError::Empty: return "牌がありません";
+    case TMjNotationError::UnknownCharacter:
+      return at + "の「" + CharacterAt(line, place) +
+             "」は牌の表記ではありません（数字と m p s z、字牌は E S W N P F C も）";
+    case TMjNotationError::ZeroDigit: return at + "の 0 は字牌にはありません（0 は m p s の赤五）";
+    case TMjNotationError::DigitsWithoutSuit: return at + "からの数字の後に m p s z のどれもありません";
+    case TMjNotationError::SuitWithoutDigits:
+      return at + "の「" + CharacterAt(line, place) + "」の前に数字がありません";
+    case TMjNotationError::HonourNumber:
+      return at + "の " + CharacterAt(line, place) + "z はありません（字牌は 1z から 7z）";
+    case TMjNotationError::FifthCopy: return at + "で " + KindText(kind) + " が 5 枚目になります";
+  }
+  return {};
+}
+
+std::string ShortWallReason(int wall, int draws) {
+  return "山に " + std::to_string(wall) + " 枚しかなく、ツモ " + std::to_string(draws) + " 回は引けません";
+}
+
+}  // namespace
+
+bool ReadPosition(std::string_view line, const TMjPosition& base, TMjPositionRead& read, std::string& error) {
+  read = ParsePosition(line, base);
+  const std::string at = Column(line, read.Place);
+  switch (read.Error) {
+    case TMjPositionError::None: return true;
+    case TMjPositionError::Notation: error = NotationReason(line, read.Notation, read.Place, read.Kind); break;
+    case TMjPositionError::TileCount: error = "牌が " + std::to_string(read.Tiles) + " 枚です（13 枚か 14 枚）"; break;
+    case TMjPositionError::UnknownWord:
+      error = at + "の「" + Shown(WordAt(line, read.Place)) + "」は使えません（draws= seen= one-suit seat= round=）";
+      break;
+    case TMjPositionError::DrawsValue:
+      error = at + ": draws= は 0 から " + std::to_string(DealDraws) + " までです";
+      break;
+    case TMjPositionError::SeenNotation:
+      error = "seen=: " + NotationReason(line, read.Notation, read.Place, read.Kind);
+      break;
+    case TMjPositionError::TooManyCopies:
+      error = at + ": 手牌と seen= で " + KindText(read.Kind) + " が 5 枚以上になります";
+      break;
+    case TMjPositionError::WindValue: error = at + "の風は e s w n のどれかです"; break;
+    case TMjPositionError::ShortWall: error = ShortWallReason(read.Wall, read.Position.DrawsLeft); break;
+  }
+  return false;
+}
+
+namespace {
+
 // The hand in the line, or false and the reason.
 bool Read(std::string_view line, TKindCounts& counts, int& tiles, std::string& error) {
-  const TMjHandText parsed = ParseHand(line);
-  const std::string at = Column(parsed.Position);
-  switch (parsed.Error) {
-    case TMjNotationError::None:
-      break;
-    case TMjNotationError::Empty:
-      error = "牌がありません";
-      return false;
-    case TMjNotationError::UnknownCharacter:
-      error = at + "の「" + Shown(line[parsed.Position]) + "」は牌の表記ではありません（数字と m p s z）";
-      return false;
-    case TMjNotationError::ZeroDigit:
-      error = at + "の 0 は牌ではありません（赤五は扱いません）";
-      return false;
-    case TMjNotationError::DigitsWithoutSuit:
-      error = at + "からの数字の後に m p s z のどれもありません";
-      return false;
-    case TMjNotationError::SuitWithoutDigits:
-      error = at + "の「" + Shown(line[parsed.Position]) + "」の前に数字がありません";
-      return false;
-    case TMjNotationError::HonourNumber:
-      error = at + "の " + Shown(line[parsed.Position]) + "z はありません（字牌は 1z から 7z）";
-      return false;
-    case TMjNotationError::FifthCopy:
-      error = at + "で " + KindText(parsed.Kind) + " が 5 枚目になります";
-      return false;
-  }
-  if (parsed.Tiles != 13 && parsed.Tiles != 14) {
-    error = "牌が " + std::to_string(parsed.Tiles) + " 枚です（13 枚か 14 枚）";
-    return false;
-  }
-  counts = parsed.Counts;
-  tiles = parsed.Tiles;
+  TMjPositionRead read;
+  if (!ReadPosition(line, {}, read, error)) return false;
+  counts = read.Position.Hand;
+  tiles = read.Position.Tiles();
   return true;
 }
 
@@ -107,21 +152,25 @@ struct TProbAnswer {
   int Tiles = 0;
   TMjChance Hand;        // 13 tiles
   TMjChanceTable Table;  // 14 tiles
+  TMjPosition Position;
+  int RedFives = 0;
 };
 
 bool Chances(std::string_view line, const TProbOptions& options, TProbAnswer& answer, std::string& error) {
-  if (!Read(line, answer.Counts, answer.Tiles, error)) return false;
-  const TKindCounts unseen = MjUnseen(answer.Counts, options.Seen, options.OneSuit);
-  int wall = 0;
-  for (int n : unseen) wall += n;
-  if (options.DrawsLeft > wall) {
-    error = "山に " + std::to_string(wall) + " 枚しかなく、ツモ " + std::to_string(options.DrawsLeft) + " 回は引けません";
-    return false;
-  }
+  TMjPosition base;
+  base.DrawsLeft = options.DrawsLeft;
+  base.OneSuit = options.OneSuit;
+  base.Seen = options.Seen;
+  TMjPositionRead read;
+  if (!ReadPosition(line, base, read, error)) return false;
+  const TMjPosition& p = answer.Position = read.Position;
+  answer.RedFives = read.RedFives;
+  answer.Counts = p.Hand;
+  answer.Tiles = p.Tiles();
   if (answer.Tiles == 13) {
-    answer.Hand = MjHandChance(answer.Counts, unseen, options.DrawsLeft);
+    answer.Hand = MjHandChance(p.Hand, p.Unseen(), p.DrawsLeft);
   } else {
-    answer.Table = MjChances(answer.Counts, unseen, options.DrawsLeft);
+    answer.Table = MjChances(p.Hand, p.Unseen(), p.DrawsLeft);
   }
   return true;
 }
@@ -135,14 +184,15 @@ std::string ShantenWords(int shanten) {
 }
 
 std::string BatchLine(std::string_view line, std::string& error) {
-  TKindCounts counts{};
-  int tiles = 0;
-  if (!Read(line, counts, tiles, error)) return {};
-  if (tiles == 13) {
-    const TMjUkeire u = MjUkeire(counts);
+  TMjPositionRead read;
+  if (!ReadPosition(line, {}, read, error)) return {};
+  const TKindCounts& counts = read.Position.Hand;
+  const TKindCounts& seen = read.Position.Seen;
+  if (read.Position.Tiles() == 13) {
+    const TMjUkeire u = MjUkeire(counts, seen);
     return std::to_string(u.Shanten) + '\t' + Kinds(u.Kinds) + '\t' + std::to_string(u.Count);
   }
-  TMjDiscardTable table = MjDiscards(counts);
+  TMjDiscardTable table = MjDiscards(counts, seen);
   std::string out = std::to_string(table.Shanten) + '\t';
   // The contract lists discards in code order, not best first.
   std::sort(table.Discards.begin(), table.Discards.end(),
@@ -208,21 +258,22 @@ int RunProbBatch(std::istream& in, std::ostream& out, std::ostream& err, const T
 }
 
 std::string Table(std::string_view hand, std::string& error) {
-  TKindCounts counts{};
-  int tiles = 0;
   if (hand.size() > MaxLine) {
     error = "手牌が長すぎます（" + std::to_string(MaxLine) + " バイトまで）";
     return {};
   }
-  if (!Read(hand, counts, tiles, error)) return {};
+  TMjPositionRead read;
+  if (!ReadPosition(hand, {}, read, error)) return {};
+  const TKindCounts& counts = read.Position.Hand;
+  const TKindCounts& seen = read.Position.Seen;
   std::string out = HandText(counts) + "  ";
-  if (tiles == 13) {
-    const TMjUkeire u = MjUkeire(counts);
+  if (read.Position.Tiles() == 13) {
+    const TMjUkeire u = MjUkeire(counts, seen);
     out += ShantenWords(u.Shanten) + '\n';
     out += "受け入れ " + Kinds(u.Kinds) + "  " + std::to_string(u.Count) + "枚\n";
     return out;
   }
-  const TMjDiscardTable table = MjDiscards(counts);
+  const TMjDiscardTable table = MjDiscards(counts, seen);
   out += ShantenWords(table.Shanten) + '\n';
   out += Pad("打牌", 6) + Pad("向聴", 8) + Pad("受け入れ", 40) + "枚数\n";
   for (const TMjDiscard& d : table.Discards) {
@@ -408,8 +459,11 @@ std::string ProbTable(std::string_view hand, const TProbOptions& options, std::s
   }
   TProbAnswer a;
   if (!Chances(hand, options, a, error)) return {};
-  const std::string model = "残りツモ " + std::to_string(options.DrawsLeft) + " 回" +
-                            (options.OneSuit ? "  清一色の山（萬子のみ）" : "") + '\n';
+  const TMjPosition& p = a.Position;
+  std::string model = "残りツモ " + std::to_string(p.DrawsLeft) + " 回" + (p.OneSuit ? "  清一色の山（萬子のみ）" : "");
+  if (p.Seen != NoKinds) model += "  見えた牌 " + HandText(p.Seen);
+  model += '\n';
+  if (a.RedFives > 0) model += "（0 は 5 として読みました）\n";
   std::string out = HandText(a.Counts) + "  ";
   if (a.Tiles == 13) {
     out += ShantenWords(a.Hand.Shanten) + "  " + model;

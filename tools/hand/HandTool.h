@@ -9,10 +9,15 @@
 
 #include "analysis/Mjprob1.h"
 #include "analysis/Mjscore1.h"
+#include "game/Mjposition1.h"
 
 namespace handtool {
 
 constexpr std::size_t MaxLine = 256;  // bytes; longer lines are refused, not stored
+
+// A hand in the one-line form (Mjposition1.h), what it leaves out taken from
+// base; false and the reason, in words with its place, when it cannot be read.
+bool ReadPosition(std::string_view line, const TMjPosition& base, TMjPositionRead& read, std::string& error);
 
 // The batch answer for one line, or an empty string and the reason in `error`.
 std::string BatchLine(std::string_view line, std::string& error);
