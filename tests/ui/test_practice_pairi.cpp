@@ -131,7 +131,8 @@ TEST_F(PairiWindow, ShowsTheEngineTableAfterEveryDraw) {
     if (m == 1) {
       const QImage picture = PairiDlg->Image1->grab().toImage();
       const TParts sheet = PairiDlg->FrMjPai1->GetCodeParts(KindCode(shown.Rows[0].Kind));
-      EXPECT_EQ(picture.copy(TPairiDlg::TileRect(0)).convertToFormat(QImage::Format_RGB32),
+      // The table's picture starts at its first line.
+      EXPECT_EQ(picture.copy(TPairiDlg::TileRect(0).translated(0, -TPairiDlg::TableTop)).convertToFormat(QImage::Format_RGB32),
                 PairiDlg->FrMjPai1->Image1->Canvas().copy(sheet.Rect()));
     }
     ClickHand((m * 3) % HandSlots);
@@ -316,9 +317,8 @@ TEST_F(PairiWindow, TheDrillPaintsNoTableOfAnOpenDecision) {
   // The rows under the first, whose middle holds "打牌後に表示", and the first row's tile.
   auto tablePainted = [&] {
     const QImage shown = PairiDlg->Image1->grab().toImage();
-    const QRect rows(0, TPairiDlg::TableTop + TPairiDlg::H, TPairiDlg::ClientWidth,
-                     (TPairiDlg::MaxRows - 1) * TPairiDlg::H);
-    for (const QRect& area : {rows, TPairiDlg::TileRect(0)})
+    const QRect rows(0, TPairiDlg::H, TPairiDlg::ClientWidth, (TPairiDlg::MaxRows - 1) * TPairiDlg::H);
+    for (const QRect& area : {rows, TPairiDlg::TileRect(0).translated(0, -TPairiDlg::TableTop)})
       for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
           if (shown.pixelColor(x, y) != background) return true;
