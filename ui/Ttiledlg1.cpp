@@ -74,7 +74,10 @@ QRect TTileDlg::FrameOf(QWidget* window) {
 }
 
 void TTileDlg::MoveFrame(QWidget* window, const QPoint& topLeft) {
-  if (Framed(window) || !window->testAttribute(Qt::WA_WState_Created)) {
+  // Made now: a frame's place given to a window not made yet lands its client
+  // area there when it is at the top of the screen.
+  window->winId();
+  if (Framed(window)) {
     window->move(topLeft);
     return;
   }
