@@ -37,6 +37,7 @@ TTileDlg::TTileDlg(QWidget* parent) : QDialog(parent) {
 namespace {
 
 const char* const FrameMarginsKey = "tilelabFrameMargins";
+const char* const ForeseenKey = "tilelabFrameForeseen";  // placed before it was framed
 
 bool Framed(const QWidget* w) { return w->isVisible() && w->frameGeometry() != w->geometry(); }
 
@@ -78,11 +79,13 @@ void TTileDlg::MoveFrame(QWidget* window, const QPoint& topLeft) {
   // area there when it is at the top of the screen.
   window->winId();
   if (Framed(window)) {
+    window->setProperty(ForeseenKey, QVariant());
     window->move(topLeft);
     return;
   }
   const QMargins margins = FrameMargins(window);
   window->move(topLeft + QPoint(margins.left(), margins.top()));
+  window->setProperty(ForeseenKey, topLeft);
 }
 
 namespace {
@@ -124,18 +127,60 @@ void TTileDlg::MoveBeside(QWidget* window, QWidget* owner, const std::vector<TSi
   std::vector<QRect> placed;
   for (QWidget* w : group) placed.push_back(FrameOf(w));
   const TPlacement where = PlaceBeside(desk, ownerFrame, placed, wish, SideGap);
-  if (!where.Shift.isNull()) {
-    MoveFrame(owner, ownerFrame.topLeft() + where.Shift);
-    for (std::size_t i = 0; i < group.size(); ++i) MoveFrame(group[i], placed[i].topLeft() + where.Shift);
-  }
-  window->resize(where.Window.size() - extra);
-  MoveFrame(window, where.Window.topLeft());
+  QPoint shift = where.Shift;
+  QRect windowFrame = where.Window;
 
-  if (QWidget* opener = OpenerOf(owner)) {
-    std::vector<QRect> keepClear{ownerFrame.translated(where.Shift), where.Window};
-    for (const QRect& r : placed) keepClear.push_back(r.translated(where.Shift));
-    MoveFrame(opener, PlaceAside(desk, FrameOf(opener), keepClear, SideGap));
+  // The menu waiting for the owner steps aside; where the desktop has no free
+  // place for it, the group moves to make one beside the owner.
+  QWidget* opener = OpenerOf(owner);
+  QPoint openerAt;
+  if (opener != nullptr) {
+    const QRect menu = FrameOf(opener);
+    const QRect ownerNow = ownerFrame.translated(shift);
+    std::vector<QRect> others{windowFrame};  // the group but the owner
+    for (const QRect& r : placed) others.push_back(r.translated(shift));
+    auto covers = [&](const QRect& m, QPoint by) {
+      return m.intersects(ownerNow.translated(by)) ||
+             std::any_of(others.begin(), others.end(), [&](const QRect& r) { return r.translated(by).intersects(m); });
+    };
+    std::vector<QRect> keepClear = others;
+    keepClear.push_back(ownerNow);
+    openerAt = PlaceAside(desk, menu, keepClear, SideGap);
+    if (covers(QRect(openerAt, menu.size()), {})) {
+      const TPlacement room =
+          PlaceBeside(desk, ownerNow, others, {menu.size(), menu.size(), {TSide::Right, TSide::Left, TSide::Below, TSide::Above}},
+                      SideGap);
+      const QRect moved = room.Window;
+      if (desk.contains(moved) && !covers(moved, room.Shift)) {
+        shift += room.Shift;
+        windowFrame.translate(room.Shift);
+        openerAt = moved.topLeft();
+      }
+    }
   }
+
+  if (!shift.isNull()) {
+    MoveFrame(owner, ownerFrame.topLeft() + shift);
+    for (std::size_t i = 0; i < group.size(); ++i) MoveFrame(group[i], placed[i].topLeft() + shift);
+  }
+  window->resize(windowFrame.size() - extra);
+  MoveFrame(window, windowFrame.topLeft());
+  if (opener != nullptr) MoveFrame(opener, openerAt);
+}
+
+// A frame foreseen a few pixels short (a resizable window's grip) is brought
+// back onto the desktop once the window system has drawn it.
+void TTileDlg::moveEvent(QMoveEvent* event) {
+  QDialog::moveEvent(event);
+  const QVariant foreseen = property(ForeseenKey);
+  const QRect frame = frameGeometry();
+  // Reshown, a window may pass through its old place first; scaled, a pixel is rounded.
+  if (!foreseen.isValid() || !Framed(this) || screen() == nullptr ||
+      (frame.topLeft() - foreseen.toPoint()).manhattanLength() > 2)
+    return;
+  setProperty(ForeseenKey, QVariant());
+  const QRect desk = screen()->availableGeometry();
+  if (!desk.contains(frame)) move(KeepOnDesk(desk, frame.topLeft(), frame.size()));
 }
 
 void TTileDlg::MakeResizable() {

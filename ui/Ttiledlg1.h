@@ -46,6 +46,7 @@ public:
   static void MoveFrame(QWidget* window, const QPoint& topLeft);
 
 protected:
+  void moveEvent(QMoveEvent* event) override;
   // Moves the window, frame included, to the middle of its screen's desktop.
   void CentreOnDesktop();
   // Lets the window be resized down to its layout's minimum (a table in it

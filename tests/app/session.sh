@@ -8,13 +8,21 @@ if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
   exit 77
 fi
 
+# A script that needs frames and placement names its window manager first
+# (window_manager=openbox) and is skipped where it is missing.
+if [ -n "${window_manager:-}" ] && { ! command -v "$window_manager" >/dev/null || ! command -v xprop >/dev/null; }; then
+  echo "SKIP: $window_manager or xprop is not installed (tools/setup.sh installs them)"
+  exit 77
+fi
+
 work=$(mktemp -d)
-trap 'kill $app_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill $app_pid $wm_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 app_pid=""
+wm_pid=""
 
 # Xvfb picks a free display itself and names it once it is ready, so scripts
 # run side by side (other build folders, other users) never race for one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
@@ -22,6 +30,12 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 
 unset QT_QPA_PLATFORM
 export HOME="$work" LC_ALL=C.UTF-8
+if [ -n "${window_manager:-}" ]; then
+  "$window_manager" >/dev/null 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || { echo "FAIL: $window_manager did not start"; exit 1; }
+fi
 # The practice window writes each new text of its draw counter here.
 export TILELAB_TRACE="$work/trace"
 "$program" >"$work/out.log" 2>&1 &
