@@ -1,6 +1,8 @@
 # Sourced by the end-to-end scripts once `program` holds the program's path:
 # skips (exit 77) where Xvfb or xdotool is missing, starts Xvfb on a free display
-# and the program under it with a fresh HOME, and offers the waits they share.
+# (screen_size, 1024x768 unless set), the window manager named in
+# window_manager if set, and the program under it with a fresh HOME, and offers
+# the waits they share.
 # Every wait polls for a condition; none sleeps for a fixed time.
 
 if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
