@@ -60,6 +60,10 @@ TPairiDlg::TPairiDlg(QWidget* parent) : TSideDlg(parent) {
   QPalette palette = TableScroll->palette();
   palette.setColor(QPalette::Window, FrMjPai1->BackgroundColor());
   TableScroll->setPalette(palette);
+  TableScroll->setMaximumHeight(Image1->height());
+  // Taller than it needs, the window keeps the lines under the table in their place.
+  setPalette(palette);
+  setAutoFillBackground(true);
   FootArea = new TPairiArea(this, FootTop);
   // Room for the scroll bar beside the table, whether or not it shows.
   const int width = ClientWidth + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -76,6 +80,7 @@ TPairiDlg::TPairiDlg(QWidget* parent) : TSideDlg(parent) {
   layout()->addWidget(HeadArea);
   static_cast<QBoxLayout*>(layout())->addWidget(TableScroll, 1);
   layout()->addWidget(FootArea);
+  static_cast<QBoxLayout*>(layout())->addStretch();
   MakeResizable();
   setMaximumSize(sizeHint());
   Refresh();

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -433,6 +435,34 @@ TEST_F(PairiWindow, AWinningDrawShowsItsValueUnderTheChosenWinds) {
   Open();
   EXPECT_TRUE(Dlg->MnSeatWind[1]->isChecked());
   EXPECT_TRUE(Dlg->MnRoundWind[2]->isChecked());
+}
+
+// On a short screen the analysis window shrinks to three rows of its table,
+// which then scrolls, and no further: the head line (24), three rows of 32, and
+// the lines under the table at their fullest: the judgement (24), three lines
+// of the deal's score (48), 4, a win's title, five lines of yaku, two of fu and
+// the points (9 × 16), and 4: 344 pixels. At its tallest, all 14 rows: 700.
+TEST_F(PairiWindow, AWinsValueStaysInSightInTheShortestWindow) {
+  TRuleSource source = ShuffleByLastEntry();
+  TScopedRandomSource guard(source);
+  Open();
+  Dlg->MnPairi->trigger();
+  ClickHand(12);
+  ASSERT_FALSE(PairiDlg->ScoreTitle().isEmpty());
+  EXPECT_EQ(PairiDlg->minimumHeight(), 344);
+  EXPECT_EQ(PairiDlg->maximumHeight(), 700);
+  PairiDlg->resize(PairiDlg->width(), PairiDlg->minimumHeight());
+  QApplication::processEvents();
+  EXPECT_EQ(PairiDlg->height(), 344);
+  EXPECT_GT(PairiDlg->TableScroll->verticalScrollBar()->maximum(), 0) << "the table scrolls";
+  EXPECT_TRUE(PairiDlg->rect().contains(PairiDlg->FootArea->geometry()));
+  // The points, the last line: judgement 24, 4, then the eighth line of 16 after the title.
+  const QImage foot = PairiDlg->FootArea->grab().toImage();
+  const QColor background = PairiDlg->FrMjPai1->BackgroundColor();
+  bool painted = false;
+  for (int y = 24 + 4 + 8 * 16; y < 24 + 4 + 9 * 16 && y < foot.height(); ++y)
+    for (int x = 0; x < foot.width(); ++x) painted = painted || foot.pixelColor(x, y) != background;
+  EXPECT_TRUE(painted) << "the points line is in sight";
 }
 
 TEST(ScoreText, EveryNameTheScorerGivesHasItsTranslation) {
