@@ -93,9 +93,7 @@ int TPairiDlg::FootHeight() const {
   return ScoreTopNow() - FootTop + (ScoreHead.isEmpty() ? 0 : ScoreLines * LineHeight) + Margin;
 }
 
-int TPairiDlg::ScoreTopNow() const {
-  return FootTop + KindHeight + static_cast<int>(Summary.size()) * LineHeight + 4;
-}
+int TPairiDlg::ScoreTopNow() const { return FootTop + KindHeight + static_cast<int>(Summary.size()) * LineHeight + 4; }
 
 // The table gives up what the lines under it take beyond their least, so the
 // window's least height holds them at their fullest.

@@ -10,15 +10,12 @@ long long Area(const QRect& r) { return r.isEmpty() ? 0 : 1LL * r.width() * r.he
 
 QRect At(const QRect& owner, TSide side, const QSize& frame, int gap) {
   switch (side) {
-    case TSide::Right:
-      return {QPoint(owner.right() + 1 + gap, owner.top()), frame};
-    case TSide::Left:
-      return {QPoint(owner.left() - gap - frame.width(), owner.top()), frame};
+    case TSide::Right: return {QPoint(owner.right() + 1 + gap, owner.top()), frame};
+    case TSide::Left: return {QPoint(owner.left() - gap - frame.width(), owner.top()), frame};
     case TSide::Below:
       return {QPoint(owner.left() + (owner.width() - frame.width()) / 2, owner.bottom() + 1 + gap), frame};
     case TSide::Above:
-      return {QPoint(owner.left() + (owner.width() - frame.width()) / 2, owner.top() - gap - frame.height()),
-              frame};
+      return {QPoint(owner.left() + (owner.width() - frame.width()) / 2, owner.top() - gap - frame.height()), frame};
   }
   return {owner.topLeft(), frame};
 }
@@ -49,8 +46,8 @@ QSize FitOnDesk(const QRect& desk, const QSize& wanted, const QSize& least) {
   return wanted.boundedTo(desk.size()).expandedTo(least);
 }
 
-TPlacement PlaceBeside(const QRect& desk, const QRect& owner, const std::vector<QRect>& placed,
-                       const TBeside& window, int gap) {
+TPlacement PlaceBeside(const QRect& desk, const QRect& owner, const std::vector<QRect>& placed, const TBeside& window,
+                       int gap) {
   // What of a window lies off the desktop is not counted: the window system
   // keeps windows on it, and a frame may be a few pixels taller than foreseen.
   std::vector<QRect> others{owner};

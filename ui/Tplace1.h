@@ -37,8 +37,8 @@ struct TPlacement {
 // needed. Where no side has room, the window at its least goes to one edge of
 // the desktop and the group to the other, on the side where it covers least of
 // them; the window's top left is always on the desktop, its title bar in reach.
-TPlacement PlaceBeside(const QRect& desk, const QRect& owner, const std::vector<QRect>& placed,
-                       const TBeside& window, int gap);
+TPlacement PlaceBeside(const QRect& desk, const QRect& owner, const std::vector<QRect>& placed, const TBeside& window,
+                       int gap);
 
 // Where a window that only waits (the menu under a window it opened) goes so
 // that it covers none of keepClear: where it stands when it covers none, else

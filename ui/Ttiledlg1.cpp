@@ -38,6 +38,7 @@ namespace {
 
 const char* const FrameMarginsKey = "tilelabFrameMargins";
 const char* const ForeseenKey = "tilelabFrameForeseen";  // placed before it was framed
+constexpr int RoundingSlack = 2;                         // pixels a scaled frame may land from where it was put
 
 bool Framed(const QWidget* w) { return w->isVisible() && w->frameGeometry() != w->geometry(); }
 
@@ -148,8 +149,8 @@ void TTileDlg::MoveBeside(QWidget* window, QWidget* owner, const std::vector<TSi
     openerAt = PlaceAside(desk, menu, keepClear, SideGap);
     if (covers(QRect(openerAt, menu.size()), {})) {
       const TPlacement room =
-          PlaceBeside(desk, ownerNow, others, {menu.size(), menu.size(), {TSide::Right, TSide::Left, TSide::Below, TSide::Above}},
-                      SideGap);
+          PlaceBeside(desk, ownerNow, others,
+                      {menu.size(), menu.size(), {TSide::Right, TSide::Left, TSide::Below, TSide::Above}}, SideGap);
       const QRect moved = room.Window;
       if (desk.contains(moved) && !covers(moved, room.Shift)) {
         shift += room.Shift;
@@ -176,7 +177,7 @@ void TTileDlg::moveEvent(QMoveEvent* event) {
   const QRect frame = frameGeometry();
   // Reshown, a window may pass through its old place first; scaled, a pixel is rounded.
   if (!foreseen.isValid() || !Framed(this) || screen() == nullptr ||
-      (frame.topLeft() - foreseen.toPoint()).manhattanLength() > 2)
+      (frame.topLeft() - foreseen.toPoint()).manhattanLength() > RoundingSlack)
     return;
   setProperty(ForeseenKey, QVariant());
   const QRect desk = screen()->availableGeometry();
@@ -193,8 +194,8 @@ void TTileDlg::CentreOnDesktop() {
     const QRect desk = screen->availableGeometry();
     layout()->activate();
     const QSize extra = QSize(0, 0).grownBy(FrameMargins(this));
-    const QSize frame = FitOnDesk(desk, sizeHint().expandedTo(minimumSize()).boundedTo(maximumSize()) + extra,
-                                  minimumSize() + extra);
+    const QSize frame =
+        FitOnDesk(desk, sizeHint().expandedTo(minimumSize()).boundedTo(maximumSize()) + extra, minimumSize() + extra);
     if (frame - extra != size()) resize(frame - extra);
     MoveFrame(this, KeepOnDesk(desk, desk.center() - QPoint(frame.width() / 2, frame.height() / 2), frame));
   }
