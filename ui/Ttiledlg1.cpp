@@ -38,6 +38,7 @@ namespace {
 
 const char* const FrameMarginsKey = "tilelabFrameMargins";
 const char* const ForeseenKey = "tilelabFrameForeseen";  // placed before it was framed
+const char* const RetriedKey = "tilelabFrameRetried";
 constexpr int RoundingSlack = 2;                         // pixels a scaled frame may land from where it was put
 
 bool Framed(const QWidget* w) { return w->isVisible() && w->frameGeometry() != w->geometry(); }
@@ -87,6 +88,7 @@ void TTileDlg::MoveFrame(QWidget* window, const QPoint& topLeft) {
   const QMargins margins = FrameMargins(window);
   window->move(topLeft + QPoint(margins.left(), margins.top()));
   window->setProperty(ForeseenKey, topLeft);
+  window->setProperty(RetriedKey, QVariant());
 }
 
 namespace {
@@ -169,17 +171,23 @@ void TTileDlg::MoveBeside(QWidget* window, QWidget* owner, const std::vector<TSi
   if (opener != nullptr) MoveFrame(opener, openerAt);
 }
 
-// A frame foreseen a few pixels short (a resizable window's grip) is brought
-// back onto the desktop once the window system has drawn it.
+// Once the window system has framed a window placed before, the frame is
+// checked once: where it landed elsewhere (a busy window system may take an
+// older request last, or pass through the window's old place), the window goes
+// where it was put; a frame foreseen a few pixels short (a resizable window's
+// grip) is brought back onto the desktop.
 void TTileDlg::moveEvent(QMoveEvent* event) {
   QDialog::moveEvent(event);
   const QVariant foreseen = property(ForeseenKey);
+  if (!foreseen.isValid() || !Framed(this) || screen() == nullptr) return;
   const QRect frame = frameGeometry();
-  // Reshown, a window may pass through its old place first; scaled, a pixel is rounded.
-  if (!foreseen.isValid() || !Framed(this) || screen() == nullptr ||
-      (frame.topLeft() - foreseen.toPoint()).manhattanLength() > RoundingSlack)
+  if ((frame.topLeft() - foreseen.toPoint()).manhattanLength() > RoundingSlack && !property(RetriedKey).toBool()) {
+    setProperty(RetriedKey, true);
+    move(foreseen.toPoint());
     return;
+  }
   setProperty(ForeseenKey, QVariant());
+  setProperty(RetriedKey, QVariant());
   const QRect desk = screen()->availableGeometry();
   if (!desk.contains(frame)) move(KeepOnDesk(desk, frame.topLeft(), frame.size()));
 }

@@ -33,10 +33,11 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 unset QT_QPA_PLATFORM
 export HOME="$work" LC_ALL=C.UTF-8
 if [ -n "${window_manager:-}" ]; then
-  "$window_manager" >/dev/null 2>&1 &
+  "$window_manager" >"$work/wm.log" 2>&1 &
   wm_pid=$!
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || { echo "FAIL: $window_manager did not start"; exit 1; }
+  for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+    { echo "FAIL: $window_manager did not start"; cat "$work/wm.log"; exit 1; }
 fi
 # The practice window writes each new text of its draw counter here.
 export TILELAB_TRACE="$work/trace"
