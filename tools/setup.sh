@@ -22,6 +22,7 @@ needs() {
   want xauth                 cmd xauth
   want xdotool               cmd xdotool
   want x11-utils             cmd xprop
+  want openbox               cmd openbox
   want python3               cmd python3
   want libx11-dev            header X11/Xlib.h
   need qt6-tools-dev         path '/usr/lib/*/cmake/Qt6LinguistTools/Qt6LinguistToolsConfig.cmake'

@@ -102,6 +102,7 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
 
   auto* body = new QWidget(this);
   layout()->addWidget(body);
+  MakeResizable();  // its table gives up rows on a short screen
   auto* column = new QVBoxLayout(body);
   column->setContentsMargins(10, 10, 10, 10);
   column->setSpacing(6);

@@ -1,7 +1,9 @@
 #include "ui/Pairidlg1.h"
 
-#include <QLayout>
+#include <QBoxLayout>
 #include <QPainter>
+#include <QScrollArea>
+#include <QStyle>
 #include <algorithm>
 #include <bit>
 
@@ -16,19 +18,23 @@ TPairiDlg* PairiDlg = nullptr;
 
 namespace {
 
-// The painted client area; the window draws everything from what it shows.
+// A part of the painted client area, from the line top down; the window draws
+// everything from what it shows.
 class TPairiArea final : public QWidget {
 public:
-  TPairiArea(TPairiDlg* owner) : QWidget(owner), Owner(owner) {}
+  TPairiArea(TPairiDlg* owner, int top) : QWidget(owner), Owner(owner), Top(top) {}
 
 protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
+    painter.fillRect(rect(), Owner->FrMjPai1->BackgroundColor());
+    painter.translate(0, -Top);
     Owner->Paint(painter);
   }
 
 private:
   TPairiDlg* Owner;
+  int Top;
 };
 
 // The sheet's own colours: its red frames the discard made, its yellow marks the best.
@@ -43,8 +49,25 @@ TPairiDlg::TPairiDlg(QWidget* parent) : TSideDlg(parent) {
   setWindowTitle(CaptionText(tr("牌理")));
   FrMjPai1 = new TFrMjPai(this);
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
-  Image1 = new TPairiArea(this);
-  Image1->setFixedSize(ClientWidth, ClientHeight);
+  HeadArea = new TPairiArea(this, 0);
+  Image1 = new TPairiArea(this, TableTop);
+  Image1->setFixedSize(ClientWidth, FootTop - TableTop);
+  TableScroll = new QScrollArea(this);
+  TableScroll->setFrameShape(QFrame::NoFrame);
+  TableScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  TableScroll->setWidget(Image1);
+  QPalette palette = TableScroll->palette();
+  palette.setColor(QPalette::Window, FrMjPai1->BackgroundColor());
+  TableScroll->setPalette(palette);
+  TableScroll->setMaximumHeight(Image1->height());
+  // Taller than it needs, the window keeps the lines under the table in their place.
+  setPalette(palette);
+  setAutoFillBackground(true);
+  FootArea = new TPairiArea(this, FootTop);
+  // Room for the scroll bar beside the table, whether or not it shows.
+  const int width = ClientWidth + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  for (QWidget* part : {HeadArea, static_cast<QWidget*>(TableScroll), FootArea}) part->setFixedWidth(width);
+  HeadArea->setFixedHeight(TableTop);
   Image1->setToolTip(
       tr("聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。\n"
          "一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。\n"
@@ -53,8 +76,33 @@ TPairiDlg::TPairiDlg(QWidget* parent) : TSideDlg(parent) {
   Job = new TChanceJob(this);
   Known.resize(DealLimit + 1);
   connect(Job, &TChanceJob::Done, this, &TPairiDlg::ChancesDone);
-  layout()->addWidget(Image1);
-  adjustSize();
+  layout()->addWidget(HeadArea);
+  static_cast<QBoxLayout*>(layout())->addWidget(TableScroll, 1);
+  layout()->addWidget(FootArea);
+  static_cast<QBoxLayout*>(layout())->addStretch();
+  MakeResizable();
+  setMaximumSize(sizeHint());
+  Refresh();
+  resize(sizeHint());
+}
+
+QSize TPairiDlg::sizeHint() const { return {HeadArea->width(), ClientHeight}; }
+
+int TPairiDlg::FootHeight() const {
+  return ScoreTopNow() - FootTop + (ScoreHead.isEmpty() ? 0 : ScoreLines * LineHeight) + Margin;
+}
+
+int TPairiDlg::ScoreTopNow() const { return FootTop + KindHeight + static_cast<int>(Summary.size()) * LineHeight + 4; }
+
+// The table gives up what the lines under it take beyond their least, so the
+// window's least height holds them at their fullest.
+void TPairiDlg::Refresh() {
+  const int foot = FootHeight();
+  FootArea->setFixedHeight(foot);
+  TableScroll->setMinimumHeight(LeastRows * H + FullFootHeight - foot);
+  HeadArea->update();
+  Image1->update();
+  FootArea->update();
 }
 
 TPairiDlg::~TPairiDlg() {
@@ -97,7 +145,7 @@ void TPairiDlg::ShowPairi(const TMjReview& review, bool tableAfterDiscard) {
   TableAfter = tableAfterDiscard;
   AskChances();
   AddChanceTexts();
-  Image1->update();
+  Refresh();
 }
 
 void TPairiDlg::ShowScore(const TMjScore& score, const TMjSituation& winds) {
@@ -111,7 +159,7 @@ void TPairiDlg::ShowScore(const TMjScore& score, const TMjSituation& winds) {
     if (!r.FuParts.empty()) ScoreFoot << TScoreText::FuLine(r);
     ScoreFoot << TScoreText::TotalLine(r);
   }
-  Image1->update();
+  Refresh();
 }
 
 const TPairiDlg::TKnown* TPairiDlg::KnownFor(const TMjReviewStep& step) const {
@@ -236,7 +284,7 @@ void TPairiDlg::DrawTile(QPainter& painter, const QRect& target, int kind) {
 
 void TPairiDlg::Paint(QPainter& painter) {
   const QColor background = FrMjPai1->BackgroundColor();
-  painter.fillRect(Image1->rect(), background);
+  painter.fillRect(QRect(0, 0, ClientWidth, ClientHeight), background);
   painter.setFont(PGothicFont(HeadPixels));
   painter.setPen(Qt::white);
   painter.drawText(QRect(Margin, Margin, ClientWidth - 2 * Margin, HeadHeight), Qt::AlignLeft | Qt::AlignVCenter,
@@ -312,7 +360,8 @@ void TPairiDlg::Paint(QPainter& painter) {
 void TPairiDlg::PaintScore(QPainter& painter) {
   if (ScoreHead.isEmpty()) return;
   const int width = ClientWidth - 2 * Margin;
-  auto line = [&](int n, int left, int w) { return QRect(left, ScoreTop + n * LineHeight, w, LineHeight); };
+  const int top = ScoreTopNow();
+  auto line = [&](int n, int left, int w) { return QRect(left, top + n * LineHeight, w, LineHeight); };
   painter.setPen(Yellow);
   painter.drawText(line(0, Margin, width), Qt::AlignLeft | Qt::AlignVCenter, ScoreHead);
   painter.setPen(Qt::white);
@@ -320,7 +369,7 @@ void TPairiDlg::PaintScore(QPainter& painter) {
   for (int i = 0; i < Yaku.size() && i < 2 * YakuRows; ++i)
     painter.drawText(line(1 + i % YakuRows, Margin + (i / YakuRows) * width / 2, width / 2),
                      Qt::AlignLeft | Qt::AlignVCenter, Yaku[i]);
-  const int fuTop = ScoreTop + (1 + YakuRows) * LineHeight;
+  const int fuTop = top + (1 + YakuRows) * LineHeight;
   if (ScoreFoot.size() > 1)
     painter.drawText(QRect(Margin, fuTop, width, FuLines * LineHeight), Qt::AlignLeft | Qt::TextWordWrap,
                      ScoreFoot.front());

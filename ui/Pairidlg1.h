@@ -19,7 +19,10 @@
 #include "game/Mjreview1.h"
 #include "ui/Frparts1.h"
 #include "ui/Tchance1.h"
+#include "ui/Tlook1.h"
 #include "ui/Ttiledlg1.h"
+
+class QScrollArea;
 
 class TPairiDlg : public TSideDlg {
   Q_OBJECT
@@ -58,13 +61,22 @@ public:
   static constexpr int FuLines = 2;
   static constexpr int ScoreLines = 1 + YakuRows + FuLines + 1;
   static constexpr int ClientHeight = ScoreTop + ScoreLines * LineHeight + Margin;
+  // On a short screen the table scrolls down to this many rows; the lines
+  // under it, the score and a win's value, always stay in sight.
+  static constexpr int LeastRows = LeastTableRows;
 
   // The practice window makes it when it is first shown, as its own child.
   explicit TPairiDlg(QWidget* parent = nullptr);
   ~TPairiDlg() override;
 
   TFrMjPai* FrMjPai1;  // the tile sheet the pictures are copied from; never shown
-  QWidget* Image1;     // the painted client area
+  // The painted client area in three parts: the head line, the table (Image1,
+  // from TableTop on, in a scroll area) and the lines under it, as tall as
+  // what they show.
+  QWidget* HeadArea;
+  QWidget* Image1;
+  QScrollArea* TableScroll;
+  QWidget* FootArea;
 
   // Shows the state of the deal; tableAfterDiscard is the drill that keeps a
   // decision's table back until the discard is made.
@@ -97,12 +109,20 @@ public:
   int WinJudged() const;
 
   void Paint(QPainter& painter);
+  // The height of the lines under the table as they are now, and at most.
+  int FootHeight() const;
+  static constexpr int FullFootHeight = ClientHeight - FootTop;
+  // Its full height: every row of the table, the score and a win's value.
+  QSize sizeHint() const override;
 
 protected:
   // Right of the practice window, else left of it, top aligned; else below or above.
   std::vector<TSide> Sides() const override;
 
 private:
+  // Repaints the parts and gives the lines under the table their height.
+  void Refresh();
+  int ScoreTopNow() const;
   void DrawTile(QPainter& painter, const QRect& target, int kind);
   void PaintScore(QPainter& painter);
   void PaintChances(QPainter& painter, int row, const TMjDiscard& discard);

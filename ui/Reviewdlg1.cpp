@@ -115,6 +115,7 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
 
   auto* body = new QWidget(this);
   layout()->addWidget(body);
+  MakeResizable();  // its table gives up rows on a short screen
   auto* column = new QVBoxLayout(body);
   column->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
   column->setSpacing(LineGap);

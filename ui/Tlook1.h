@@ -10,6 +10,7 @@ constexpr int TextPixels = 12;                     // the Gothic text of the til
 constexpr int HeadPixels = 14;                     // a heading over a table
 constexpr int PageMargin = 10;                     // around a side window's contents
 constexpr int LineGap = 6;                         // between the lines of a side window
+constexpr int LeastTableRows = 3;                  // a table scrolls down to this many rows on a short screen
 inline const QColor WrongColor{0xc0, 0x00, 0x00};  // a wrong answer, a record that cannot be used
 inline const QColor RightColor{0x00, 0x80, 0x00};  // a right answer
 

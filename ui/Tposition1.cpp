@@ -19,6 +19,7 @@
 #include "ui/Boarddlg1.h"
 #include "ui/Frparts1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Tlook1.h"
 
 namespace {
 
@@ -126,8 +127,22 @@ QMenu* AddEditMenu(QMenuBar* bar, QWidget* owner, std::function<TMjPosition()> p
   return menu;
 }
 
+namespace {
+
+// A table that asks for its described size and gives up height down to a few rows.
+class TDiscardTable final : public QTableWidget {
+public:
+  TDiscardTable(int columns, QSize size, QWidget* parent) : QTableWidget(0, columns, parent), Wanted(size) {}
+  QSize sizeHint() const override { return Wanted; }
+
+private:
+  QSize Wanted;
+};
+
+}  // namespace
+
 QTableWidget* MakeDiscardTable(QWidget* parent, const QStringList& heads, QSize size, int rowHeight) {
-  auto* table = new QTableWidget(0, static_cast<int>(heads.size()), parent);
+  auto* table = new TDiscardTable(static_cast<int>(heads.size()), size, parent);
   table->setHorizontalHeaderLabels(heads);
   table->verticalHeader()->hide();
   table->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -135,7 +150,10 @@ QTableWidget* MakeDiscardTable(QWidget* parent, const QStringList& heads, QSize 
   table->setSelectionMode(QAbstractItemView::NoSelection);
   table->setFocusPolicy(Qt::NoFocus);
   table->setIconSize(QSize(TFrMjPai::PaiWidth * 2 / 3, TFrMjPai::PaiHeight * 2 / 3));
-  table->setFixedSize(size);
+  table->setFixedWidth(size.width());
+  table->setMinimumHeight(std::min(size.height(), table->horizontalHeader()->sizeHint().height() +
+                                                      LeastTableRows * rowHeight + 2 * table->frameWidth()));
+  table->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
   table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
   return table;
 }

@@ -34,75 +34,185 @@ TTileDlg::TTileDlg(QWidget* parent) : QDialog(parent) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QPoint KeepOnDesk(const QRect& desk, const QPoint& topLeft, const QSize& frame) {
-  return {std::max(desk.left(), std::min(topLeft.x(), desk.right() + 1 - frame.width())),
-          std::max(desk.top(), std::min(topLeft.y(), desk.bottom() + 1 - frame.height()))};
+namespace {
+
+const char* const FrameMarginsKey = "tilelabFrameMargins";
+const char* const ForeseenKey = "tilelabFrameForeseen";  // placed before it was framed
+const char* const RetriedKey = "tilelabFrameRetried";
+constexpr int RoundingSlack = 2;                         // pixels a scaled frame may land from where it was put
+
+bool Framed(const QWidget* w) { return w->isVisible() && w->frameGeometry() != w->geometry(); }
+
+QMargins MarginsOf(const QWidget* w) {
+  const QRect frame = w->frameGeometry(), client = w->geometry();
+  return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+          frame.bottom() - client.bottom()};
 }
 
-TPlacement PlaceBeside(const QRect& desk, const QRect& owner, const QSize& frame, const std::vector<TSide>& sides,
-                       int gap) {
-  auto at = [&](TSide side) -> QPoint {
-    switch (side) {
-      case TSide::Right:
-        return {owner.right() + 1 + gap, owner.top()};
-      case TSide::Left:
-        return {owner.left() - gap - frame.width(), owner.top()};
-      case TSide::Below:
-        return {owner.left() + (owner.width() - frame.width()) / 2, owner.bottom() + 1 + gap};
-      case TSide::Above:
-        return {owner.left() + (owner.width() - frame.width()) / 2, owner.top() - gap - frame.height()};
-    }
-    return owner.topLeft();
-  };
-  // A side with room as things stand, else one with room once the pair, as
-  // one rectangle, moves onto the desktop.
-  for (const TSide side : sides)
-    if (desk.contains(QRect(at(side), frame))) return {owner.topLeft(), at(side)};
-  for (const TSide side : sides) {
-    const QRect window(at(side), frame);
-    const QRect both = owner.united(window);
-    if (both.width() > desk.width() || both.height() > desk.height()) continue;
-    const QPoint shift = KeepOnDesk(desk, both.topLeft(), both.size()) - both.topLeft();
-    return {owner.topLeft() + shift, window.topLeft() + shift};
+}  // namespace
+
+// A window's own frame as last seen (a resizable one may have a grip at its
+// foot); before it was ever framed, that of another of our windows.
+QMargins TTileDlg::FrameMargins(QWidget* window) {
+  if (Framed(window)) {
+    const QMargins margins = MarginsOf(window);
+    window->setProperty(FrameMarginsKey, QVariant::fromValue(margins));
+    return margins;
   }
-  QPoint best = KeepOnDesk(desk, owner.topLeft(), frame);
-  long long least = -1;
-  for (const TSide side : sides) {
-    const QPoint place = KeepOnDesk(desk, at(side), frame);
-    const QRect covered = owner.intersected(QRect(place, frame));
-    const long long area = covered.isEmpty() ? 0 : 1LL * covered.width() * covered.height();
-    if (least < 0 || area < least) {
-      least = area;
-      best = place;
-    }
-  }
-  return {owner.topLeft(), best};
+  const QVariant seen = window->property(FrameMarginsKey);
+  if (seen.isValid()) return seen.value<QMargins>();
+  for (const QWidget* top : QApplication::topLevelWidgets())
+    if (Framed(top)) return MarginsOf(top);
+  return {};
 }
+
+// Qt places a window not made yet by its frame; one made but not framed yet,
+// by its client area.
+QRect TTileDlg::FrameOf(QWidget* window) {
+  const QMargins margins = FrameMargins(window);
+  if (Framed(window)) return window->frameGeometry();
+  const QRect frame(window->pos(), window->size().grownBy(margins));
+  if (!window->testAttribute(Qt::WA_WState_Created)) return frame;
+  return frame.translated(-margins.left(), -margins.top());
+}
+
+void TTileDlg::MoveFrame(QWidget* window, const QPoint& topLeft) {
+  // Made now: a frame's place given to a window not made yet lands its client
+  // area there when it is at the top of the screen.
+  window->winId();
+  if (Framed(window)) {
+    window->setProperty(ForeseenKey, QVariant());
+    window->move(topLeft);
+    return;
+  }
+  const QMargins margins = FrameMargins(window);
+  window->move(topLeft + QPoint(margins.left(), margins.top()));
+  window->setProperty(ForeseenKey, topLeft);
+  window->setProperty(RetriedKey, QVariant());
+}
+
+namespace {
+
+// The window the owner was opened from, when it waits for the owner (the menu).
+QWidget* OpenerOf(const QWidget* owner) {
+  const QWindow* handle = owner->windowHandle();
+  const QWindow* opener = handle != nullptr ? handle->transientParent() : nullptr;
+  if (opener == nullptr || owner->windowModality() == Qt::NonModal) return nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->isVisible() && top->windowHandle() == opener) return top;
+  return nullptr;
+}
+
+// The owner's other windows on the screen: those it is the transient parent of.
+std::vector<QWidget*> GroupOf(const QWidget* owner, const QWidget* window) {
+  std::vector<QWidget*> group;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top == window || top == owner || !top->isVisible() || top->windowHandle() == nullptr) continue;
+    if (top->windowHandle()->transientParent() == owner->windowHandle()) group.push_back(top);
+  }
+  return group;
+}
+
+}  // namespace
 
 void TTileDlg::MoveBeside(QWidget* window, QWidget* owner, const std::vector<TSide>& sides) {
   const QScreen* screen = owner->screen();
   if (screen == nullptr) return;
-  const QRect ownerFrame = owner->frameGeometry();
-  // Before its first showing the window's own frame is not known; the owner's is alike.
-  const QSize frame = window->isVisible() && window->frameGeometry().size() != window->size()
-                          ? window->frameGeometry().size()
-                          : window->size() + (ownerFrame.size() - owner->size());
-  const TPlacement placed = PlaceBeside(screen->availableGeometry(), ownerFrame, frame, sides, SideGap);
-  if (placed.Owner != ownerFrame.topLeft()) owner->move(placed.Owner);
-  window->move(placed.Window);
+  const QRect desk = screen->availableGeometry();
+  // A window not shown yet has not laid itself out: its minimum is not known before.
+  if (window->layout() != nullptr) window->layout()->activate();
+  const QRect ownerFrame = FrameOf(owner);
+  const QMargins margins = FrameMargins(window);
+  const QSize extra = QSize(0, 0).grownBy(margins);
+  const TBeside wish{window->sizeHint().expandedTo(window->minimumSize()).boundedTo(window->maximumSize()) + extra,
+                     window->minimumSize() + extra, sides};
+  const std::vector<QWidget*> group = GroupOf(owner, window);
+  std::vector<QRect> placed;
+  for (QWidget* w : group) placed.push_back(FrameOf(w));
+  const TPlacement where = PlaceBeside(desk, ownerFrame, placed, wish, SideGap);
+  QPoint shift = where.Shift;
+  QRect windowFrame = where.Window;
+
+  // The menu waiting for the owner steps aside; where the desktop has no free
+  // place for it, the group moves to make one beside the owner.
+  QWidget* opener = OpenerOf(owner);
+  QPoint openerAt;
+  if (opener != nullptr) {
+    const QRect menu = FrameOf(opener);
+    const QRect ownerNow = ownerFrame.translated(shift);
+    std::vector<QRect> others{windowFrame};  // the group but the owner
+    for (const QRect& r : placed) others.push_back(r.translated(shift));
+    auto covers = [&](const QRect& m, QPoint by) {
+      return m.intersects(ownerNow.translated(by)) ||
+             std::any_of(others.begin(), others.end(), [&](const QRect& r) { return r.translated(by).intersects(m); });
+    };
+    std::vector<QRect> keepClear = others;
+    keepClear.push_back(ownerNow);
+    openerAt = PlaceAside(desk, menu, keepClear, SideGap);
+    if (covers(QRect(openerAt, menu.size()), {})) {
+      const TPlacement room =
+          PlaceBeside(desk, ownerNow, others,
+                      {menu.size(), menu.size(), {TSide::Right, TSide::Left, TSide::Below, TSide::Above}}, SideGap);
+      const QRect moved = room.Window;
+      if (desk.contains(moved) && !covers(moved, room.Shift)) {
+        shift += room.Shift;
+        windowFrame.translate(room.Shift);
+        openerAt = moved.topLeft();
+      }
+    }
+  }
+
+  if (!shift.isNull()) {
+    MoveFrame(owner, ownerFrame.topLeft() + shift);
+    for (std::size_t i = 0; i < group.size(); ++i) MoveFrame(group[i], placed[i].topLeft() + shift);
+  }
+  window->resize(windowFrame.size() - extra);
+  MoveFrame(window, windowFrame.topLeft());
+  if (opener != nullptr) MoveFrame(opener, openerAt);
+}
+
+// Once the window system has framed a window placed before, the frame is
+// checked once: where it landed elsewhere (a busy window system may take an
+// older request last, or pass through the window's old place), the window goes
+// where it was put; a frame foreseen a few pixels short (a resizable window's
+// grip) is brought back onto the desktop.
+void TTileDlg::moveEvent(QMoveEvent* event) {
+  QDialog::moveEvent(event);
+  const QVariant foreseen = property(ForeseenKey);
+  if (!foreseen.isValid() || !Framed(this) || screen() == nullptr) return;
+  const QRect frame = frameGeometry();
+  if ((frame.topLeft() - foreseen.toPoint()).manhattanLength() > RoundingSlack && !property(RetriedKey).toBool()) {
+    setProperty(RetriedKey, true);
+    move(foreseen.toPoint());
+    return;
+  }
+  setProperty(ForeseenKey, QVariant());
+  setProperty(RetriedKey, QVariant());
+  const QRect desk = screen()->availableGeometry();
+  if (!desk.contains(frame)) move(KeepOnDesk(desk, frame.topLeft(), frame.size()));
+}
+
+void TTileDlg::MakeResizable() {
+  layout()->setSizeConstraint(QLayout::SetMinimumSize);
+  setSizeGripEnabled(false);
 }
 
 void TTileDlg::CentreOnDesktop() {
   if (const QScreen* screen = this->screen()) {
     const QRect desk = screen->availableGeometry();
-    move(desk.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    layout()->activate();
+    const QSize extra = QSize(0, 0).grownBy(FrameMargins(this));
+    const QSize frame =
+        FitOnDesk(desk, sizeHint().expandedTo(minimumSize()).boundedTo(maximumSize()) + extra, minimumSize() + extra);
+    if (frame - extra != size()) resize(frame - extra);
+    MoveFrame(this, KeepOnDesk(desk, desk.center() - QPoint(frame.width() / 2, frame.height() / 2), frame));
   }
 }
 
 // Without an owner the window system would keep the window above a hidden
 // leader window, and a click on the practice window would bury it.
 void TSideDlg::ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> ownerKeys) {
-  if (owner->isVisible()) PlaceBeside(owner);
+  if (owner->isVisible() && !isVisible()) PlaceBeside(owner);
   OwnerKeys = std::move(ownerKeys);
   winId();
   windowHandle()->setTransientParent(owner->windowHandle());
@@ -110,7 +220,7 @@ void TSideDlg::ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> own
 }
 
 void TSideDlg::PlaceBeside(QWidget* owner) {
-  if (Placed || owner == nullptr || owner->screen() == nullptr) return;
+  if (owner == nullptr || owner->screen() == nullptr) return;
   MoveBeside(this, owner, Sides());
   Placed = true;
 }

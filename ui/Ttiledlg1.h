@@ -7,10 +7,13 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 #include <functional>
 #include <vector>
+
+#include "ui/Tplace1.h"
 
 class QCloseEvent;
 class QColor;
@@ -19,28 +22,10 @@ class QFrame;
 class QLabel;
 class QStatusBar;
 
-// Where a window goes beside the window it explains (its owner), frames
-// included. The sides are tried in order; on the first where both fit on the
-// desktop's free area without overlapping, the window goes there, and the owner
-// moves only as far as needed to make room. Right and left align the tops,
-// below and above centre the window under or over the owner. Where no side has
-// room the owner stays, and the window goes where it covers least of it. The
-// window's top left is always on the desktop, so its title bar and as much of
-// it as the screen can hold stay in reach.
-enum class TSide { Right, Left, Below, Above };
-struct TPlacement {
-  QPoint Owner;
-  QPoint Window;
-};
-TPlacement PlaceBeside(const QRect& desk, const QRect& owner, const QSize& frame, const std::vector<TSide>& sides,
-                       int gap);
-// A frame's top left moved as little as possible to keep it on the desktop,
-// its top left first where it is larger.
-QPoint KeepOnDesk(const QRect& desk, const QPoint& topLeft, const QSize& frame);
-
 // A window of ours: a title bar with the system menu, minimise and close
 // buttons, the Gothic font, and a layout without margins that keeps the window
-// at the size of its content, so the user cannot resize it.
+// at the size of its content, so the user cannot resize it unless it is made
+// resizable.
 class TTileDlg : public QDialog {
   Q_OBJECT
 public:
@@ -48,12 +33,25 @@ public:
 
   explicit TTileDlg(QWidget* parent = nullptr);
 
-  // Moves window beside owner, frames included, as PlaceBeside says.
+  // Moves window beside owner, frames included, as PlaceBeside says: clear of
+  // the owner's other windows on the screen, which move with it to make room,
+  // and shrunk down to its minimum size where the desktop is too small for it.
+  // The window the owner was opened from, waiting for it, steps aside.
   static void MoveBeside(QWidget* window, QWidget* owner, const std::vector<TSide>& sides);
+  // A window's frame on the screen; before the window system has framed it, its
+  // place with the frame it had before or another of our windows has.
+  static QRect FrameOf(QWidget* window);
+  static QMargins FrameMargins(QWidget* window);
+  // Moves a window so that its frame's top left is there, framed or not yet.
+  static void MoveFrame(QWidget* window, const QPoint& topLeft);
 
 protected:
+  void moveEvent(QMoveEvent* event) override;
   // Moves the window, frame included, to the middle of its screen's desktop.
   void CentreOnDesktop();
+  // Lets the window be resized down to its layout's minimum (a table in it
+  // scrolls); placed, it takes its size hint or as much of it as the desktop holds.
+  void MakeResizable();
 };
 
 // A window that works beside the practice window (the waits and the analysis):
@@ -67,8 +65,8 @@ public:
   // Shows the window for owner; ownerKeys answers whether the owner took a key
   // pressed, and sees the releases.
   void ShowFor(QWidget* owner, std::function<bool(const QKeyEvent&)> ownerKeys);
-  // Moves the window beside owner (and the owner to make room) the first time
-  // it is placed; later showings keep where the player put it.
+  // Moves the window beside owner (and the owner to make room) whenever it
+  // comes on the screen.
   void PlaceBeside(QWidget* owner);
 
   // The player closed the window from its title bar.
@@ -83,7 +81,7 @@ protected:
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
 
-  bool Placed = false;
+  bool Placed = false;  // beside its owner, or centred alone
 
 private:
   std::function<bool(const QKeyEvent&)> OwnerKeys;

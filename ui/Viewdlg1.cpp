@@ -266,9 +266,8 @@ void TViewDlg::MnReviewClick() {
   if (!ReviewDlg) {
     ReviewDlg = new TReviewDlg(FrMjSheet1, this);
     ReviewDlg->SetRecord(Codes, !RecordFile.empty());
-    ReviewDlg->show();
-    PlaceBelow(ReviewDlg);
   }
+  if (!ReviewDlg->isVisible()) PlaceBelow(ReviewDlg);
   ReviewDlg->show();
   ReviewDlg->raise();
   ReviewDlg->activateWindow();
@@ -289,13 +288,12 @@ void TViewDlg::UpdateQuiz() {
     QuizDlg = new TQuizDlg(this);
     QuizDlg->OnNext = [this] { MnRandOpenClick(); };
     QuizDlg->SetRecord(Codes, !RecordFile.empty());
-    QuizDlg->show();
-    PlaceBelow(QuizDlg);
     auto* answer = new QShortcut(QKeySequence(Qt::Key_Return), this);
     ConnectHandler(answer, &QShortcut::activated, QuizDlg, [this] {
       if (QuizDlg->isVisible()) QuizDlg->Check();
     });
   }
+  if (!QuizDlg->isVisible()) PlaceBelow(QuizDlg);
   QuizDlg->show();
 }
 
@@ -308,9 +306,8 @@ void TViewDlg::MnStatsClick() {
     StatsDlg = new TStatsDlg(this);
     // The title bar is taken as tall as the viewer's.
     StatsDlg->FitHeight(screen()->availableGeometry().height() - (frameGeometry().height() - height()));
-    StatsDlg->show();
-    MoveBeside(StatsDlg, this, {TSide::Right, TSide::Left, TSide::Below, TSide::Above});
   }
+  if (!StatsDlg->isVisible()) MoveBeside(StatsDlg, this, {TSide::Right, TSide::Left, TSide::Below, TSide::Above});
   StatsDlg->show();
   StatsDlg->raise();
   StatsDlg->activateWindow();
@@ -319,6 +316,7 @@ void TViewDlg::MnStatsClick() {
 
 void TViewDlg::MnDrillClick() {
   if (!DrillDlg) DrillDlg = new TDrillDlg(this);
+  if (!DrillDlg->isVisible()) MoveBeside(DrillDlg, this, {TSide::Right, TSide::Left, TSide::Below, TSide::Above});
   DrillDlg->show();
   DrillDlg->raise();
   DrillDlg->activateWindow();

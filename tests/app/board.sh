@@ -13,7 +13,7 @@ hand_tool=$(readlink -f "$2")
 command -v xprop >/dev/null || { echo "SKIP: xprop is not installed (tools/setup.sh installs it)"; exit 77; }
 start='123m456p789s1122z3z seen=9m'
 program_args=(--position "$start")
-session_wm=1
+window_manager=openbox
 . "$(dirname "$0")/session.sh"
 
 title="牌理工房  何切る"

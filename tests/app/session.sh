@@ -1,12 +1,19 @@
 # Sourced by the end-to-end scripts once `program` holds the program's path
 # (and `program_args` its arguments, if any): skips (exit 77) where Xvfb or
-# xdotool is missing, starts Xvfb on a free display (with openbox as window
-# manager when `session_wm` is set and openbox is there) and the program under
-# it with a fresh HOME, and offers the waits they share.
+# xdotool is missing, starts Xvfb on a free display (screen_size, 1024x768
+# unless set), the window manager named in window_manager if set, and the
+# program under it with a fresh HOME, and offers the waits they share.
 # Every wait polls for a condition; none sleeps for a fixed time.
 
 if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
   echo "SKIP: Xvfb or xdotool is not installed (tools/setup.sh installs them)"
+  exit 77
+fi
+
+# A script that needs frames and placement names its window manager first
+# (window_manager=openbox) and is skipped where it is missing.
+if [ -n "${window_manager:-}" ] && { ! command -v "$window_manager" >/dev/null || ! command -v xprop >/dev/null; }; then
+  echo "SKIP: $window_manager or xprop is not installed (tools/setup.sh installs them)"
   exit 77
 fi
 
@@ -17,7 +24,7 @@ wm_pid=""
 
 # Xvfb picks a free display itself and names it once it is ready, so scripts
 # run side by side (other build folders, other users) never race for one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
@@ -25,14 +32,15 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 
 unset QT_QPA_PLATFORM
 export HOME="$work" LC_ALL=C.UTF-8
+if [ -n "${window_manager:-}" ]; then
+  "$window_manager" >"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+    { echo "FAIL: $window_manager did not start"; cat "$work/wm.log"; exit 1; }
+fi
 # The practice window writes each new text of its draw counter here.
 export TILELAB_TRACE="$work/trace"
-if [ -n "${session_wm:-}" ] && command -v openbox >/dev/null; then
-  openbox --sm-disable >"$work/wm.log" 2>&1 &
-  wm_pid=$!
-  # The manager is up once the root window names it.
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-fi
 "$program" ${program_args+"${program_args[@]}"} >"$work/out.log" 2>&1 &
 app_pid=$!
 

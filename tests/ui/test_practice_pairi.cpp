@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -133,7 +135,8 @@ TEST_F(PairiWindow, ShowsTheEngineTableAfterEveryDraw) {
     if (m == 1) {
       const QImage picture = PairiDlg->Image1->grab().toImage();
       const TParts sheet = PairiDlg->FrMjPai1->GetCodeParts(KindCode(shown.Rows[0].Kind));
-      EXPECT_EQ(picture.copy(TPairiDlg::TileRect(0)).convertToFormat(QImage::Format_RGB32),
+      // The table's picture starts at its first line.
+      EXPECT_EQ(picture.copy(TPairiDlg::TileRect(0).translated(0, -TPairiDlg::TableTop)).convertToFormat(QImage::Format_RGB32),
                 PairiDlg->FrMjPai1->Image1->Canvas().copy(sheet.Rect()));
     }
     ClickHand((m * 3) % HandSlots);
@@ -316,9 +319,8 @@ TEST_F(PairiWindow, TheDrillPaintsNoTableOfAnOpenDecision) {
   // The rows under the first, whose middle holds "打牌後に表示", and the first row's tile.
   auto tablePainted = [&] {
     const QImage shown = PairiDlg->Image1->grab().toImage();
-    const QRect rows(0, TPairiDlg::TableTop + TPairiDlg::H, TPairiDlg::ClientWidth,
-                     (TPairiDlg::MaxRows - 1) * TPairiDlg::H);
-    for (const QRect& area : {rows, TPairiDlg::TileRect(0)})
+    const QRect rows(0, TPairiDlg::H, TPairiDlg::ClientWidth, (TPairiDlg::MaxRows - 1) * TPairiDlg::H);
+    for (const QRect& area : {rows, TPairiDlg::TileRect(0).translated(0, -TPairiDlg::TableTop)})
       for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
           if (shown.pixelColor(x, y) != background) return true;
@@ -433,6 +435,34 @@ TEST_F(PairiWindow, AWinningDrawShowsItsValueUnderTheChosenWinds) {
   Open();
   EXPECT_TRUE(Dlg->MnSeatWind[1]->isChecked());
   EXPECT_TRUE(Dlg->MnRoundWind[2]->isChecked());
+}
+
+// On a short screen the analysis window shrinks to three rows of its table,
+// which then scrolls, and no further: the head line (24), three rows of 32, and
+// the lines under the table at their fullest: the judgement (24), three lines
+// of the deal's score (48), 4, a win's title, five lines of yaku, two of fu and
+// the points (9 × 16), and 4: 344 pixels. At its tallest, all 14 rows: 700.
+TEST_F(PairiWindow, AWinsValueStaysInSightInTheShortestWindow) {
+  TRuleSource source = ShuffleByLastEntry();
+  TScopedRandomSource guard(source);
+  Open();
+  Dlg->MnPairi->trigger();
+  ClickHand(12);
+  ASSERT_FALSE(PairiDlg->ScoreTitle().isEmpty());
+  EXPECT_EQ(PairiDlg->minimumHeight(), 344);
+  EXPECT_EQ(PairiDlg->maximumHeight(), 700);
+  PairiDlg->resize(PairiDlg->width(), PairiDlg->minimumHeight());
+  QApplication::processEvents();
+  EXPECT_EQ(PairiDlg->height(), 344);
+  EXPECT_GT(PairiDlg->TableScroll->verticalScrollBar()->maximum(), 0) << "the table scrolls";
+  EXPECT_TRUE(PairiDlg->rect().contains(PairiDlg->FootArea->geometry()));
+  // The points, the last line: judgement 24, 4, then the eighth line of 16 after the title.
+  const QImage foot = PairiDlg->FootArea->grab().toImage();
+  const QColor background = PairiDlg->FrMjPai1->BackgroundColor();
+  bool painted = false;
+  for (int y = 24 + 4 + 8 * 16; y < 24 + 4 + 9 * 16 && y < foot.height(); ++y)
+    for (int x = 0; x < foot.width(); ++x) painted = painted || foot.pixelColor(x, y) != background;
+  EXPECT_TRUE(painted) << "the points line is in sight";
 }
 
 TEST(ScoreText, EveryNameTheScorerGivesHasItsTranslation) {
