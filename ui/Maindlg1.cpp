@@ -228,15 +228,6 @@ void TMainDlg::TepaiClick(TFrArea* sender) {
   if (click.Id >= 0) Input({TInput::TKind::Tile, nullptr, click});
 }
 
-// Events made up without a time stamp (0) are never taken for repeats by it.
-bool TKeyRepeats::Press(const QKeyEvent& event) const {
-  const auto released = Released.find(event.key());
-  return event.isAutoRepeat() ||
-         (event.timestamp() != 0 && released != Released.end() && released->second == event.timestamp());
-}
-
-void TKeyRepeats::Release(const QKeyEvent& event) { Released[event.key()] = event.timestamp(); }
-
 // Keyboard play: ←/→ move the selection over the hand at once, Home/End jump
 // to its ends; Return or Space throws away the tile selected now, as a click
 // on it would, so during a step it waits its turn bound to that tile.

@@ -14,13 +14,13 @@
 #include <array>
 #include <deque>
 #include <functional>
-#include <map>
 
 #include "analysis/Mjscore1.h"
 #include "core/Mjtable1.h"
 #include "game/Mjgame1.h"
 #include "ui/Frarea1.h"
 #include "ui/Frparts1.h"
+#include "ui/Tkeys1.h"
 #include "ui/Ttiledlg1.h"
 
 class QAction;
@@ -31,18 +31,6 @@ class QMenu;
 class QMenuBar;
 class QTimer;
 class TPairiDlg;
-
-// Tells a key's first press from the window system's repeats while it is held.
-// Qt's own flag misses many repeats under X11 (it looks for the repeat's press
-// before it has arrived); but a repeat's release and press share their time stamp.
-class TKeyRepeats {
-public:
-  bool Press(const QKeyEvent& event) const;  // true for a repeat
-  void Release(const QKeyEvent& event);
-
-private:
-  std::map<int, unsigned long long> Released;  // each key's last release time
-};
 
 class TMainDlg : public TFramedDlg, public TMjDisplay {
   Q_OBJECT

@@ -3,10 +3,13 @@
 
 #include <QClipboard>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "tests/support/HandNotation.h"
 #include "tests/ui/test_viewer_support.h"
@@ -199,3 +202,78 @@ TEST_F(Drill, PasteOpensAPositionOrSaysWhereTheTextIsWrong) {
 }
 
 }  // namespace
+
+// Return in a threshold field applies the value typed there and answers no card;
+// the deck is built anew for it, and the card of the last deck is not shown meanwhile.
+TEST_F(Drill, ReturnInAThresholdFieldAppliesItAndAnswersNoCard) {
+  TDrillDlg d;
+  Prepare(d);
+  d.show();
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  ASSERT_EQ(d.Deck.Cards.size(), 1u);  // 2z lost 5 copies
+  d.SpMinLost->setFocus();
+  d.SpMinLost->selectAll();
+  QTest::keyClicks(d.SpMinLost, QStringLiteral("6"));
+  QTest::keyClick(d.SpMinLost, Qt::Key_Return);
+  EXPECT_FALSE(d.Answered);
+  EXPECT_EQ(QSettings().value(QStringLiteral("drill/minLostCopies")).toInt(), 6);
+  ASSERT_TRUE(d.Running());
+  EXPECT_TRUE(d.FrHand->Codes().empty());
+  d.WaitForDeck();
+  EXPECT_TRUE(d.Deck.Cards.empty());  // no discard lost 6 copies
+  EXPECT_EQ_TEXT(d.LbQuestion->text(), QStringLiteral("このフォルダには復習する打牌がありません。"));
+}
+
+// Tab leaves the field with the value typed applied; the arrows step the value
+// and the deck follows once it stands, one build for many steps.
+TEST_F(Drill, TabAndTheArrowsApplyTheValueShownOnceItStands) {
+  TDrillDlg d;
+  Prepare(d);
+  d.show();
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  d.SpMinLost->setFocus();
+  d.SpMinLost->selectAll();
+  QTest::keyClicks(d.SpMinLost, QStringLiteral("6"));
+  QTest::keyClick(d.SpMinLost, Qt::Key_Tab);
+  EXPECT_TRUE(d.Running());
+  d.WaitForDeck();
+  EXPECT_TRUE(d.Deck.Cards.empty());
+
+  d.SpMinLost->setFocus();
+  for (int step = 0; step < 3; ++step) QTest::keyClick(d.SpMinLost, Qt::Key_Down);
+  EXPECT_EQ(d.SpMinLost->value(), 3);
+  EXPECT_FALSE(d.Running());  // no build per step
+  ASSERT_TRUE(d.SettleTimer->isActive());
+  d.SettleTimer->start(0);  // the value has stood long enough
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(d.Running());
+  d.WaitForDeck();
+  EXPECT_EQ(d.Deck.Cards.size(), 1u);
+  EXPECT_EQ(QSettings().value(QStringLiteral("drill/minLostCopies")).toInt(), 3);
+}
+
+// While another folder's deck is built, the window names that folder and
+// shows no card of the folder before; a key meanwhile answers nothing.
+TEST_F(Drill, ANewFolderIsNamedAtOnceAndTheOldCardLeaves) {
+  TDrillDlg d;
+  Prepare(d);
+  d.show();
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  ASSERT_FALSE(d.FrHand->Codes().empty());
+  const QTemporaryDir other;
+  WriteFile(QDir(other.path()).filePath(QStringLiteral("mistake.csv")), RecordBytes(MistakeDeal));
+  d.Open(other.path());
+  ASSERT_TRUE(d.Running());
+  const QString name = QDir::toNativeSeparators(QFileInfo(other.path()).canonicalFilePath());
+  EXPECT_EQ_TEXT(d.LbFolder->text(), QStringLiteral("フォルダ: %1（カードを作っています…）").arg(name));
+  EXPECT_TRUE(d.FrHand->Codes().empty());
+  EXPECT_TRUE(d.LbCard->text().isEmpty());
+  QTest::keyClick(&d, Qt::Key_Return);
+  EXPECT_FALSE(d.Answered);
+  d.WaitForDeck();
+  EXPECT_EQ_TEXT(d.LbFolder->text(), QStringLiteral("フォルダ: %1").arg(name));
+  EXPECT_FALSE(d.FrHand->Codes().empty());
+}

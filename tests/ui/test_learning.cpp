@@ -438,8 +438,12 @@ TEST_F(Statistics, CancelLeavesTheLastWholeResultAndNothingOfTheRun) {
   std::ofstream(QDir(other.path()).filePath(QStringLiteral("x.csv")).toStdString()) << GeneratedRecord(99);
   s.Analyse(other.path());
   EXPECT_TRUE(s.Running());
+  // The folder being read is named at once, not the one of the result below.
+  EXPECT_EQ_TEXT(s.LbFolder->text(),
+                 QStringLiteral("フォルダ: %1（集計しています…）").arg(QDir::toNativeSeparators(other.path())));
   s.Cancel();
   s.WaitForResult();
+  EXPECT_EQ_TEXT(s.LbFolder->text(), QStringLiteral("フォルダ: %1").arg(QDir::toNativeSeparators(Dir.path())));
   EXPECT_EQ(s.Totals.Deals, whole.Deals);
   EXPECT_EQ(s.Totals.BestChoices, whole.BestChoices);
   EXPECT_EQ(s.ResultFolder, Dir.path());
