@@ -434,14 +434,23 @@ void TReviewDlg::MarkColumn(int column) {
   ColumnMark->show();
 }
 
+void TReviewDlg::keyReleaseEvent(QKeyEvent* event) {
+  Repeats.Release(*event);
+  TTileDlg::keyReleaseEvent(event);
+}
+
+// The arrows, Home and End step on while held; a held N jumps once.
 void TReviewDlg::keyPressEvent(QKeyEvent* event) {
+  const bool repeat = Repeats.Press(*event);
   if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
     switch (event->key()) {
       case Qt::Key_Left: PreviousStep(); return;
       case Qt::Key_Right: NextStep(); return;
       case Qt::Key_Home: FirstStep(); return;
       case Qt::Key_End: LastStep(); return;
-      case Qt::Key_N: NextNotBest(); return;
+      case Qt::Key_N:
+        if (!repeat) NextNotBest();
+        return;
       default: break;
     }
   }

@@ -14,7 +14,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
-#include <QShortcut>
 #include <QStatusBar>
 
 #include "core/Mjrandom1.h"
@@ -79,8 +78,6 @@ TViewDlg::TViewDlg(QWidget* parent)
   LbSute = MakeRowLabel(tr("捨牌"));
   LbTe = MakeRowLabel(tr("最終形"));
 
-  RandOpenKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
-
   // A third panel after the name and the time stamp tells of a saved picture.
   NotePanel = new QLabel(StatusBar1);
   NotePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -89,7 +86,6 @@ TViewDlg::TViewDlg(QWidget* parent)
   // A command that fails ends there; the error display shows why.
   ConnectHandler(Open1, &QAction::triggered, this, [this] { Open1Click(); });
   ConnectHandler(MnRandOpen, &QAction::triggered, this, [this] { MnRandOpenClick(); });
-  ConnectHandler(RandOpenKey, &QShortcut::activated, this, [this] { MnRandOpenClick(); });
   ConnectHandler(MnBmpSave, &QAction::triggered, this, [this] { MnBmpSaveClick(); });
   ConnectHandler(MnSetFolder, &QAction::triggered, this, [this] { MnSetFolderClick(); });
   ConnectHandler(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
@@ -252,10 +248,6 @@ void TViewDlg::UpdateQuiz() {
     QuizDlg->SetRecord(Codes, !RecordFile.empty());
     QuizDlg->show();
     PlaceBelow(QuizDlg);
-    auto* answer = new QShortcut(QKeySequence(Qt::Key_Return), this);
-    ConnectHandler(answer, &QShortcut::activated, QuizDlg, [this] {
-      if (QuizDlg->isVisible()) QuizDlg->Check();
-    });
   }
   QuizDlg->show();
 }
@@ -419,11 +411,31 @@ void TViewDlg::MnRandOpenClick() {
   DrawSheet();
 }
 
-// Esc does not close the viewer; the title bar and Exit do.
+void TViewDlg::keyReleaseEvent(QKeyEvent* event) {
+  Repeats.Release(*event);
+  QDialog::keyReleaseEvent(event);
+}
+
+// Esc does not close the viewer; the title bar and Exit do. F5 opens a record
+// even while its item is hidden, and Return answers the quiz shown under the
+// viewer; held, each acts once.
 void TViewDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    event->accept();
-    return;
+  const bool repeat = Repeats.Press(*event);
+  if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    switch (event->key()) {
+      case Qt::Key_Escape:
+        event->accept();
+        return;
+      case Qt::Key_F5:
+        if (!repeat) RunHandler([this] { MnRandOpenClick(); });
+        return;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (QuizDlg == nullptr || !QuizDlg->isVisible()) break;
+        if (!repeat) QuizDlg->Check();
+        return;
+      default: break;
+    }
   }
   QDialog::keyPressEvent(event);
 }

@@ -277,3 +277,20 @@ TEST_F(Drill, ANewFolderIsNamedAtOnceAndTheOldCardLeaves) {
   EXPECT_EQ_TEXT(d.LbFolder->text(), QStringLiteral("フォルダ: %1").arg(name));
   EXPECT_FALSE(d.FrHand->Codes().empty());
 }
+
+// Return held down answers the card once and goes no further: the answer stays
+// shown, and the schedule holds the one answer given.
+TEST_F(Drill, AHeldReturnAnswersOnce) {
+  TDrillDlg d;
+  Prepare(d);
+  d.show();
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  HoldKey(&d, Qt::Key_Return);
+  EXPECT_TRUE(d.Answered);
+  ASSERT_EQ(d.State.Cards.size(), 1u);
+  EXPECT_EQ(d.State.Cards.begin()->second.Answers, 1);
+  HoldKey(&d, Qt::Key_Return);  // held anew: on to the next card, once
+  EXPECT_FALSE(d.Answered);
+  EXPECT_EQ(d.State.Cards.begin()->second.Answers, 1);
+}

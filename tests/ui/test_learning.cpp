@@ -472,3 +472,17 @@ TEST_F(Statistics, ANameThatIsNotUtf8CountsAsTheViewerListsIt) {
 }
 
 }  // namespace
+
+// N held down jumps once: from the first step to the next whose discard was
+// not best, here the very next, though every discard of the deal was poor.
+TEST_F(Learning, AHeldNJumpsOnce) {
+  OpenRecordView();
+  Dlg.LoadRecordFile(Record(QStringLiteral("poor.csv"), {Codes("123m456p789s1122z"), Codes("3z5m4z"),
+                                                         Codes("1m2m3m"), TRow{}}));
+  Dlg.MnReview->trigger();
+  TReviewDlg* r = Dlg.ReviewDlg;
+  ASSERT_TRUE(r && r->isVisible());
+  ASSERT_EQ(r->Step, 0);
+  HoldKey(r, Qt::Key_N);
+  EXPECT_EQ(r->Step, 1);
+}
