@@ -342,11 +342,18 @@ int TMainDlg::ShowModal() {
   return result;
 }
 
+// The clock is read once, for the name offered and the record's time stamp alike.
 void TMainDlg::SaveAs2Click() {
   SaveDialog1.Filter = QStringLiteral("*.csv|*.csv|*.*|*.*");
   SaveDialog1.DefaultExt = QStringLiteral("csv");
-  if (!SaveDialog1.Execute(this)) return;
-  SaveRecordFile(QFile::encodeName(SaveDialog1.FileName).toStdString(), Table);
+  const TRecordTime now = Clock();
+  const bool offered = SaveDialog1.FileName.isEmpty();
+  if (offered) SaveDialog1.FileName = QString::fromStdString(RecordFileStem(now)) + QStringLiteral(".csv");
+  if (!SaveDialog1.Execute(this)) {
+    if (offered) SaveDialog1.FileName.clear();  // a later save offers its own time
+    return;
+  }
+  SaveRecordFile(QFile::encodeName(SaveDialog1.FileName).toStdString(), Table, [now] { return now; });
   RememberSaveFolder(SaveDialog1.FileName);
   ShowSaved(SaveDialog1.FileName);
 }

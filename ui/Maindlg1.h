@@ -17,6 +17,7 @@
 
 #include "analysis/Mjscore1.h"
 #include "core/Mjtable1.h"
+#include "records/Mjrecord1.h"
 #include "game/Mjgame1.h"
 #include "ui/Frarea1.h"
 #include "ui/Frparts1.h"
@@ -49,7 +50,8 @@ public:
   ~TMainDlg() override;
 
   // The record command's save dialog: its filter ("text|pattern" pairs), its
-  // default extension and the last name chosen, which it offers again.
+  // default extension and the last name chosen, which it offers again; before
+  // the first, the name of the deal's date and time.
   class TSaveDialog {
   public:
     QString Filter;
@@ -88,6 +90,7 @@ public:
   std::array<QAction*, 4> MnSeatWind;
   std::array<QAction*, 4> MnRoundWind;
   TSaveDialog SaveDialog1;
+  TRecordClock Clock = LocalNow;  // the time stamp of a saved record (tests set it)
   QTimer* PauseTimer;      // ends the running step's pause
   // With TILELAB_TRACE naming a file, each new text of the draw counter goes
   // there too, a line each: end-to-end tests count deals and draws by it.
