@@ -198,13 +198,22 @@ int TViewDlg::ShowModal() {
 
 bool TViewDlg::LoadRecordFile(const QString& fileName) { return Load(QFile::encodeName(fileName).toStdString()); }
 
-// A load that ends in an error has emptied the grid already: the review and the
-// quiz follow it there too, rather than keep the deal before it.
+// A load that fails part-way ends its command before the sheet is drawn, so
+// the sheet still shows the record before: the viewer goes back to that record
+// (its grid, its file's name in the status bar), and the review and the quiz
+// stay on it, never on a file that did not load.
 bool TViewDlg::Load(const std::string& path) {
+  const auto shownCodes = Codes;
+  const std::string shownFile = RecordFile;
+  const std::string shownDate = RecordDate;
   bool loaded = false;
   try {
     loaded = Loader.LoadRecordFile(path, *this);
   } catch (...) {
+    Codes = shownCodes;
+    RecordFile = shownFile;
+    RecordDate = shownDate;
+    UpdateStatus();
     RecordShown();
     throw;
   }

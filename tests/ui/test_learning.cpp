@@ -205,15 +205,21 @@ TEST_F(Learning, ARecordThatDoesNotAddUpIsNamedInTheReviewAndTheViewerGoesOn) {
   EXPECT_TRUE(Warnings.isEmpty());
 }
 
-TEST_F(Learning, AFailedOpenLeavesNoEarlierDealInTheReview) {
+// A failed open leaves the sheet on the deal before, and the review with it:
+// it never reviews the file that did not load, whole or in part.
+TEST_F(Learning, AFailedOpenLeavesTheReviewOnTheDealShown) {
   OpenRecordView();
   Dlg.LoadRecordFile(Record(QStringLiteral("known.csv"), KnownDeal));
   Dlg.MnReviewClick();
   ASSERT_EQ(Dlg.ReviewDlg->Step, 0);
+  const std::size_t steps = Dlg.ReviewDlg->Review.Steps.size();
   EXPECT_THROW(Dlg.LoadRecordFile(Path(QStringLiteral("missing.csv"))), std::runtime_error);
-  EXPECT_EQ(Dlg.ReviewDlg->Step, -1);
-  EXPECT_TRUE(Dlg.ReviewDlg->Review.Steps.empty());
-  EXPECT_EQ_TEXT(Dlg.ReviewDlg->LbMessage->text(), QStringLiteral("牌譜を開いてください。"));
+  EXPECT_EQ(Dlg.ReviewDlg->Review.Steps.size(), steps);
+  const QString shortFile =
+      WriteFile(Path(QStringLiteral("short.csv")), "TileLab 1.0,2030/01/01 00:00:00\r\n01,02,03\r\n05\r\n");
+  EXPECT_THROW(Dlg.LoadRecordFile(shortFile), std::runtime_error);
+  EXPECT_EQ(Dlg.ReviewDlg->Review.Steps.size(), steps);
+  EXPECT_EQ_TEXT(Dlg.ReviewDlg->LbSummary->text(), QStringLiteral("効率 73.3%　最善 2/3　初聴牌 配牌　ツモ和了 3巡目"));
 }
 
 TEST_F(Learning, TheQuizScoresExactAnswersAndShowsTheHandAndItsWaits) {
