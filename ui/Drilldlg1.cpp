@@ -35,7 +35,7 @@ const QString MinLostKey = QStringLiteral("drill/minLostCopies");
 const QString MinLostWinKey = QStringLiteral("drill/minLostWin");
 constexpr double DefaultMinLostWin = 1.0;  // percent points of win chance; 0 leaves it out
 
-QString KindName(int kind) { return QString::fromStdString(KindText(kind)); }
+QString KindName(int kind) { return KindWords(kind); }
 
 QString FaultReason(const TMjDrillLoad& load) {
   switch (load.Fault) {
@@ -395,7 +395,7 @@ void TDrillDlg::FillTable() {
     if (picked) marks << tr("← 解答");
     if (d.Kind == Card.DiscardKind) marks << tr("牌譜");
     const QString cells[] = {KindName(d.Kind), ShantenWords(d.Shanten),
-                             QString::fromStdString(KindsText(d.Kinds)), QString::number(d.Count),
+                             KindsWords(d.Kinds), QString::number(d.Count),
                              marks.join(QLatin1Char(' '))};
     for (int col = 0; col < 5; ++col) {
       auto* item = new QTableWidgetItem(cells[col]);

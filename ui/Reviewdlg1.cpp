@@ -46,7 +46,7 @@ protected:
   }
 };
 
-QString KindName(int kind) { return QString::fromStdString(KindText(kind)); }
+QString KindName(int kind) { return KindWords(kind); }
 
 std::vector<int> KindCodes(TKindMask kinds) {
   std::vector<int> codes;
@@ -264,20 +264,19 @@ QString TReviewDlg::WinText(const TMjReview& review, const TMjSituation& winds) 
 QString TReviewDlg::JudgeText(const TMjReviewStep& step) {
   QString text;
   if (step.Won()) text = tr("ツモ和了の形です。");
-  if (!step.Discarded()) return text + tr("この巡目の打牌は記録されていません。");
+  if (!step.Discarded()) return Sentences(text, tr("この巡目の打牌は記録されていません。"));
   const TMjDiscard& chosen = step.Chosen();
   const TMjDiscard& best = step.Best();
-  if (step.IsBest())
-    return text + tr("◎ 最善の打牌です（有効牌 %1枚）。").arg(chosen.Count);
+  if (step.IsBest()) return Sentences(text, tr("◎ 最善の打牌です（有効牌 %1枚）。").arg(chosen.Count));
   if (step.RaisedShanten())
-    return text + tr("× 打牌 %1 は向聴数を戻します。最善は %2（%3、有効牌 %4枚）。")
-                      .arg(KindName(chosen.Kind), BestNames(step), ShantenWords(best.Shanten))
-                      .arg(best.Count);
-  return text + tr("△ 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。")
-                    .arg(KindName(chosen.Kind))
-                    .arg(chosen.Count)
-                    .arg(BestNames(step))
-                    .arg(best.Count);
+    return Sentences(text, tr("× 打牌 %1 は向聴数を戻します。最善は %2（%3、有効牌 %4枚）。")
+                               .arg(KindName(chosen.Kind), BestNames(step), ShantenWords(best.Shanten))
+                               .arg(best.Count));
+  return Sentences(text, tr("△ 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。")
+                             .arg(KindName(chosen.Kind))
+                             .arg(chosen.Count)
+                             .arg(BestNames(step))
+                             .arg(best.Count));
 }
 
 void TReviewDlg::ShowStep(int index) {
@@ -338,7 +337,7 @@ void TReviewDlg::FillTable(const TMjReviewStep& step) {
     }
     const QString cells[] = {KindName(d.Kind),
                              ShantenWords(d.Shanten),
-                             QString::fromStdString(KindsText(d.Kinds)),
+                             KindsWords(d.Kinds),
                              QString::number(d.Count),
                              ready,
                              win,

@@ -30,8 +30,8 @@ QString ErrorText(const std::exception& error) {
 }
 
 void MoveOldSettings(const QString& configHome, const QString& dataHome) {
-  const QString name = QStringLiteral("牌理工房");
-  const QString organisation = QStringLiteral("TileLab");
+  const QString name = QCoreApplication::applicationName();
+  const QString organisation = QCoreApplication::organizationName();
   auto move = [](const QString& from, const QString& to) {
     if (!QFileInfo::exists(from) || QFileInfo::exists(to)) return;
     QDir().mkpath(QFileInfo(to).absolutePath());

@@ -134,7 +134,7 @@ void TPairiDlg::ShowPosition(const TKindCounts& hand, int drawnKind) {
   Shown.Stage = TMjPairiStage::Discarded;
   Shown.Shanten = ukeire.Shanten;
   Head = ShantenWords(ukeire.Shanten) + QStringLiteral("  ") +
-         tr("有効牌 %1  %2枚").arg(QString::fromStdString(KindsText(ukeire.Kinds))).arg(ukeire.Count);
+         tr("有効牌 %1  %2枚").arg(KindsWords(ukeire.Kinds)).arg(ukeire.Count);
   Judgement.clear();
   Judged = -1;
   Summary.clear();
