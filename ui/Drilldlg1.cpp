@@ -182,7 +182,8 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   SettleTimer->setSingleShot(true);
   SettleTimer->setInterval(SettleMs);
   ConnectHandler(SettleTimer, &QTimer::timeout, this, [this] { ApplyThresholds(); });
-  for (QAbstractSpinBox* box : {static_cast<QAbstractSpinBox*>(SpMinLost), static_cast<QAbstractSpinBox*>(SpMinLostWin)}) {
+  for (QAbstractSpinBox* box :
+       {static_cast<QAbstractSpinBox*>(SpMinLost), static_cast<QAbstractSpinBox*>(SpMinLostWin)}) {
     box->setKeyboardTracking(false);
     box->installEventFilter(this);
     ConnectHandler(box, &QAbstractSpinBox::editingFinished, this, [this] { ApplyThresholds(); });
@@ -305,7 +306,7 @@ QString TDrillDlg::CountsText() const {
 // While a deck is built the window names the folder it is built for and asks
 // nothing: a card shown meanwhile would be the last deck's.
 void TDrillDlg::ShowCard() {
-  LbFolder->setText(IsRunning        ? tr("フォルダ: %1（カードを作っています…）").arg(QDir::toNativeSeparators(RunFolder))
+  LbFolder->setText(IsRunning ? tr("フォルダ: %1（カードを作っています…）").arg(QDir::toNativeSeparators(RunFolder))
                     : Folder.isEmpty() ? tr("フォルダ: —")
                                        : tr("フォルダ: %1").arg(QDir::toNativeSeparators(Folder)));
   LbCounts->setText(Sitting && !IsRunning ? CountsText() : QString());
@@ -317,8 +318,8 @@ void TDrillDlg::ShowCard() {
     LbCard->clear();
     FrRiver->SetCodes({});
     FrHand->SetCodes({});
-    LbQuestion->setText(IsRunning    ? QString()
-                        : !Sitting ? tr("牌譜のフォルダを選んでください。")
+    LbQuestion->setText(IsRunning            ? QString()
+                        : !Sitting           ? tr("牌譜のフォルダを選んでください。")
                         : Deck.Cards.empty() ? tr("このフォルダには復習する打牌がありません。")
                                              : tr("今日の復習は終わりました。"));
     return;
@@ -394,8 +395,7 @@ void TDrillDlg::FillTable() {
     if (d.Kind == WinBestKind) marks << tr("◎和了率");
     if (picked) marks << tr("← 解答");
     if (d.Kind == Card.DiscardKind) marks << tr("牌譜");
-    const QString cells[] = {KindName(d.Kind), ShantenWords(d.Shanten),
-                             KindsWords(d.Kinds), QString::number(d.Count),
+    const QString cells[] = {KindName(d.Kind), ShantenWords(d.Shanten), KindsWords(d.Kinds), QString::number(d.Count),
                              marks.join(QLatin1Char(' '))};
     for (int col = 0; col < 5; ++col) {
       auto* item = new QTableWidgetItem(cells[col]);

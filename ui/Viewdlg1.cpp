@@ -432,9 +432,7 @@ void TViewDlg::keyPressEvent(QKeyEvent* event) {
   const bool repeat = Repeats.Press(*event);
   if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     switch (event->key()) {
-      case Qt::Key_Escape:
-        event->accept();
-        return;
+      case Qt::Key_Escape: event->accept(); return;
       case Qt::Key_F5:
         if (!repeat) RunHandler([this] { MnRandOpenClick(); });
         return;

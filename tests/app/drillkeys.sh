@@ -5,7 +5,9 @@
 # program runs from a folder of its own holding the records, its records folder.
 # Usage: drillkeys.sh path/to/tilelab
 set -euo pipefail
-command -v openbox >/dev/null || { echo "SKIP: openbox is not installed (tools/setup.sh installs it)"; exit 77; }
+for tool in openbox xprop; do
+  command -v $tool >/dev/null || { echo "SKIP: $tool is not installed (tools/setup.sh installs it)"; exit 77; }
+done
 source_program=$(readlink -f "$1")
 data=$(cd "$(dirname "$0")/../data/records" && pwd)
 bin=$(mktemp -d)
@@ -14,8 +16,7 @@ cp "$source_program" "$bin/tilelab"
 for n in 1 2 3; do cp "$data/example.csv" "$bin/deal-$n.csv"; done
 program="$bin/tilelab"
 . "$(dirname "$0")/session.sh"
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
+wm_pid=""
 trap 'kill $app_pid $wm_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work" "$bin"' EXIT
 
 # The answers the schedule keeps, summed over its cards.
@@ -34,6 +35,15 @@ wait_answers() {
 }
 
 menu=$(window "牌理工房  メニュー") || fail "the menu did not appear"
+# The window manager comes once the menu is up, so the two never race at the map;
+# it manages the menu from then on and every window after it.
+openbox --sm-disable >/dev/null 2>&1 &
+wm_pid=$!
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "the window manager did not start"
 keys "$menu" Tab space                       # 牌譜
 view=$(window "牌理工房  牌譜") || fail "the viewer did not appear"
 keys "$view" alt+f d                         # ファイル > 復習
