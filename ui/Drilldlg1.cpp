@@ -205,7 +205,9 @@ TDrillDlg::~TDrillDlg() {
   StopRun();
 }
 
+// A threshold still settling is remembered; the next showing builds with it.
 void TDrillDlg::hideEvent(QHideEvent* event) {
+  if (SettleTimer->isActive()) ApplyThresholds();
   Cancel();
   if (PositionDlg) PositionDlg->hide();
   TTileDlg::hideEvent(event);
@@ -430,7 +432,7 @@ void TDrillDlg::ApplyThresholds() {
   settings.setValue(MinLostKey, SpMinLost->value());
   settings.setValue(MinLostWinKey, SpMinLostWin->value());
   const QString folder = IsRunning ? RunFolder : Folder;
-  if (!folder.isEmpty()) Open(folder);
+  if (!folder.isEmpty() && isVisible()) Open(folder);
 }
 
 // A threshold field's Return and Tab are the field's: they apply what it shows
