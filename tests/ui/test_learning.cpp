@@ -492,3 +492,38 @@ TEST_F(Learning, AHeldNJumpsOnce) {
   HoldKey(r, Qt::Key_N);
   EXPECT_EQ(r->Step, 1);
 }
+
+// A line over more deals than the chart has pixels keeps every deal's value in
+// sight: one deal far above the rest still reaches the top, and a run that
+// swings between its deals fills its columns from its lowest to its highest value.
+TEST(Chart, ALineOfManyDealsKeepsEveryValueInSight) {
+  TChartView chart;
+  chart.resize(440, 260);
+  QVector<double> values(10000, 50.0);
+  values[5005] = 100.0;
+  for (int i = 8000; i < 10000; ++i) values[i] = i % 7 == 3 ? 10.0 : i % 7 == 5 ? 90.0 : 50.0;
+  chart.SetData(TChartView::Line, QStringLiteral("t"), QStringLiteral("x"), values);
+  QImage picture(chart.size(), QImage::Format_RGB32);
+  chart.render(&picture);
+  // The ink's rows in a column of the picture, top and bottom.
+  auto inked = [&picture](int x) {
+    std::pair<int, int> rows{-1, -1};
+    for (int y = 0; y < picture.height(); ++y) {
+      const QColor c = picture.pixelColor(x, y);
+      if (c.blue() > 120 && c.red() < 120) {
+        if (rows.first < 0) rows.first = y;
+        rows.second = y;
+      }
+    }
+    return rows;
+  };
+  const int flat = inked(chart.width() / 4).first;  // a column of the 50s
+  ASSERT_GT(flat, 0);
+  int spikeTop = picture.height();
+  for (int x = chart.width() * 45 / 100; x < chart.width() * 60 / 100; ++x)
+    if (const int top = inked(x).first; top >= 0) spikeTop = std::min(spikeTop, top);
+  EXPECT_LT(spikeTop, flat - 60) << "the one deal at 100 % is drawn";
+  const std::pair<int, int> swing = inked(chart.width() * 9 / 10);
+  EXPECT_LT(swing.first, flat - 40);
+  EXPECT_GT(swing.second, flat + 40);
+}
