@@ -240,11 +240,11 @@ private:
   // judge thousands) would spend more on rows it never reads than on its hands.
   void MakeReadyRows() {
     ReadyRows.assign(static_cast<std::size_t>(Wall + 1) * static_cast<std::size_t>(Length), 0.0);
-    ReadyMade.assign(static_cast<std::size_t>(Wall + 1), 0);
+    ReadyMade.assign(static_cast<std::size_t>(Wall) + 1, 0);
   }
 
   const double* Ready(int copies) {
-    double* row = &ReadyRows[static_cast<std::size_t>(copies * Length)];
+    double* row = &ReadyRows[static_cast<std::size_t>(copies) * static_cast<std::size_t>(Length)];
     if (copies > 0 && !std::exchange(ReadyMade[static_cast<std::size_t>(copies)], 1)) {
       double miss = 1.0;
       for (int i = 1; i < Length; ++i) {

@@ -74,7 +74,10 @@ void TChartView::paintEvent(QPaintEvent*) {
   if (n <= 2 * columns) {
     for (int i = 0; i < n; ++i) {
       const QPointF at(xOf(i), yOf(Values[i]));
-      if (i == 0) path.moveTo(at); else path.lineTo(at);
+      if (i == 0)
+        path.moveTo(at);
+      else
+        path.lineTo(at);
     }
   } else {
     path.moveTo(xOf(0), yOf(Values[0]));
