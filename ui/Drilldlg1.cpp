@@ -104,7 +104,6 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   SpMinLost->setRange(1, 20);
   SpMinLost->setPrefix(tr("失った枚数 ≥ "));
   SpMinLost->setValue(QSettings().value(MinLostKey, 1).toInt());
-  SpMinLost->setFocusPolicy(Qt::ClickFocus);
   SpMinLostWin = new QDoubleSpinBox(body);
   SpMinLostWin->setRange(0.0, 50.0);
   SpMinLostWin->setDecimals(1);
@@ -113,7 +112,6 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   SpMinLostWin->setSuffix(tr(" %"));
   SpMinLostWin->setSpecialValueText(tr("和了率では選ばない"));
   SpMinLostWin->setValue(QSettings().value(MinLostWinKey, DefaultMinLostWin).toDouble());
-  SpMinLostWin->setFocusPolicy(Qt::ClickFocus);
   SpMinLostWin->setToolTip(
       tr("1向聴以内の打牌を、18巡目までの和了率（ツモのみ、見えていない牌は等しく来る）で"
          "最善と比べます。この値以上を失った打牌もカードになります。"));
@@ -174,16 +172,17 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   ConnectHandler(BnCancel, &QPushButton::clicked, this, [this] { Cancel(); });
   ConnectHandler(BnNext, &QPushButton::clicked, this, [this] { Next(); });
   // A threshold applies when the player is done with it: at Return or Tab
-  // (taken by the field, so the key answers no card and the keys go back to
-  // the cards), when the field loses the focus, and once its arrows or wheel
-  // have let the value stand for SettleMs, so a held arrow builds one deck,
-  // not one per step.
+  // (taken by the field, so the key answers no card), when the field loses
+  // the focus, and once its arrows or wheel have let the value stand for
+  // SettleMs, so a held arrow builds one deck, not one per step. Tab goes from
+  // the cards to the two fields and back to the cards; Return goes back at once.
   SettleTimer = new QTimer(this);
   SettleTimer->setSingleShot(true);
   SettleTimer->setInterval(SettleMs);
   ConnectHandler(SettleTimer, &QTimer::timeout, this, [this] { ApplyThresholds(); });
   for (QAbstractSpinBox* box :
        {static_cast<QAbstractSpinBox*>(SpMinLost), static_cast<QAbstractSpinBox*>(SpMinLostWin)}) {
+    box->setFocusPolicy(Qt::ClickFocus);  // the window opens with the keys on the cards
     box->setKeyboardTracking(false);
     box->installEventFilter(this);
     ConnectHandler(box, &QAbstractSpinBox::editingFinished, this, [this] { ApplyThresholds(); });
@@ -436,22 +435,30 @@ void TDrillDlg::ApplyThresholds() {
 }
 
 // A threshold field's Return and Tab are the field's: they apply what it shows
-// and hand the keys back to the cards, and reach no card.
+// and reach no card. Return hands the keys back to the cards; Tab goes on to
+// the other field or, from the last one, back to the cards (Shift+Tab the other way).
 bool TDrillDlg::eventFilter(QObject* watched, QEvent* event) {
   if ((watched == SpMinLost || watched == SpMinLostWin) && event->type() == QEvent::KeyPress) {
+    QWidget* next = nullptr;
     switch (static_cast<QKeyEvent*>(event)->key()) {
       case Qt::Key_Return:
-      case Qt::Key_Enter:
-      case Qt::Key_Tab:
-      case Qt::Key_Backtab:
-        static_cast<QAbstractSpinBox*>(watched)->interpretText();
-        setFocus();
-        RunHandler([this] { ApplyThresholds(); });
-        return true;
-      default: break;
+      case Qt::Key_Enter: next = this; break;
+      case Qt::Key_Tab: next = watched == SpMinLost ? static_cast<QWidget*>(SpMinLostWin) : this; break;
+      case Qt::Key_Backtab: next = watched == SpMinLostWin ? static_cast<QWidget*>(SpMinLost) : this; break;
+      default: return TTileDlg::eventFilter(watched, event);
     }
+    static_cast<QAbstractSpinBox*>(watched)->interpretText();
+    next->setFocus(next == this ? Qt::OtherFocusReason : Qt::TabFocusReason);
+    RunHandler([this] { ApplyThresholds(); });
+    return true;
   }
   return TTileDlg::eventFilter(watched, event);
+}
+
+// Tab on the cards goes to the first threshold field, Shift+Tab to the last.
+bool TDrillDlg::focusNextPrevChild(bool next) {
+  (next ? static_cast<QWidget*>(SpMinLost) : static_cast<QWidget*>(SpMinLostWin))->setFocus(Qt::TabFocusReason);
+  return true;
 }
 
 void TDrillDlg::keyReleaseEvent(QKeyEvent* event) {

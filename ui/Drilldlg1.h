@@ -98,6 +98,7 @@ protected:
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   void hideEvent(QHideEvent* event) override;  // closing the window cancels its build
 
 private:

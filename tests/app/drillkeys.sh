@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Return held down in the drill (復習) under Xvfb and a window manager, where the
 # X server repeats a held key: it answers one card, or goes on to the next one,
-# once; the answers the drill's schedule keeps count the answers given. The
-# program runs from a folder of its own holding the records, its records folder.
+# once; the answers the drill's schedule keeps count the answers given. Then the
+# threshold fields by keyboard: Tab reaches the first, Return there applies the
+# value typed (the remembered setting shows it) and answers no card; Tab applies
+# and goes on to the second field, Tab again back to the cards, where Return
+# answers. The program runs from a folder of its own holding the records, its
+# records folder.
 # Usage: drillkeys.sh path/to/tilelab
 set -euo pipefail
 for tool in openbox xprop; do
@@ -64,4 +68,25 @@ xdotool keyup Return
 keys "$drill" Return                         # answers the card the held key showed
 wait_answers 2 || fail "Return after the held one answered nothing"
 [ "$(answers)" = 2 ] || fail "a held Return answered cards the player never answered: $(answers) answers, expected 2"
-echo "drill keys: a held Return acts once: passed"
+
+settings="$HOME/.config/TileLab/牌理工房.conf"
+wait_setting() {
+  for _ in $(seq 100); do
+    grep -q "^minLostCopies=$1\$" "$settings" 2>/dev/null && return 0
+    sleep 0.05
+  done
+  return 1
+}
+keys "$drill" Return                         # on to the next card
+keys "$drill" Tab 6 Return                   # the first field, a 6, Return
+wait_setting 6 || fail "Return in the threshold field did not apply the 6 typed there"
+[ "$(answers)" = 2 ] || fail "Return in the threshold field answered a card: $(answers) answers, expected 2"
+keys "$drill" Tab 1 Tab Tab                  # the first field, a 1, on to the second, back to the cards
+wait_setting 1 || fail "Tab out of the threshold field did not apply the 1 typed there"
+[ "$(answers)" = 2 ] || fail "Tab through the threshold fields answered a card: $(answers) answers, expected 2"
+for _ in $(seq 40); do                       # once the deck is built anew, Return answers
+  keys "$drill" Return
+  wait_answers 3 && break
+done
+[ "$(answers)" = 3 ] || fail "Return on the cards after the fields: $(answers) answers, expected 3"
+echo "drill keys: a held Return acts once, the threshold fields take their Return and Tab: passed"
