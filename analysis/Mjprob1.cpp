@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -67,7 +69,7 @@ public:
     TKey Key;
     std::uint32_t Value = 0;
   };
-  static constexpr std::size_t InitialSlots = 1024;
+  static constexpr std::size_t InitialSlots = 64;  // a computation for one decision meets few hands
   static constexpr std::size_t SlotBytes = sizeof(TSlot);
 
   THands() : Slots(InitialSlots) {}
@@ -215,6 +217,7 @@ private:
   std::size_t SlotCap = 0;
   std::size_t ValueCap = 0;
   std::vector<double> ReadyRows;   // the win row of a ready hand with c winning copies at c * Length
+  std::vector<char> ReadyMade;     // whether that row is worked out yet
   std::size_t Computed = 0;        // 14-tile hands worked out, again when forgotten
 
   // Copies of kind k still in the wall when the hand holds h.
@@ -232,19 +235,25 @@ private:
   double WallAt(int r, double copies) const { return std::max(static_cast<double>(Wall - DrawsLeft + r), copies); }
 
   // A ready hand's win row: 1 - the chance that every draw misses.
+  // A row is worked out when first asked for: a computation meets a few numbers
+  // of winning copies, and one that judges a single decision (the statistics
+  // judge thousands) would spend more on rows it never reads than on its hands.
   void MakeReadyRows() {
     ReadyRows.assign(static_cast<std::size_t>(Wall + 1) * static_cast<std::size_t>(Length), 0.0);
-    for (int copies = 1; copies <= Wall; ++copies) {
-      double* row = &ReadyRows[static_cast<std::size_t>(copies * Length)];
+    ReadyMade.assign(static_cast<std::size_t>(Wall) + 1, 0);
+  }
+
+  const double* Ready(int copies) {
+    double* row = &ReadyRows[static_cast<std::size_t>(copies) * static_cast<std::size_t>(Length)];
+    if (copies > 0 && !std::exchange(ReadyMade[static_cast<std::size_t>(copies)], 1)) {
       double miss = 1.0;
       for (int i = 1; i < Length; ++i) {
         miss *= 1.0 - copies / WallAt(i, copies);
         row[i] = 1.0 - miss;
       }
     }
+    return row;
   }
-
-  const double* Ready(int copies) const { return &ReadyRows[static_cast<std::size_t>(copies * Length)]; }
 
   // The win and ready rows (2 * Length values at `out`) of a 13-tile hand h
   // of shanten >= 1 whose effective kinds are `kinds`; h is restored on return.

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QLoggingCategory>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
   }
 
   TApplication app(argc, argv);
+  MoveOldSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                  QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
   // Read again now that Qt has taken out its own options (-platform, -style, ...),
   // and once more after the language is chosen, for messages in that language.
   const QStringList arguments = QCoreApplication::arguments().mid(1);

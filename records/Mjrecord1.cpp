@@ -25,6 +25,14 @@ std::string CodeText(const TMjPai* pai) {
   return text;
 }
 
+std::string RecordFileStem(const TRecordTime& time) {
+  char stem[32];
+  std::snprintf(stem, sizeof stem, "%04d%02d%02d-%02d%02d%02d", std::clamp(time.Year, 0, 9999),
+                std::clamp(time.Month, 0, 99), std::clamp(time.Day, 0, 99), std::clamp(time.Hour, 0, 99),
+                std::clamp(time.Minute, 0, 99), std::clamp(time.Second, 0, 99));
+  return stem;
+}
+
 std::string RecordText(const TMjTable& table, const TRecordTime& time) {
   // Fixed separators, never the locale's; each field is held to its width so a
   // clock out of range cannot change the length of the file.

@@ -41,6 +41,10 @@ using TRecordClock = std::function<TRecordTime()>;
 // The machine's local time, 24-hour.
 TRecordTime LocalNow();
 
+// The name a record of time is offered under, without extension:
+// "yyyymmdd-hhmmss" (20250102-030405), so a folder of records lists in time order.
+std::string RecordFileStem(const TRecordTime& time);
+
 // One row slot as two characters: "%02d" of the tile code, "00" for an empty slot.
 std::string CodeText(const TMjPai* pai);
 

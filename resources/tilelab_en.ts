@@ -366,7 +366,7 @@ Practise Japanese mahjong alone. A record file given here opens in the record vi
     </message>
     <message>
         <source>捨牌</source>
-        <translation>Discards</translation>
+        <translation>River</translation>
     </message>
     <message>
         <source>打牌</source>
@@ -374,7 +374,7 @@ Practise Japanese mahjong alone. A record file given here opens in the record vi
     </message>
     <message>
         <source>向聴</source>
-        <translation>Shanten</translation>
+        <translation>Away</translation>
     </message>
     <message>
         <source>有効牌</source>
@@ -382,7 +382,7 @@ Practise Japanese mahjong alone. A record file given here opens in the record vi
     </message>
     <message>
         <source>枚数</source>
-        <translation>Tiles</translation>
+        <translation>Copies</translation>
     </message>
     <message>
         <source>評価</source>
@@ -391,10 +391,6 @@ Practise Japanese mahjong alone. A record file given here opens in the record vi
     <message>
         <source>次へ (Return)</source>
         <translation>Next (Return)</translation>
-    </message>
-    <message>
-        <source>カードを作っています…</source>
-        <translation>Making the cards…</translation>
     </message>
     <message>
         <source>カード作りを中止しました。</source>
@@ -508,6 +504,10 @@ Practise Japanese mahjong alone. A record file given here opens in the record vi
         <source>答えを保存できません（%1）。この回の答えは保存しません。</source>
         <translation>Answers cannot be saved (%1). This sitting&apos;s answers are not kept.</translation>
     </message>
+    <message>
+        <source>フォルダ: %1（カードを作っています…）</source>
+        <translation>Folder: %1 (making the cards…)</translation>
+    </message>
 </context>
 <context>
     <name>TFramedDlg</name>
@@ -534,7 +534,7 @@ Do you want to replace it?</translation>
     <name>TMainDlg</name>
     <message>
         <source>捨牌</source>
-        <translation>Disc.</translation>
+        <translation>River</translation>
     </message>
     <message>
         <source>手牌</source>
@@ -713,7 +713,7 @@ Do you want to replace it?</translation>
 清一色では萬子だけが山にある。4 向聴より遠い手は受け入れだけを示す。</source>
         <translation>Ready and Win: the chance to be ready, and to win, by the last (18th) draw.
 One player who only draws; every tile not seen (4 − in hand − in your own discards) is equally likely to come.
-Every later discard is chosen for the best chance. Only draws that bring the hand closer count; shape changes that keep the shanten and discards that go backwards are not followed.
+Every later discard is chosen for the best chance. Only draws that bring the hand closer count; shape changes that keep the hand as far from ready and discards that go backwards are not followed.
 In the one-suit deal only characters are in the wall. Hands more than 4 away show their effective tiles only.</translation>
     </message>
     <message>
@@ -840,15 +840,15 @@ In the one-suit deal only characters are in the wall. Hands more than 4 away sho
     </message>
     <message>
         <source>向聴</source>
-        <translation>From ready</translation>
+        <translation>Away</translation>
     </message>
     <message>
         <source>有効牌</source>
-        <translation>Tiles that help</translation>
+        <translation>Effective tiles</translation>
     </message>
     <message>
         <source>枚数</source>
-        <translation>Copies left</translation>
+        <translation>Copies</translation>
     </message>
     <message>
         <source>評価</source>
@@ -908,15 +908,15 @@ In the one-suit deal only characters are in the wall. Hands more than 4 away sho
     </message>
     <message>
         <source>◎ 最善の打牌です（有効牌 %1枚）。</source>
-        <translation>◎ The best discard: %1 tiles left that help.</translation>
+        <translation>◎ The best discard: %1 copies of effective tiles.</translation>
     </message>
     <message>
         <source>× 打牌 %1 は向聴数を戻します。最善は %2（%3、有効牌 %4枚）。</source>
-        <translation>× Discarding %1 takes the hand further from ready. Best: %2 (%3, %4 tiles left that help).</translation>
+        <translation>× Discarding %1 takes the hand further from ready. Best: %2 (%3, %4 copies of effective tiles).</translation>
     </message>
     <message>
         <source>△ 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。</source>
-        <translation>△ Discarding %1 leaves %2 tiles that help; discarding %3 would leave %4.</translation>
+        <translation>△ Discarding %1 keeps %2 copies of effective tiles; the best, %3, keeps %4.</translation>
     </message>
     <message>
         <source>%1 / %2&#x3000;ツモ %3</source>
@@ -924,7 +924,7 @@ In the one-suit deal only characters are in the wall. Hands more than 4 away sho
     </message>
     <message>
         <source>打牌 %1 の後の有効牌: %2種 %3枚（自分の手牌と捨牌を除く）</source>
-        <translation>After discarding %1, %2 kinds of tile would help: %3 copies not in your own hand or discards</translation>
+        <translation>Effective tiles after discarding %1: %2 kinds, %3 copies (not counting your own hand and discards)</translation>
     </message>
     <message>
         <source>◎最善</source>
@@ -957,7 +957,7 @@ In the one-suit deal only characters are in the wall. Hands more than 4 away sho
 4 向聴より遠い手は受け入れだけを示す。</source>
         <translation>Ready and Win: the chance to be ready, and to win, by the last (18th) draw.
 One player who only draws; every tile not seen (4 − in hand − in your own discards) is equally likely to come.
-Every later discard is chosen for the best chance. Only draws that bring the hand closer count; shape changes that keep the shanten and discards that go backwards are not followed.
+Every later discard is chosen for the best chance. Only draws that bring the hand closer count; shape changes that keep the hand as far from ready and discards that go backwards are not followed.
 Hands more than 4 away show their effective tiles only.</translation>
     </message>
     <message>
@@ -966,7 +966,7 @@ Hands more than 4 away show their effective tiles only.</translation>
     </message>
     <message>
         <source>4 向聴より遠い手は受け入れだけを示します。</source>
-        <translation>This hand is more than 4 away from ready: only its tiles that help are shown.</translation>
+        <translation>This hand is more than 4 away from ready: only its effective tiles are shown.</translation>
     </message>
     <message>
         <source>和了率 計算中…</source>
@@ -1418,6 +1418,10 @@ Hands more than 4 away show their effective tiles only.</translation>
         <source>対局ごとの和了率の維持（日時順）</source>
         <translation>Win chance kept per deal (by time)</translation>
     </message>
+    <message>
+        <source>フォルダ: %1（集計しています…）</source>
+        <translation>Folder: %1 (counting…)</translation>
+    </message>
 </context>
 <context>
     <name>TStatsModel</name>
@@ -1443,7 +1447,7 @@ Hands more than 4 away show their effective tiles only.</translation>
     </message>
     <message>
         <source>最終向聴</source>
-        <translation>Final shanten</translation>
+        <translation>Away at the end</translation>
     </message>
     <message>
         <source>ツモ和了</source>
@@ -1510,7 +1514,7 @@ Hands more than 4 away show their effective tiles only.</translation>
     </message>
     <message>
         <source>捨牌</source>
-        <translation>Disc.</translation>
+        <translation>River</translation>
     </message>
     <message>
         <source>最終形</source>
@@ -1578,6 +1582,39 @@ Hands more than 4 away show their effective tiles only.</translation>
     <message>
         <source>%1巡目</source>
         <translation>draw %1</translation>
+    </message>
+    <message>
+        <source>1z</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>2z</source>
+        <translation>South</translation>
+    </message>
+    <message>
+        <source>3z</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>4z</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>5z</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>6z</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>7z</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <comment>one sentence after another</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 </TS>

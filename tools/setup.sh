@@ -21,6 +21,7 @@ needs() {
   want xvfb                  cmd Xvfb
   want xauth                 cmd xauth
   want xdotool               cmd xdotool
+  want openbox               cmd openbox
   want x11-utils             cmd xprop
   want openbox               cmd openbox
   want python3               cmd python3

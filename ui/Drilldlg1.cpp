@@ -18,6 +18,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -35,7 +36,7 @@ const QString MinLostKey = QStringLiteral("drill/minLostCopies");
 const QString MinLostWinKey = QStringLiteral("drill/minLostWin");
 constexpr double DefaultMinLostWin = 1.0;  // percent points of win chance; 0 leaves it out
 
-QString KindName(int kind) { return QString::fromStdString(KindText(kind)); }
+QString KindName(int kind) { return KindWords(kind); }
 
 QString FaultReason(const TMjDrillLoad& load) {
   switch (load.Fault) {
@@ -114,7 +115,6 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   SpMinLost->setRange(1, 20);
   SpMinLost->setPrefix(tr("失った枚数 ≥ "));
   SpMinLost->setValue(QSettings().value(MinLostKey, 1).toInt());
-  SpMinLost->setFocusPolicy(Qt::ClickFocus);
   SpMinLostWin = new QDoubleSpinBox(body);
   SpMinLostWin->setRange(0.0, 50.0);
   SpMinLostWin->setDecimals(1);
@@ -123,7 +123,6 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   SpMinLostWin->setSuffix(tr(" %"));
   SpMinLostWin->setSpecialValueText(tr("和了率では選ばない"));
   SpMinLostWin->setValue(QSettings().value(MinLostWinKey, DefaultMinLostWin).toDouble());
-  SpMinLostWin->setFocusPolicy(Qt::ClickFocus);
   SpMinLostWin->setToolTip(
       tr("1向聴以内の打牌を、18巡目までの和了率（ツモのみ、見えていない牌は等しく来る）で"
          "最善と比べます。この値以上を失った打牌もカードになります。"));
@@ -183,19 +182,24 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   });
   ConnectHandler(BnCancel, &QPushButton::clicked, this, [this] { Cancel(); });
   ConnectHandler(BnNext, &QPushButton::clicked, this, [this] { Next(); });
-  // A new threshold makes another deck; the keys go back to the cards.
-  ConnectHandler(SpMinLost, &QSpinBox::editingFinished, this, [this] {
-    setFocus();
-    if (SpMinLost->value() == QSettings().value(MinLostKey, 1).toInt()) return;
-    QSettings().setValue(MinLostKey, SpMinLost->value());
-    if (!Folder.isEmpty()) Open(Folder);
-  });
-  ConnectHandler(SpMinLostWin, &QDoubleSpinBox::editingFinished, this, [this] {
-    setFocus();
-    if (SpMinLostWin->value() == QSettings().value(MinLostWinKey, DefaultMinLostWin).toDouble()) return;
-    QSettings().setValue(MinLostWinKey, SpMinLostWin->value());
-    if (!Folder.isEmpty()) Open(Folder);
-  });
+  // A threshold applies when the player is done with it: at Return or Tab
+  // (taken by the field, so the key answers no card), when the field loses
+  // the focus, and once its arrows or wheel have let the value stand for
+  // SettleMs, so a held arrow builds one deck, not one per step. Tab goes from
+  // the cards to the two fields and back to the cards; Return goes back at once.
+  SettleTimer = new QTimer(this);
+  SettleTimer->setSingleShot(true);
+  SettleTimer->setInterval(SettleMs);
+  ConnectHandler(SettleTimer, &QTimer::timeout, this, [this] { ApplyThresholds(); });
+  for (QAbstractSpinBox* box :
+       {static_cast<QAbstractSpinBox*>(SpMinLost), static_cast<QAbstractSpinBox*>(SpMinLostWin)}) {
+    box->setFocusPolicy(Qt::ClickFocus);  // the window opens with the keys on the cards
+    box->setKeyboardTracking(false);
+    box->installEventFilter(this);
+    ConnectHandler(box, &QAbstractSpinBox::editingFinished, this, [this] { ApplyThresholds(); });
+  }
+  connect(SpMinLost, &QSpinBox::valueChanged, SettleTimer, qOverload<>(&QTimer::start));
+  connect(SpMinLostWin, &QDoubleSpinBox::valueChanged, SettleTimer, qOverload<>(&QTimer::start));
   connect(&Watcher, &QFutureWatcher<TMjDrillDeck>::progressRangeChanged, ProgressBar1, &QProgressBar::setRange);
   connect(&Watcher, &QFutureWatcher<TMjDrillDeck>::progressValueChanged, ProgressBar1, &QProgressBar::setValue);
   connect(&Watcher, &QFutureWatcher<TMjDrillDeck>::finished, this, [this] { RunHandler([this] { Finished(); }); });
@@ -211,7 +215,9 @@ TDrillDlg::~TDrillDlg() {
   StopRun();
 }
 
+// A threshold still settling is remembered; the next showing builds with it.
 void TDrillDlg::hideEvent(QHideEvent* event) {
+  if (SettleTimer->isActive()) ApplyThresholds();
   Cancel();
   if (Board) Board->hide();
   TTileDlg::hideEvent(event);
@@ -231,7 +237,7 @@ void TDrillDlg::Open(const QString& folder) {
   ProgressBar1->show();
   BnCancel->show();
   BnFolder->setEnabled(false);
-  LbCounts->setText(tr("カードを作っています…"));
+  ShowCard();
   Run = QtConcurrent::run([path, rule](QPromise<TMjDrillDeck>& promise) {
     TMjDrillDeck deck = BuildDrillDeck(
         path, rule,
@@ -306,18 +312,23 @@ QString TDrillDlg::CountsText() const {
       .arg(Sitting ? static_cast<int>(Sitting->Left()) : 0);
 }
 
+// While a deck is built the window names the folder it is built for and asks
+// nothing: a card shown meanwhile would be the last deck's.
 void TDrillDlg::ShowCard() {
-  LbFolder->setText(Folder.isEmpty() ? tr("フォルダ: —") : tr("フォルダ: %1").arg(QDir::toNativeSeparators(Folder)));
-  LbCounts->setText(Sitting ? CountsText() : QString());
+  LbFolder->setText(IsRunning ? tr("フォルダ: %1（カードを作っています…）").arg(QDir::toNativeSeparators(RunFolder))
+                    : Folder.isEmpty() ? tr("フォルダ: —")
+                                       : tr("フォルダ: %1").arg(QDir::toNativeSeparators(Folder)));
+  LbCounts->setText(Sitting && !IsRunning ? CountsText() : QString());
   Table->setRowCount(0);
   LbJudge->clear();
   BnNext->setEnabled(false);
-  if (!Sitting || Sitting->Done()) {
+  if (IsRunning || !Sitting || Sitting->Done()) {
     Answered = false;
     LbCard->clear();
     FrRiver->SetCodes({});
     FrHand->SetCodes({});
-    LbQuestion->setText(!Sitting ? tr("牌譜のフォルダを選んでください。")
+    LbQuestion->setText(IsRunning            ? QString()
+                        : !Sitting           ? tr("牌譜のフォルダを選んでください。")
                         : Deck.Cards.empty() ? tr("このフォルダには復習する打牌がありません。")
                                              : tr("今日の復習は終わりました。"));
     return;
@@ -335,14 +346,14 @@ void TDrillDlg::ShowCard() {
 }
 
 void TDrillDlg::Select(int cell) {
-  if (Answered || !Sitting || Sitting->Done()) return;
+  if (IsRunning || Answered || !Sitting || Sitting->Done()) return;
   Selected = std::clamp(cell, 0, HandCells - 1);
   FrHand->ClearMarks();
   FrHand->SetMark(Selected, TFrTileRow::TMark::Selected);
 }
 
 void TDrillDlg::AnswerCell(int cell) {
-  if (Answered || !Sitting || Sitting->Done() || cell < 0 || cell >= HandCells) return;
+  if (IsRunning || Answered || !Sitting || Sitting->Done() || cell < 0 || cell >= HandCells) return;
   const int kind = CodeKind(FrHand->Codes()[static_cast<std::size_t>(cell)]);
   Judged = Card.Judge(kind);
   const bool right = Card.Right(Judged);
@@ -397,7 +408,7 @@ void TDrillDlg::FillTable() {
       if (c.Kind == d.Kind) win = c.Counted ? ChancePercent(c.Win) : QStringLiteral("-");
     const QString cells[] = {KindName(d.Kind),
                              ShantenWords(d.Shanten),
-                             QString::fromStdString(KindsText(d.Kinds)),
+                             KindsWords(d.Kinds),
                              QString::number(d.Count),
                              win,
                              marks.join(QLatin1Char(' '))};
@@ -430,13 +441,60 @@ void TDrillDlg::SaveState() {
 }
 
 void TDrillDlg::Next() {
-  if (!Answered) return;
+  if (IsRunning || !Answered) return;
   ShowCard();
 }
 
+void TDrillDlg::ApplyThresholds() {
+  SettleTimer->stop();
+  QSettings settings;
+  if (SpMinLost->value() == settings.value(MinLostKey, 1).toInt() &&
+      SpMinLostWin->value() == settings.value(MinLostWinKey, DefaultMinLostWin).toDouble())
+    return;
+  settings.setValue(MinLostKey, SpMinLost->value());
+  settings.setValue(MinLostWinKey, SpMinLostWin->value());
+  const QString folder = IsRunning ? RunFolder : Folder;
+  if (!folder.isEmpty() && isVisible()) Open(folder);
+}
+
+// A threshold field's Return and Tab are the field's: they apply what it shows
+// and reach no card. Return hands the keys back to the cards; Tab goes on to
+// the other field or, from the last one, back to the cards (Shift+Tab the other way).
+bool TDrillDlg::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == SpMinLost || watched == SpMinLostWin) && event->type() == QEvent::KeyPress) {
+    QWidget* next = nullptr;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter: next = this; break;
+      case Qt::Key_Tab: next = watched == SpMinLost ? static_cast<QWidget*>(SpMinLostWin) : this; break;
+      case Qt::Key_Backtab: next = watched == SpMinLostWin ? static_cast<QWidget*>(SpMinLost) : this; break;
+      default: return TTileDlg::eventFilter(watched, event);
+    }
+    static_cast<QAbstractSpinBox*>(watched)->interpretText();
+    next->setFocus(next == this ? Qt::OtherFocusReason : Qt::TabFocusReason);
+    RunHandler([this] { ApplyThresholds(); });
+    return true;
+  }
+  return TTileDlg::eventFilter(watched, event);
+}
+
+// Tab on the cards goes to the first threshold field, Shift+Tab to the last.
+bool TDrillDlg::focusNextPrevChild(bool next) {
+  (next ? static_cast<QWidget*>(SpMinLost) : static_cast<QWidget*>(SpMinLostWin))->setFocus(Qt::TabFocusReason);
+  return true;
+}
+
+void TDrillDlg::keyReleaseEvent(QKeyEvent* event) {
+  Repeats.Release(*event);
+  TTileDlg::keyReleaseEvent(event);
+}
+
+// A held Return or Space acts once: it answers, or goes on to the next card,
+// never both and never card after card.
 void TDrillDlg::keyPressEvent(QKeyEvent* event) {
+  const bool repeat = Repeats.Press(*event);
   if (event->modifiers() & ~Qt::KeypadModifier) return TTileDlg::keyPressEvent(event);
-  const bool asking = !Answered && Sitting && !Sitting->Done();
+  const bool asking = !IsRunning && !Answered && Sitting && !Sitting->Done();
   switch (event->key()) {
     case Qt::Key_Left:
       if (asking) Select(Selected - 1);
@@ -453,7 +511,7 @@ void TDrillDlg::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-      if (event->isAutoRepeat()) return;
+      if (repeat) return;
       if (asking)
         AnswerCell(Selected);
       else

@@ -15,6 +15,7 @@
 
 #include "game/Mjdrill1.h"
 #include "ui/Frtilerow1.h"
+#include "ui/Tkeys1.h"
 #include "ui/Ttiledlg1.h"
 
 class QLabel;
@@ -23,6 +24,7 @@ class QPushButton;
 class QDoubleSpinBox;
 class QSpinBox;
 class QTableWidget;
+class QTimer;
 class TBoardDlg;
 class TPairiDlg;
 
@@ -43,6 +45,10 @@ public:
   void Cancel();
   bool Running() const { return IsRunning; }
   void WaitForDeck();  // blocks until the build ends and shows its result (tests)
+
+  // The thresholds shown, remembered and, when they differ from the deck's,
+  // a new deck built (the step of a held arrow waits for the value to settle).
+  void ApplyThresholds();
 
   void Select(int cell);  // the hand cell the keys move over
   void AnswerCell(int cell);
@@ -83,12 +89,17 @@ public:
   QLabel* LbJudge;
   QTableWidget* Table;
   QPushButton* BnNext;
+  QTimer* SettleTimer;  // a threshold stepped by its arrows applies when it has stood this long
+  static constexpr int SettleMs = 700;
   TBoardDlg* Board = nullptr;  // pasted positions
 
   QString CountsText() const;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   void hideEvent(QHideEvent* event) override;  // closing the window cancels its build
 
 private:
@@ -102,6 +113,7 @@ private:
   QFuture<TMjDrillDeck> Run;
   QString RunFolder;
   bool IsRunning = false;
+  TKeyRepeats Repeats;
 };
 
 // Why a state file could not be used, and what became of it.

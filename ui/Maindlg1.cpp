@@ -259,15 +259,6 @@ void TMainDlg::TepaiClick(TFrArea* sender) {
   if (click.Id >= 0) Input({TInput::TKind::Tile, nullptr, click});
 }
 
-// Events made up without a time stamp (0) are never taken for repeats by it.
-bool TKeyRepeats::Press(const QKeyEvent& event) const {
-  const auto released = Released.find(event.key());
-  return event.isAutoRepeat() ||
-         (event.timestamp() != 0 && released != Released.end() && released->second == event.timestamp());
-}
-
-void TKeyRepeats::Release(const QKeyEvent& event) { Released[event.key()] = event.timestamp(); }
-
 // Keyboard play: ←/→ move the selection over the hand at once, Home/End jump
 // to its ends; Return or Space throws away the tile selected now, as a click
 // on it would, so during a step it waits its turn bound to that tile.
@@ -382,16 +373,23 @@ int TMainDlg::ShowModal() {
   return result;
 }
 
+// The clock is read once, for the name offered and the record's time stamp alike.
 void TMainDlg::SaveAs2Click() {
   SaveDialog1.Filter = QStringLiteral("*.csv|*.csv|*.*|*.*");
   SaveDialog1.DefaultExt = QStringLiteral("csv");
-  if (!SaveDialog1.Execute(this)) return;
+  const TRecordTime now = Clock();
+  const bool offered = SaveDialog1.FileName.isEmpty();
+  if (offered) SaveDialog1.FileName = QString::fromStdString(RecordFileStem(now)) + QStringLiteral(".csv");
+  if (!SaveDialog1.Execute(this)) {
+    if (offered) SaveDialog1.FileName.clear();  // a later save offers its own time
+    return;
+  }
   if (IsReplayedFile(SaveDialog1.FileName)) {
     ShowWarning(tr("練習している牌譜 %1 には上書きしません。別の名前で保存してください。").arg(SaveDialog1.FileName));
     SaveDialog1.FileName = NewRecordName(ReplayFile);
     return;
   }
-  SaveRecordFile(QFile::encodeName(SaveDialog1.FileName).toStdString(), Table, Clock);
+  SaveRecordFile(QFile::encodeName(SaveDialog1.FileName).toStdString(), Table, [now] { return now; });
   RememberSaveFolder(SaveDialog1.FileName);
   ShowSaved(SaveDialog1.FileName);
 }

@@ -14,15 +14,16 @@
 #include <array>
 #include <deque>
 #include <functional>
-#include <map>
 
 #include "game/Mjposition1.h"
 #include "analysis/Mjscore1.h"
 #include "core/Mjtable1.h"
+#include "records/Mjrecord1.h"
 #include "game/Mjgame1.h"
 #include "records/Mjrecord1.h"
 #include "ui/Frarea1.h"
 #include "ui/Frparts1.h"
+#include "ui/Tkeys1.h"
 #include "ui/Ttiledlg1.h"
 
 class QAction;
@@ -33,18 +34,6 @@ class QMenu;
 class QMenuBar;
 class QTimer;
 class TPairiDlg;
-
-// Tells a key's first press from the window system's repeats while it is held.
-// Qt's own flag misses many repeats under X11 (it looks for the repeat's press
-// before it has arrived); but a repeat's release and press share their time stamp.
-class TKeyRepeats {
-public:
-  bool Press(const QKeyEvent& event) const;  // true for a repeat
-  void Release(const QKeyEvent& event);
-
-private:
-  std::map<int, unsigned long long> Released;  // each key's last release time
-};
 
 class TBoardDlg;
 
@@ -65,7 +54,8 @@ public:
   ~TMainDlg() override;
 
   // The record command's save dialog: its filter ("text|pattern" pairs), its
-  // default extension and the last name chosen, which it offers again.
+  // default extension and the last name chosen, which it offers again; before
+  // the first, the name of the deal's date and time.
   class TSaveDialog {
   public:
     QString Filter;
@@ -104,6 +94,7 @@ public:
   std::array<QAction*, 4> MnSeatWind;
   std::array<QAction*, 4> MnRoundWind;
   TSaveDialog SaveDialog1;
+  TRecordClock Clock = LocalNow;  // the time stamp of a saved record (tests set it)
   QTimer* PauseTimer;      // ends the running step's pause
   // With TILELAB_TRACE naming a file, each new text of the draw counter goes
   // there too, a line each: end-to-end tests count deals and draws by it.
@@ -112,8 +103,6 @@ public:
   // Tests shorten the pauses: the milliseconds to wait for a pause of ms, or a
   // negative number to go straight on.
   std::function<int(int ms)> PauseHook;
-  // The time stamp of a saved record (tests fix it).
-  TRecordClock Clock = LocalNow;
 
   // One thing the player did to this window, handled at once or, while a step
   // runs, when it is over.

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <bit>
 
@@ -94,10 +93,6 @@ TQuizDlg::TQuizDlg(QWidget* parent) : TTileDlg(parent) {
   grid->addLayout(answer, 1, 1, 2, 1);
   grid->addLayout(buttons, 2, 0);
 
-  auto* next = new QShortcut(QKeySequence(Qt::Key_F5), this);
-  ConnectHandler(next, &QShortcut::activated, this, [this] {
-    if (OnNext) OnNext();
-  });
   SetRecord({}, false);
 }
 
@@ -166,10 +161,25 @@ void TQuizDlg::Refresh() {
                                            .arg(QString::number(Quiz.ScorePercent(), 'f', 0)));
 }
 
+void TQuizDlg::keyReleaseEvent(QKeyEvent* event) {
+  Repeats.Release(*event);
+  TTileDlg::keyReleaseEvent(event);
+}
+
+// Return answers and F5 goes on to the next record; held, each acts once.
 void TQuizDlg::keyPressEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
-    Check();
-    return;
+  const bool repeat = Repeats.Press(*event);
+  if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    switch (event->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (!repeat) Check();
+        return;
+      case Qt::Key_F5:
+        if (!repeat && OnNext) RunHandler([this] { OnNext(); });
+        return;
+      default: break;
+    }
   }
   TTileDlg::keyPressEvent(event);
 }

@@ -10,6 +10,7 @@
 
 #include "game/Mjquiz1.h"
 #include "ui/Frtilerow1.h"
+#include "ui/Tkeys1.h"
 #include "ui/Ttiledlg1.h"
 
 class QLabel;
@@ -51,7 +52,9 @@ public:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
   void Refresh();
+  TKeyRepeats Repeats;
 };

@@ -47,7 +47,7 @@ protected:
   }
 };
 
-QString KindName(int kind) { return QString::fromStdString(KindText(kind)); }
+QString KindName(int kind) { return KindWords(kind); }
 
 std::vector<int> KindCodes(TKindMask kinds) {
   std::vector<int> codes;
@@ -285,27 +285,27 @@ QString TReviewDlg::WinText(const TMjReview& review, const TMjSituation& winds) 
 QString TReviewDlg::JudgeText(const TMjReviewStep& step) {
   QString text;
   if (step.Won()) text = tr("ツモ和了の形です。");
-  if (!step.Discarded()) return text + tr("この巡目の打牌は記録されていません。");
-  if (!step.Judged()) return text + tr("和了の後の打牌は評価しません。");
+  if (!step.Discarded()) return Sentences(text, tr("この巡目の打牌は記録されていません。"));
+  if (!step.Judged()) return Sentences(text, tr("和了の後の打牌は評価しません。"));
   const TMjDiscard& chosen = step.Chosen();
   const TMjDiscard& best = step.Best();
   const TMjVerdict& v = step.Verdict;
   if (v.Basis == TMjBasis::Win) {
-    if (!v.Mistake) return text + tr("◎ 和了率で最善の打牌です（和了率 %1）。").arg(ChancePercent(v.ChosenWin));
-    return text + tr("× 打牌 %1 の和了率は %2。最善の %3 なら %4。")
-                      .arg(KindName(chosen.Kind), v.Raised ? QStringLiteral("-") : ChancePercent(v.ChosenWin),
-                           KindName(v.BestKind), ChancePercent(v.BestWin));
+    if (!v.Mistake) return Sentences(text, tr("◎ 和了率で最善の打牌です（和了率 %1）。").arg(ChancePercent(v.ChosenWin)));
+    return Sentences(text, tr("× 打牌 %1 の和了率は %2。最善の %3 なら %4。")
+                               .arg(KindName(chosen.Kind), v.Raised ? QStringLiteral("-") : ChancePercent(v.ChosenWin),
+                                    KindName(v.BestKind), ChancePercent(v.BestWin)));
   }
-  if (!v.Mistake) return text + tr("◎ 最善の打牌です（有効牌 %1枚）。").arg(chosen.Count);
+  if (!v.Mistake) return Sentences(text, tr("◎ 最善の打牌です（有効牌 %1枚）。").arg(chosen.Count));
   if (step.RaisedShanten())
-    return text + tr("× 打牌 %1 は向聴数を戻します。最善は %2（%3、有効牌 %4枚）。")
-                      .arg(KindName(chosen.Kind), BestNames(step), ShantenWords(best.Shanten))
-                      .arg(best.Count);
-  return text + tr("△ 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。")
-                    .arg(KindName(chosen.Kind))
-                    .arg(chosen.Count)
-                    .arg(BestNames(step))
-                    .arg(best.Count);
+    return Sentences(text, tr("× 打牌 %1 は向聴数を戻します。最善は %2（%3、有効牌 %4枚）。")
+                               .arg(KindName(chosen.Kind), BestNames(step), ShantenWords(best.Shanten))
+                               .arg(best.Count));
+  return Sentences(text, tr("△ 打牌 %1 の有効牌は %2枚。最善の %3 なら %4枚。")
+                             .arg(KindName(chosen.Kind))
+                             .arg(chosen.Count)
+                             .arg(BestNames(step))
+                             .arg(best.Count));
 }
 
 void TReviewDlg::ShowStep(int index) {
@@ -368,7 +368,7 @@ void TReviewDlg::FillTable(const TMjReviewStep& step) {
     }
     const QString cells[] = {KindName(d.Kind),
                              ShantenWords(d.Shanten),
-                             QString::fromStdString(KindsText(d.Kinds)),
+                             KindsWords(d.Kinds),
                              QString::number(d.Count),
                              ready,
                              win,
@@ -464,14 +464,23 @@ void TReviewDlg::MarkColumn(int column) {
   ColumnMark->show();
 }
 
+void TReviewDlg::keyReleaseEvent(QKeyEvent* event) {
+  Repeats.Release(*event);
+  TTileDlg::keyReleaseEvent(event);
+}
+
+// The arrows, Home and End step on while held; a held N jumps once.
 void TReviewDlg::keyPressEvent(QKeyEvent* event) {
+  const bool repeat = Repeats.Press(*event);
   if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
     switch (event->key()) {
       case Qt::Key_Left: PreviousStep(); return;
       case Qt::Key_Right: NextStep(); return;
       case Qt::Key_Home: FirstStep(); return;
       case Qt::Key_End: LastStep(); return;
-      case Qt::Key_N: NextNotBest(); return;
+      case Qt::Key_N:
+        if (!repeat) NextNotBest();
+        return;
       default: break;
     }
   }

@@ -16,6 +16,7 @@
 #include "game/Mjreview1.h"
 #include "records/Mjrecord1.h"
 #include "ui/Frtilerow1.h"
+#include "ui/Tkeys1.h"
 #include "ui/Ttiledlg1.h"
 
 class QLabel;
@@ -83,10 +84,12 @@ public:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
 private:
+  TKeyRepeats Repeats;
   void ShowNothing(const QString& message);
   void FillTable(const TMjReviewStep& step);
   void MarkColumn(int column);

@@ -248,6 +248,9 @@ void TStatsDlg::Analyse(const QString& folder) {
   BnCancel->setVisible(true);
   BnFolder->setEnabled(false);
   BnSave->setEnabled(false);
+  // The folder being read is named at once; the last result stays below it
+  // until the new one is whole, and comes back with its folder on a cancel.
+  LbFolder->setText(tr("フォルダ: %1（集計しています…）").arg(QDir::toNativeSeparators(folder)));
   LbTotals->setText(tr("ファイルを探しています..."));
   Run = AnalyseFolder(folder, &Pool, RunWinds);
   Watcher.setFuture(Run);

@@ -1,5 +1,7 @@
 #include "ui/Tapplication1.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMetaObject>
 
@@ -27,6 +29,19 @@ QString ErrorText(const std::exception& error) {
   return QString::fromUtf8(error.what());
 }
 
+void MoveOldSettings(const QString& configHome, const QString& dataHome) {
+  const QString name = QCoreApplication::applicationName();
+  const QString organisation = QCoreApplication::organizationName();
+  auto move = [](const QString& from, const QString& to) {
+    if (!QFileInfo::exists(from) || QFileInfo::exists(to)) return;
+    QDir().mkpath(QFileInfo(to).absolutePath());
+    QDir().rename(from, to);
+  };
+  move(configHome + QStringLiteral("/Unknown Organization/") + name + QStringLiteral(".conf"),
+       configHome + QLatin1Char('/') + organisation + QLatin1Char('/') + name + QStringLiteral(".conf"));
+  move(dataHome + QLatin1Char('/') + name, dataHome + QLatin1Char('/') + organisation + QLatin1Char('/') + name);
+}
+
 QString TitleText() { return QCoreApplication::translate("TApplication", "牌理工房"); }
 
 QString CaptionText(const QString& name) { return TitleText() + QStringLiteral("  ") + name; }
@@ -34,6 +49,7 @@ QString CaptionText(const QString& name) { return TitleText() + QStringLiteral("
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // The name captions the message boxes. No display name: the window system
   // would append it to every window's title.
+  setOrganizationName(QStringLiteral("TileLab"));
   setApplicationName(QStringLiteral("牌理工房"));
   setDesktopFileName(QStringLiteral("tilelab"));  // the desktop entry tilelab.desktop
 }

@@ -17,6 +17,14 @@ public:
   bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Remembered choices live under the organisation's name, where a player looks
+// for them: ~/.config/TileLab/牌理工房.conf, the drill's state in
+// ~/.local/share/TileLab/牌理工房/. Versions before kept them without one
+// (~/.config/Unknown Organization/牌理工房.conf, ~/.local/share/牌理工房/):
+// those are moved over once, when nothing stands in the new place yet.
+// configHome and dataHome are the user's configuration and data folders.
+void MoveOldSettings(const QString& configHome, const QString& dataHome);
+
 // The product title "牌理工房" at the head of every caption, in the player's language.
 QString TitleText();
 // A window's caption: the title, two blanks and the window's own name.

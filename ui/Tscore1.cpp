@@ -1,5 +1,7 @@
 #include "ui/Tscore1.h"
 
+#include "ui/Twords1.h"
+
 #include <QSettings>
 #include <algorithm>
 #include <iterator>
@@ -101,7 +103,7 @@ QString TScoreText::FuLine(const TMjReading& reading) {
   QStringList parts;
   for (const TMjFuPart& part : reading.FuParts) {
     QString text = Word(part.Item == TMjFuItem::Wait ? WaitName(reading.Wait) : FuItemName(part.Item));
-    if (part.Kind >= 0) text += QLatin1Char(' ') + QString::fromStdString(KindText(part.Kind));
+    if (part.Kind >= 0) text += QLatin1Char(' ') + KindWords(part.Kind);
     parts << text + QLatin1Char(' ') + QString::number(part.Fu);
   }
   const QString sum = parts.join(QStringLiteral(" + "));

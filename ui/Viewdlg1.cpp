@@ -14,7 +14,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
-#include <QShortcut>
 #include <QStatusBar>
 
 #include "core/Mjrandom1.h"
@@ -83,8 +82,6 @@ TViewDlg::TViewDlg(QWidget* parent)
   LbSute = MakeRowLabel(tr("捨牌"));
   LbTe = MakeRowLabel(tr("最終形"));
 
-  RandOpenKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
-
   // A third panel after the name and the time stamp tells of a saved picture.
   NotePanel = new QLabel(StatusBar1);
   NotePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -93,7 +90,6 @@ TViewDlg::TViewDlg(QWidget* parent)
   // A command that fails ends there; the error display shows why.
   ConnectHandler(Open1, &QAction::triggered, this, [this] { Open1Click(); });
   ConnectHandler(MnRandOpen, &QAction::triggered, this, [this] { MnRandOpenClick(); });
-  ConnectHandler(RandOpenKey, &QShortcut::activated, this, [this] { MnRandOpenClick(); });
   ConnectHandler(MnBmpSave, &QAction::triggered, this, [this] { MnBmpSaveClick(); });
   ConnectHandler(MnSetFolder, &QAction::triggered, this, [this] { MnSetFolderClick(); });
   ConnectHandler(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
@@ -209,14 +205,23 @@ int TViewDlg::ShowModal() {
 
 bool TViewDlg::LoadRecordFile(const QString& fileName) { return Load(QFile::encodeName(fileName).toStdString()); }
 
-// A load that ends in an error has emptied the grid already: the review and the
-// quiz follow it there too, rather than keep the deal before it.
+// A load that fails part-way ends its command before the sheet is drawn, so
+// the sheet still shows the record before: the viewer goes back to that record
+// (its grid, its file's name in the status bar), and the review and the quiz
+// stay on it, never on a file that did not load.
 bool TViewDlg::Load(const std::string& path) {
+  const auto shownCodes = Codes;
+  const std::string shownFile = RecordFile;
+  const std::string shownDate = RecordDate;
   bool loaded = false;
   RecordRead = false;
   try {
     loaded = Loader.LoadRecordFile(path, *this);
   } catch (...) {
+    Codes = shownCodes;
+    RecordFile = shownFile;
+    RecordDate = shownDate;
+    UpdateStatus();
     RecordShown();
     throw;
   }
@@ -288,10 +293,6 @@ void TViewDlg::UpdateQuiz() {
     QuizDlg = new TQuizDlg(this);
     QuizDlg->OnNext = [this] { MnRandOpenClick(); };
     QuizDlg->SetRecord(Codes, !RecordFile.empty());
-    auto* answer = new QShortcut(QKeySequence(Qt::Key_Return), this);
-    ConnectHandler(answer, &QShortcut::activated, QuizDlg, [this] {
-      if (QuizDlg->isVisible()) QuizDlg->Check();
-    });
   }
   if (!QuizDlg->isVisible()) PlaceBelow(QuizDlg);
   QuizDlg->show();
@@ -456,11 +457,29 @@ void TViewDlg::MnRandOpenClick() {
   DrawSheet();
 }
 
-// Esc does not close the viewer; the title bar and Exit do.
+void TViewDlg::keyReleaseEvent(QKeyEvent* event) {
+  Repeats.Release(*event);
+  QDialog::keyReleaseEvent(event);
+}
+
+// Esc does not close the viewer; the title bar and Exit do. F5 opens a record
+// even while its item is hidden, and Return answers the quiz shown under the
+// viewer; held, each acts once.
 void TViewDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    event->accept();
-    return;
+  const bool repeat = Repeats.Press(*event);
+  if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    switch (event->key()) {
+      case Qt::Key_Escape: event->accept(); return;
+      case Qt::Key_F5:
+        if (!repeat) RunHandler([this] { MnRandOpenClick(); });
+        return;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (QuizDlg == nullptr || !QuizDlg->isVisible()) break;
+        if (!repeat) QuizDlg->Check();
+        return;
+      default: break;
+    }
   }
   QDialog::keyPressEvent(event);
 }

@@ -12,13 +12,13 @@
 #include "records/Mjloader1.h"
 #include "ui/Frarea1.h"
 #include "ui/Frparts1.h"
+#include "ui/Tkeys1.h"
 #include "ui/Ttiledlg1.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QMenuBar;
-class QShortcut;
 class TQuizDlg;
 class TReviewDlg;
 class TStatsDlg;
@@ -60,7 +60,6 @@ public:
   QLabel* LbTumo;
   QLabel* LbSute;
   QLabel* LbTe;
-  QShortcut* RandOpenKey;  // F5 acts even while its item is hidden
   QAction* MnStats;        // ファイル > 成績: the progress over a folder
   QAction* MnDrill;        // ファイル > 復習: the drill of the folder's decisions that were not best
   QAction* MnReview;       // 表示 > 検討 (F8): the loaded deal step by step
@@ -133,6 +132,7 @@ public:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
@@ -141,6 +141,7 @@ private:
   void PlaceComponents();  // sizes and places everything for the sheet's layout
   QLabel* MakeRowLabel(const QString& text);
   bool CentreAtShow = false;
+  TKeyRepeats Repeats;
   bool Load(const std::string& path);  // LoadRecordFile, then RecordShown however it ends
   void RecordShown();  // a load ended: the review and the quiz follow the record
   void UpdateQuiz();   // shown in discard reading while 待ち当て is checked

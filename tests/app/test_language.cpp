@@ -21,6 +21,9 @@
 #include "ui/Maindlg1.h"
 #include "ui/Tagaridlg1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Reviewdlg1.h"
+#include "ui/Twords1.h"
+#include "game/Mjreview1.h"
 #include "tests/app/start_windows.h"
 #include "ui/Viewdlg1.h"
 
@@ -206,6 +209,47 @@ TEST_F(EnglishWindows, TheEndOfADealAndFileErrorsAreTranslated) {
   ShowException(std::make_exception_ptr(std::runtime_error("other")));
   EXPECT_EQ(shown, QStringLiteral("other"));
   SetWarningHook({});
+}
+
+// One English word for one thing across the windows, and honours by name in
+// English sentences and lists.
+TEST_F(EnglishWindows, OneTermPerConceptAndHonoursInWords) {
+  const TStartWindows windows(QStringLiteral("en"));
+  auto in = [](const char* context, const char* text) { return QCoreApplication::translate(context, text).toStdString(); };
+  for (const char* context : {"TDrillDlg", "TReviewDlg"}) {
+    SCOPED_TRACE(context);
+    EXPECT_EQ(in(context, "向聴"), "Away");
+    EXPECT_EQ(in(context, "有効牌"), "Effective tiles");
+    EXPECT_EQ(in(context, "枚数"), "Copies");
+  }
+  for (const char* context : {"TMainDlg", "TViewDlg", "TDrillDlg"}) EXPECT_EQ(in(context, "捨牌"), "River") << context;
+  EXPECT_EQ(ShantenWords(2).toStdString(), "2 away");
+  EXPECT_EQ(in("TStatsModel", "最終向聴"), "Away at the end");
+
+  EXPECT_EQ(KindWords(4).toStdString(), "5m");
+  EXPECT_EQ(KindWords(27).toStdString(), "East");
+  EXPECT_EQ(KindWords(33).toStdString(), "Red");
+  const TKindMask kinds = TKindMask{1} << 0 | TKindMask{1} << 3 | TKindMask{1} << 27 | TKindMask{1} << 28;
+  EXPECT_EQ(KindsWords(kinds).toStdString(), "14m East South");
+  EXPECT_EQ(KindsWords(TKindMask{1} << 31).toStdString(), "White");
+
+  // The drawn East completes the hand and is thrown again, a discard after the
+  // win that is not judged: two sentences, a blank between them.
+  TCodeGrid grid{};
+  const int rows[4][14] = {{1, 2, 3, 14, 15, 16, 27, 28, 29, 31, 31, 32, 32},
+                           {33, 5, 31},
+                           {33, 5, 31},
+                           {1, 2, 3, 14, 15, 16, 27, 28, 29, 31, 31, 32, 32}};
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 14; ++c) grid[static_cast<std::size_t>(r * RowSlots + c)] = rows[r][c];
+  const TMjReview review = ReviewRecord(grid);
+  ASSERT_GE(review.Steps.size(), 3u);
+  const std::string judged = TReviewDlg::JudgeText(review.Steps[2]).toStdString();
+  EXPECT_EQ(judged, "The draw completes the hand. Discards after the win are not judged.");
+
+  InstallLanguage(QStringLiteral("ja"));
+  EXPECT_EQ(KindsWords(kinds).toStdString(), "14m12z");
+  EXPECT_EQ(KindWords(27).toStdString(), "1z");
 }
 
 // A record named on the command line opens in the viewer; one that cannot be

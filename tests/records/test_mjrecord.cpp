@@ -178,6 +178,14 @@ TEST(MjRecord, TimeStampIsFixedWidthAnd24Hour) {
   EXPECT_EQ(RecordText(table, {123456, -1, 100, 24, 60, 61}).size(), RecordSize);
 }
 
+// The name offered for a record sorts as its time does, and a wrong clock
+// cannot make it a path.
+TEST(MjRecord, FileStemIsTheDateAndTime) {
+  EXPECT_EQ(RecordFileStem({2023, 12, 31, 13, 5, 9}), "20231231-130509");
+  EXPECT_EQ(RecordFileStem({999, 1, 1, 0, 0, 0}), "09990101-000000");
+  EXPECT_EQ(RecordFileStem({123456, -1, 100, 24, 60, 61}), "99990099-246061");
+}
+
 TEST(MjRecord, SavingAgainReplacesTheFileWithTheLaterStamp) {
   TTempFolder folder;
   TMjTable table;

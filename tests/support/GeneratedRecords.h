@@ -22,13 +22,17 @@ inline int BestSlot(const TMjTable& table, const TKindCounts& seen) {
 }
 
 // Plays one deal of up to draws draws (18 makes a finished deal; fewer saves it
-// before the last draw's discard).
-inline void PlayGeneratedDeal(TMjTable& table, std::uint32_t seed, int skill = 50, int draws = 18) {
+// before the last draw's discard), from the full wall or the one-suit wall.
+inline void PlayGeneratedDeal(TMjTable& table, std::uint32_t seed, int skill = 50, int draws = 18,
+                              bool oneSuit = false) {
   TMjRandom random;
   random.Seed(seed);
   {
     TScopedRandomSource scoped(random);
-    table.Shuffle();
+    if (oneSuit)
+      table.ShuffleTinitu();
+    else
+      table.Shuffle();
   }
   table.Haipai();
   table.SortTe();
@@ -45,9 +49,9 @@ inline void PlayGeneratedDeal(TMjTable& table, std::uint32_t seed, int skill = 5
 }
 
 // The record text of the deal of seed; later seeds get later time stamps.
-inline std::string GeneratedRecord(std::uint32_t seed, int skill = 50, int draws = 18) {
+inline std::string GeneratedRecord(std::uint32_t seed, int skill = 50, int draws = 18, bool oneSuit = false) {
   TMjTable table;
-  PlayGeneratedDeal(table, seed, skill, draws);
+  PlayGeneratedDeal(table, seed, skill, draws, oneSuit);
   const int s = static_cast<int>(seed % 100000);
   return RecordText(table, TRecordTime{2024, 1 + s / 8000, 1 + s / 300 % 27, s / 12 % 24, s % 60, s * 7 % 60});
 }

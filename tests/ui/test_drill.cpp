@@ -3,10 +3,13 @@
 
 #include <QClipboard>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "tests/support/HandNotation.h"
 #include "tests/ui/test_viewer_support.h"
@@ -238,3 +241,95 @@ TEST_F(Drill, PasteOpensAPositionOrSaysWhereTheTextIsWrong) {
 }
 
 }  // namespace
+
+// Return in a threshold field applies the value typed there and answers no card;
+// the deck is built anew for it, and the card of the last deck is not shown meanwhile.
+TEST_F(Drill, ReturnInAThresholdFieldAppliesItAndAnswersNoCard) {
+  TDrillDlg d;
+  Prepare(d);
+  d.show();
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  ASSERT_EQ(d.Deck.Cards.size(), 1u);  // 8m lost 10 copies
+  d.SpMinLost->setFocus();
+  d.SpMinLost->selectAll();
+  QTest::keyClicks(d.SpMinLost, QStringLiteral("11"));
+  QTest::keyClick(d.SpMinLost, Qt::Key_Return);
+  EXPECT_FALSE(d.Answered);
+  EXPECT_EQ(QSettings().value(QStringLiteral("drill/minLostCopies")).toInt(), 11);
+  ASSERT_TRUE(d.Running());
+  EXPECT_TRUE(d.FrHand->Codes().empty());
+  d.WaitForDeck();
+  EXPECT_TRUE(d.Deck.Cards.empty());  // no discard lost 11 copies
+  EXPECT_EQ_TEXT(d.LbQuestion->text(), QStringLiteral("このフォルダには復習する打牌がありません。"));
+}
+
+// Tab leaves the field with the value typed applied; the arrows step the value
+// and the deck follows once it stands, one build for many steps.
+TEST_F(Drill, TabAndTheArrowsApplyTheValueShownOnceItStands) {
+  TDrillDlg d;
+  Prepare(d);
+  d.show();
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  d.SpMinLost->setFocus();
+  d.SpMinLost->selectAll();
+  QTest::keyClicks(d.SpMinLost, QStringLiteral("11"));
+  QTest::keyClick(d.SpMinLost, Qt::Key_Tab);
+  EXPECT_TRUE(d.Running());
+  d.WaitForDeck();
+  EXPECT_TRUE(d.Deck.Cards.empty());
+
+  d.SpMinLost->setFocus();
+  for (int step = 0; step < 3; ++step) QTest::keyClick(d.SpMinLost, Qt::Key_Down);
+  EXPECT_EQ(d.SpMinLost->value(), 8);
+  EXPECT_FALSE(d.Running());  // no build per step
+  ASSERT_TRUE(d.SettleTimer->isActive());
+  d.SettleTimer->start(0);  // the value has stood long enough
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(d.Running());
+  d.WaitForDeck();
+  EXPECT_EQ(d.Deck.Cards.size(), 1u);
+  EXPECT_EQ(QSettings().value(QStringLiteral("drill/minLostCopies")).toInt(), 8);
+}
+
+// While another folder's deck is built, the window names that folder and
+// shows no card of the folder before; a key meanwhile answers nothing.
+TEST_F(Drill, ANewFolderIsNamedAtOnceAndTheOldCardLeaves) {
+  TDrillDlg d;
+  Prepare(d);
+  d.show();
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  ASSERT_FALSE(d.FrHand->Codes().empty());
+  const QTemporaryDir other;
+  WriteFile(QDir(other.path()).filePath(QStringLiteral("mistake.csv")), RecordBytes(MistakeDeal));
+  d.Open(other.path());
+  ASSERT_TRUE(d.Running());
+  const QString name = QDir::toNativeSeparators(QFileInfo(other.path()).canonicalFilePath());
+  EXPECT_EQ_TEXT(d.LbFolder->text(), QStringLiteral("フォルダ: %1（カードを作っています…）").arg(name));
+  EXPECT_TRUE(d.FrHand->Codes().empty());
+  EXPECT_TRUE(d.LbCard->text().isEmpty());
+  QTest::keyClick(&d, Qt::Key_Return);
+  EXPECT_FALSE(d.Answered);
+  d.WaitForDeck();
+  EXPECT_EQ_TEXT(d.LbFolder->text(), QStringLiteral("フォルダ: %1").arg(name));
+  EXPECT_FALSE(d.FrHand->Codes().empty());
+}
+
+// Return held down answers the card once and goes no further: the answer stays
+// shown, and the schedule holds the one answer given.
+TEST_F(Drill, AHeldReturnAnswersOnce) {
+  TDrillDlg d;
+  Prepare(d);
+  d.show();
+  d.Open(Dir.path());
+  d.WaitForDeck();
+  HoldKey(&d, Qt::Key_Return);
+  EXPECT_TRUE(d.Answered);
+  ASSERT_EQ(d.State.Cards.size(), 1u);
+  EXPECT_EQ(d.State.Cards.begin()->second.Answers, 1);
+  HoldKey(&d, Qt::Key_Return);  // held anew: on to the next card, once
+  EXPECT_FALSE(d.Answered);
+  EXPECT_EQ(d.State.Cards.begin()->second.Answers, 1);
+}

@@ -221,15 +221,22 @@ TEST_F(Learning, ARecordThatDoesNotAddUpIsNamedInTheReviewAndTheViewerGoesOn) {
   EXPECT_TRUE(Warnings.isEmpty());
 }
 
-TEST_F(Learning, AFailedOpenLeavesNoEarlierDealInTheReview) {
+// A failed open leaves the sheet on the deal before, and the review with it:
+// it never reviews the file that did not load, whole or in part.
+TEST_F(Learning, AFailedOpenLeavesTheReviewOnTheDealShown) {
   OpenRecordView();
   Dlg.LoadRecordFile(Record(QStringLiteral("known.csv"), KnownDeal));
   Dlg.MnReviewClick();
   ASSERT_EQ(Dlg.ReviewDlg->Step, 0);
+  const std::size_t steps = Dlg.ReviewDlg->Review.Steps.size();
   EXPECT_THROW(Dlg.LoadRecordFile(Path(QStringLiteral("missing.csv"))), std::runtime_error);
-  EXPECT_EQ(Dlg.ReviewDlg->Step, -1);
-  EXPECT_TRUE(Dlg.ReviewDlg->Review.Steps.empty());
-  EXPECT_EQ_TEXT(Dlg.ReviewDlg->LbMessage->text(), QStringLiteral("牌譜を開いてください。"));
+  EXPECT_EQ(Dlg.ReviewDlg->Review.Steps.size(), steps);
+  const QString shortFile =
+      WriteFile(Path(QStringLiteral("short.csv")), "TileLab 1.0,2030/01/01 00:00:00\r\n01,02,03\r\n05\r\n");
+  EXPECT_THROW(Dlg.LoadRecordFile(shortFile), std::runtime_error);
+  EXPECT_EQ(Dlg.ReviewDlg->Review.Steps.size(), steps);
+  // The known deal's summary: the discard after its win is not judged.
+  EXPECT_EQ_TEXT(Dlg.ReviewDlg->LbSummary->text(), QStringLiteral("効率 100.0%　最善 2/2　初聴牌 配牌　ツモ和了 3巡目"));
 }
 
 TEST_F(Learning, TheQuizScoresExactAnswersAndShowsTheHandAndItsWaits) {
@@ -454,8 +461,12 @@ TEST_F(Statistics, CancelLeavesTheLastWholeResultAndNothingOfTheRun) {
   std::ofstream(QDir(other.path()).filePath(QStringLiteral("x.csv")).toStdString()) << GeneratedRecord(99);
   s.Analyse(other.path());
   EXPECT_TRUE(s.Running());
+  // The folder being read is named at once, not the one of the result below.
+  EXPECT_EQ_TEXT(s.LbFolder->text(),
+                 QStringLiteral("フォルダ: %1（集計しています…）").arg(QDir::toNativeSeparators(other.path())));
   s.Cancel();
   s.WaitForResult();
+  EXPECT_EQ_TEXT(s.LbFolder->text(), QStringLiteral("フォルダ: %1").arg(QDir::toNativeSeparators(Dir.path())));
   EXPECT_EQ(s.Totals.Deals, whole.Deals);
   EXPECT_EQ(s.Totals.BestChoices, whole.BestChoices);
   EXPECT_EQ(s.ResultFolder, Dir.path());
@@ -484,3 +495,52 @@ TEST_F(Statistics, ANameThatIsNotUtf8CountsAsTheViewerListsIt) {
 }
 
 }  // namespace
+
+// N held down jumps once: from the first step to the next whose discard was
+// not best, here the very next, though every discard of the deal was poor.
+TEST_F(Learning, AHeldNJumpsOnce) {
+  OpenRecordView();
+  Dlg.LoadRecordFile(Record(QStringLiteral("poor.csv"), {Codes("123m456p789s1122z"), Codes("3z5m4z"),
+                                                         Codes("1m2m3m"), TRow{}}));
+  Dlg.MnReview->trigger();
+  TReviewDlg* r = Dlg.ReviewDlg;
+  ASSERT_TRUE(r && r->isVisible());
+  ASSERT_EQ(r->Step, 0);
+  HoldKey(r, Qt::Key_N);
+  EXPECT_EQ(r->Step, 1);
+}
+
+// A line over more deals than the chart has pixels keeps every deal's value in
+// sight: one deal far above the rest still reaches the top, and a run that
+// swings between its deals fills its columns from its lowest to its highest value.
+TEST(Chart, ALineOfManyDealsKeepsEveryValueInSight) {
+  TChartView chart;
+  chart.resize(440, 260);
+  QVector<double> values(10000, 50.0);
+  values[5005] = 100.0;
+  for (int i = 8000; i < 10000; ++i) values[i] = i % 7 == 3 ? 10.0 : i % 7 == 5 ? 90.0 : 50.0;
+  chart.SetData(TChartView::Line, QStringLiteral("t"), QStringLiteral("x"), values);
+  QImage picture(chart.size(), QImage::Format_RGB32);
+  chart.render(&picture);
+  // The ink's rows in a column of the picture, top and bottom.
+  auto inked = [&picture](int x) {
+    std::pair<int, int> rows{-1, -1};
+    for (int y = 0; y < picture.height(); ++y) {
+      const QColor c = picture.pixelColor(x, y);
+      if (c.blue() > 120 && c.red() < 120) {
+        if (rows.first < 0) rows.first = y;
+        rows.second = y;
+      }
+    }
+    return rows;
+  };
+  const int flat = inked(chart.width() / 4).first;  // a column of the 50s
+  ASSERT_GT(flat, 0);
+  int spikeTop = picture.height();
+  for (int x = chart.width() * 45 / 100; x < chart.width() * 60 / 100; ++x)
+    if (const int top = inked(x).first; top >= 0) spikeTop = std::min(spikeTop, top);
+  EXPECT_LT(spikeTop, flat - 60) << "the one deal at 100 % is drawn";
+  const std::pair<int, int> swing = inked(chart.width() * 9 / 10);
+  EXPECT_LT(swing.first, flat - 40);
+  EXPECT_GT(swing.second, flat + 40);
+}

@@ -273,6 +273,7 @@ TEST_F(PracticeWindow, SaveWritesTheRecordAndRemembersTheName) {
   Open(false);
   ClickHand(3);
   std::vector<QString> offered;
+  Dlg.Clock = [] { return TRecordTime{2024, 3, 4, 5, 6, 7}; };
   Dlg.SaveDialog1.Hook = [&](const TMainDlg::TSaveDialog& d) {
     offered.push_back(d.FileName);
     EXPECT_EQ(d.Filter, QStringLiteral("*.csv|*.csv|*.*|*.*"));
@@ -289,7 +290,7 @@ TEST_F(PracticeWindow, SaveWritesTheRecordAndRemembersTheName) {
 
   Dlg.SaveAs2->trigger();
   ASSERT_EQ(offered.size(), 2u);
-  EXPECT_EQ(offered[0], QString());
+  EXPECT_EQ(offered[0], QStringLiteral("20240304-050607.csv")) << "the deal's date and time";
   EXPECT_EQ(offered[1], path) << "the dialog offers the last name";
 
   // A cancelled dialog writes nothing.

@@ -157,8 +157,25 @@ TEST_F(Saving, ThePracticeWindowTellsOfASavedRecord) {
   dlg.show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.Busy(); }));  // the opening has played
   EXPECT_EQ(dlg.NotePanel, dlg.StatusPanel[1]);
-  dlg.SaveDialog1.Hook = [&](const TMainDlg::TSaveDialog&) { return Path(QStringLiteral("deal")); };
+  // The first save offers the deal's date and time as the name, and the record carries that time.
+  dlg.Clock = [] { return TRecordTime{2025, 1, 2, 3, 4, 5}; };
+  QString offered;
+  dlg.SaveDialog1.Hook = [&](const TMainDlg::TSaveDialog& dialog) {
+    offered = dialog.FileName;
+    return QString();  // cancelled
+  };
   dlg.SaveAs2Click();
+  EXPECT_EQ(offered, QStringLiteral("20250102-030405.csv"));
+  dlg.Clock = [] { return TRecordTime{2025, 1, 2, 3, 9, 0}; };
+  dlg.SaveDialog1.Hook = [&](const TMainDlg::TSaveDialog& dialog) {
+    offered = dialog.FileName;
+    return Path(QStringLiteral("deal"));
+  };
+  dlg.SaveAs2Click();
+  EXPECT_EQ(offered, QStringLiteral("20250102-030900.csv")) << "a cancelled name is not offered again";
+  QFile saved(Path(QStringLiteral("deal.csv")));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(saved.readLine(), QByteArray("TileLab 1.0,2025/01/02 03:09:00\r\n"));
   EXPECT_EQ(dlg.StatusPanel[1]->text(), QStringLiteral("保存しました: deal.csv"));
   EXPECT_EQ(dlg.StatusPanel[0]->text(), QStringLiteral("手数: 1")) << "the draw counter stays";
   EXPECT_EQ(SaveFolder(), Dir.path());

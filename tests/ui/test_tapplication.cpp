@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <stdexcept>
 
@@ -53,4 +58,41 @@ TEST(TApplication, AConnectedHandlerReportsItsError) {
   QCoreApplication::sendPostedEvents();
   EXPECT_EQ(shown, QStringList{QStringLiteral("不明なエラーが発生しました。")});
   SetWarningHook({});
+}
+
+// Settings go under the organisation's name; those of the versions before,
+// kept under "Unknown Organization", and the drill's folder move over once.
+TEST(TApplication, SettingsLiveUnderTileLabAndOldOnesMoveOverOnce) {
+  EXPECT_EQ(QCoreApplication::organizationName().toStdString(), "TileLab");
+  EXPECT_EQ(QCoreApplication::applicationName().toStdString(), "牌理工房");
+
+  const QTemporaryDir home;  // stands for ~/.config and ~/.local/share
+  const QString config = home.path() + QStringLiteral("/config");
+  const QString data = home.path() + QStringLiteral("/data");
+  const QString oldFile = config + QStringLiteral("/Unknown Organization/牌理工房.conf");
+  const QString newFile = config + QStringLiteral("/TileLab/牌理工房.conf");
+  auto write = [](const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  };
+  auto read = [](const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+  };
+  write(oldFile, "[Practice]\nSeatWind=2\n");
+  write(data + QStringLiteral("/牌理工房/drill-0123.txt"), "state");
+  MoveOldSettings(config, data);
+  EXPECT_EQ(read(newFile), QByteArray("[Practice]\nSeatWind=2\n"));
+  EXPECT_FALSE(QFileInfo::exists(oldFile));
+  EXPECT_EQ(read(data + QStringLiteral("/TileLab/牌理工房/drill-0123.txt")), QByteArray("state"));
+  EXPECT_FALSE(QFileInfo::exists(data + QStringLiteral("/牌理工房")));
+
+  // Once: an old file that turns up again never replaces the settings in use.
+  write(oldFile, "[Practice]\nSeatWind=3\n");
+  MoveOldSettings(config, data);
+  EXPECT_EQ(read(newFile), QByteArray("[Practice]\nSeatWind=2\n"));
+  MoveOldSettings(home.path() + QStringLiteral("/nothing"), data);  // nothing there: nothing made
+  EXPECT_FALSE(QFileInfo::exists(home.path() + QStringLiteral("/nothing")));
 }

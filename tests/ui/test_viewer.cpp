@@ -309,6 +309,29 @@ TEST_F(ViewerWindow, AFileThatCannotBeReadEndsTheCommandWithItsError) {
   EXPECT_TRUE(Dlg.RecordFile.empty());
 }
 
+// A file that ends early fails after its header was read: the command ends
+// without drawing, so the sheet still shows the deal before, and the status
+// bar names that deal's file again; F7 redraws that deal, not the short file.
+TEST_F(ViewerWindow, AFileThatEndsEarlyLeavesTheNameOfTheDealShown) {
+  const QString good = WriteFile(Path("good.csv"), RecordBytes({Deal, Draws, Discards, Hand}));
+  const QString shortFile = WriteFile(Path("short.csv"), "TileLab 1.0,2030/01/01 00:00:00\r\n01,02\r\n03\r\n");
+  OpenRecordView();
+  OpenAnswer = good;
+  Dlg.Open1Click();
+  const QImage before = SheetCell(Dlg, 0);
+  OpenAnswer = shortFile;
+  EXPECT_THROW(Dlg.Open1Click(), std::runtime_error);
+  EXPECT_EQ(Dlg.StatusPanel[0]->text(), QStringLiteral("good.csv"));
+  EXPECT_EQ(Dlg.StatusPanel[1]->text(), QStringLiteral("2024/05/06 07:08:09"));
+  EXPECT_EQ(SheetCell(Dlg, 0), before);
+  Dlg.MnView2Click();
+  EXPECT_EQ(Code(0, 0), Deal[0]);
+  EXPECT_EQ(SheetCell(Dlg, 0), TileCell(Dlg, Deal[0]));
+  Dlg.MnShowStat->trigger();
+  Dlg.MnShowStat->trigger();  // off and on again: still the deal shown
+  EXPECT_EQ(Dlg.StatusPanel[0]->text(), QStringLiteral("good.csv"));
+}
+
 TEST_F(ViewerWindow, APlayedDealIsShownAsItWasRecorded) {
   TMjTable table;
   TRuleSource rule([](int step) { return step * 7919 + 13; });

@@ -7,6 +7,7 @@
 #include "core/Mjrandom1.h"
 #include "tests/support/SequenceSource.h"
 #include "tests/ui/test_viewer_support.h"
+#include "ui/Quizdlg1.h"
 
 namespace {
 
@@ -248,4 +249,19 @@ TEST_F(ViewerRandom, NamesLeftFromAnEarlierShowingComeFromTheirOwnFolder) {
   ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("empty")));
   PressF5();
   EXPECT_EQ(Warnings, QStringList{QStringLiteral("ファイルが見つかりません。")});
+}
+
+// F5 held down opens one record, in the viewer and in the waits quiz under it.
+TEST_F(ViewerRandom, AHeldF5OpensOneRecord) {
+  MakeRecords(8);
+  OpenDiscardReading();
+  Activate();
+  ChooseFolder();
+  HoldKey(&Dlg, Qt::Key_F5);
+  EXPECT_EQ(Dlg.FileList.Size(), 7u);
+  Dlg.MnQuiz->trigger();
+  ASSERT_TRUE(Dlg.QuizDlg && Dlg.QuizDlg->isVisible());
+  HoldKey(Dlg.QuizDlg, Qt::Key_F5);
+  EXPECT_EQ(Dlg.FileList.Size(), 6u);
+  EXPECT_TRUE(Warnings.isEmpty());
 }

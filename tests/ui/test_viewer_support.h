@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -53,6 +54,27 @@ inline QImage ArrowCell(TViewDlg& dlg) {
   return dlg.FrMjPai1->Image1->Canvas().copy(dlg.FrMjPai1->GetPaiParts(-1, TFrMjPai::ArrowNumber).Rect());
 }
 inline QImage BlankCell(TViewDlg& dlg) { return TileCell(dlg, 0); }
+
+// A key held down as X11 delivers it: a press, then release and press pairs
+// that share their time stamps (mostly without Qt's repeat flag), then the release.
+inline void HoldKey(QWidget* widget, Qt::Key key, int repeats = 12) {
+  static unsigned long long time = 1000;  // every hold later than the one before
+  auto send = [&](QEvent::Type type) {
+    QKeyEvent event(type, key, Qt::NoModifier);
+    event.setTimestamp(time);
+    QApplication::sendEvent(widget, &event);
+  };
+  time += 500;
+  send(QEvent::KeyPress);
+  for (int i = 0; i < repeats; ++i) {
+    time += 40;
+    send(QEvent::KeyRelease);
+    send(QEvent::KeyPress);
+  }
+  time += 40;
+  send(QEvent::KeyRelease);
+  QCoreApplication::sendPostedEvents();  // an error's message box opens after the handler
+}
 
 // A viewer with its messages and dialogs answered by the test.
 class ViewerTest : public ::testing::Test {
