@@ -164,7 +164,7 @@ Blanks between groups, 0 (a red five, read as 5), full-width forms and honours a
     </message>
     <message>
         <source>向聴</source>
-        <translation>Shanten</translation>
+        <translation>Away</translation>
     </message>
     <message>
         <source>有効牌</source>

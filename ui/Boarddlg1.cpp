@@ -287,7 +287,7 @@ void TBoardDlg::ShowPosition() {
     codes.push_back(KindCode(p.DrawnKind));
   }
   FrHand->SetCodes(codes);
-  LbHand->setText(tiles == 14 ? tr("手牌 14枚（右端がツモ %1）").arg(KindName(p.DrawnKind)) : tr("手牌 13枚"));
+  LbHand->setText(tiles == 14 ? tr("手牌 14枚（右端がツモ %1）").arg(KindWords(p.DrawnKind)) : tr("手牌 13枚"));
   std::vector<int> seen;
   for (int k = 0; k < KindCount; ++k)
     for (int n = 0; n < p.Seen[static_cast<std::size_t>(k)]; ++n) seen.push_back(KindCode(k));
@@ -348,7 +348,7 @@ void TBoardDlg::FillTable() {
   if (p.Tiles() == 13) {
     const TMjUkeire u = MjUkeire(p.Hand, CountedSeen(p));
     QString text = (u.Shanten == 0 ? tr("待ち %1  %2枚") : tr("有効牌 %1  %2枚"))
-                       .arg(QString::fromStdString(KindsText(u.Kinds)))
+                       .arg(KindsWords(u.Kinds))
                        .arg(u.Count);
     if (TooFar)
       text += QStringLiteral("  ") + tr("5向聴以上は受け入れのみ");
@@ -379,7 +379,7 @@ void TBoardDlg::FillTable() {
     }
     const QString cells[ColumnCount] = {KindName(d.Kind),
                                         ShantenWords(d.Shanten),
-                                        QString::fromStdString(KindsText(d.Kinds)),
+                                        KindsWords(d.Kinds),
                                         QString::number(d.Count),
                                         ready,
                                         win,
