@@ -203,6 +203,7 @@ private:
   // when Now is full it becomes Old and the older one is forgotten.
   TMemo Now;
   TMemo Old;
+  bool OldEmpty = true;
   std::size_t SlotCap = 0;
   std::size_t ValueCap = 0;
   std::size_t Computed = 0;
@@ -232,10 +233,10 @@ private:
   // The value remembered for `key`, brought into Now; nullptr when none.
   const std::uint32_t* Recall(const TKey& key, std::size_t values) {
     if (const std::uint32_t* seen = Now.Seen.Find(key)) return seen;
-    const std::uint32_t* old = Old.Seen.Find(key);
+    const std::uint32_t* old = OldEmpty ? nullptr : Old.Seen.Find(key);
     if (!old) return nullptr;
     if (values == 0) {
-      Remember(key, *old, nullptr, 0);
+      Remember<float>(key, *old, nullptr, 0);
     } else {
       std::vector<float> rows(Old.Values.begin() + *old, Old.Values.begin() + *old + values);
       Remember(key, 0, rows.data(), values);
@@ -243,15 +244,18 @@ private:
     return Now.Seen.Find(key);
   }
 
-  std::uint32_t Remember(const TKey& key, std::uint32_t value, const float* rows, std::size_t values) {
+  template <class TValue>
+  std::uint32_t Remember(const TKey& key, std::uint32_t value, const TValue* rows, std::size_t values) {
     if (!Now.Room(values, SlotCap, ValueCap)) {
       std::swap(Now, Old);
       Now.Clear();
+      OldEmpty = false;
       Now.Room(values, SlotCap, ValueCap);  // an empty generation always has room
     }
     if (values > 0) {
       value = static_cast<std::uint32_t>(Now.Values.size());
-      Now.Values.insert(Now.Values.end(), rows, rows + values);
+      Now.Values.resize(value + values);
+      std::transform(rows, rows + values, Now.Values.begin() + value, [](TValue v) { return static_cast<float>(v); });
     }
     Now.Seen.Add(key, value, SlotCap);
     return value;
@@ -267,7 +271,7 @@ private:
     situation.FirstDraw = first;
     const TMjScore score = MjScore(h, kind, situation);
     const auto points = static_cast<std::uint32_t>(score.BestReading().Points.Total);
-    Remember(tagged, points, nullptr, 0);
+    Remember<float>(tagged, points, nullptr, 0);
     return points;
   }
 
@@ -280,19 +284,21 @@ private:
     if (Stop.stop_requested()) throw TStopped{};
     ++Computed;
     const std::size_t length = static_cast<std::size_t>(Length);
-    std::vector<double>& work = Work(RowValues * (KindCount + 1));
+    std::vector<double>& work = Work(RowValues * (KindCount + 2));
     const TDeeper deeper(Depth);
     const bool moves = used < Extra;
 
-    // The draws that lead somewhere, each with the rows of what follows it.
-    struct TDraw {
+    // Draws that lower the shanten are summed as they are met (copies times
+    // what follows, one entry later); the others, met only while a move is
+    // left, keep their rows: staying is their alternative, entry by entry.
+    double* own = work.data();
+    double* sums = own + RowValues;
+    std::fill(own, own + 2 * RowValues, 0.0);
+    struct TOther {
       int Copies = 0;
-      bool Improving = false;
-      bool Win = false;
-      double Points = 0.0;       // of a win
-      double FirstPoints = 0.0;  // of a win on the deal's first draw
+      std::size_t At = 0;  // where its rows are in `work`
     };
-    std::array<TDraw, KindCount> draws;
+    std::array<TOther, KindCount> others;
     int count = 0;
     double improving = 0;
     double other = 0;
@@ -301,49 +307,82 @@ private:
       if (n <= 0) continue;
       const bool improves = (kinds >> k & 1) != 0;
       if (!improves && !moves) continue;
-      TDraw& draw = draws[static_cast<std::size_t>(count)];
-      draw = {n, improves, improves && shanten == 0, 0.0, 0.0};
       ++h[k];
       const TKey next = Plus(key, k);
-      if (draw.Win) {
-        draw.Points = Points(h, next, k, false);
-        draw.FirstPoints = DrawsLeft >= DealDraws ? Points(h, next, k, true) : draw.Points;
+      if (improves && shanten == 0) {
+        const double points = Points(h, next, k, false);
+        const double firstPoints = DrawsLeft == DealDraws ? Points(h, next, k, true) : points;
+        for (std::size_t r = 1; r < length; ++r) {
+          sums[WinRow * length + r] += n;
+          sums[PointsRow * length + r] += n * (r == static_cast<std::size_t>(DealDraws) ? firstPoints : points);
+        }
       } else {
         const std::uint32_t at = Hand14(h, next, improves ? shanten - 1 : shanten, used, improves);
-        std::copy_n(Now.Values.begin() + at, RowValues, work.begin() + static_cast<std::ptrdiff_t>(count + 1) * static_cast<std::ptrdiff_t>(RowValues));
+        const float* rows = &Now.Values[at];
+        if (improves) {
+          for (int q = shanten == 0 ? WinRow : ReadyRow; q < Figures; ++q) {
+            const std::size_t row = static_cast<std::size_t>(q) * length;
+            for (std::size_t r = 1; r < length; ++r) sums[row + r] += n * static_cast<double>(rows[row + r - 1]);
+          }
+        } else {
+          const std::size_t place = (static_cast<std::size_t>(count) + 2) * RowValues;
+          std::copy_n(rows, RowValues, work.begin() + static_cast<std::ptrdiff_t>(place));
+          others[static_cast<std::size_t>(count++)] = {n, place};
+        }
       }
       --h[k];
       (improves ? improving : other) += n;
-      ++count;
     }
 
-    double* own = work.data();
-    std::fill(own, own + RowValues, 0.0);
     if (shanten == 0) std::fill(own, own + length, 1.0);
     for (int r = 1; r < Length; ++r) {
       const double wall = std::max(static_cast<double>(WallAt(r)), improving);
       const double rest = 1.0 - improving / wall;
       const double perOther = other > 0 ? rest / other : 0.0;
       const double stay = other > 0 ? 0.0 : rest;
-      const bool first = r == DealDraws && r == DrawsLeft;
       for (int q = shanten == 0 ? WinRow : ReadyRow; q < Figures; ++q) {
-        const double before = own[q * Length + r - 1];
-        double sum = stay * before;
+        const std::size_t at = static_cast<std::size_t>(q * Length + r);
+        const double before = own[at - 1];
+        double sum = sums[at] / wall + stay * before;
         for (int i = 0; i < count; ++i) {
-          const TDraw& d = draws[static_cast<std::size_t>(i)];
-          double x = 0.0;
-          if (d.Win) {
-            x = q == PointsRow ? (first ? d.FirstPoints : d.Points) : 1.0;
-          } else {
-            x = work[static_cast<std::size_t>(i + 1) * RowValues + static_cast<std::size_t>(q * Length + r - 1)];
-          }
-          sum += d.Improving ? d.Copies / wall * x : d.Copies * perOther * std::max(before, x);
+          const TOther& o = others[static_cast<std::size_t>(i)];
+          sum += o.Copies * perOther * std::max(before, work[o.At + at - 1]);
         }
-        own[q * Length + r] = sum;
+        own[at] = sum;
       }
     }
-    std::vector<float> rows(own, own + RowValues);
-    return Remember(tagged, 0, rows.data(), RowValues);
+    return Remember(tagged, 0, own, RowValues);
+  }
+
+  // The rows of a ready 13-tile hand whose wait cannot change any more (no
+  // move left): it wins with the chance that some draw hits one of its a
+  // copies, and each winning kind as often as its copies.
+  void ReadyHand(TKindCounts& h, const TKey& key, TKindMask kinds, double* rows) {
+    double copies = 0;
+    double points = 0;
+    double firstPoints = 0;
+    for (TKindMask rest = kinds; rest != 0; rest &= rest - 1) {
+      const int k = std::countr_zero(rest);
+      const int n = InWall(h, k);
+      if (n <= 0) continue;
+      ++h[k];
+      const TKey won = Plus(key, k);
+      const double p = Points(h, won, k, false);
+      copies += n;
+      points += n * p;
+      firstPoints += n * (DrawsLeft == DealDraws ? Points(h, won, k, true) : p);
+      --h[k];
+    }
+    std::fill(rows, rows + Length, 1.0);
+    double* win = rows + WinRow * Length;
+    double* worth = rows + PointsRow * Length;
+    win[0] = worth[0] = 0.0;
+    for (int r = 1; r < Length; ++r) {
+      const double wall = std::max(static_cast<double>(WallAt(r)), copies);
+      const double miss = 1.0 - copies / wall;
+      win[r] = win[r - 1] * miss + copies / wall;
+      worth[r] = worth[r - 1] * miss + (r == DealDraws ? firstPoints : points) / wall;
+    }
   }
 
   // A 14-tile hand of shanten `shanten` >= 0 just drawn into, with `used`
@@ -357,7 +396,7 @@ private:
     if (const std::uint32_t* seen = Recall(tagged, RowValues)) return *seen;
     if (Stop.stop_requested()) throw TStopped{};
     ++Computed;
-    std::vector<double>& best = Work(RowValues);
+    std::vector<double>& best = Work(2 * RowValues);
     const TDeeper deeper(Depth);
     std::fill(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(RowValues), 0.0);
     const TMjDiscardTable table = MjDiscards(h);
@@ -366,13 +405,19 @@ private:
       const int next = improved && d.Shanten == shanten ? used : used + (d.Shanten > shanten && !improved ? 2 : 1);
       if (next > Extra) continue;
       --h[d.Kind];
+      if (d.Shanten == 0 && next == Extra) {
+        double* rows = best.data() + RowValues;
+        ReadyHand(h, Minus(key, d.Kind), d.Kinds, rows);
+        ++h[d.Kind];
+        for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
+        continue;
+      }
       const std::uint32_t at = Hand13(h, Minus(key, d.Kind), d.Shanten, d.Kinds, next);
       ++h[d.Kind];
       const float* rows = &Now.Values[at];
       for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], static_cast<double>(rows[i]));
     }
-    std::vector<float> rows(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(RowValues));
-    return Remember(tagged, 0, rows.data(), RowValues);
+    return Remember(tagged, 0, best.data(), RowValues);
   }
 };
 
