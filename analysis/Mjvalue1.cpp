@@ -427,14 +427,14 @@ int Tiles(const TKindCounts& h) {
   return tiles;
 }
 
-void Check(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules) {
+void Check(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules, int tiles) {
   int wall = 0;
   for (int k = 0; k < KindCount; ++k) {
     if (hand[k] < 0 || hand[k] > 4) throw std::invalid_argument("a kind held fewer than 0 or more than 4 times");
     if (unseen[k] < 0 || unseen[k] + hand[k] > 4) throw std::invalid_argument("unseen copies beyond 4 - held");
     wall += unseen[k];
   }
-  if (Tiles(hand) != 14) throw std::invalid_argument("a hand of " + std::to_string(Tiles(hand)) + " tiles");
+  if (Tiles(hand) != tiles) throw std::invalid_argument("a hand of " + std::to_string(Tiles(hand)) + " tiles");
   if (drawsLeft < 0 || drawsLeft > wall) {
     throw std::invalid_argument(std::to_string(drawsLeft) + " draws from a wall of " + std::to_string(wall));
   }
@@ -451,7 +451,7 @@ void Check(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, co
 
 TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules,
                        std::stop_token stop, std::size_t budget) {
-  Check(hand, unseen, drawsLeft, rules);
+  Check(hand, unseen, drawsLeft, rules, 14);
   const TMjDiscardTable discards = MjDiscards(hand);
   TMjWorthTable table;
   table.Shanten = discards.Shanten;
@@ -492,3 +492,15 @@ TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int d
   table.Hands = search.Hands();
   return table;
 }
+
+TMjWorth MjHandWorth(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules) {
+  Check(hand, unseen, drawsLeft, rules, 13);
+  const TMjUkeire u = MjUkeire(hand);
+  TSearch search(hand, unseen, drawsLeft, rules, {}, MjWorthBudget);
+  TKindCounts kept = hand;
+  TMjWorth worth = search.Worth(kept, u.Shanten, u.Kinds, 0);
+  worth.Kind = -1;
+  return worth;
+}
+
+int MjDefaultExtra(int shanten) { return shanten <= MjDefaultExtraShanten ? 1 : 0; }

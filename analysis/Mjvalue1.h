@@ -38,15 +38,18 @@
 #include "analysis/Mjscore1.h"
 
 inline constexpr int MjMaxExtra = 2;
-// The windows' and the command line's choice: shape changes once on the way.
-inline constexpr int MjDefaultExtra = 1;
+// The windows' and the command line's choice unless told: one move off the
+// path up to this shanten of the 14 tiles, where a table takes well under a
+// second; none above it.
+inline constexpr int MjDefaultExtraShanten = 3;
+int MjDefaultExtra(int shanten);
 
 // What the hands remembered during one computation may take.
 inline constexpr std::size_t MjWorthBudget = std::size_t{48} << 20;
 
 struct TMjWorthRules {
-  int Extra = MjDefaultExtra;  // moves off the shortest path allowed, 0..MjMaxExtra
-  TMjSituation Situation;      // the winds of the wins; FirstDraw is set for the deal's first draw only
+  int Extra = 1;            // moves off the shortest path allowed, 0..MjMaxExtra
+  TMjSituation Situation;   // the winds of the wins; FirstDraw is set for the deal's first draw only
 };
 
 struct TMjWorth {
@@ -75,3 +78,7 @@ struct TMjWorthTable {
 TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft,
                        const TMjWorthRules& rules = {}, std::stop_token stop = {},
                        std::size_t budget = MjWorthBudget);
+
+// The same figures for a 13-tile hand, the discard already made (Kind is -1).
+TMjWorth MjHandWorth(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft,
+                     const TMjWorthRules& rules = {});
