@@ -141,7 +141,9 @@ struct TMemo {
     const std::size_t needed = Values.size() + values;
     if (needed <= Values.capacity()) return true;
     if (needed > valueCap) return false;
-    Values.reserve(std::min(valueCap, std::max({needed, 2 * Values.capacity(), std::size_t{1} << 12})));
+    // All at once: pages are only taken as they are written, and growing by
+    // steps would hold the old rows and the new beside each other.
+    Values.reserve(valueCap);
     return true;
   }
 
@@ -177,8 +179,8 @@ public:
 
   // The figures of a 13-tile hand with the draws of the computation left.
   TMjWorth Worth(TKindCounts& h, int shanten, TKindMask kinds, int used) {
-    const std::uint32_t at = Hand13(h, KeyOf(h), shanten, kinds, used);
-    const float* rows = &Now.Values[at];
+    std::vector<double> rows(RowValues);
+    Hand13(h, KeyOf(h), shanten, kinds, used, rows.data());
     TMjWorth out;
     out.Shanten = shanten;
     out.Ready = rows[ReadyRow * Length + DrawsLeft];
@@ -275,12 +277,20 @@ private:
     return points;
   }
 
-  // A 13-tile hand of shanten >= 0 whose improving kinds are `kinds`, with
-  // `used` moves off the path made: where its rows start in Now.Values, valid
-  // until the next call. h is restored on return.
-  std::uint32_t Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used) {
+  // The rows of a 13-tile hand of shanten >= 0 whose improving kinds are
+  // `kinds`, with `used` moves off the path made, into `out`; h is restored
+  // on return. Only hands with a move left are remembered: the others come
+  // quickly from the 14-tile hands they draw into, and half the memory then
+  // holds twice the hands.
+  void Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out) {
+    const bool remembered = true;
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift);
-    if (const std::uint32_t* seen = Recall(tagged, RowValues)) return *seen;
+    if (remembered) {
+      if (const std::uint32_t* seen = Recall(tagged, RowValues)) {
+        std::copy_n(Now.Values.begin() + *seen, RowValues, out);
+        return;
+      }
+    }
     if (Stop.stop_requested()) throw TStopped{};
     ++Computed;
     const std::size_t length = static_cast<std::size_t>(Length);
@@ -351,7 +361,8 @@ private:
         own[at] = sum;
       }
     }
-    return Remember(tagged, 0, own, RowValues);
+    if (remembered) Remember(tagged, 0, own, RowValues);
+    std::copy_n(own, RowValues, out);
   }
 
   // The rows of a ready 13-tile hand whose wait cannot change any more (no
@@ -412,10 +423,10 @@ private:
         for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
         continue;
       }
-      const std::uint32_t at = Hand13(h, Minus(key, d.Kind), d.Shanten, d.Kinds, next);
+      double* rows = best.data() + RowValues;
+      Hand13(h, Minus(key, d.Kind), d.Shanten, d.Kinds, next, rows);
       ++h[d.Kind];
-      const float* rows = &Now.Values[at];
-      for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], static_cast<double>(rows[i]));
+      for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
     }
     return Remember(tagged, 0, best.data(), RowValues);
   }

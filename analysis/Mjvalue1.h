@@ -39,9 +39,9 @@
 
 inline constexpr int MjMaxExtra = 2;
 // The windows' and the command line's choice unless told: one move off the
-// path up to this shanten of the 14 tiles, where a table takes well under a
-// second; none above it.
-inline constexpr int MjDefaultExtraShanten = 3;
+// path up to this shanten of the 14 tiles, where a table takes milliseconds;
+// none above it, where it can take seconds.
+inline constexpr int MjDefaultExtraShanten = 2;
 int MjDefaultExtra(int shanten);
 
 // What the hands remembered during one computation may take.

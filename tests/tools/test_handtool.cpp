@@ -287,9 +287,11 @@ TEST(HandProbBatch, ValueAddsTheExpectedPointsToTheSameLines) {
 
 TEST(HandProbTable, DefaultMovesFollowTheShanten) {
   std::string error;
-  const std::string near = handtool::ProbTable("234578m1689p357s1z", {}, error);  // 3 away
-  EXPECT_EQ(near.substr(0, near.find('\n')), "234578m1689p357s1z  3向聴  残りツモ 17 回  寄り道 1 回まで");
+  const std::string near = handtool::ProbTable("234578m1689p3577s", {}, error);  // 2 away
+  EXPECT_EQ(near.substr(0, near.find('\n')), "234578m1689p3577s  2向聴  残りツモ 17 回  寄り道 1 回まで");
   EXPECT_EQ(near.find("（向聴数が上がる打牌は計算しません）"), std::string::npos);
-  const std::string far = handtool::ProbTable("2368m1479p2588s15z", {}, error);  // 4 away
-  EXPECT_NE(far.find("寄り道なし"), std::string::npos) << far;
+  // 3 away: the shortest-path figures of the published example.
+  const std::string far = handtool::ProbTable("234578m1689p357s1z", {}, error);
+  EXPECT_EQ(far.substr(0, far.find('\n')), "234578m1689p357s1z  3向聴  残りツモ 17 回  寄り道なし");
+  EXPECT_NE(far.find("\n1p    3向聴   63.26%    15.11%\n"), std::string::npos) << far;
 }
