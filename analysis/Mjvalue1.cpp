@@ -19,11 +19,11 @@ struct TKey {
 };
 
 constexpr int LowKinds = 21;
-constexpr int UsedShift = 40;           // moves off the path used, 2 bits
-constexpr int ImprovedShift = 42;       // a 14-tile hand reached by a draw that lowered the shanten
-constexpr int ScoreShift = 43;          // the points of a complete hand...
-constexpr int WinKindShift = 44;        // ...won on this kind, 6 bits
-constexpr int FirstShift = 50;          // ...on the deal's first draw
+constexpr int UsedShift = 40;      // moves off the path used, 2 bits
+constexpr int ImprovedShift = 42;  // a 14-tile hand reached by a draw that lowered the shanten
+constexpr int ScoreShift = 43;     // the points of a complete hand...
+constexpr int WinKindShift = 44;   // ...won on this kind, 6 bits
+constexpr int FirstShift = 50;     // ...on the deal's first draw
 
 TKey KeyOf(const TKindCounts& h) {
   TKey key;
@@ -85,7 +85,7 @@ public:
   THands() : Slots(InitialSlots) {}
 
   const std::uint32_t* Find(const TKey& key) const {
-    for (std::size_t i = THash{}(key) & Mask();; i = (i + 1) & Mask()) {
+    for (std::size_t i = THash{}(key)&Mask();; i = (i + 1) & Mask()) {
       const TSlot& slot = Slots[i];
       if (slot.Key == key) return &slot.Value;
       if (slot.Key == TKey{}) return nullptr;
@@ -117,7 +117,7 @@ private:
   std::size_t Mask() const { return Slots.size() - 1; }
 
   void Place(const TKey& key, std::uint32_t value) {
-    std::size_t i = THash{}(key) & Mask();
+    std::size_t i = THash{}(key)&Mask();
     while (!(Slots[i].Key == TKey{})) i = (i + 1) & Mask();
     Slots[i] = {key, value};
   }
@@ -265,8 +265,7 @@ private:
 
   // The points of the complete hand h won on `kind`.
   double Points(const TKindCounts& h, const TKey& key, int kind, bool first) {
-    const TKey tagged = Tagged(key, std::uint64_t{1} << ScoreShift |
-                                        static_cast<std::uint64_t>(kind) << WinKindShift |
+    const TKey tagged = Tagged(key, std::uint64_t{1} << ScoreShift | static_cast<std::uint64_t>(kind) << WinKindShift |
                                         static_cast<std::uint64_t>(first) << FirstShift);
     if (const std::uint32_t* seen = Recall(tagged, 0)) return *seen;
     TMjSituation situation = Situation;
@@ -351,7 +350,7 @@ private:
       const double perOther = other > 0 ? rest / other : 0.0;
       const double stay = other > 0 ? 0.0 : rest;
       for (int q = shanten == 0 ? WinRow : ReadyRow; q < Figures; ++q) {
-        const std::size_t at = static_cast<std::size_t>(q * Length + r);
+        const std::size_t at = static_cast<std::size_t>(q) * length + static_cast<std::size_t>(r);
         const double before = own[at - 1];
         double sum = sums[at] / wall + stay * before;
         for (int i = 0; i < count; ++i) {
@@ -402,8 +401,8 @@ private:
   // on the path and any other costs one move. After another draw a discard
   // that keeps the shanten costs one, one that raises it two.
   std::uint32_t Hand14(TKindCounts& h, TKey key, int shanten, int used, bool improved) {
-    const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift |
-                                        static_cast<std::uint64_t>(improved) << ImprovedShift);
+    const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift | static_cast<std::uint64_t>(improved)
+                                                                                        << ImprovedShift);
     if (const std::uint32_t* seen = Recall(tagged, RowValues)) return *seen;
     if (Stop.stop_requested()) throw TStopped{};
     ++Computed;

@@ -48,8 +48,8 @@ int MjDefaultExtra(int shanten);
 inline constexpr std::size_t MjWorthBudget = std::size_t{48} << 20;
 
 struct TMjWorthRules {
-  int Extra = 1;            // moves off the shortest path allowed, 0..MjMaxExtra
-  TMjSituation Situation;   // the winds of the wins; FirstDraw is set for the deal's first draw only
+  int Extra = 1;           // moves off the shortest path allowed, 0..MjMaxExtra
+  TMjSituation Situation;  // the winds of the wins; FirstDraw is set for the deal's first draw only
 };
 
 struct TMjWorth {
@@ -62,13 +62,13 @@ struct TMjWorth {
 };
 
 struct TMjWorthTable {
-  int Shanten = 0;                // of the 14 tiles, -1 when complete
-  double Ready = 0.0;             // the best discard's, 1 when the hand is ready or complete already
-  double Win = 0.0;               // the best discard's, 1 when the hand is complete already
-  double Points = 0.0;            // the best discard's
-  std::vector<TMjWorth> Discards; // one per kind held, in code order
-  bool Stopped = false;           // the stop token asked to give up; nothing else is filled in
-  std::size_t Hands = 0;          // hands worked out (again when forgotten), for measurements
+  int Shanten = 0;                 // of the 14 tiles, -1 when complete
+  double Ready = 0.0;              // the best discard's, 1 when the hand is ready or complete already
+  double Win = 0.0;                // the best discard's, 1 when the hand is complete already
+  double Points = 0.0;             // the best discard's
+  std::vector<TMjWorth> Discards;  // one per kind held, in code order
+  bool Stopped = false;            // the stop token asked to give up; nothing else is filled in
+  std::size_t Hands = 0;           // hands worked out (again when forgotten), for measurements
 };
 
 // Every discard of a 14-tile hand with `drawsLeft` draws to come; `unseen` as
@@ -76,8 +76,7 @@ struct TMjWorthTable {
 // and on an Extra outside 0..MjMaxExtra. A stop request (checked at every new
 // hand) ends it early with Stopped set.
 TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft,
-                       const TMjWorthRules& rules = {}, std::stop_token stop = {},
-                       std::size_t budget = MjWorthBudget);
+                       const TMjWorthRules& rules = {}, std::stop_token stop = {}, std::size_t budget = MjWorthBudget);
 
 // The same figures for a 13-tile hand, the discard already made (Kind is -1).
 TMjWorth MjHandWorth(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft,

@@ -112,9 +112,9 @@ std::string Points(double points, bool forPeople) {
 struct TProbAnswer {
   TKindCounts Counts{};
   int Tiles = 0;
-  int Extra = 0;         // the moves off the path taken
-  TMjWorth Hand;         // 13 tiles
-  TMjWorthTable Table;   // 14 tiles
+  int Extra = 0;        // the moves off the path taken
+  TMjWorth Hand;        // 13 tiles
+  TMjWorthTable Table;  // 14 tiles
 };
 
 bool Chances(std::string_view line, const TProbOptions& options, TProbAnswer& answer, std::string& error) {
@@ -415,7 +415,8 @@ std::string ProbTable(std::string_view hand, const TProbOptions& options, std::s
                       (a.Extra == 0 ? std::string("  寄り道なし") : "  寄り道 " + std::to_string(a.Extra) + " 回まで") +
                       (options.OneSuit ? "  清一色の山（萬子のみ）" : "");
   if (options.Value) {
-    model += std::string("  ") + WindName(options.Situation.RoundWind) + "場 " + WindName(options.Situation.SeatWind) + "家";
+    model +=
+        std::string("  ") + WindName(options.Situation.RoundWind) + "場 " + WindName(options.Situation.SeatWind) + "家";
   }
   model += '\n';
   std::string out = HandText(a.Counts) + "  ";
@@ -426,7 +427,8 @@ std::string ProbTable(std::string_view hand, const TProbOptions& options, std::s
     return out + '\n';
   }
   out += ShantenWords(a.Table.Shanten) + "  " + model;
-  out += Pad("打牌", 6) + Pad("向聴", 8) + Pad("聴牌率", 10) + (options.Value ? Pad("和了率", 10) + "期待値\n" : "和了率\n");
+  out += Pad("打牌", 6) + Pad("向聴", 8) + Pad("聴牌率", 10) +
+         (options.Value ? Pad("和了率", 10) + "期待値\n" : "和了率\n");
   std::vector<TMjWorth> rows = a.Table.Discards;
   std::stable_sort(rows.begin(), rows.end(), [](const TMjWorth& x, const TMjWorth& y) {
     if (x.Counted != y.Counted) return x.Counted;
@@ -438,7 +440,8 @@ std::string ProbTable(std::string_view hand, const TProbOptions& options, std::s
     if (!c.Counted) {
       out += Pad("-", 10) + (options.Value ? Pad("-", 10) + "-" : "-");
     } else {
-      out += Pad(Percent(c.Ready), 10) + (options.Value ? Pad(Percent(c.Win), 10) + Points(c.Points, true) : Percent(c.Win));
+      out += Pad(Percent(c.Ready), 10) +
+             (options.Value ? Pad(Percent(c.Win), 10) + Points(c.Points, true) : Percent(c.Win));
     }
     out += '\n';
   }

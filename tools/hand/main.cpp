@@ -156,7 +156,8 @@ int main(int argc, char** argv) {
       hands.push_back(argv[i]);
     }
   }
-  if ((probOption && !prob) || (windOption && !options.Value) || (batch && !hands.empty()) || (!batch && hands.empty())) {
+  if ((probOption && !prob) || (windOption && !options.Value) || (batch && !hands.empty()) ||
+      (!batch && hands.empty())) {
     std::cerr << Usage;
     return 2;
   }
