@@ -282,6 +282,10 @@ private:
   // quickly from the 14-tile hands they draw into, and half the memory then
   // holds twice the hands.
   void Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out) {
+    if (shanten > DrawsLeft) {  // not even ready by the last draw
+      std::fill(out, out + RowValues, 0.0);
+      return;
+    }
     const bool remembered = true;
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift);
     if (remembered) {
