@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -182,7 +184,14 @@ TEST(HandScoreTable, ShowsTheYakuTheFuAndThePayments) {
 
 namespace {
 
-TBatch ProbBatch(const std::string& input, const handtool::TProbOptions& options = {}) {
+// The shortest-path figures unless told.
+handtool::TProbOptions Shortest() {
+  handtool::TProbOptions options;
+  options.Extra = 0;
+  return options;
+}
+
+TBatch ProbBatch(const std::string& input, const handtool::TProbOptions& options = Shortest()) {
   std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
@@ -210,7 +219,7 @@ TEST(HandProbBatch, AnswersEveryDiscardInCodeOrderExactly) {
 }
 
 TEST(HandProbBatch, DrawsLeftAndOneSuitWall) {
-  handtool::TProbOptions options;
+  handtool::TProbOptions options = Shortest();
   options.DrawsLeft = 1;
   options.OneSuit = true;
   // 1112345678999m: all 23 characters unseen win; 123m456p789s1112z: no 2z in the wall.
@@ -276,12 +285,54 @@ TEST(HandProbBatch, BadLinesGiveErrorAndTheNextLineAnswers) {
 
 TEST(HandProbTable, ShowsBestWinChanceFirstAndRaisedDiscardsLast) {
   std::string error;
-  const std::string table = handtool::ProbTable("234578m1689p357s1z", {}, error);
-  EXPECT_EQ(table.substr(0, table.find('\n')), "234578m1689p357s1z  3向聴  残りツモ 17 回");
+  const std::string table = handtool::ProbTable("234578m1689p357s1z", Shortest(), error);
+  EXPECT_EQ(table.substr(0, table.find('\n')), "234578m1689p357s1z  3向聴  残りツモ 17 回  寄り道なし");
   EXPECT_NE(table.find("\n1p    3向聴   63.26%    15.11%\n"), std::string::npos) << table;
   EXPECT_LT(table.find("\n1p "), table.find("\n8m "));
   EXPECT_LT(table.find("\n8m "), table.find("\n3m    4向聴   -         -\n"));
   EXPECT_NE(table.find("（向聴数が上がる打牌は計算しません）"), std::string::npos);
   EXPECT_EQ(handtool::ProbTable("123m", {}, error), "");
   EXPECT_EQ(error, "牌が 3 枚です（13 枚か 14 枚）");
+}
+
+TEST(HandProbBatch, ValueAddsTheExpectedPointsToTheSameLines) {
+  handtool::TProbOptions options = Shortest();
+  const TBatch plain = ProbBatch("234578m1689p357s1z\n123m456p789s1112z\n", options);
+  options.Value = true;
+  options.Situation.SeatWind = 1;
+  const TBatch valued = ProbBatch("234578m1689p357s1z\n123m456p789s1112z\n", options);
+  ASSERT_EQ(valued.Status, 0);
+  // Without the points every field reads as without --value.
+  std::string stripped;
+  std::istringstream lines(valued.Out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.find(':') != std::string::npos) {
+      line = std::regex_replace(line, std::regex(":[-0-9.]+( |$)"), "$1");
+    } else {
+      line = line.substr(0, line.rfind('\t'));
+    }
+    stripped += line + '\n';
+  }
+  EXPECT_EQ(stripped, plain.Out);
+  // The single wait on 2z: 3 copies among 123 unseen, 17 draws; each win is
+  // worth what the scorer gives the South seat.
+  TKindCounts won{};
+  for (int k : {0, 1, 2, 12, 13, 14, 24, 25, 26, 27, 27, 27, 28, 28}) ++won[k];
+  const int value = MjScore(won, 28, {1, 0, false}).BestReading().Points.Total;
+  double miss = 1.0;
+  for (int j = 0; j < 17; ++j) miss *= (120.0 - j) / (123.0 - j);
+  char expected[32];
+  std::snprintf(expected, sizeof expected, "\t%.1f\n", (1.0 - miss) * value);
+  EXPECT_TRUE(valued.Out.ends_with(expected)) << valued.Out << expected;
+}
+
+// Unless told, the figures are the windows': the shortest path alone.
+TEST(HandProbTable, TheDefaultIsTheShortestPathAsInTheWindows) {
+  std::string error;
+  const std::string near = handtool::ProbTable("234578m1689p3577s", {}, error);  // 2 away
+  EXPECT_EQ(near.substr(0, near.find('\n')), "234578m1689p3577s  2向聴  残りツモ 17 回  寄り道なし");
+  // 3 away: the shortest-path figures of the published example.
+  const std::string far = handtool::ProbTable("234578m1689p357s1z", {}, error);
+  EXPECT_EQ(far.substr(0, far.find('\n')), "234578m1689p357s1z  3向聴  残りツモ 17 回  寄り道なし");
+  EXPECT_NE(far.find("\n1p    3向聴   63.26%    15.11%\n"), std::string::npos) << far;
 }

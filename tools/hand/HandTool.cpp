@@ -146,14 +146,22 @@ std::string Percent(double p) {
   return text;
 }
 
+// Expected points: "2034.5" for scripts, "2035点" for people.
+std::string Points(double points, bool forPeople) {
+  char text[32];
+  std::snprintf(text, sizeof text, forPeople ? "%.0f点" : "%.1f", points);
+  return text;
+}
+
 // The chances of the hand in `line` (13 or 14 tiles), or false and the reason.
 struct TProbAnswer {
   TKindCounts Counts{};
   int Tiles = 0;
-  TMjChance Hand;        // 13 tiles
-  TMjChanceTable Table;  // 14 tiles
+  TMjWorth Hand;        // 13 tiles
+  TMjWorthTable Table;  // 14 tiles
   TMjPosition Position;
   int RedFives = 0;
+  int Extra = 0;  // the moves off the path taken
 };
 
 bool Chances(std::string_view line, const TProbOptions& options, TProbAnswer& answer, std::string& error) {
@@ -161,16 +169,22 @@ bool Chances(std::string_view line, const TProbOptions& options, TProbAnswer& an
   base.DrawsLeft = options.DrawsLeft;
   base.OneSuit = options.OneSuit;
   base.Seen = options.Seen;
+  base.SeatWind = options.Situation.SeatWind;
+  base.RoundWind = options.Situation.RoundWind;
   TMjPositionRead read;
   if (!ReadPosition(line, base, read, error)) return false;
   const TMjPosition& p = answer.Position = read.Position;
   answer.RedFives = read.RedFives;
   answer.Counts = p.Hand;
   answer.Tiles = p.Tiles();
+  TMjWorthRules rules;
+  rules.Extra = answer.Extra = options.Extra;
+  rules.Situation.SeatWind = p.SeatWind;
+  rules.Situation.RoundWind = p.RoundWind;
   if (answer.Tiles == 13) {
-    answer.Hand = MjHandChance(p.Hand, p.Unseen(), p.DrawsLeft);
+    answer.Hand = MjHandWorth(p.Hand, p.Unseen(), p.DrawsLeft, rules);
   } else {
-    answer.Table = MjChances(p.Hand, p.Unseen(), p.DrawsLeft);
+    answer.Table = MjWorths(p.Hand, p.Unseen(), p.DrawsLeft, rules);
   }
   return true;
 }
@@ -440,14 +454,17 @@ std::string ProbBatchLine(std::string_view line, const TProbOptions& options, st
   TProbAnswer a;
   if (!Chances(line, options, a, error)) return {};
   if (a.Tiles == 13) {
-    return std::to_string(a.Hand.Shanten) + '\t' + Fraction(a.Hand.Ready) + '\t' + Fraction(a.Hand.Win);
+    std::string out = std::to_string(a.Hand.Shanten) + '\t' + Fraction(a.Hand.Ready) + '\t' + Fraction(a.Hand.Win);
+    if (options.Value) out += '\t' + Points(a.Hand.Points, false);
+    return out;
   }
   std::string out = std::to_string(a.Table.Shanten) + '\t';
   for (std::size_t i = 0; i < a.Table.Discards.size(); ++i) {
-    const TMjChance& c = a.Table.Discards[i];
+    const TMjWorth& c = a.Table.Discards[i];
     if (i > 0) out += ' ';
     out += KindText(c.Kind) + ':' + std::to_string(c.Shanten) + ':';
     out += c.Counted ? Fraction(c.Ready) + ':' + Fraction(c.Win) : std::string("-:-");
+    if (options.Value) out += ':' + (c.Counted ? Points(c.Points, false) : std::string("-"));
   }
   return out;
 }
@@ -460,27 +477,37 @@ std::string ProbTable(std::string_view hand, const TProbOptions& options, std::s
   TProbAnswer a;
   if (!Chances(hand, options, a, error)) return {};
   const TMjPosition& p = a.Position;
-  std::string model = "残りツモ " + std::to_string(p.DrawsLeft) + " 回" + (p.OneSuit ? "  清一色の山（萬子のみ）" : "");
+  std::string model = "残りツモ " + std::to_string(p.DrawsLeft) + " 回" +
+                      (a.Extra == 0 ? std::string("  寄り道なし") : "  寄り道 " + std::to_string(a.Extra) + " 回まで") +
+                      (p.OneSuit ? "  清一色の山（萬子のみ）" : "");
   if (p.Seen != NoKinds) model += "  見えた牌 " + HandText(p.Seen);
+  if (options.Value) model += std::string("  ") + WindName(p.RoundWind) + "場 " + WindName(p.SeatWind) + "家";
   model += '\n';
   if (a.RedFives > 0) model += "（0 は 5 として読みました）\n";
   std::string out = HandText(a.Counts) + "  ";
   if (a.Tiles == 13) {
     out += ShantenWords(a.Hand.Shanten) + "  " + model;
-    out += "聴牌率 " + Percent(a.Hand.Ready) + "  和了率 " + Percent(a.Hand.Win) + '\n';
-    return out;
+    out += "聴牌率 " + Percent(a.Hand.Ready) + "  和了率 " + Percent(a.Hand.Win);
+    if (options.Value) out += "  期待値 " + Points(a.Hand.Points, true);
+    return out + '\n';
   }
   out += ShantenWords(a.Table.Shanten) + "  " + model;
-  out += Pad("打牌", 6) + Pad("向聴", 8) + Pad("聴牌率", 10) + "和了率\n";
-  std::vector<TMjChance> rows = a.Table.Discards;
-  std::stable_sort(rows.begin(), rows.end(), [](const TMjChance& x, const TMjChance& y) {
+  out += Pad("打牌", 6) + Pad("向聴", 8) + Pad("聴牌率", 10) +
+         (options.Value ? Pad("和了率", 10) + "期待値\n" : "和了率\n");
+  std::vector<TMjWorth> rows = a.Table.Discards;
+  std::stable_sort(rows.begin(), rows.end(), [](const TMjWorth& x, const TMjWorth& y) {
     if (x.Counted != y.Counted) return x.Counted;
     if (x.Win != y.Win) return x.Win > y.Win;
     return x.Ready > y.Ready;
   });
-  for (const TMjChance& c : rows) {
+  for (const TMjWorth& c : rows) {
     out += Pad(KindText(c.Kind), 6) + Pad(ShantenWords(c.Shanten), 8);
-    out += c.Counted ? Pad(Percent(c.Ready), 10) + Percent(c.Win) : Pad("-", 10) + "-";
+    if (!c.Counted) {
+      out += Pad("-", 10) + (options.Value ? Pad("-", 10) + "-" : "-");
+    } else {
+      out += Pad(Percent(c.Ready), 10) +
+             (options.Value ? Pad(Percent(c.Win), 10) + Points(c.Points, true) : Percent(c.Win));
+    }
     out += '\n';
   }
   if (a.Table.Discards.size() != 0 && !rows.back().Counted) out += "（向聴数が上がる打牌は計算しません）\n";

@@ -10,6 +10,7 @@
 #include "analysis/Mjprob1.h"
 #include "analysis/Mjscore1.h"
 #include "game/Mjposition1.h"
+#include "analysis/Mjvalue1.h"
 
 namespace handtool {
 
@@ -28,18 +29,24 @@ using TAnswer = std::string (*)(std::string_view line, std::string& error);
 // line failed.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, TAnswer answer = BatchLine);
 
-// Chances to be ready and to win (--prob): draws left after the discard and
-// whether the wall holds the characters only.
+// Chances to be ready and to win (--prob): draws left after the discard,
+// whether the wall holds the characters only, the moves off the shortest path
+// allowed (--extra; by default none, the windows' model) and, with
+// --value, the expected points under the winds of `Situation`.
 struct TProbOptions {
   int DrawsLeft = DealDraws - 1;
   bool OneSuit = false;
   TKindCounts Seen{};  // the player's own discards (--seen): not in the wall
+  int Extra = 0;
+  bool Value = false;
+  TMjSituation Situation;
 };
 
 // --batch --prob: 13 tiles give "shanten<TAB>ready<TAB>win"; 14 tiles give
 // "shanten<TAB>" and a field kind:shanten:ready:win per kind held, in code
 // order, chances with four decimals and "-" for a discard that raises the
-// shanten.
+// shanten. --value adds the expected points with one decimal: a last column,
+// or a last part of each field.
 std::string ProbBatchLine(std::string_view line, const TProbOptions& options, std::string& error);
 int RunProbBatch(std::istream& in, std::ostream& out, std::ostream& err, const TProbOptions& options);
 

@@ -11,8 +11,8 @@
 namespace {
 
 constexpr const char* Usage =
-    "使い方: tilelab-hand [--prob [--draws N] [--one-suit] [--seen 牌]] 手牌...\n"
-    "        tilelab-hand --batch [--prob [--draws N] [--one-suit] [--seen 牌]] < 手牌の行\n"
+    "使い方: tilelab-hand [--prob [--draws N] [--one-suit] [--seen 牌] [--extra N] [--value [--seat 風] [--round 風]]] 手牌...\n"
+    "        tilelab-hand --batch [--prob ...] < 手牌の行\n"
     "        tilelab-hand --score 手牌 --win 和了牌 [--seat 風] [--round 風] [--first]\n"
     "        tilelab-hand --batch --score < 和了の行\n"
     "\n"
@@ -37,13 +37,17 @@ constexpr const char* Usage =
     "             点数<TAB>翻<TAB>符<TAB>満貫など<TAB>支払い<TAB>役:翻 ...\n"
     "  --prob     向聴数・受け入れの代わりに、最後のツモまでに聴牌する確率（聴牌率）と\n"
     "             和了する確率（和了率）を打牌ごとに出す（一人で引くだけ、見えない牌は\n"
-    "             どれも同じ確からしさ、手替わり・向聴戻しは考えない）\n"
+    "             どれも同じ確からしさ、手替わり・向聴戻しは --extra の回数まで）\n"
     "             --batch と: 13 枚: 向聴<TAB>聴牌率<TAB>和了率\n"
     "                         14 枚: 向聴<TAB>打牌:向聴:聴牌率:和了率 ...（牌の順、小数 4 桁、\n"
     "                         向聴数が上がる打牌は 打牌:向聴:-:-）\n"
     "  --draws N  残りツモの回数 0〜18（既定 17: 1 巡目の打牌）\n"
     "  --one-suit 山が萬子 36 枚だけ（清一色の練習）\n"
     "  --seen 牌  自分の捨て牌（例 3z5m）: 見えない牌から除く\n"
+    "  --extra N  最短の手順を外れる寄り道の回数 0〜2（手替わり 1 回、向聴戻し 2 回分）\n"
+    "             既定は 2 向聴までなら 1、それより遠ければ 0\n"
+    "  --value    点数の期待値も出す（--prob を含む、--batch では各欄の最後に小数 1 桁）\n"
+    "    --seat --round  その和了の自風・場風（既定 e）\n"
     "  --help     この説明\n"
     "  --version  版数\n";
 
@@ -111,7 +115,8 @@ int main(int argc, char** argv) {
   if (argc >= 2 && args[0] == "--score") return Score({args.begin() + 1, args.end()});
   bool batch = false;
   bool prob = false;
-  bool probOption = false;  // --draws or --one-suit, which need --prob
+  bool probOption = false;  // --draws, --one-suit or --extra, which need --prob
+  bool windOption = false;  // --seat or --round, which need --value
   handtool::TProbOptions options;
   std::vector<const char*> hands;
   for (int i = 1; i < argc; ++i) {
@@ -139,6 +144,24 @@ int main(int argc, char** argv) {
       }
       options.DrawsLeft = std::stoi(std::string(n));
       probOption = true;
+    } else if (arg == "--extra" && i + 1 < argc) {
+      const std::string_view n(argv[++i]);
+      if (n.size() != 1 || n[0] < '0' || n[0] > '0' + MjMaxExtra) {
+        std::cerr << "tilelab-hand: --extra は 0 から " << MjMaxExtra << " までです\n";
+        return 2;
+      }
+      options.Extra = n[0] - '0';
+      probOption = true;
+    } else if (arg == "--value") {
+      prob = options.Value = true;
+    } else if ((arg == "--seat" || arg == "--round") && i + 1 < argc) {
+      std::string error;
+      if (!handtool::ReadWind(argv[++i], arg == "--seat" ? options.Situation.SeatWind : options.Situation.RoundWind,
+                              error)) {
+        std::cerr << "tilelab-hand: " << error << '\n';
+        return 2;
+      }
+      windOption = true;
     } else if (arg.starts_with("--")) {
       std::cerr << Usage;
       return 2;
@@ -146,7 +169,8 @@ int main(int argc, char** argv) {
       hands.push_back(argv[i]);
     }
   }
-  if ((probOption && !prob) || (batch && !hands.empty()) || (!batch && hands.empty())) {
+  if ((probOption && !prob) || (windOption && !options.Value) || (batch && !hands.empty()) ||
+      (!batch && hands.empty())) {
     std::cerr << Usage;
     return 2;
   }

@@ -1,0 +1,519 @@
+#include "analysis/Mjvalue1.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <deque>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// A hand's counts, three bits a kind: kinds 0..20 in Low, 21..33 in bits 0..38
+// of High; the bits above say what is remembered for the hand.
+struct TKey {
+  std::uint64_t Low = 0;
+  std::uint64_t High = 0;
+  bool operator==(const TKey&) const = default;
+};
+
+constexpr int LowKinds = 21;
+constexpr int UsedShift = 40;      // moves off the path used, 2 bits
+constexpr int ImprovedShift = 42;  // a 14-tile hand reached by a draw that lowered the shanten
+constexpr int ScoreShift = 43;     // the points of a complete hand...
+constexpr int WinKindShift = 44;   // ...won on this kind, 6 bits
+constexpr int FirstShift = 50;     // ...on the deal's first draw
+
+TKey KeyOf(const TKindCounts& h) {
+  TKey key;
+  for (int k = 0; k < KindCount; ++k) {
+    const auto n = static_cast<std::uint64_t>(h[k]);
+    if (k < LowKinds) {
+      key.Low |= n << (3 * k);
+    } else {
+      key.High |= n << (3 * (k - LowKinds));
+    }
+  }
+  return key;
+}
+
+TKey Plus(TKey key, int k) {
+  if (k < LowKinds) {
+    key.Low += std::uint64_t{1} << (3 * k);
+  } else {
+    key.High += std::uint64_t{1} << (3 * (k - LowKinds));
+  }
+  return key;
+}
+
+TKey Minus(TKey key, int k) {
+  if (k < LowKinds) {
+    key.Low -= std::uint64_t{1} << (3 * k);
+  } else {
+    key.High -= std::uint64_t{1} << (3 * (k - LowKinds));
+  }
+  return key;
+}
+
+TKey Tagged(TKey key, std::uint64_t tags) {
+  key.High |= tags;
+  return key;
+}
+
+struct THash {
+  std::size_t operator()(const TKey& key) const {
+    std::uint64_t x = key.Low * 0x9E3779B97F4A7C15ull ^ (key.High + 0x632BE59BD9B4E019ull);
+    x ^= x >> 31;
+    x *= 0xBF58476D1CE4E5B9ull;
+    return static_cast<std::size_t>(x ^ (x >> 29));
+  }
+};
+
+struct TStopped {};
+
+// Hands met so far and a number for each: open addressing, a zero key marks an
+// empty slot (no hand is empty).
+class THands {
+public:
+  struct TSlot {
+    TKey Key;
+    std::uint32_t Value = 0;
+  };
+  static constexpr std::size_t InitialSlots = 1024;
+
+  THands() : Slots(InitialSlots) {}
+
+  const std::uint32_t* Find(const TKey& key) const {
+    for (std::size_t i = THash{}(key)&Mask();; i = (i + 1) & Mask()) {
+      const TSlot& slot = Slots[i];
+      if (slot.Key == key) return &slot.Value;
+      if (slot.Key == TKey{}) return nullptr;
+    }
+  }
+
+  // Whether one more hand fits in at most `cap` slots: doubled at half full up
+  // to the cap, filled to three quarters there.
+  bool Room(std::size_t cap) const {
+    if (2 * (Count + 1) <= Slots.size() || 2 * Slots.size() <= cap) return true;
+    return 4 * (Count + 1) <= 3 * Slots.size();
+  }
+
+  void Add(const TKey& key, std::uint32_t value, std::size_t cap) {
+    if (2 * (Count + 1) > Slots.size() && 2 * Slots.size() <= cap) Grow();
+    Place(key, value);
+    ++Count;
+  }
+
+  void Clear() {
+    std::fill(Slots.begin(), Slots.end(), TSlot{});
+    Count = 0;
+  }
+
+private:
+  std::vector<TSlot> Slots;
+  std::size_t Count = 0;
+
+  std::size_t Mask() const { return Slots.size() - 1; }
+
+  void Place(const TKey& key, std::uint32_t value) {
+    std::size_t i = THash{}(key)&Mask();
+    while (!(Slots[i].Key == TKey{})) i = (i + 1) & Mask();
+    Slots[i] = {key, value};
+  }
+
+  void Grow() {
+    std::vector<TSlot> old(2 * Slots.size());
+    old.swap(Slots);
+    for (const TSlot& slot : old) {
+      if (!(slot.Key == TKey{})) Place(slot.Key, slot.Value);
+    }
+  }
+};
+
+// One generation of remembered hands: the slots and the rows they point into.
+struct TMemo {
+  THands Seen;
+  std::vector<float> Values;
+
+  bool Room(std::size_t values, std::size_t slotCap, std::size_t valueCap) {
+    if (!Seen.Room(slotCap)) return false;
+    const std::size_t needed = Values.size() + values;
+    if (needed <= Values.capacity()) return true;
+    if (needed > valueCap) return false;
+    // All at once: pages are only taken as they are written, and growing by
+    // steps would hold the old rows and the new beside each other.
+    Values.reserve(valueCap);
+    return true;
+  }
+
+  void Clear() {
+    Seen.Clear();
+    Values.clear();
+  }
+};
+
+// The three figures a hand has for every number of draws left: row q of a
+// hand's 3 * Length values holds figure q with r draws left at entry r.
+enum { ReadyRow, WinRow, PointsRow, Figures };
+
+class TSearch {
+public:
+  TSearch(const TKindCounts& base, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules,
+          std::stop_token stop, std::size_t budget)
+      : Base(base),
+        Unseen(unseen),
+        DrawsLeft(drawsLeft),
+        Length(drawsLeft + 1),
+        RowValues(static_cast<std::size_t>(Figures * (drawsLeft + 1))),
+        Extra(rules.Extra),
+        Situation(rules.Situation),
+        Stop(std::move(stop)) {
+    for (int n : unseen) Wall += n;
+    const std::size_t half = budget / 2;
+    SlotCap = THands::InitialSlots;
+    while (2 * SlotCap * sizeof(THands::TSlot) <= half / 8) SlotCap *= 2;
+    const std::size_t slotBytes = SlotCap * sizeof(THands::TSlot);
+    ValueCap = std::max(RowValues, half > slotBytes ? (half - slotBytes) / sizeof(float) : 0);
+  }
+
+  // The figures of a 13-tile hand with the draws of the computation left.
+  TMjWorth Worth(TKindCounts& h, int shanten, TKindMask kinds, int used) {
+    std::vector<double> rows(RowValues);
+    Hand13(h, KeyOf(h), shanten, kinds, used, rows.data());
+    TMjWorth out;
+    out.Shanten = shanten;
+    out.Ready = rows[ReadyRow * Length + DrawsLeft];
+    out.Win = rows[WinRow * Length + DrawsLeft];
+    out.Points = rows[PointsRow * Length + DrawsLeft];
+    return out;
+  }
+
+  std::size_t Hands() const { return Computed; }
+
+private:
+  const TKindCounts Base;
+  const TKindCounts Unseen;
+  const int DrawsLeft;
+  const int Length;
+  const std::size_t RowValues;
+  const int Extra;
+  const TMjSituation Situation;
+  std::stop_token Stop;
+  int Wall = 0;
+  // Two generations, as in MjChances: a hand found in Old comes back into Now;
+  // when Now is full it becomes Old and the older one is forgotten.
+  TMemo Now;
+  TMemo Old;
+  bool OldEmpty = true;
+  std::size_t SlotCap = 0;
+  std::size_t ValueCap = 0;
+  std::size_t Computed = 0;
+  // Working rows per depth of the search, kept between hands so that a hand
+  // allocates little; a deque, so a deeper level never moves a shallower one.
+  std::deque<std::vector<double>> Scratch;
+  int Depth = 0;
+
+  struct TDeeper {
+    int& Depth;
+    explicit TDeeper(int& depth) : Depth(depth) { ++Depth; }
+    ~TDeeper() { --Depth; }
+  };
+
+  std::vector<double>& Work(std::size_t size) {
+    if (Scratch.size() <= static_cast<std::size_t>(Depth)) Scratch.resize(static_cast<std::size_t>(Depth) + 1);
+    std::vector<double>& work = Scratch[static_cast<std::size_t>(Depth)];
+    if (work.size() < size) work.resize(size);
+    return work;
+  }
+
+  int InWall(const TKindCounts& h, int k) const { return Unseen[k] - std::max(0, h[k] - Base[k]); }
+
+  // Tiles in the wall before the draw made with r draws left.
+  int WallAt(int r) const { return Wall - DrawsLeft + r; }
+
+  // The value remembered for `key`, brought into Now; nullptr when none.
+  const std::uint32_t* Recall(const TKey& key, std::size_t values) {
+    if (const std::uint32_t* seen = Now.Seen.Find(key)) return seen;
+    const std::uint32_t* old = OldEmpty ? nullptr : Old.Seen.Find(key);
+    if (!old) return nullptr;
+    if (values == 0) {
+      Remember<float>(key, *old, nullptr, 0);
+    } else {
+      std::vector<float> rows(Old.Values.begin() + *old, Old.Values.begin() + *old + values);
+      Remember(key, 0, rows.data(), values);
+    }
+    return Now.Seen.Find(key);
+  }
+
+  template <class TValue>
+  std::uint32_t Remember(const TKey& key, std::uint32_t value, const TValue* rows, std::size_t values) {
+    if (!Now.Room(values, SlotCap, ValueCap)) {
+      std::swap(Now, Old);
+      Now.Clear();
+      OldEmpty = false;
+      Now.Room(values, SlotCap, ValueCap);  // an empty generation always has room
+    }
+    if (values > 0) {
+      value = static_cast<std::uint32_t>(Now.Values.size());
+      Now.Values.resize(value + values);
+      std::transform(rows, rows + values, Now.Values.begin() + value, [](TValue v) { return static_cast<float>(v); });
+    }
+    Now.Seen.Add(key, value, SlotCap);
+    return value;
+  }
+
+  // The points of the complete hand h won on `kind`.
+  double Points(const TKindCounts& h, const TKey& key, int kind, bool first) {
+    const TKey tagged = Tagged(key, std::uint64_t{1} << ScoreShift | static_cast<std::uint64_t>(kind) << WinKindShift |
+                                        static_cast<std::uint64_t>(first) << FirstShift);
+    if (const std::uint32_t* seen = Recall(tagged, 0)) return *seen;
+    TMjSituation situation = Situation;
+    situation.FirstDraw = first;
+    const TMjScore score = MjScore(h, kind, situation);
+    const auto points = static_cast<std::uint32_t>(score.BestReading().Points.Total);
+    Remember<float>(tagged, points, nullptr, 0);
+    return points;
+  }
+
+  // The rows of a 13-tile hand of shanten >= 0 whose improving kinds are
+  // `kinds`, with `used` moves off the path made, into `out`; h is restored
+  // on return. Only hands with a move left are remembered: the others come
+  // quickly from the 14-tile hands they draw into, and half the memory then
+  // holds twice the hands.
+  void Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out) {
+    if (shanten > DrawsLeft) {  // not even ready by the last draw
+      std::fill(out, out + RowValues, 0.0);
+      return;
+    }
+    const bool remembered = true;
+    const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift);
+    if (remembered) {
+      if (const std::uint32_t* seen = Recall(tagged, RowValues)) {
+        std::copy_n(Now.Values.begin() + *seen, RowValues, out);
+        return;
+      }
+    }
+    if (Stop.stop_requested()) throw TStopped{};
+    ++Computed;
+    const std::size_t length = static_cast<std::size_t>(Length);
+    std::vector<double>& work = Work(RowValues * (KindCount + 2));
+    const TDeeper deeper(Depth);
+    const bool moves = used < Extra;
+
+    // Draws that lower the shanten are summed as they are met (copies times
+    // what follows, one entry later); the others, met only while a move is
+    // left, keep their rows: staying is their alternative, entry by entry.
+    double* own = work.data();
+    double* sums = own + RowValues;
+    std::fill(own, own + 2 * RowValues, 0.0);
+    struct TOther {
+      int Copies = 0;
+      std::size_t At = 0;  // where its rows are in `work`
+    };
+    std::array<TOther, KindCount> others;
+    int count = 0;
+    double improving = 0;
+    double other = 0;
+    for (int k = 0; k < KindCount; ++k) {
+      const int n = InWall(h, k);
+      if (n <= 0) continue;
+      const bool improves = (kinds >> k & 1) != 0;
+      if (!improves && !moves) continue;
+      ++h[k];
+      const TKey next = Plus(key, k);
+      if (improves && shanten == 0) {
+        const double points = Points(h, next, k, false);
+        const double firstPoints = DrawsLeft == DealDraws ? Points(h, next, k, true) : points;
+        for (std::size_t r = 1; r < length; ++r) {
+          sums[WinRow * length + r] += n;
+          sums[PointsRow * length + r] += n * (r == static_cast<std::size_t>(DealDraws) ? firstPoints : points);
+        }
+      } else {
+        const std::uint32_t at = Hand14(h, next, improves ? shanten - 1 : shanten, used, improves);
+        const float* rows = &Now.Values[at];
+        if (improves) {
+          for (int q = shanten == 0 ? WinRow : ReadyRow; q < Figures; ++q) {
+            const std::size_t row = static_cast<std::size_t>(q) * length;
+            for (std::size_t r = 1; r < length; ++r) sums[row + r] += n * static_cast<double>(rows[row + r - 1]);
+          }
+        } else {
+          const std::size_t place = (static_cast<std::size_t>(count) + 2) * RowValues;
+          std::copy_n(rows, RowValues, work.begin() + static_cast<std::ptrdiff_t>(place));
+          others[static_cast<std::size_t>(count++)] = {n, place};
+        }
+      }
+      --h[k];
+      (improves ? improving : other) += n;
+    }
+
+    if (shanten == 0) std::fill(own, own + length, 1.0);
+    for (int r = 1; r < Length; ++r) {
+      const double wall = std::max(static_cast<double>(WallAt(r)), improving);
+      const double rest = 1.0 - improving / wall;
+      const double perOther = other > 0 ? rest / other : 0.0;
+      const double stay = other > 0 ? 0.0 : rest;
+      for (int q = shanten == 0 ? WinRow : ReadyRow; q < Figures; ++q) {
+        const std::size_t at = static_cast<std::size_t>(q) * length + static_cast<std::size_t>(r);
+        const double before = own[at - 1];
+        double sum = sums[at] / wall + stay * before;
+        for (int i = 0; i < count; ++i) {
+          const TOther& o = others[static_cast<std::size_t>(i)];
+          sum += o.Copies * perOther * std::max(before, work[o.At + at - 1]);
+        }
+        own[at] = sum;
+      }
+    }
+    if (remembered) Remember(tagged, 0, own, RowValues);
+    std::copy_n(own, RowValues, out);
+  }
+
+  // The rows of a ready 13-tile hand whose wait cannot change any more (no
+  // move left): it wins with the chance that some draw hits one of its a
+  // copies, and each winning kind as often as its copies.
+  void ReadyHand(TKindCounts& h, const TKey& key, TKindMask kinds, double* rows) {
+    double copies = 0;
+    double points = 0;
+    double firstPoints = 0;
+    for (TKindMask rest = kinds; rest != 0; rest &= rest - 1) {
+      const int k = std::countr_zero(rest);
+      const int n = InWall(h, k);
+      if (n <= 0) continue;
+      ++h[k];
+      const TKey won = Plus(key, k);
+      const double p = Points(h, won, k, false);
+      copies += n;
+      points += n * p;
+      firstPoints += n * (DrawsLeft == DealDraws ? Points(h, won, k, true) : p);
+      --h[k];
+    }
+    std::fill(rows, rows + Length, 1.0);
+    double* win = rows + WinRow * Length;
+    double* worth = rows + PointsRow * Length;
+    win[0] = worth[0] = 0.0;
+    for (int r = 1; r < Length; ++r) {
+      const double wall = std::max(static_cast<double>(WallAt(r)), copies);
+      const double miss = 1.0 - copies / wall;
+      win[r] = win[r - 1] * miss + copies / wall;
+      worth[r] = worth[r - 1] * miss + (r == DealDraws ? firstPoints : points) / wall;
+    }
+  }
+
+  // A 14-tile hand of shanten `shanten` >= 0 just drawn into, with `used`
+  // moves made: the best of the discards allowed, figure by figure and entry
+  // by entry. After an improving draw the discards that keep its shanten stay
+  // on the path and any other costs one move. After another draw a discard
+  // that keeps the shanten costs one, one that raises it two.
+  std::uint32_t Hand14(TKindCounts& h, TKey key, int shanten, int used, bool improved) {
+    const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift | static_cast<std::uint64_t>(improved)
+                                                                                        << ImprovedShift);
+    if (const std::uint32_t* seen = Recall(tagged, RowValues)) return *seen;
+    if (Stop.stop_requested()) throw TStopped{};
+    ++Computed;
+    std::vector<double>& best = Work(2 * RowValues);
+    const TDeeper deeper(Depth);
+    std::fill(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(RowValues), 0.0);
+    const TMjDiscardTable table = MjDiscards(h);
+    for (const TMjDiscard& d : table.Discards) {
+      // A back-step costs two: the draw spent and the one it adds to the way.
+      const int next = improved && d.Shanten == shanten ? used : used + (d.Shanten > shanten && !improved ? 2 : 1);
+      if (next > Extra) continue;
+      --h[d.Kind];
+      if (d.Shanten == 0 && next == Extra) {
+        double* rows = best.data() + RowValues;
+        ReadyHand(h, Minus(key, d.Kind), d.Kinds, rows);
+        ++h[d.Kind];
+        for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
+        continue;
+      }
+      double* rows = best.data() + RowValues;
+      Hand13(h, Minus(key, d.Kind), d.Shanten, d.Kinds, next, rows);
+      ++h[d.Kind];
+      for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
+    }
+    return Remember(tagged, 0, best.data(), RowValues);
+  }
+};
+
+int Tiles(const TKindCounts& h) {
+  int tiles = 0;
+  for (int n : h) tiles += n;
+  return tiles;
+}
+
+void Check(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules, int tiles) {
+  int wall = 0;
+  for (int k = 0; k < KindCount; ++k) {
+    if (hand[k] < 0 || hand[k] > 4) throw std::invalid_argument("a kind held fewer than 0 or more than 4 times");
+    if (unseen[k] < 0 || unseen[k] + hand[k] > 4) throw std::invalid_argument("unseen copies beyond 4 - held");
+    wall += unseen[k];
+  }
+  if (Tiles(hand) != tiles) throw std::invalid_argument("a hand of " + std::to_string(Tiles(hand)) + " tiles");
+  if (drawsLeft < 0 || drawsLeft > wall) {
+    throw std::invalid_argument(std::to_string(drawsLeft) + " draws from a wall of " + std::to_string(wall));
+  }
+  if (rules.Extra < 0 || rules.Extra > MjMaxExtra) {
+    throw std::invalid_argument(std::to_string(rules.Extra) + " moves off the path");
+  }
+  if (rules.Situation.SeatWind < 0 || rules.Situation.SeatWind > 3 || rules.Situation.RoundWind < 0 ||
+      rules.Situation.RoundWind > 3) {
+    throw std::invalid_argument("a wind outside 0..3");
+  }
+}
+
+}  // namespace
+
+TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules,
+                       std::stop_token stop, std::size_t budget) {
+  Check(hand, unseen, drawsLeft, rules, 14);
+  const TMjDiscardTable discards = MjDiscards(hand);
+  TMjWorthTable table;
+  table.Shanten = discards.Shanten;
+  const int lowest = std::max(0, discards.Shanten);
+  TSearch search(hand, unseen, drawsLeft, rules, std::move(stop), budget);
+  try {
+    TKindCounts kept = hand;
+    for (const TMjDiscard& d : discards.Discards) {
+      const int used = d.Shanten > lowest ? 1 : 0;
+      if (used > rules.Extra) {
+        TMjWorth raised;
+        raised.Kind = d.Kind;
+        raised.Shanten = d.Shanten;
+        raised.Counted = false;
+        table.Discards.push_back(raised);
+        continue;
+      }
+      --kept[d.Kind];
+      TMjWorth worth = search.Worth(kept, d.Shanten, d.Kinds, used);
+      worth.Kind = d.Kind;
+      table.Discards.push_back(worth);
+      ++kept[d.Kind];
+    }
+  } catch (const TStopped&) {
+    TMjWorthTable stopped;
+    stopped.Stopped = true;
+    return stopped;
+  }
+  std::sort(table.Discards.begin(), table.Discards.end(),
+            [](const TMjWorth& a, const TMjWorth& b) { return a.Kind < b.Kind; });
+  for (const TMjWorth& w : table.Discards) {
+    table.Ready = std::max(table.Ready, w.Ready);
+    table.Win = std::max(table.Win, w.Win);
+    table.Points = std::max(table.Points, w.Points);
+  }
+  if (table.Shanten <= 0) table.Ready = 1.0;
+  if (table.Shanten < 0) table.Win = 1.0;
+  table.Hands = search.Hands();
+  return table;
+}
+
+TMjWorth MjHandWorth(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules) {
+  Check(hand, unseen, drawsLeft, rules, 13);
+  const TMjUkeire u = MjUkeire(hand);
+  TSearch search(hand, unseen, drawsLeft, rules, {}, MjWorthBudget);
+  TKindCounts kept = hand;
+  TMjWorth worth = search.Worth(kept, u.Shanten, u.Kinds, 0);
+  worth.Kind = -1;
+  return worth;
+}
+

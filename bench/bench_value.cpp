@@ -1,0 +1,69 @@
+// Time for the whole table of what every discard of a 14-tile hand is worth
+// (ready and win chances and expected points together) with 17 draws left, by
+// the shanten of the hand and the moves off the shortest path allowed: seeded
+// deals of 14 tiles, the same ones bench_prob takes. Run with
+// --benchmark_repetitions=5 for the median of five.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "analysis/Mjvalue1.h"
+#include "core/Mjrandom1.h"
+
+namespace {
+
+constexpr int DrawsLeft = DealDraws - 1;
+
+// The first `count` seeded deals whose shanten lies in [low, high].
+std::vector<TKindCounts> Deals(int low, int high, int count) {
+  TMjRandom gen;
+  gen.Seed(20261209u);
+  std::vector<TKindCounts> hands;
+  while (static_cast<int>(hands.size()) < count) {
+    std::array<int, 136> wall;
+    for (int i = 0; i < 136; ++i) wall[i] = i / 4;
+    TKindCounts hand{};
+    for (int i = 0; i < 14; ++i) {
+      std::swap(wall[i], wall[i + gen.Next() % (136 - i)]);
+      ++hand[wall[i]];
+    }
+    const int shanten = MjShanten(hand);
+    if (shanten >= low && shanten <= high) hands.push_back(hand);
+  }
+  return hands;
+}
+
+// Arguments: shanten, hands taken, moves off the path.
+void Worths(benchmark::State& state) {
+  const int shanten = static_cast<int>(state.range(0));
+  const std::vector<TKindCounts> hands = Deals(shanten, shanten, static_cast<int>(state.range(1)));
+  TMjWorthRules rules;
+  rules.Extra = static_cast<int>(state.range(2));
+  std::size_t i = 0;
+  std::size_t met = 0;
+  for (auto _ : state) {
+    const TKindCounts& hand = hands[i++ % hands.size()];
+    const TMjWorthTable table = MjWorths(hand, MjUnseen(hand, NoKinds), DrawsLeft, rules);
+    met = std::max(met, table.Hands);
+    benchmark::DoNotOptimize(table.Points);
+  }
+  state.counters["most_hands"] = static_cast<double>(met);
+}
+
+}  // namespace
+
+BENCHMARK(Worths)->Name("Worths/extra0/shanten1")->Args({1, 20, 0})->Unit(benchmark::kMillisecond);
+BENCHMARK(Worths)->Name("Worths/extra0/shanten2")->Args({2, 20, 0})->Unit(benchmark::kMillisecond);
+BENCHMARK(Worths)->Name("Worths/extra0/shanten3")->Args({3, 20, 0})->Unit(benchmark::kMillisecond);
+BENCHMARK(Worths)->Name("Worths/extra0/shanten4")->Args({4, 20, 0})->Unit(benchmark::kMillisecond);
+BENCHMARK(Worths)->Name("Worths/extra1/shanten1")->Args({1, 20, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(Worths)->Name("Worths/extra1/shanten2")->Args({2, 20, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(Worths)->Name("Worths/extra1/shanten3")->Args({3, 20, 1})->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(Worths)->Name("Worths/extra1/shanten4")->Args({4, 10, 1})->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(Worths)->Name("Worths/extra2/shanten1")->Args({1, 20, 2})->Unit(benchmark::kMillisecond);
+BENCHMARK(Worths)->Name("Worths/extra2/shanten2")->Args({2, 10, 2})->Unit(benchmark::kMillisecond)->Iterations(10);
+
+BENCHMARK_MAIN();
