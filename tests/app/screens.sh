@@ -27,12 +27,18 @@ frame() {
   echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
 # Waits until the frames of the given windows stop moving (the window manager
-# places a window after it is shown, and ours may move it once more).
+# places a window after it is shown, and ours may move it once more): the same
+# frames over a whole second, as a loaded machine may be slow to move them.
 settle() {
-  local before="" now
-  for _ in $(seq 50); do
+  local before="" now same=0
+  for _ in $(seq 75); do
     now=$(for id in "$@"; do frame "$id"; done)
-    [ "$now" = "$before" ] && return 0
+    if [ "$now" = "$before" ]; then
+      same=$((same + 1))
+      [ "$same" -ge 5 ] && return 0
+    else
+      same=0
+    fi
     before=$now
     sleep 0.2
   done
