@@ -8,128 +8,29 @@
 #include <stdexcept>
 #include <string>
 
+#include "analysis/Mjhands1.h"
+
 namespace {
 
-// A hand's counts, three bits a kind: kinds 0..20 in Low, 21..33 in bits 0..38
-// of High; the bits above say what is remembered for the hand.
-struct TKey {
-  std::uint64_t Low = 0;
-  std::uint64_t High = 0;
-  bool operator==(const TKey&) const = default;
-};
+using mjhands::KeyOf;
+using mjhands::Minus;
+using mjhands::Plus;
+using mjhands::TKey;
+using mjhands::TStopped;
+using THands = mjhands::THands<1024>;
 
-constexpr int LowKinds = 21;
+// Bits of a key's High above the counts (kinds 21..33 take bits 0..38) say
+// what is remembered for the hand.
 constexpr int UsedShift = 40;      // moves off the path used, 2 bits
 constexpr int ImprovedShift = 42;  // a 14-tile hand reached by a draw that lowered the shanten
 constexpr int ScoreShift = 43;     // the points of a complete hand...
 constexpr int WinKindShift = 44;   // ...won on this kind, 6 bits
 constexpr int FirstShift = 50;     // ...on the deal's first draw
 
-TKey KeyOf(const TKindCounts& h) {
-  TKey key;
-  for (int k = 0; k < KindCount; ++k) {
-    const auto n = static_cast<std::uint64_t>(h[k]);
-    if (k < LowKinds) {
-      key.Low |= n << (3 * k);
-    } else {
-      key.High |= n << (3 * (k - LowKinds));
-    }
-  }
-  return key;
-}
-
-TKey Plus(TKey key, int k) {
-  if (k < LowKinds) {
-    key.Low += std::uint64_t{1} << (3 * k);
-  } else {
-    key.High += std::uint64_t{1} << (3 * (k - LowKinds));
-  }
-  return key;
-}
-
-TKey Minus(TKey key, int k) {
-  if (k < LowKinds) {
-    key.Low -= std::uint64_t{1} << (3 * k);
-  } else {
-    key.High -= std::uint64_t{1} << (3 * (k - LowKinds));
-  }
-  return key;
-}
-
 TKey Tagged(TKey key, std::uint64_t tags) {
   key.High |= tags;
   return key;
 }
-
-struct THash {
-  std::size_t operator()(const TKey& key) const {
-    std::uint64_t x = key.Low * 0x9E3779B97F4A7C15ull ^ (key.High + 0x632BE59BD9B4E019ull);
-    x ^= x >> 31;
-    x *= 0xBF58476D1CE4E5B9ull;
-    return static_cast<std::size_t>(x ^ (x >> 29));
-  }
-};
-
-struct TStopped {};
-
-// Hands met so far and a number for each: open addressing, a zero key marks an
-// empty slot (no hand is empty).
-class THands {
-public:
-  struct TSlot {
-    TKey Key;
-    std::uint32_t Value = 0;
-  };
-  static constexpr std::size_t InitialSlots = 1024;
-
-  THands() : Slots(InitialSlots) {}
-
-  const std::uint32_t* Find(const TKey& key) const {
-    for (std::size_t i = THash{}(key)&Mask();; i = (i + 1) & Mask()) {
-      const TSlot& slot = Slots[i];
-      if (slot.Key == key) return &slot.Value;
-      if (slot.Key == TKey{}) return nullptr;
-    }
-  }
-
-  // Whether one more hand fits in at most `cap` slots: doubled at half full up
-  // to the cap, filled to three quarters there.
-  bool Room(std::size_t cap) const {
-    if (2 * (Count + 1) <= Slots.size() || 2 * Slots.size() <= cap) return true;
-    return 4 * (Count + 1) <= 3 * Slots.size();
-  }
-
-  void Add(const TKey& key, std::uint32_t value, std::size_t cap) {
-    if (2 * (Count + 1) > Slots.size() && 2 * Slots.size() <= cap) Grow();
-    Place(key, value);
-    ++Count;
-  }
-
-  void Clear() {
-    std::fill(Slots.begin(), Slots.end(), TSlot{});
-    Count = 0;
-  }
-
-private:
-  std::vector<TSlot> Slots;
-  std::size_t Count = 0;
-
-  std::size_t Mask() const { return Slots.size() - 1; }
-
-  void Place(const TKey& key, std::uint32_t value) {
-    std::size_t i = THash{}(key)&Mask();
-    while (!(Slots[i].Key == TKey{})) i = (i + 1) & Mask();
-    Slots[i] = {key, value};
-  }
-
-  void Grow() {
-    std::vector<TSlot> old(2 * Slots.size());
-    old.swap(Slots);
-    for (const TSlot& slot : old) {
-      if (!(slot.Key == TKey{})) Place(slot.Key, slot.Value);
-    }
-  }
-};
 
 // One generation of remembered hands: the slots and the rows they point into.
 struct TMemo {
