@@ -20,8 +20,7 @@ cp "$source_program" "$bin/tilelab"
 for n in 1 2 3; do cp "$data/example.csv" "$bin/deal-$n.csv"; done
 program="$bin/tilelab"
 . "$(dirname "$0")/session.sh"
-wm_pid=""
-trap 'kill $app_pid $wm_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work" "$bin"' EXIT
+trap 'end_session; rm -rf "$bin"' EXIT
 
 # The answers the schedule keeps, summed over its cards.
 answers() {

@@ -18,7 +18,14 @@ if [ -n "${window_manager:-}" ] && { ! command -v "$window_manager" >/dev/null |
 fi
 
 work=$(mktemp -d)
-trap 'kill $app_pid $wm_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+# Ends the program, the window manager and Xvfb, and waits for them: a server
+# still going down removes its socket, which may by then be the next script's.
+end_session() {
+  kill $app_pid $wm_pid $xvfb_pid 2>/dev/null || true
+  wait $app_pid $wm_pid $xvfb_pid 2>/dev/null || true
+  rm -rf "$work"
+}
+trap end_session EXIT
 app_pid=""
 wm_pid=""
 

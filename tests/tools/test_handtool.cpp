@@ -336,3 +336,16 @@ TEST(HandProbTable, TheDefaultIsTheShortestPathAsInTheWindows) {
   EXPECT_EQ(far.substr(0, far.find('\n')), "234578m1689p357s1z  3向聴  残りツモ 17 回  寄り道なし");
   EXPECT_NE(far.find("\n1p    3向聴   63.26%    15.11%\n"), std::string::npos) << far;
 }
+
+// Discards of equal win chance are listed as the windows recommend them: a
+// terminal before a middle tile. Throwing 2m or 9m from 11223445677899m keeps
+// a ready hand on the same waits, so both win alike.
+TEST(HandProbTable, TiedDiscardsInTheWindowsOrder) {
+  std::string error;
+  const std::string table = handtool::ProbTable("11223445677899m", {}, error);
+  const std::size_t nine = table.find("\n9m    聴牌");
+  const std::size_t two = table.find("\n2m    聴牌");
+  ASSERT_NE(nine, std::string::npos) << table;
+  ASSERT_NE(two, std::string::npos) << table;
+  EXPECT_LT(nine, two) << table;
+}

@@ -495,10 +495,11 @@ std::string ProbTable(std::string_view hand, const TProbOptions& options, std::s
   out += Pad("打牌", 6) + Pad("向聴", 8) + Pad("聴牌率", 10) +
          (options.Value ? Pad("和了率", 10) + "期待値\n" : "和了率\n");
   std::vector<TMjWorth> rows = a.Table.Discards;
+  // The windows' order: equal win chances (as the verdict tells them) by the tie rule.
   std::stable_sort(rows.begin(), rows.end(), [](const TMjWorth& x, const TMjWorth& y) {
     if (x.Counted != y.Counted) return x.Counted;
-    if (x.Win != y.Win) return x.Win > y.Win;
-    return x.Ready > y.Ready;
+    if (!KeepsBestWin(x.Win, y.Win) || !KeepsBestWin(y.Win, x.Win)) return x.Win > y.Win;
+    return MjTiePrefers(x.Kind, y.Kind);
   });
   for (const TMjWorth& c : rows) {
     out += Pad(KindText(c.Kind), 6) + Pad(ShantenWords(c.Shanten), 8);
