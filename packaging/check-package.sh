@@ -7,7 +7,7 @@ set -euo pipefail
 build=$(readlink -f "$1")
 with_hand=$2
 
-for tool in cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli man xvfb-run xdotool; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli man xvfb-run xdotool xmllint; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (tools/setup.sh installs it)"; exit 77; }
 done
 

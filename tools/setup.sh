@@ -23,7 +23,6 @@ needs() {
   want xdotool               cmd xdotool
   want openbox               cmd openbox
   want x11-utils             cmd xprop
-  want openbox               cmd openbox
   want python3               cmd python3
   want libx11-dev            header X11/Xlib.h
   need qt6-tools-dev         path '/usr/lib/*/cmake/Qt6LinguistTools/Qt6LinguistToolsConfig.cmake'
@@ -37,6 +36,8 @@ needs() {
   want desktop-file-utils    cmd desktop-file-validate
   want appstream             cmd appstreamcli
   want man-db                cmd man
+  want libxml2-utils         cmd xmllint
+  want shared-mime-info      cmd update-mime-database
 }
 
 # The checks.
