@@ -31,11 +31,20 @@ wm_pid=""
 
 # Xvfb picks a free display itself and names it once it is ready, so scripts
 # run side by side (other build folders, other users) never race for one.
-Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+# A server still going down elsewhere may take the new one's socket with it:
+# the display is used once a client has reached it, else a new server is started.
+for _ in 1 2 3; do
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  kill $xvfb_pid 2>/dev/null || true
+  wait $xvfb_pid 2>/dev/null || true
+done
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "FAIL: no client reaches the Xvfb on $DISPLAY"; exit 1; }
 
 unset QT_QPA_PLATFORM
 export HOME="$work" LC_ALL=C.UTF-8
