@@ -213,6 +213,13 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
 TDrillDlg::~TDrillDlg() {
   // The worker must not outlive the window whose deck it fills.
   StopRun();
+  // The fields go down after this window's part of the object: a field losing
+  // the focus then must not apply its threshold to a window no longer there.
+  for (QAbstractSpinBox* box :
+       {static_cast<QAbstractSpinBox*>(SpMinLost), static_cast<QAbstractSpinBox*>(SpMinLostWin)}) {
+    box->removeEventFilter(this);
+    box->disconnect(this);
+  }
 }
 
 // A threshold still settling is remembered; the next showing builds with it.
