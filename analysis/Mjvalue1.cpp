@@ -73,7 +73,7 @@ public:
     for (int n : unseen) Wall += n;
     const std::size_t half = budget / 2;
     SlotCap = THands::InitialSlots;
-    while (2 * SlotCap * sizeof(THands::TSlot) <= half / 8) SlotCap *= 2;
+    while (2 * SlotCap * sizeof(THands::TSlot) <= half / 4) SlotCap *= 2;
     const std::size_t slotBytes = SlotCap * sizeof(THands::TSlot);
     ValueCap = std::max(RowValues, half > slotBytes ? (half - slotBytes) / sizeof(float) : 0);
   }
@@ -110,6 +110,7 @@ private:
   std::size_t SlotCap = 0;
   std::size_t ValueCap = 0;
   std::size_t Computed = 0;
+  std::vector<double> Packed = std::vector<double>(RowValues);
   // Working rows per depth of the search, kept between hands so that a hand
   // allocates little; a deque, so a deeper level never moves a shallower one.
   std::deque<std::vector<double>> Scratch;
@@ -132,6 +133,41 @@ private:
 
   // Tiles in the wall before the draw made with r draws left.
   int WallAt(int r) const { return Wall - DrawsLeft + r; }
+
+  // A remembered row leaves out what the shanten fixes: with fewer draws
+  // left than the shanten a hand is not ready (0), with no more than the
+  // shanten it does not win (0, and no points), and a ready hand is ready (1).
+  // A ready hand's row takes a third less memory, so more hands stay.
+  std::size_t First(int q, int shanten) const {
+    const int first = q == ReadyRow ? (shanten == 0 ? Length : shanten) : shanten + 1;
+    return static_cast<std::size_t>(std::min(first, Length));
+  }
+
+  std::size_t Stored(int shanten) const {
+    std::size_t values = 0;
+    for (int q = 0; q < Figures; ++q) values += static_cast<std::size_t>(Length) - First(q, shanten);
+    return values;
+  }
+
+  void Keep(const TKey& key, const double* rows, int shanten) {
+    const std::size_t length = static_cast<std::size_t>(Length);
+    std::size_t at = 0;
+    for (int q = 0; q < Figures; ++q) {
+      for (std::size_t r = First(q, shanten); r < length; ++r) Packed[at++] = rows[static_cast<std::size_t>(q) * length + r];
+    }
+    Remember(key, 0, Packed.data(), at);
+  }
+
+  void Unpack(std::uint32_t seen, int shanten, double* rows) const {
+    const std::size_t length = static_cast<std::size_t>(Length);
+    const float* packed = Now.Values.data() + seen;
+    for (int q = 0; q < Figures; ++q) {
+      const std::size_t first = First(q, shanten);
+      double* row = rows + static_cast<std::size_t>(q) * length;
+      std::fill(row, row + first, q == ReadyRow && shanten == 0 ? 1.0 : 0.0);
+      for (std::size_t r = first; r < length; ++r) row[r] = *packed++;
+    }
+  }
 
   // The value remembered for `key`, brought into Now; nullptr when none.
   const std::uint32_t* Recall(const TKey& key, std::size_t values) {
@@ -190,8 +226,8 @@ private:
     const bool remembered = true;
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift);
     if (remembered) {
-      if (const std::uint32_t* seen = Recall(tagged, RowValues)) {
-        std::copy_n(Now.Values.begin() + *seen, RowValues, out);
+      if (const std::uint32_t* seen = Recall(tagged, Stored(shanten))) {
+        Unpack(*seen, shanten, out);
         return;
       }
     }
@@ -231,16 +267,16 @@ private:
           sums[PointsRow * length + r] += n * (r == static_cast<std::size_t>(DealDraws) ? firstPoints : points);
         }
       } else {
-        const std::uint32_t at = Hand14(h, next, improves ? shanten - 1 : shanten, used, improves);
-        const float* rows = &Now.Values[at];
+        // Into the next free place for another draw's rows: taken only if it is one.
+        const std::size_t place = (static_cast<std::size_t>(count) + 2) * RowValues;
+        const double* rows = work.data() + place;
+        Hand14(h, next, improves ? shanten - 1 : shanten, used, improves, work.data() + place);
         if (improves) {
           for (int q = shanten == 0 ? WinRow : ReadyRow; q < Figures; ++q) {
             const std::size_t row = static_cast<std::size_t>(q) * length;
-            for (std::size_t r = 1; r < length; ++r) sums[row + r] += n * static_cast<double>(rows[row + r - 1]);
+            for (std::size_t r = 1; r < length; ++r) sums[row + r] += n * rows[row + r - 1];
           }
         } else {
-          const std::size_t place = (static_cast<std::size_t>(count) + 2) * RowValues;
-          std::copy_n(rows, RowValues, work.begin() + static_cast<std::ptrdiff_t>(place));
           others[static_cast<std::size_t>(count++)] = {n, place};
         }
       }
@@ -265,7 +301,7 @@ private:
         own[at] = sum;
       }
     }
-    if (remembered) Remember(tagged, 0, own, RowValues);
+    if (remembered) Keep(tagged, own, shanten);
     std::copy_n(own, RowValues, out);
   }
 
@@ -305,10 +341,13 @@ private:
   // by entry. After an improving draw the discards that keep its shanten stay
   // on the path and any other costs one move. After another draw a discard
   // that keeps the shanten costs one, one that raises it two.
-  std::uint32_t Hand14(TKindCounts& h, TKey key, int shanten, int used, bool improved) {
+  void Hand14(TKindCounts& h, TKey key, int shanten, int used, bool improved, double* out) {
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift | static_cast<std::uint64_t>(improved)
                                                                                         << ImprovedShift);
-    if (const std::uint32_t* seen = Recall(tagged, RowValues)) return *seen;
+    if (const std::uint32_t* seen = Recall(tagged, Stored(shanten))) {
+      Unpack(*seen, shanten, out);
+      return;
+    }
     if (Stop.stop_requested()) throw TStopped{};
     ++Computed;
     std::vector<double>& best = Work(2 * RowValues);
@@ -332,7 +371,11 @@ private:
       ++h[d.Kind];
       for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
     }
-    return Remember(tagged, 0, best.data(), RowValues);
+    Keep(tagged, best.data(), shanten);
+    // As remembered, so that a hand's figures do not depend on whether the
+    // rows it draws into were remembered or worked out just now.
+    std::transform(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(RowValues), out,
+                   [](double v) { return static_cast<double>(static_cast<float>(v)); });
   }
 };
 
