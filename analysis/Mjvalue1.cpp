@@ -344,7 +344,8 @@ private:
   void Hand14(TKindCounts& h, TKey key, int shanten, int used, bool improved, double* out) {
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift | static_cast<std::uint64_t>(improved)
                                                                                         << ImprovedShift);
-    if (const std::uint32_t* seen = Recall(tagged, Stored(shanten))) {
+    const bool kept = improved;
+    if (const std::uint32_t* seen = kept ? Recall(tagged, Stored(shanten)) : nullptr) {
       Unpack(*seen, shanten, out);
       return;
     }
@@ -371,7 +372,7 @@ private:
       ++h[d.Kind];
       for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
     }
-    Keep(tagged, best.data(), shanten);
+    if (kept) Keep(tagged, best.data(), shanten);
     // As remembered, so that a hand's figures do not depend on whether the
     // rows it draws into were remembered or worked out just now.
     std::transform(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(RowValues), out,
