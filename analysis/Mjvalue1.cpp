@@ -60,12 +60,14 @@ enum { ReadyRow, WinRow, PointsRow, Figures };
 
 class TSearch {
 public:
-  TSearch(const TKindCounts& base, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules,
+  // `lowest`: the lowest shanten of the 13-tile hands the computation starts from.
+  TSearch(const TKindCounts& base, const TKindCounts& unseen, int drawsLeft, int lowest, const TMjWorthRules& rules,
           std::stop_token stop, std::size_t budget)
       : Base(base),
         Unseen(unseen),
         DrawsLeft(drawsLeft),
         Length(drawsLeft + 1),
+        Lowest(lowest),
         RowValues(static_cast<std::size_t>(Figures * (drawsLeft + 1))),
         Extra(rules.Extra),
         Situation(rules.Situation),
@@ -81,7 +83,7 @@ public:
   // The figures of a 13-tile hand with the draws of the computation left.
   TMjWorth Worth(TKindCounts& h, int shanten, TKindMask kinds, int used) {
     std::vector<double> rows(RowValues);
-    Hand13(h, KeyOf(h), shanten, kinds, used, rows.data());
+    Hand13(h, KeyOf(h), shanten, kinds, used, rows.data(), true);
     TMjWorth out;
     out.Shanten = shanten;
     out.Ready = rows[ReadyRow * Length + DrawsLeft];
@@ -97,6 +99,7 @@ private:
   const TKindCounts Unseen;
   const int DrawsLeft;
   const int Length;
+  const int Lowest;
   const std::size_t RowValues;
   const int Extra;
   const TMjSituation Situation;
@@ -143,9 +146,17 @@ private:
     return static_cast<std::size_t>(std::min(first, Length));
   }
 
+  // Nor does it keep the entries no path asks for: a hand met after t draws
+  // is asked for at most DrawsLeft - t draws left, and every draw lowers the
+  // shanten by one at most, so t >= Lowest - shanten (and t >= 1 below the
+  // hands the computation starts from, which are not remembered).
+  std::size_t End(int shanten) const {
+    return static_cast<std::size_t>(std::max(0, Length - std::max(1, Lowest - shanten)));
+  }
+
   std::size_t Stored(int shanten) const {
     std::size_t values = 0;
-    for (int q = 0; q < Figures; ++q) values += static_cast<std::size_t>(Length) - First(q, shanten);
+    for (int q = 0; q < Figures; ++q) values += End(shanten) - std::min(End(shanten), First(q, shanten));
     return values;
   }
 
@@ -153,19 +164,22 @@ private:
     const std::size_t length = static_cast<std::size_t>(Length);
     std::size_t at = 0;
     for (int q = 0; q < Figures; ++q) {
-      for (std::size_t r = First(q, shanten); r < length; ++r) Packed[at++] = rows[static_cast<std::size_t>(q) * length + r];
+      for (std::size_t r = First(q, shanten); r < End(shanten); ++r) {
+        Packed[at++] = rows[static_cast<std::size_t>(q) * length + r];
+      }
     }
     Remember(key, 0, Packed.data(), at);
   }
 
   void Unpack(std::uint32_t seen, int shanten, double* rows) const {
     const std::size_t length = static_cast<std::size_t>(Length);
+    const std::size_t end = End(shanten);
     const float* packed = Now.Values.data() + seen;
     for (int q = 0; q < Figures; ++q) {
-      const std::size_t first = First(q, shanten);
+      const std::size_t first = std::min(First(q, shanten), end);
       double* row = rows + static_cast<std::size_t>(q) * length;
       std::fill(row, row + first, q == ReadyRow && shanten == 0 ? 1.0 : 0.0);
-      for (std::size_t r = first; r < length; ++r) row[r] = *packed++;
+      for (std::size_t r = first; r < end; ++r) row[r] = *packed++;
     }
   }
 
@@ -218,12 +232,13 @@ private:
   // on return. Only hands with a move left are remembered: the others come
   // quickly from the 14-tile hands they draw into, and half the memory then
   // holds twice the hands.
-  void Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out) {
+  void Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out, bool root = false) {
     if (shanten > DrawsLeft) {  // not even ready by the last draw
       std::fill(out, out + RowValues, 0.0);
       return;
     }
-    const bool remembered = true;
+    // A hand the computation starts from is not met again with the same moves.
+    const bool remembered = !root;
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift);
     if (remembered) {
       if (const std::uint32_t* seen = Recall(tagged, Stored(shanten))) {
@@ -415,7 +430,7 @@ TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int d
   TMjWorthTable table;
   table.Shanten = discards.Shanten;
   const int lowest = std::max(0, discards.Shanten);
-  TSearch search(hand, unseen, drawsLeft, rules, std::move(stop), budget);
+  TSearch search(hand, unseen, drawsLeft, lowest, rules, std::move(stop), budget);
   try {
     TKindCounts kept = hand;
     for (const TMjDiscard& d : discards.Discards) {
@@ -455,7 +470,7 @@ TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int d
 TMjWorth MjHandWorth(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules) {
   Check(hand, unseen, drawsLeft, rules, 13);
   const TMjUkeire u = MjUkeire(hand);
-  TSearch search(hand, unseen, drawsLeft, rules, {}, MjWorthBudget);
+  TSearch search(hand, unseen, drawsLeft, u.Shanten, rules, {}, MjWorthBudget);
   TKindCounts kept = hand;
   TMjWorth worth = search.Worth(kept, u.Shanten, u.Kinds, 0);
   worth.Kind = -1;
