@@ -160,7 +160,7 @@ private:
     return values;
   }
 
-  void Keep(const TKey& key, const double* rows, int shanten) {
+  std::uint32_t Keep(const TKey& key, const double* rows, int shanten) {
     const std::size_t length = static_cast<std::size_t>(Length);
     std::size_t at = 0;
     for (int q = 0; q < Figures; ++q) {
@@ -168,18 +168,32 @@ private:
         Packed[at++] = rows[static_cast<std::size_t>(q) * length + r];
       }
     }
-    Remember(key, 0, Packed.data(), at);
+    return Remember(key, 0, Packed.data(), at);
   }
 
-  void Unpack(std::uint32_t seen, int shanten, double* rows) const {
+  void Unpack(const float* packed, int shanten, double* rows) const {
     const std::size_t length = static_cast<std::size_t>(Length);
     const std::size_t end = End(shanten);
-    const float* packed = Now.Values.data() + seen;
     for (int q = 0; q < Figures; ++q) {
       const std::size_t first = std::min(First(q, shanten), end);
       double* row = rows + static_cast<std::size_t>(q) * length;
       std::fill(row, row + first, q == ReadyRow && shanten == 0 ? 1.0 : 0.0);
       for (std::size_t r = first; r < end; ++r) row[r] = *packed++;
+    }
+  }
+
+  // Adds n times the packed rows of a hand of shanten `shanten`, one entry
+  // later, to `sums`: what Unpack and a sum over the rows would give.
+  void AddPacked(double* sums, double n, const float* packed, int shanten) const {
+    const std::size_t length = static_cast<std::size_t>(Length);
+    const std::size_t end = End(shanten);
+    for (int q = 0; q < Figures; ++q) {
+      const std::size_t first = std::min(First(q, shanten), end);
+      double* row = sums + static_cast<std::size_t>(q) * length + 1;
+      if (q == ReadyRow && shanten == 0) {
+        for (std::size_t r = 0; r < first; ++r) row[r] += n;
+      }
+      for (std::size_t r = first; r < end; ++r) row[r] += n * static_cast<double>(*packed++);
     }
   }
 
@@ -242,7 +256,7 @@ private:
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift);
     if (remembered) {
       if (const std::uint32_t* seen = Recall(tagged, Stored(shanten))) {
-        Unpack(*seen, shanten, out);
+        Unpack(Now.Values.data() + *seen, shanten, out);
         return;
       }
     }
@@ -285,13 +299,18 @@ private:
         // Into the next free place for another draw's rows: taken only if it is one.
         const std::size_t place = (static_cast<std::size_t>(count) + 2) * RowValues;
         const double* rows = work.data() + place;
-        Hand14(h, next, improves ? shanten - 1 : shanten, used, improves, work.data() + place);
-        if (improves) {
-          for (int q = shanten == 0 ? WinRow : ReadyRow; q < Figures; ++q) {
+        const int below = improves ? shanten - 1 : shanten;
+        const float* packed = nullptr;
+        const bool remembered14 = Hand14(h, next, below, used, improves, work.data() + place, packed);
+        if (improves && remembered14) {
+          AddPacked(sums, n, packed, below);  // shanten >= 1 here: all three rows
+        } else if (improves) {
+          for (int q = ReadyRow; q < Figures; ++q) {
             const std::size_t row = static_cast<std::size_t>(q) * length;
             for (std::size_t r = 1; r < length; ++r) sums[row + r] += n * rows[row + r - 1];
           }
         } else {
+          if (remembered14) Unpack(packed, below, work.data() + place);
           others[static_cast<std::size_t>(count++)] = {n, place};
         }
       }
@@ -356,13 +375,15 @@ private:
   // by entry. After an improving draw the discards that keep its shanten stay
   // on the path and any other costs one move. After another draw a discard
   // that keeps the shanten costs one, one that raises it two.
-  void Hand14(TKindCounts& h, TKey key, int shanten, int used, bool improved, double* out) {
+  // True with its remembered rows, packed, in `packed` (valid until the next
+  // hand is remembered); false with its rows in `out`.
+  bool Hand14(TKindCounts& h, TKey key, int shanten, int used, bool improved, double* out, const float*& packed) {
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift | static_cast<std::uint64_t>(improved)
                                                                                         << ImprovedShift);
     const bool kept = improved;
     if (const std::uint32_t* seen = kept ? Recall(tagged, Stored(shanten)) : nullptr) {
-      Unpack(*seen, shanten, out);
-      return;
+      packed = Now.Values.data() + *seen;
+      return true;
     }
     if (Stop.stop_requested()) throw TStopped{};
     ++Computed;
@@ -387,11 +408,16 @@ private:
       ++h[d.Kind];
       for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
     }
-    if (kept) Keep(tagged, best.data(), shanten);
+    if (kept) {
+      const std::uint32_t at = Keep(tagged, best.data(), shanten);  // may move Now's rows
+      packed = Now.Values.data() + at;
+      return true;
+    }
     // As remembered, so that a hand's figures do not depend on whether the
-    // rows it draws into were remembered or worked out just now.
+    // rows it draws into were remembered or not.
     std::transform(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(RowValues), out,
                    [](double v) { return static_cast<double>(static_cast<float>(v)); });
+    return false;
   }
 };
 
