@@ -113,7 +113,7 @@ private:
   std::size_t SlotCap = 0;
   std::size_t ValueCap = 0;
   std::size_t Computed = 0;
-  std::vector<double> Packed = std::vector<double>(RowValues);
+  std::vector<float> Packed = std::vector<float>(RowValues);
   // Working rows per depth of the search, kept between hands so that a hand
   // allocates little; a deque, so a deeper level never moves a shallower one.
   std::deque<std::vector<double>> Scratch;
@@ -162,13 +162,14 @@ private:
 
   std::uint32_t Keep(const TKey& key, const double* rows, int shanten) {
     const std::size_t length = static_cast<std::size_t>(Length);
-    std::size_t at = 0;
+    const std::size_t end = End(shanten);
+    float* packed = Packed.data();
     for (int q = 0; q < Figures; ++q) {
-      for (std::size_t r = First(q, shanten); r < End(shanten); ++r) {
-        Packed[at++] = rows[static_cast<std::size_t>(q) * length + r];
-      }
+      const std::size_t first = std::min(First(q, shanten), end);
+      const double* row = rows + static_cast<std::size_t>(q) * length;
+      packed = std::transform(row + first, row + end, packed, [](double v) { return static_cast<float>(v); });
     }
-    return Remember(key, 0, Packed.data(), at);
+    return Remember(key, 0, Packed.data(), static_cast<std::size_t>(packed - Packed.data()));
   }
 
   void Unpack(const float* packed, int shanten, double* rows) const {
