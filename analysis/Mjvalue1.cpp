@@ -60,12 +60,14 @@ enum { ReadyRow, WinRow, PointsRow, Figures };
 
 class TSearch {
 public:
-  TSearch(const TKindCounts& base, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules,
+  // `lowest`: the lowest shanten of the 13-tile hands the computation starts from.
+  TSearch(const TKindCounts& base, const TKindCounts& unseen, int drawsLeft, int lowest, const TMjWorthRules& rules,
           std::stop_token stop, std::size_t budget)
       : Base(base),
         Unseen(unseen),
         DrawsLeft(drawsLeft),
         Length(drawsLeft + 1),
+        Lowest(lowest),
         RowValues(static_cast<std::size_t>(Figures * (drawsLeft + 1))),
         Extra(rules.Extra),
         Situation(rules.Situation),
@@ -73,7 +75,7 @@ public:
     for (int n : unseen) Wall += n;
     const std::size_t half = budget / 2;
     SlotCap = THands::InitialSlots;
-    while (2 * SlotCap * sizeof(THands::TSlot) <= half / 8) SlotCap *= 2;
+    while (2 * SlotCap * sizeof(THands::TSlot) <= half / 4) SlotCap *= 2;
     const std::size_t slotBytes = SlotCap * sizeof(THands::TSlot);
     ValueCap = std::max(RowValues, half > slotBytes ? (half - slotBytes) / sizeof(float) : 0);
   }
@@ -81,7 +83,7 @@ public:
   // The figures of a 13-tile hand with the draws of the computation left.
   TMjWorth Worth(TKindCounts& h, int shanten, TKindMask kinds, int used) {
     std::vector<double> rows(RowValues);
-    Hand13(h, KeyOf(h), shanten, kinds, used, rows.data());
+    Hand13(h, KeyOf(h), shanten, kinds, used, rows.data(), true);
     TMjWorth out;
     out.Shanten = shanten;
     out.Ready = rows[ReadyRow * Length + DrawsLeft];
@@ -97,6 +99,7 @@ private:
   const TKindCounts Unseen;
   const int DrawsLeft;
   const int Length;
+  const int Lowest;
   const std::size_t RowValues;
   const int Extra;
   const TMjSituation Situation;
@@ -110,6 +113,7 @@ private:
   std::size_t SlotCap = 0;
   std::size_t ValueCap = 0;
   std::size_t Computed = 0;
+  std::vector<float> Packed = std::vector<float>(RowValues);
   // Working rows per depth of the search, kept between hands so that a hand
   // allocates little; a deque, so a deeper level never moves a shallower one.
   std::deque<std::vector<double>> Scratch;
@@ -132,6 +136,67 @@ private:
 
   // Tiles in the wall before the draw made with r draws left.
   int WallAt(int r) const { return Wall - DrawsLeft + r; }
+
+  // A remembered row leaves out what the shanten fixes: with fewer draws
+  // left than the shanten a hand is not ready (0), with no more than the
+  // shanten it does not win (0, and no points), and a ready hand is ready (1).
+  // A ready hand's row takes a third less memory, so more hands stay.
+  std::size_t First(int q, int shanten) const {
+    const int first = q == ReadyRow ? (shanten == 0 ? Length : shanten) : shanten + 1;
+    return static_cast<std::size_t>(std::min(first, Length));
+  }
+
+  // Nor does it keep the entries no path asks for: a hand met after t draws
+  // is asked for at most DrawsLeft - t draws left, and every draw lowers the
+  // shanten by one at most, so t >= Lowest - shanten (and t >= 1 below the
+  // hands the computation starts from, which are not remembered).
+  std::size_t End(int shanten) const {
+    return static_cast<std::size_t>(std::max(0, Length - std::max(1, Lowest - shanten)));
+  }
+
+  std::size_t Stored(int shanten) const {
+    std::size_t values = 0;
+    for (int q = 0; q < Figures; ++q) values += End(shanten) - std::min(End(shanten), First(q, shanten));
+    return values;
+  }
+
+  std::uint32_t Keep(const TKey& key, const double* rows, int shanten) {
+    const std::size_t length = static_cast<std::size_t>(Length);
+    const std::size_t end = End(shanten);
+    float* packed = Packed.data();
+    for (int q = 0; q < Figures; ++q) {
+      const std::size_t first = std::min(First(q, shanten), end);
+      const double* row = rows + static_cast<std::size_t>(q) * length;
+      packed = std::transform(row + first, row + end, packed, [](double v) { return static_cast<float>(v); });
+    }
+    return Remember(key, 0, Packed.data(), static_cast<std::size_t>(packed - Packed.data()));
+  }
+
+  void Unpack(const float* packed, int shanten, double* rows) const {
+    const std::size_t length = static_cast<std::size_t>(Length);
+    const std::size_t end = End(shanten);
+    for (int q = 0; q < Figures; ++q) {
+      const std::size_t first = std::min(First(q, shanten), end);
+      double* row = rows + static_cast<std::size_t>(q) * length;
+      std::fill(row, row + first, q == ReadyRow && shanten == 0 ? 1.0 : 0.0);
+      for (std::size_t r = first; r < end; ++r) row[r] = *packed++;
+    }
+  }
+
+  // Adds n times the packed rows of a hand of shanten `shanten`, one entry
+  // later, to `sums`: what Unpack and a sum over the rows would give.
+  void AddPacked(double* sums, double n, const float* packed, int shanten) const {
+    const std::size_t length = static_cast<std::size_t>(Length);
+    const std::size_t end = End(shanten);
+    for (int q = 0; q < Figures; ++q) {
+      const std::size_t first = std::min(First(q, shanten), end);
+      double* row = sums + static_cast<std::size_t>(q) * length + 1;
+      if (q == ReadyRow && shanten == 0) {
+        for (std::size_t r = 0; r < first; ++r) row[r] += n;
+      }
+      for (std::size_t r = first; r < end; ++r) row[r] += n * static_cast<double>(*packed++);
+    }
+  }
 
   // The value remembered for `key`, brought into Now; nullptr when none.
   const std::uint32_t* Recall(const TKey& key, std::size_t values) {
@@ -182,16 +247,17 @@ private:
   // on return. Only hands with a move left are remembered: the others come
   // quickly from the 14-tile hands they draw into, and half the memory then
   // holds twice the hands.
-  void Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out) {
+  void Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out, bool root = false) {
     if (shanten > DrawsLeft) {  // not even ready by the last draw
       std::fill(out, out + RowValues, 0.0);
       return;
     }
-    const bool remembered = true;
+    // A hand the computation starts from is not met again with the same moves.
+    const bool remembered = !root;
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift);
     if (remembered) {
-      if (const std::uint32_t* seen = Recall(tagged, RowValues)) {
-        std::copy_n(Now.Values.begin() + *seen, RowValues, out);
+      if (const std::uint32_t* seen = Recall(tagged, Stored(shanten))) {
+        Unpack(Now.Values.data() + *seen, shanten, out);
         return;
       }
     }
@@ -231,16 +297,21 @@ private:
           sums[PointsRow * length + r] += n * (r == static_cast<std::size_t>(DealDraws) ? firstPoints : points);
         }
       } else {
-        const std::uint32_t at = Hand14(h, next, improves ? shanten - 1 : shanten, used, improves);
-        const float* rows = &Now.Values[at];
-        if (improves) {
-          for (int q = shanten == 0 ? WinRow : ReadyRow; q < Figures; ++q) {
+        // Into the next free place for another draw's rows: taken only if it is one.
+        const std::size_t place = (static_cast<std::size_t>(count) + 2) * RowValues;
+        const double* rows = work.data() + place;
+        const int below = improves ? shanten - 1 : shanten;
+        const float* packed = nullptr;
+        const bool remembered14 = Hand14(h, next, below, used, improves, work.data() + place, packed);
+        if (improves && remembered14) {
+          AddPacked(sums, n, packed, below);  // shanten >= 1 here: all three rows
+        } else if (improves) {
+          for (int q = ReadyRow; q < Figures; ++q) {
             const std::size_t row = static_cast<std::size_t>(q) * length;
-            for (std::size_t r = 1; r < length; ++r) sums[row + r] += n * static_cast<double>(rows[row + r - 1]);
+            for (std::size_t r = 1; r < length; ++r) sums[row + r] += n * rows[row + r - 1];
           }
         } else {
-          const std::size_t place = (static_cast<std::size_t>(count) + 2) * RowValues;
-          std::copy_n(rows, RowValues, work.begin() + static_cast<std::ptrdiff_t>(place));
+          if (remembered14) Unpack(packed, below, work.data() + place);
           others[static_cast<std::size_t>(count++)] = {n, place};
         }
       }
@@ -265,7 +336,7 @@ private:
         own[at] = sum;
       }
     }
-    if (remembered) Remember(tagged, 0, own, RowValues);
+    if (remembered) Keep(tagged, own, shanten);
     std::copy_n(own, RowValues, out);
   }
 
@@ -305,10 +376,16 @@ private:
   // by entry. After an improving draw the discards that keep its shanten stay
   // on the path and any other costs one move. After another draw a discard
   // that keeps the shanten costs one, one that raises it two.
-  std::uint32_t Hand14(TKindCounts& h, TKey key, int shanten, int used, bool improved) {
+  // True with its remembered rows, packed, in `packed` (valid until the next
+  // hand is remembered); false with its rows in `out`.
+  bool Hand14(TKindCounts& h, TKey key, int shanten, int used, bool improved, double* out, const float*& packed) {
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift | static_cast<std::uint64_t>(improved)
                                                                                         << ImprovedShift);
-    if (const std::uint32_t* seen = Recall(tagged, RowValues)) return *seen;
+    const bool kept = improved;
+    if (const std::uint32_t* seen = kept ? Recall(tagged, Stored(shanten)) : nullptr) {
+      packed = Now.Values.data() + *seen;
+      return true;
+    }
     if (Stop.stop_requested()) throw TStopped{};
     ++Computed;
     std::vector<double>& best = Work(2 * RowValues);
@@ -332,7 +409,16 @@ private:
       ++h[d.Kind];
       for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
     }
-    return Remember(tagged, 0, best.data(), RowValues);
+    if (kept) {
+      const std::uint32_t at = Keep(tagged, best.data(), shanten);  // may move Now's rows
+      packed = Now.Values.data() + at;
+      return true;
+    }
+    // As remembered, so that a hand's figures do not depend on whether the
+    // rows it draws into were remembered or not.
+    std::transform(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(RowValues), out,
+                   [](double v) { return static_cast<double>(static_cast<float>(v)); });
+    return false;
   }
 };
 
@@ -371,7 +457,7 @@ TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int d
   TMjWorthTable table;
   table.Shanten = discards.Shanten;
   const int lowest = std::max(0, discards.Shanten);
-  TSearch search(hand, unseen, drawsLeft, rules, std::move(stop), budget);
+  TSearch search(hand, unseen, drawsLeft, lowest, rules, std::move(stop), budget);
   try {
     TKindCounts kept = hand;
     for (const TMjDiscard& d : discards.Discards) {
@@ -411,7 +497,7 @@ TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int d
 TMjWorth MjHandWorth(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules) {
   Check(hand, unseen, drawsLeft, rules, 13);
   const TMjUkeire u = MjUkeire(hand);
-  TSearch search(hand, unseen, drawsLeft, rules, {}, MjWorthBudget);
+  TSearch search(hand, unseen, drawsLeft, u.Shanten, rules, {}, MjWorthBudget);
   TKindCounts kept = hand;
   TMjWorth worth = search.Worth(kept, u.Shanten, u.Kinds, 0);
   worth.Kind = -1;
