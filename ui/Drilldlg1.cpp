@@ -26,6 +26,7 @@
 #include "records/Safefile1.h"
 #include "ui/Pairidlg1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Telided1.h"
 #include "ui/Tchance1.h"
 #include "ui/Tposition1.h"
 #include "ui/Twords1.h"
@@ -109,7 +110,7 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
   column->setSpacing(6);
 
   auto* top = new QHBoxLayout;
-  LbFolder = new QLabel(body);
+  LbFolder = new TElidedLabel(body);  // a long path never widens the window
   LbFolder->setTextFormat(Qt::PlainText);
   SpMinLost = new QSpinBox(body);
   SpMinLost->setRange(1, 20);

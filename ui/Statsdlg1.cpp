@@ -26,6 +26,7 @@
 #include "records/Safefile1.h"
 #include "ui/Reviewdlg1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Telided1.h"
 #include "ui/Tscore1.h"
 #include "ui/Tlook1.h"
 #include "ui/Twords1.h"
@@ -148,7 +149,7 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   column->setSpacing(PartGap);
 
   auto* top = new QHBoxLayout;
-  LbFolder = new QLabel(body);
+  LbFolder = new TElidedLabel(body);  // a long path never widens the window
   LbFolder->setMinimumWidth(ChartWidth);
   LbFolder->setTextFormat(Qt::PlainText);
   BnFolder = new QPushButton(tr("フォルダを選択(&F)..."), body);

@@ -333,3 +333,20 @@ TEST_F(Drill, AHeldReturnAnswersOnce) {
   EXPECT_FALSE(d.Answered);
   EXPECT_EQ(d.State.Cards.begin()->second.Answers, 1);
 }
+
+// A folder's long path stays in its label: the window does not widen for it.
+TEST_F(Drill, ALongFolderPathDoesNotWidenTheWindow) {
+  TDrillDlg d;
+  Prepare(d);
+  d.show();
+  QCoreApplication::processEvents();
+  const int before = d.width();
+  const QString deep = QDir(Dir.path()).filePath(QString(200, QLatin1Char('d')));
+  QDir().mkpath(deep);
+  d.Open(deep);
+  d.WaitForDeck();
+  EXPECT_TRUE(d.LbFolder->text().contains(QString(200, QLatin1Char('d'))));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(d.width(), before);
+  EXPECT_LT(d.minimumSizeHint().width(), before + 1);
+}
