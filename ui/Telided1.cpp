@@ -4,7 +4,7 @@
 
 QSize TElidedLabel::minimumSizeHint() const {
   const QSize full = QLabel::minimumSizeHint();
-  return {fontMetrics().horizontalAdvance(QStringLiteral("……")) + contentsMargins().left() + contentsMargins().right(),
+  return {fontMetrics().horizontalAdvance(QStringLiteral("\u2026\u2026")) + contentsMargins().left() + contentsMargins().right(),
           full.height()};
 }
 
