@@ -11,35 +11,16 @@
 #include <vector>
 
 #include "analysis/Mjprob1.h"
-#include "core/Mjrandom1.h"
+#include "bench/SeededDeals.h"
 
 namespace {
 
 constexpr int DrawsLeft = DealDraws - 1;
 
-// The first `count` seeded deals whose shanten lies in [low, high].
-std::vector<TKindCounts> Deals(int low, int high, int count) {
-  TMjRandom gen;
-  gen.Seed(20261209u);
-  std::vector<TKindCounts> hands;
-  while (static_cast<int>(hands.size()) < count) {
-    std::array<int, 136> wall;
-    for (int i = 0; i < 136; ++i) wall[i] = i / 4;
-    TKindCounts hand{};
-    for (int i = 0; i < 14; ++i) {
-      std::swap(wall[i], wall[i + gen.Next() % (136 - i)]);
-      ++hand[wall[i]];
-    }
-    const int shanten = MjShanten(hand);
-    if (shanten >= low && shanten <= high) hands.push_back(hand);
-  }
-  return hands;
-}
-
 void Chances(benchmark::State& state) {
   const int low = static_cast<int>(state.range(0));
   const int high = static_cast<int>(state.range(1));
-  const std::vector<TKindCounts> hands = Deals(low, high, static_cast<int>(state.range(2)));
+  const std::vector<TKindCounts> hands = SeededDeals(low, high, static_cast<int>(state.range(2)));
   std::size_t i = 0;
   std::size_t met = 0;
   for (auto _ : state) {
