@@ -495,12 +495,34 @@ TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int d
 }
 
 TMjWorth MjHandWorth(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules) {
-  Check(hand, unseen, drawsLeft, rules, 13);
-  const TMjUkeire u = MjUkeire(hand);
-  TSearch search(hand, unseen, drawsLeft, u.Shanten, rules, {}, MjWorthBudget);
-  TKindCounts kept = hand;
-  TMjWorth worth = search.Worth(kept, u.Shanten, u.Kinds, 0);
+  const TMjWorthTable table = MjHandWorths(hand, unseen, drawsLeft, rules);
+  TMjWorth worth;
   worth.Kind = -1;
+  worth.Shanten = table.Shanten;
+  worth.Ready = table.Ready;
+  worth.Win = table.Win;
+  worth.Points = table.Points;
   return worth;
 }
 
+TMjWorthTable MjHandWorths(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft,
+                           const TMjWorthRules& rules, std::stop_token stop) {
+  Check(hand, unseen, drawsLeft, rules, 13);
+  const TMjUkeire u = MjUkeire(hand);
+  TMjWorthTable table;
+  table.Shanten = u.Shanten;
+  TSearch search(hand, unseen, drawsLeft, u.Shanten, rules, std::move(stop), MjWorthBudget);
+  try {
+    TKindCounts kept = hand;
+    const TMjWorth worth = search.Worth(kept, u.Shanten, u.Kinds, 0);
+    table.Ready = worth.Ready;
+    table.Win = worth.Win;
+    table.Points = worth.Points;
+  } catch (const TStopped&) {
+    TMjWorthTable stopped;
+    stopped.Stopped = true;
+    return stopped;
+  }
+  table.Hands = search.Hands();
+  return table;
+}

@@ -76,3 +76,7 @@ TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int d
 // The same figures for a 13-tile hand, the discard already made (Kind is -1).
 TMjWorth MjHandWorth(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft,
                      const TMjWorthRules& rules = {});
+// The same as a table without rows (its Shanten, Ready, Win and Points), which
+// a stop request can end early with Stopped set.
+TMjWorthTable MjHandWorths(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft,
+                           const TMjWorthRules& rules = {}, std::stop_token stop = {});

@@ -1,6 +1,9 @@
 #include "game/Mjdecision1.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "analysis/Mjvalue1.h"
 
 namespace {
 
@@ -11,6 +14,50 @@ const TMjDiscard* RowOf(const TMjDiscardTable& table, int kind) {
 }
 
 }  // namespace
+
+int MjModelExtra(const TMjModel& model, int shanten) {
+  int extra = std::clamp(model.Extra, 0, MjModelMaxExtra);
+  while (extra > 0 && shanten > MjModelReach[extra]) --extra;
+  return extra;
+}
+
+TMjChanceTable MjDecisionChances(const TMjDecision& d, std::stop_token stop) {
+  int tiles = 0;
+  for (const int n : d.Hand) tiles += n;
+  const TKindCounts unseen = d.Unseen();
+  TMjWorthRules rules;
+  rules.Situation.SeatWind = d.Model.SeatWind;
+  rules.Situation.RoundWind = d.Model.RoundWind;
+  const int shanten = tiles == 13 ? MjUkeire(d.Hand).Shanten : MjShanten(d.Hand);
+  rules.Extra = MjModelExtra(d.Model, shanten);
+
+  // The points, and with moves off the path the chances too.
+  const TMjWorthTable worths = tiles == 13 ? MjHandWorths(d.Hand, unseen, d.DrawsLeft, rules, stop)
+                                           : MjWorths(d.Hand, unseen, d.DrawsLeft, rules, stop);
+  if (worths.Stopped) {
+    TMjChanceTable stopped;
+    stopped.Stopped = true;
+    return stopped;
+  }
+  TMjChanceTable table;
+  if (rules.Extra == 0) {
+    // The shortest path's chances as they have always been: remembered rows
+    // of MjWorths are rounded to floats, and a tie must break alike everywhere.
+    table = tiles == 13 ? MjHandChances(d.Hand, unseen, d.DrawsLeft, std::move(stop))
+                        : MjChances(d.Hand, unseen, d.DrawsLeft, std::move(stop));
+    if (table.Stopped) return table;
+  } else {
+    table.Shanten = worths.Shanten;
+    table.Ready = worths.Ready;
+    table.Win = worths.Win;
+    for (const TMjWorth& w : worths.Discards) table.Discards.push_back({w.Kind, w.Shanten, w.Ready, w.Win, 0.0, w.Counted});
+  }
+  table.Extra = rules.Extra;
+  table.Points = worths.Points;
+  for (std::size_t i = 0; i < table.Discards.size() && i < worths.Discards.size(); ++i)
+    if (table.Discards[i].Counted && worths.Discards[i].Counted) table.Discards[i].Points = worths.Discards[i].Points;
+  return table;
+}
 
 bool OneSuitDeal(const TKindCounts& deal, const std::vector<int>& drawnKinds) {
   if (!std::all_of(deal.begin() + 9, deal.end(), [](int n) { return n == 0; })) return false;
@@ -44,7 +91,7 @@ TMjVerdict MjJudge(const TMjDecision& decision, const TMjDiscardTable& table, in
   v.Mistake = chosen && (v.Raised || chosen->Count != front.Count);
 
   if (table.Shanten > WinKeptMaxShanten || decision.DrawsLeft <= 0) return v;
-  const TMjChanceTable chances = MjChances(decision.Hand, decision.Unseen(), decision.DrawsLeft);
+  const TMjChanceTable chances = MjDecisionChances(decision);
   const TMjChance* best = BestWinDiscard(chances);
   if (!best || best->Win <= 0.0) return v;  // nothing to win: copies tell the discards apart
   v.Basis = TMjBasis::Win;
@@ -54,6 +101,7 @@ TMjVerdict MjJudge(const TMjDecision& decision, const TMjDiscardTable& table, in
   v.ChosenWin = kept ? kept->Win : 0.0;
   v.Mistake = chosen && !KeepsBestWin(v.ChosenWin, v.BestWin);
   v.Chances = chances.Discards;
+  v.Extra = chances.Extra;
   return v;
 }
 

@@ -8,8 +8,29 @@
 
 #include <vector>
 
+#include <stop_token>
+
 #include "analysis/Mjprob1.h"
 #include "analysis/Mjshanten1.h"
+
+// What the chances and the verdicts are worked out under: the moves off the
+// shortest path the player may make (手替わり, 向聴戻し; MjWorths), and the winds
+// the points of a win are counted in. One model for every window, so a
+// discard is judged alike wherever it is shown.
+struct TMjModel {
+  int Extra = 0;      // chosen, 0..MjModelMaxExtra; MjModelExtra says what a hand gets
+  int SeatWind = 0;   // 0..3: 東 南 西 北
+  int RoundWind = 0;
+  bool operator==(const TMjModel&) const = default;
+};
+
+inline constexpr int MjModelMaxExtra = 2;
+// The farthest hand (its shanten) each number of moves is worked out for: a
+// whole table within a fraction of a second. Farther hands get the figures of
+// fewer moves, down to the shortest path, and the windows say which.
+inline constexpr int MjModelReach[MjModelMaxExtra + 1] = {4, 3, 1};
+// The moves a hand of this shanten (of its 14 tiles, or 13) is worked out with.
+int MjModelExtra(const TMjModel& model, int shanten);
 
 struct TMjDecision {
   TKindCounts Hand{};  // the 14 tiles (13: a position before its draw, its own chances)
@@ -18,10 +39,18 @@ struct TMjDecision {
   bool OneSuit = false;   // the wall holds the 36 characters only
   int DrawsLeft = 0;      // draws still to come after this discard
   bool AfterWin = false;  // the hand was complete at this draw or before: the deal goes on, nothing is judged
+  TMjModel Model{};
 
   TKindCounts Unseen() const { return MjUnseen(Hand, Seen, OneSuit); }
   bool operator==(const TMjDecision&) const = default;
 };
+
+// The chances and expected points of a decision's discards (of a 13-tile
+// position, the hand's own, without rows) under its model: with no move off
+// the path the chances are MjChances' to the last digit, the points MjWorths'.
+// Extra in the table says which moves the figures allow. A stop request ends
+// it early with Stopped set.
+TMjChanceTable MjDecisionChances(const TMjDecision& decision, std::stop_token stop = {});
 
 // The draws left after the discard of draw `draw` (1..) of a solo deal.
 inline int DrawsLeftAfter(int draw) { return draw >= DealDraws ? 0 : DealDraws - draw; }
@@ -38,7 +67,7 @@ inline constexpr int WinKeptMaxShanten = 1;
 enum class TMjBasis {
   None,    // nothing judged: the hand was complete
   Copies,  // by effective copies: far from ready, no draw left, or no discard can win
-  Win,     // by the win chance by the last draw
+  Win,     // by the win chance by the last draw, under the decision's model
 };
 
 struct TMjVerdict {
@@ -52,6 +81,7 @@ struct TMjVerdict {
   double BestWin = 0.0;            // with Basis Win: the best discard's win chance
   double ChosenWin = 0.0;          // and the discard made's (0 when it raised the shanten)
   std::vector<TMjChance> Chances;  // with Basis Win: every discard's chances, in code order
+  int Extra = 0;                   // with Basis Win: the moves off the path the chances allow
 
   bool Judged() const { return Basis != TMjBasis::None; }
   int LostCopies() const { return BestCount - ChosenCount; }

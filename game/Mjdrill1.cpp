@@ -37,7 +37,9 @@ TKindCounts TMjCard::Seen() const {
   return seen;
 }
 
-TMjDecision TMjCard::Decision() const { return {Hand, DrawnKind, Seen(), OneSuit, DrawsLeftAfter(Draw), false}; }
+TMjDecision TMjCard::Decision() const {
+  return {Hand, DrawnKind, Seen(), OneSuit, DrawsLeftAfter(Draw), false, Model};
+}
 
 TMjReviewStep TMjCard::Judge(int kind) const {
   TMjReviewStep step;
@@ -46,6 +48,7 @@ TMjReviewStep TMjCard::Judge(int kind) const {
   step.Hand = Hand;
   step.Seen = Seen();
   step.OneSuit = OneSuit;
+  step.Model = Model;
   step.Table = MjDiscards(step.Hand, step.Seen);
   step.DiscardKind = kind;
   step.Verdict = MjJudge(step.Decision(), step.Table, kind);
@@ -77,6 +80,7 @@ std::vector<TMjCard> CardsOfDeal(const TMjReview& review, const TCodeRow& deal, 
     card.LostCopies = LostCopies(s);
     card.RaisedShanten = s.RaisedShanten();
     card.OneSuit = review.OneSuit;
+    card.Model = review.Model;
     card.ByWin = reason == TMjCardReason::Win;
     cards.push_back(std::move(card));
   }
@@ -101,7 +105,8 @@ TMjDrillDeck BuildDrillDeck(const std::string& folder, const TMjCardRule& rule, 
     const std::string name(files[i]);
     const TMjRecordRows rows = ReadRecordRows(prefix + name);
     const TMjReview review =
-        rows.Fault == TMjStatsFault::None ? ReviewDeal(rows.Deal, rows.Draws, rows.Discards) : TMjReview{};
+        rows.Fault == TMjStatsFault::None ? ReviewDeal(rows.Deal, rows.Draws, rows.Discards, rule.Model)
+                                                : TMjReview{};
     if (rows.Fault != TMjStatsFault::None || !review.Ok()) {
       ++deck.Failures;
       continue;

@@ -27,6 +27,7 @@ enum class TMjCardReason { None, Copies, Win };
 struct TMjCardRule {
   int MinLostCopies = 1;
   double MinLostWin = 1.0;
+  TMjModel Model;  // the records are judged under it
 
   // By the verdict's basis when the decision is a card, else None.
   TMjCardReason Reason(const TMjReviewStep& step) const;
@@ -48,6 +49,7 @@ struct TMjCard {
   bool RaisedShanten = false;
   bool OneSuit = false;  // every tile of the deal is of the characters suit (OneSuitDeal)
   bool ByWin = false;    // its verdict is by win chance
+  TMjModel Model;        // it was judged under, and its answers are
 
   TKindCounts Seen() const;
   TMjDecision Decision() const;

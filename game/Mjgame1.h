@@ -90,6 +90,8 @@ public:
   void SelectEnd(bool last);                   // the first or the last tile
 
   // Every draw and discard of the deal being played, judged as it comes.
+  // The model the deal's decisions are judged under; the steps so far are judged again.
+  void SetModel(const TMjModel& model) { Pairi.Rejudge(model); }
   const TMjReview& Review() const { return Pairi; }
 
 private:

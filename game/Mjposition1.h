@@ -43,7 +43,10 @@ struct TMjPosition {
   TKindCounts Unseen() const { return MjUnseen(Hand, Seen, OneSuit); }
   int Wall() const;
   // The decision it asks about, judged as every window judges one.
-  TMjDecision Decision() const { return {Hand, DrawnKind, Seen, OneSuit, DrawsLeft, false}; }
+  // Worked out with `extra` moves off the shortest path allowed (TMjModel), under its winds.
+  TMjDecision Decision(int extra = 0) const {
+    return {Hand, DrawnKind, Seen, OneSuit, DrawsLeft, false, {extra, SeatWind, RoundWind}};
+  }
   bool operator==(const TMjPosition&) const = default;
 };
 

@@ -111,6 +111,7 @@ void TMjReview::AddDraw(int kind) {
   s.Seen = Seen;
   s.Table = MjDiscards(Hand, Seen);
   s.OneSuit = OneSuit;
+  s.Model = Model;
   s.AfterWin = s.Table.Shanten < 0 || (!Steps.empty() && Steps.back().AfterWin);
   Steps.push_back(std::move(s));
 }
@@ -130,6 +131,14 @@ int TMjReview::FinalShanten() const {
   return last.Discarded() ? last.Chosen().Shanten : last.Table.Shanten;
 }
 
+void TMjReview::Rejudge(const TMjModel& model) {
+  Model = model;
+  for (TMjReviewStep& s : Steps) {
+    s.Model = model;
+    if (s.Discarded()) s.Verdict = MjJudge(s.Decision(), s.Table, s.DiscardKind);
+  }
+}
+
 int TMjReview::NextNotBest(int after) const {
   for (int i = std::max(after + 1, 0); i < static_cast<int>(Steps.size()); ++i) {
     const TMjReviewStep& s = Steps[static_cast<std::size_t>(i)];
@@ -138,8 +147,9 @@ int TMjReview::NextNotBest(int after) const {
   return -1;
 }
 
-TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute) {
+TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute, const TMjModel& model) {
   TMjReview review;
+  review.Model = model;
   auto fail = [&review](TMjReviewError error, int step, int code) {
     review.Error = error;
     review.ErrorStep = step;
@@ -195,8 +205,8 @@ TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRo
   return fail(first.Error, first.Step, first.Code);
 }
 
-TMjReview ReviewRecord(const TCodeGrid& codes) {
-  return ReviewDeal(GridRow(codes, DealRow), GridRow(codes, DrawRow), GridRow(codes, DiscardRow));
+TMjReview ReviewRecord(const TCodeGrid& codes, const TMjModel& model) {
+  return ReviewDeal(GridRow(codes, DealRow), GridRow(codes, DrawRow), GridRow(codes, DiscardRow), model);
 }
 
 TCodeRow CodeRowOf(const TPaiRow& row) {

@@ -32,8 +32,9 @@ struct TMjReviewStep {
   bool OneSuit = false;    // the deal's wall holds the characters only
   bool AfterWin = false;   // this draw or an earlier one completed the hand
   TMjVerdict Verdict;      // of the discard made, once it is made
+  TMjModel Model;          // what the verdict and the chances are worked out under
 
-  TMjDecision Decision() const { return {Hand, DrawnKind, Seen, OneSuit, DrawsLeftAfter(Draw), AfterWin}; }
+  TMjDecision Decision() const { return {Hand, DrawnKind, Seen, OneSuit, DrawsLeftAfter(Draw), AfterWin, Model}; }
   // Judged at all: a discard made before the hand was complete.
   bool Judged() const { return Discarded() && Verdict.Judged(); }
   bool Mistake() const { return Judged() && Verdict.Mistake; }
@@ -62,6 +63,7 @@ struct TMjReview {
   TKindCounts Hand{};      // the tiles in hand now: 14 after a draw, 13 after its discard
   TKindCounts Seen{};      // the player's own discards so far
   bool OneSuit = false;    // the wall holds the characters only
+  TMjModel Model;          // given to every step; Start keeps it
 
   TMjReviewError Error = TMjReviewError::None;
   int ErrorStep = 0;  // the draw at which the record stops adding up (0 = the deal)
@@ -92,14 +94,16 @@ struct TMjReview {
   int FinalShanten() const;
   // The first step whose discard was a mistake, after the given index; -1 when none.
   int NextNotBest(int after) const;
+  // Every step judged again under another model.
+  void Rejudge(const TMjModel& model);
 };
 
 // Rebuilds and judges a deal. The steps before a fault are kept and judged. A
 // deal of characters only (OneSuitDeal over its deal and readable draws) is
 // judged against the one-suit wall.
-TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute);
+TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute, const TMjModel& model = {});
 // The same from a record's code grid (its deal, draws and discards rows).
-TMjReview ReviewRecord(const TCodeGrid& codes);
+TMjReview ReviewRecord(const TCodeGrid& codes, const TMjModel& model = {});
 
 // The same rows of a table in play.
 TCodeRow CodeRowOf(const TPaiRow& row);

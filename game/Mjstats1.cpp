@@ -99,7 +99,8 @@ TMjRecordRows ReadRecordRows(const std::string& path) {
   return rows;
 }
 
-TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name, const TMjSituation& winds) {
+TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name, const TMjSituation& winds,
+                                 const TMjModel& model) {
   TMjRecordStats r;
   r.Deal.File = name;
   const TMjRecordRows rows = ReadRecordRows(path);
@@ -110,7 +111,7 @@ TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& nam
     return r;
   }
   r.Deal.Stamp = rows.Stamp;
-  const TMjReview review = ReviewDeal(rows.Deal, rows.Draws, rows.Discards);
+  const TMjReview review = ReviewDeal(rows.Deal, rows.Draws, rows.Discards, model);
   if (!review.Ok()) {
     r.Fault = TMjStatsFault::DoesNotAddUp;
     r.Error = review.Error;

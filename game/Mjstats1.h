@@ -76,7 +76,9 @@ struct TMjRecordRows {
 TMjRecordRows ReadRecordRows(const std::string& path);
 
 // Reads and judges one record file; never throws for a bad file.
-TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name, const TMjSituation& winds = {});
+// model: what its decisions are judged under.
+TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& name, const TMjSituation& winds = {},
+                                 const TMjModel& model = {});
 
 struct TMjStatsTotals {
   int Deals = 0;
