@@ -305,15 +305,17 @@ unsigned Gains(int s, int rank, unsigned shares) {
 // three; `gains(s, shares)` are the kinds of suit s that lower those shares,
 // `held` the kinds held once and twice or more, asked only when seven pairs or
 // thirteen orphans cost the least. Returns the cost of the hand (shanten + 1).
+// Past `most` (a shanten) the kinds are not worked out and stay empty.
 template <class SuitGains, class Held>
 int Effective(const TForms& forms, const std::array<unsigned, Suits>& complete, SuitGains gains, Held held,
-              TKindMask& kinds) {
+              TKindMask& kinds, int most = 13) {
   const int normal = static_cast<int>(complete[0] & CompleteCost);
   const int cost = std::min(normal, forms.Cost());
   // A tile lowers a form's cost by one at most, so only the cheapest forms can
   // gain; four sets and a pair gain where a share of them that costs the least
   // gains in its suit.
   kinds = 0;
+  if (cost - 1 > most) return cost;
   if (normal == cost) {
     for (int s = 0; s < Suits; ++s) kinds |= TKindMask{gains(s, complete[s] >> CompleteSharesAt)} << (9 * s);
   }
@@ -374,17 +376,16 @@ TMjUkeire MjUkeire(const TKindCounts& hand, const TKindCounts& seen) {
   return out;
 }
 
-TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
-  const THand h(hand, 14, 14);
+namespace {
+
+// Every discard of a checked 14-tile hand: row(kind, shanten, effective kinds)
+// for each kind held, in code order, the kinds empty past shanten `most`.
+// Returns the shanten of the 14 tiles.
+template <class Row>
+int EachDiscard(const TKindCounts& hand, const THand& h, int most, Row row) {
   const TProducts products(h);
   const TForms forms(h.Word);
-  TMjDiscardTable table;
   const int normal = static_cast<int>(CompleteOf(0, h.Class(0), products.Three[0]) & CompleteCost);
-  table.Shanten = std::min(normal, forms.Cost()) - 1;
-  // Copies are counted against all 14 tiles.
-  const std::array<int, KindCount> left = CopiesLeft(hand, seen);
-  std::array<std::uint64_t, 14> rows;
-  int count = 0;
   TKindMask once14 = 0;
   TKindMask twice14 = 0;
   bool heldKnown = false;
@@ -429,14 +430,37 @@ TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
         return lastGains[s];
       };
       TKindMask effective = 0;
-      const int cost = Effective(forms.Less(d, n), complete, gains, held, effective);
-      rows[count++] = PackRow(d, cost - 1, Copies(left, effective), effective);
+      const int cost = Effective(forms.Less(d, n), complete, gains, held, effective, most);
+      row(d, cost - 1, effective);
     }
   }
+  return std::min(normal, forms.Cost()) - 1;
+}
+
+}  // namespace
+
+TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
+  const THand h(hand, 14, 14);
+  // Copies are counted against all 14 tiles.
+  const std::array<int, KindCount> left = CopiesLeft(hand, seen);
+  std::array<std::uint64_t, 14> rows;
+  int count = 0;
+  TMjDiscardTable table;
+  table.Shanten = EachDiscard(hand, h, 13, [&](int d, int shanten, TKindMask effective) {
+    rows[count++] = PackRow(d, shanten, Copies(left, effective), effective);
+  });
   std::sort(rows.begin(), rows.begin() + count);
   table.Discards.reserve(count);
   for (int r = 0; r < count; ++r) table.Discards.push_back(UnpackRow(rows[r]));
   return table;
+}
+
+int MjDiscardKinds(const TKindCounts& hand, int most, std::array<TMjDiscard, 14>& out, int& count) {
+  const THand h(hand, 14, 14);
+  count = 0;
+  return EachDiscard(hand, h, most, [&](int d, int shanten, TKindMask effective) {
+    out[static_cast<std::size_t>(count++)] = {d, shanten, effective, 0};
+  });
 }
 
 // --- notation ----------------------------------------------------------------

@@ -391,11 +391,18 @@ private:
     std::vector<double>& best = Work(2 * RowValues);
     const TDeeper deeper(Depth);
     std::fill(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(RowValues), 0.0);
-    const TMjDiscardTable table = MjDiscards(h);
-    for (const TMjDiscard& d : table.Discards) {
-      // A back-step costs two: the draw spent and the one it adds to the way.
-      const int next = improved && d.Shanten == shanten ? used : used + (d.Shanten > shanten && !improved ? 2 : 1);
-      if (next > Extra) continue;
+    // A discard that raises the shanten costs one move after an improving
+    // draw, two after another (a back-step: the draw spent and the one it
+    // adds to the way); keeping it costs none and one.
+    const int raise = improved ? used + 1 : used + 2;
+    const int most = raise <= Extra ? shanten + 1 : shanten;
+    std::array<TMjDiscard, 14> discards;
+    int count = 0;
+    MjDiscardKinds(h, most, discards, count);
+    for (int j = 0; j < count; ++j) {
+      const TMjDiscard& d = discards[static_cast<std::size_t>(j)];
+      if (d.Shanten > most) continue;
+      const int next = d.Shanten == shanten ? (improved ? used : used + 1) : raise;
       --h[d.Kind];
       if (d.Shanten == 0 && next == Extra) {
         double* rows = best.data() + RowValues;
