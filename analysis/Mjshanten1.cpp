@@ -305,17 +305,15 @@ unsigned Gains(int s, int rank, unsigned shares) {
 // three; `gains(s, shares)` are the kinds of suit s that lower those shares,
 // `held` the kinds held once and twice or more, asked only when seven pairs or
 // thirteen orphans cost the least. Returns the cost of the hand (shanten + 1).
-// Past `most` (a shanten) the kinds are not worked out and stay empty.
 template <class SuitGains, class Held>
 int Effective(const TForms& forms, const std::array<unsigned, Suits>& complete, SuitGains gains, Held held,
-              TKindMask& kinds, int most = 13) {
+              TKindMask& kinds) {
   const int normal = static_cast<int>(complete[0] & CompleteCost);
   const int cost = std::min(normal, forms.Cost());
   // A tile lowers a form's cost by one at most, so only the cheapest forms can
   // gain; four sets and a pair gain where a share of them that costs the least
   // gains in its suit.
   kinds = 0;
-  if (cost - 1 > most) return cost;
   if (normal == cost) {
     for (int s = 0; s < Suits; ++s) kinds |= TKindMask{gains(s, complete[s] >> CompleteSharesAt)} << (9 * s);
   }
@@ -406,13 +404,23 @@ int EachDiscard(const TKindCounts& hand, const THand& h, int most, Row row) {
       std::array<int, Suits> classes{h.Class(0), h.Class(1), h.Class(2), h.Class(3)};
       const int rank = ds == 3 ? RankLess<HonourKinds>(h.Look[ds], i) : RankLess<SuitKinds>(h.Look[ds], i);
       classes[ds] = ds == 3 ? HonourClass[rank] : SuitClass[rank];
-      std::array<unsigned, Suits> complete;
-      for (int s = 0; s < Suits; ++s) {
+      auto completeOf = [&](int s) {
         const int rest = s == ds ? products.Three[s]
                          : ds == 3 ? HonourTimes(classes[ds], products.Two[ds][s])
                                    : SuitTimes(classes[ds], products.Two[ds][s]);
-        complete[s] = CompleteOf(s, classes[s], rest);
+        return CompleteOf(s, classes[s], rest);
+      };
+      // Any suit's completion gives the cost; the others are read only for
+      // the effective kinds.
+      std::array<unsigned, Suits> complete;
+      complete[0] = completeOf(0);
+      const TForms less = forms.Less(d, n);
+      const int cost = std::min(static_cast<int>(complete[0] & CompleteCost), less.Cost());
+      if (cost - 1 > most) {
+        row(d, cost - 1, TKindMask{0});
+        continue;
       }
+      for (int s = 1; s < Suits; ++s) complete[s] = completeOf(s);
       // The kinds the 13 tiles kept hold once and twice or more.
       auto held = [&](TKindMask& once, TKindMask& twice) {
         if (!heldKnown) h.Held(once14, twice14);
@@ -430,7 +438,7 @@ int EachDiscard(const TKindCounts& hand, const THand& h, int most, Row row) {
         return lastGains[s];
       };
       TKindMask effective = 0;
-      const int cost = Effective(forms.Less(d, n), complete, gains, held, effective, most);
+      Effective(less, complete, gains, held, effective);
       row(d, cost - 1, effective);
     }
   }
