@@ -162,7 +162,9 @@ std::vector<TMjYaku> Yakuman(const TKindCounts& hand, int winKind, const TMjShap
 }
 
 std::vector<TMjYaku> Regular(const TMjShape& shape, TMjWait wait, const TMjSituation& s, const THandFacts& f) {
-  std::vector<TMjYaku> y{TMjYaku::Tsumo};
+  std::vector<TMjYaku> y;
+  y.reserve(8);  // room for most hands: one allocation, not one per doubling
+  y.push_back(TMjYaku::Tsumo);
   const bool oneSuit = (f.Suits & (f.Suits - 1)) == 0 && f.Suits != 0;
   if (shape.Form == TMjForm::Chiitoi) {
     Add(y, TMjYaku::Tanyao, f.Simples);
@@ -229,7 +231,9 @@ std::vector<TMjYaku> Regular(const TMjShape& shape, TMjWait wait, const TMjSitua
 
 std::vector<TMjFuPart> FuParts(const TMjShape& shape, TMjWait wait, bool pinfu, const TMjSituation& s) {
   if (shape.Form == TMjForm::Chiitoi) return {{TMjFuItem::Chiitoi, -1, 25}};
-  std::vector<TMjFuPart> parts{{TMjFuItem::Base, -1, 20}};
+  std::vector<TMjFuPart> parts;
+  parts.reserve(pinfu ? 1 : 8);  // base, self-draw, four triplets, pair, wait
+  parts.push_back({TMjFuItem::Base, -1, 20});
   if (pinfu) return parts;
   parts.push_back({TMjFuItem::Tsumo, -1, 2});
   for (const TMjMentsu& m : shape.Mentsu)
@@ -329,7 +333,9 @@ TMjReading MjValue(const TKindCounts& hand, int winKind, const TMjShape& shape, 
 
 TMjScore MjScore(const TKindCounts& hand, int winKind, const TMjSituation& situation) {
   TMjScore score;
-  for (const TMjShape& shape : MjShapes(hand, winKind)) {
+  const std::vector<TMjShape> shapes = MjShapes(hand, winKind);
+  score.Readings.reserve(shapes.size());
+  for (const TMjShape& shape : shapes) {
     score.Readings.push_back(MjValue(hand, winKind, shape, situation));
     if (score.Best < 0 || Worth(score.Readings.back()) > Worth(score.BestReading()))
       score.Best = static_cast<int>(score.Readings.size()) - 1;
