@@ -198,6 +198,20 @@ private:
     }
   }
 
+  // Raises `best` (no entry below 0) to the packed rows of a hand of shanten
+  // `shanten` wherever they are higher: what Unpack and a max would give on
+  // the entries a path asks for.
+  void MaxPacked(double* best, const float* packed, int shanten) const {
+    const std::size_t length = static_cast<std::size_t>(Length);
+    const std::size_t end = End(shanten);
+    for (int q = 0; q < Figures; ++q) {
+      const std::size_t first = std::min(First(q, shanten), end);
+      double* row = best + static_cast<std::size_t>(q) * length;
+      if (q == ReadyRow && shanten == 0) std::fill(row, row + first, 1.0);
+      for (std::size_t r = first; r < end; ++r) row[r] = std::max(row[r], static_cast<double>(*packed++));
+    }
+  }
+
   // The value remembered for `key`, brought into Now; nullptr when none.
   const std::uint32_t* Recall(const TKey& key, std::size_t values) {
     if (const std::uint32_t* seen = Now.Seen.Find(key)) return seen;
@@ -247,19 +261,18 @@ private:
   // on return. Only hands with a move left are remembered: the others come
   // quickly from the 14-tile hands they draw into, and half the memory then
   // holds twice the hands.
-  void Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out, bool root = false) {
+  // Returns the rows packed instead (out untouched) when they were remembered.
+  const float* Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out,
+                      bool root = false) {
     if (shanten > DrawsLeft) {  // not even ready by the last draw
       std::fill(out, out + RowValues, 0.0);
-      return;
+      return nullptr;
     }
     // A hand the computation starts from is not met again with the same moves.
     const bool remembered = !root;
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift);
     if (remembered) {
-      if (const std::uint32_t* seen = Recall(tagged, Stored(shanten))) {
-        Unpack(Now.Values.data() + *seen, shanten, out);
-        return;
-      }
+      if (const std::uint32_t* seen = Recall(tagged, Stored(shanten))) return Now.Values.data() + *seen;
     }
     if (Stop.stop_requested()) throw TStopped{};
     ++Computed;
@@ -338,6 +351,7 @@ private:
     }
     if (remembered) Keep(tagged, own, shanten);
     std::copy_n(own, RowValues, out);
+    return nullptr;
   }
 
   // The rows of a ready 13-tile hand whose wait cannot change any more (no
@@ -412,9 +426,13 @@ private:
         continue;
       }
       double* rows = best.data() + RowValues;
-      Hand13(h, Minus(key, d.Kind), d.Shanten, d.Kinds, next, rows);
+      const float* seen = Hand13(h, Minus(key, d.Kind), d.Shanten, d.Kinds, next, rows);
       ++h[d.Kind];
-      for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
+      if (seen) {
+        MaxPacked(best.data(), seen, d.Shanten);
+      } else {
+        for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
+      }
     }
     if (kept) {
       const std::uint32_t at = Keep(tagged, best.data(), shanten);  // may move Now's rows
