@@ -114,6 +114,7 @@ private:
   std::size_t ValueCap = 0;
   std::size_t Computed = 0;
   std::vector<float> Packed = std::vector<float>(RowValues);
+  std::vector<double> MissRows;  // Misses' rows by copies, -1 where not yet worked out
   // Working rows per depth of the search, kept between hands so that a hand
   // allocates little; a deque, so a deeper level never moves a shallower one.
   std::deque<std::vector<double>> Scratch;
@@ -374,15 +375,34 @@ private:
       --h[k];
     }
     std::fill(rows, rows + Length, 1.0);
-    double* win = rows + WinRow * Length;
+    const double* misses = Misses(static_cast<int>(copies));
+    std::copy_n(misses + Length, Length, rows + WinRow * Length);
     double* worth = rows + PointsRow * Length;
-    win[0] = worth[0] = 0.0;
+    worth[0] = 0.0;
     for (int r = 1; r < Length; ++r) {
       const double wall = std::max(static_cast<double>(WallAt(r)), copies);
-      const double miss = 1.0 - copies / wall;
-      win[r] = win[r - 1] * miss + copies / wall;
-      worth[r] = worth[r - 1] * miss + (r == DealDraws ? firstPoints : points) / wall;
+      worth[r] = worth[r - 1] * misses[r] + (r == DealDraws ? firstPoints : points) / wall;
     }
+  }
+
+  // For a ready hand waiting on `copies` tiles: the chance to miss the wait at
+  // the draw with r draws left (entry r), then its win row (entry Length + r).
+  // The same for every hand with as many copies, so worked out once.
+  const double* Misses(int copies) {
+    const auto at = static_cast<std::size_t>(copies) * 2 * static_cast<std::size_t>(Length);
+    if (at >= MissRows.size()) MissRows.resize(at + 2 * static_cast<std::size_t>(Length), -1.0);
+    double* rows = MissRows.data() + at;
+    if (rows[0] < 0) {
+      double* win = rows + Length;
+      rows[0] = win[0] = 0.0;
+      for (int r = 1; r < Length; ++r) {
+        const double wall = std::max(static_cast<double>(WallAt(r)), static_cast<double>(copies));
+        const double miss = 1.0 - copies / wall;
+        rows[r] = miss;
+        win[r] = win[r - 1] * miss + copies / wall;
+      }
+    }
+    return rows;
   }
 
   // A 14-tile hand of shanten `shanten` >= 0 just drawn into, with `used`
