@@ -219,16 +219,16 @@ private:
     const std::uint32_t* old = OldEmpty ? nullptr : Old.Seen.Find(key);
     if (!old) return nullptr;
     if (values == 0) {
-      Remember<float>(key, *old, nullptr, 0);
+      Remember(key, *old, nullptr, 0);
     } else {
-      std::vector<float> rows(Old.Values.begin() + *old, Old.Values.begin() + *old + values);
-      Remember(key, 0, rows.data(), values);
+      // Copied out first: making room may forget the generation they are in.
+      std::copy_n(Old.Values.begin() + *old, values, Packed.begin());
+      Remember(key, 0, Packed.data(), values);
     }
     return Now.Seen.Find(key);
   }
 
-  template <class TValue>
-  std::uint32_t Remember(const TKey& key, std::uint32_t value, const TValue* rows, std::size_t values) {
+  std::uint32_t Remember(const TKey& key, std::uint32_t value, const float* rows, std::size_t values) {
     if (!Now.Room(values, SlotCap, ValueCap)) {
       std::swap(Now, Old);
       Now.Clear();
@@ -237,8 +237,7 @@ private:
     }
     if (values > 0) {
       value = static_cast<std::uint32_t>(Now.Values.size());
-      Now.Values.resize(value + values);
-      std::transform(rows, rows + values, Now.Values.begin() + value, [](TValue v) { return static_cast<float>(v); });
+      Now.Values.insert(Now.Values.end(), rows, rows + values);
     }
     Now.Seen.Add(key, value, SlotCap);
     return value;
@@ -253,7 +252,7 @@ private:
     situation.FirstDraw = first;
     const TMjScore score = MjScore(h, kind, situation);
     const auto points = static_cast<std::uint32_t>(score.BestReading().Points.Total);
-    Remember<float>(tagged, points, nullptr, 0);
+    Remember(tagged, points, nullptr, 0);
     return points;
   }
 
