@@ -295,11 +295,12 @@ private:
     int count = 0;
     double improving = 0;
     double other = 0;
-    for (int k = 0; k < KindCount; ++k) {
+    // Without a move left only the improving kinds are drawn into.
+    for (TKindMask drawn = moves ? (TKindMask{1} << KindCount) - 1 : kinds; drawn != 0; drawn &= drawn - 1) {
+      const int k = std::countr_zero(drawn);
       const int n = InWall(h, k);
       if (n <= 0) continue;
       const bool improves = (kinds >> k & 1) != 0;
-      if (!improves && !moves) continue;
       ++h[k];
       const TKey next = Plus(key, k);
       if (improves && shanten == 0) {
