@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -114,7 +115,16 @@ private:
   std::size_t ValueCap = 0;
   std::size_t Computed = 0;
   std::vector<float> Packed = std::vector<float>(RowValues);
-  std::vector<double> MissRows;  // Misses' rows by copies, -1 where not yet worked out
+  std::vector<double> MissRows;
+  // The points rows of ready hands with no move left, by hand: one such hand
+  // is met from some five 14-tile hands. One place per hand, a clash only
+  // costs working it out again; outside the memory budget (at most 3 MB).
+  // Sized to the hands met: clearing the places is a cost on a quick table.
+  const std::size_t ReadySlots = Extra == 0 ? 1024 : Lowest <= 1 ? 4096 : 16384;
+  std::vector<TKey> ReadyKeys = std::vector<TKey>(ReadySlots);
+  std::vector<int> ReadyCopies = std::vector<int>(ReadySlots);
+  std::unique_ptr<double[]> ReadyWorth =
+      std::make_unique_for_overwrite<double[]>(ReadySlots * static_cast<std::size_t>(Length));  // Misses' rows by copies, -1 where not yet worked out
   // Working rows per depth of the search, kept between hands so that a hand
   // allocates little; a deque, so a deeper level never moves a shallower one.
   std::deque<std::vector<double>> Scratch;
@@ -359,6 +369,14 @@ private:
   // move left): it wins with the chance that some draw hits one of its a
   // copies, and each winning kind as often as its copies.
   void ReadyHand(TKindCounts& h, const TKey& key, TKindMask kinds, double* rows) {
+    const std::size_t slot = mjhands::THash{}(key) & (ReadySlots - 1);
+    double* kept = ReadyWorth.get() + slot * static_cast<std::size_t>(Length);
+    std::fill(rows, rows + Length, 1.0);
+    if (ReadyKeys[slot] == key) {
+      std::copy_n(Misses(ReadyCopies[slot]) + Length, Length, rows + WinRow * Length);
+      std::copy_n(kept, Length, rows + PointsRow * Length);
+      return;
+    }
     double copies = 0;
     double points = 0;
     double firstPoints = 0;
@@ -374,7 +392,6 @@ private:
       firstPoints += n * (DrawsLeft == DealDraws ? Points(h, won, k, true) : p);
       --h[k];
     }
-    std::fill(rows, rows + Length, 1.0);
     const double* misses = Misses(static_cast<int>(copies));
     std::copy_n(misses + Length, Length, rows + WinRow * Length);
     double* worth = rows + PointsRow * Length;
@@ -383,6 +400,9 @@ private:
       const double wall = std::max(static_cast<double>(WallAt(r)), copies);
       worth[r] = worth[r - 1] * misses[r] + (r == DealDraws ? firstPoints : points) / wall;
     }
+    ReadyKeys[slot] = key;
+    ReadyCopies[slot] = static_cast<int>(copies);
+    std::copy_n(worth, Length, kept);
   }
 
   // For a ready hand waiting on `copies` tiles: the chance to miss the wait at
