@@ -410,8 +410,8 @@ int EachDiscard(const TKindCounts& hand, const THand& h, int most, Row row) {
                                    : SuitTimes(classes[ds], products.Two[ds][s]);
         return CompleteOf(s, classes[s], rest);
       };
-      // Any suit's completion gives the cost; the others are read only for
-      // the effective kinds.
+      // The first suit completed by the other three gives the cost; the other
+      // suits' completions are read only for the effective kinds.
       std::array<unsigned, Suits> complete;
       complete[0] = completeOf(0);
       const TForms less = forms.Less(d, n);

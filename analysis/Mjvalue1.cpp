@@ -115,7 +115,7 @@ private:
   std::size_t ValueCap = 0;
   std::size_t Computed = 0;
   std::vector<float> Packed = std::vector<float>(RowValues);
-  std::vector<double> MissRows;
+  std::vector<double> MissRows;  // Misses' rows by copies, -1 where not yet worked out
   // The points rows of ready hands with no move left, by hand: one such hand
   // is met from some five 14-tile hands. One place per hand, a clash only
   // costs working it out again; outside the memory budget (at most 3 MB).
@@ -124,7 +124,7 @@ private:
   std::vector<TKey> ReadyKeys = std::vector<TKey>(ReadySlots);
   std::vector<int> ReadyCopies = std::vector<int>(ReadySlots);
   std::unique_ptr<double[]> ReadyWorth =
-      std::make_unique_for_overwrite<double[]>(ReadySlots * static_cast<std::size_t>(Length));  // Misses' rows by copies, -1 where not yet worked out
+      std::make_unique_for_overwrite<double[]>(ReadySlots * static_cast<std::size_t>(Length));
   // Working rows per depth of the search, kept between hands so that a hand
   // allocates little; a deque, so a deeper level never moves a shallower one.
   std::deque<std::vector<double>> Scratch;
