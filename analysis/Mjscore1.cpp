@@ -53,26 +53,27 @@ void CheckHand(const TKindCounts& hand, int winKind) {
 // Every split of the counts into sets, once each: the lowest kind left lies in
 // a triplet or in a run it begins, and at one kind the triplet comes first
 // (after a run of kind k, no triplet of k), so the sets stay in kind order.
-void Splits(TKindCounts& c, std::vector<TMjMentsu>& sets, std::vector<std::vector<TMjMentsu>>& out) {
-  int k = 0;
+// No kind below `from` is left; the 12 tiles make `count` + the sets to come = 4.
+using TSets = std::array<TMjMentsu, 4>;
+void Splits(TKindCounts& c, int from, TSets& sets, int count, std::vector<TSets>& out) {
+  int k = from;
   while (k < KindCount && c[k] == 0) ++k;
   if (k == KindCount) {
     out.push_back(sets);
     return;
   }
-  const bool afterRun = !sets.empty() && !sets.back().Kotsu && sets.back().Kind == k;
+  const auto at = static_cast<std::size_t>(count);
+  const bool afterRun = count > 0 && !sets[at - 1].Kotsu && sets[at - 1].Kind == k;
   if (c[k] >= 3 && !afterRun) {
     c[k] -= 3;
-    sets.push_back({true, k});
-    Splits(c, sets, out);
-    sets.pop_back();
+    sets[at] = {true, k};
+    Splits(c, k, sets, count + 1, out);
     c[k] += 3;
   }
   if (k < HonourStart && k % 9 <= 6 && c[k + 1] > 0 && c[k + 2] > 0) {
     --c[k], --c[k + 1], --c[k + 2];
-    sets.push_back({false, k});
-    Splits(c, sets, out);
-    sets.pop_back();
+    sets[at] = {false, k};
+    Splits(c, k, sets, count + 1, out);
     ++c[k], ++c[k + 1], ++c[k + 2];
   }
 }
@@ -161,7 +162,9 @@ std::vector<TMjYaku> Yakuman(const TKindCounts& hand, int winKind, const TMjShap
 }
 
 std::vector<TMjYaku> Regular(const TMjShape& shape, TMjWait wait, const TMjSituation& s, const THandFacts& f) {
-  std::vector<TMjYaku> y{TMjYaku::Tsumo};
+  std::vector<TMjYaku> y;
+  y.reserve(8);  // room for most hands: one allocation, not one per doubling
+  y.push_back(TMjYaku::Tsumo);
   const bool oneSuit = (f.Suits & (f.Suits - 1)) == 0 && f.Suits != 0;
   if (shape.Form == TMjForm::Chiitoi) {
     Add(y, TMjYaku::Tanyao, f.Simples);
@@ -228,7 +231,9 @@ std::vector<TMjYaku> Regular(const TMjShape& shape, TMjWait wait, const TMjSitua
 
 std::vector<TMjFuPart> FuParts(const TMjShape& shape, TMjWait wait, bool pinfu, const TMjSituation& s) {
   if (shape.Form == TMjForm::Chiitoi) return {{TMjFuItem::Chiitoi, -1, 25}};
-  std::vector<TMjFuPart> parts{{TMjFuItem::Base, -1, 20}};
+  std::vector<TMjFuPart> parts;
+  parts.reserve(pinfu ? 1 : 8);  // base, self-draw, four triplets, pair, wait
+  parts.push_back({TMjFuItem::Base, -1, 20});
   if (pinfu) return parts;
   parts.push_back({TMjFuItem::Tsumo, -1, 2});
   for (const TMjMentsu& m : shape.Mentsu)
@@ -279,17 +284,17 @@ std::vector<TMjShape> MjShapes(const TKindCounts& hand, int winKind) {
   if (pairs == 7) shapes.push_back({TMjForm::Chiitoi, {}, -1, -1});
 
   TKindCounts c = hand;
-  std::vector<TMjMentsu> sets;
-  std::vector<std::vector<TMjMentsu>> splits;
+  TSets sets{};
+  std::vector<TSets> splits;
   for (int pair = 0; pair < KindCount; ++pair) {
     if (c[pair] < 2) continue;
     c[pair] -= 2;
     splits.clear();
-    Splits(c, sets, splits);
+    Splits(c, 0, sets, 0, splits);
     c[pair] += 2;
-    for (const std::vector<TMjMentsu>& split : splits) {
+    for (const TSets& split : splits) {
       TMjShape shape;
-      std::copy(split.begin(), split.end(), shape.Mentsu.begin());
+      shape.Mentsu = split;
       shape.Pair = pair;
       if (pair == winKind) shapes.push_back(shape);
       // The drawn tile in each set that holds it; of two equal sets, the first.
@@ -328,7 +333,9 @@ TMjReading MjValue(const TKindCounts& hand, int winKind, const TMjShape& shape, 
 
 TMjScore MjScore(const TKindCounts& hand, int winKind, const TMjSituation& situation) {
   TMjScore score;
-  for (const TMjShape& shape : MjShapes(hand, winKind)) {
+  const std::vector<TMjShape> shapes = MjShapes(hand, winKind);
+  score.Readings.reserve(shapes.size());
+  for (const TMjShape& shape : shapes) {
     score.Readings.push_back(MjValue(hand, winKind, shape, situation));
     if (score.Best < 0 || Worth(score.Readings.back()) > Worth(score.BestReading()))
       score.Best = static_cast<int>(score.Readings.size()) - 1;

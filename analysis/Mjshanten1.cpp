@@ -374,17 +374,16 @@ TMjUkeire MjUkeire(const TKindCounts& hand, const TKindCounts& seen) {
   return out;
 }
 
-TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
-  const THand h(hand, 14, 14);
+namespace {
+
+// Every discard of a checked 14-tile hand: row(kind, shanten, effective kinds)
+// for each kind held, in code order, the kinds empty past shanten `most`.
+// Returns the shanten of the 14 tiles.
+template <class Row>
+int EachDiscard(const TKindCounts& hand, const THand& h, int most, Row row) {
   const TProducts products(h);
   const TForms forms(h.Word);
-  TMjDiscardTable table;
   const int normal = static_cast<int>(CompleteOf(0, h.Class(0), products.Three[0]) & CompleteCost);
-  table.Shanten = std::min(normal, forms.Cost()) - 1;
-  // Copies are counted against all 14 tiles.
-  const std::array<int, KindCount> left = CopiesLeft(hand, seen);
-  std::array<std::uint64_t, 14> rows;
-  int count = 0;
   TKindMask once14 = 0;
   TKindMask twice14 = 0;
   bool heldKnown = false;
@@ -405,13 +404,23 @@ TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
       std::array<int, Suits> classes{h.Class(0), h.Class(1), h.Class(2), h.Class(3)};
       const int rank = ds == 3 ? RankLess<HonourKinds>(h.Look[ds], i) : RankLess<SuitKinds>(h.Look[ds], i);
       classes[ds] = ds == 3 ? HonourClass[rank] : SuitClass[rank];
-      std::array<unsigned, Suits> complete;
-      for (int s = 0; s < Suits; ++s) {
+      auto completeOf = [&](int s) {
         const int rest = s == ds ? products.Three[s]
                          : ds == 3 ? HonourTimes(classes[ds], products.Two[ds][s])
                                    : SuitTimes(classes[ds], products.Two[ds][s]);
-        complete[s] = CompleteOf(s, classes[s], rest);
+        return CompleteOf(s, classes[s], rest);
+      };
+      // The first suit completed by the other three gives the cost; the other
+      // suits' completions are read only for the effective kinds.
+      std::array<unsigned, Suits> complete;
+      complete[0] = completeOf(0);
+      const TForms less = forms.Less(d, n);
+      const int cost = std::min(static_cast<int>(complete[0] & CompleteCost), less.Cost());
+      if (cost - 1 > most) {
+        row(d, cost - 1, TKindMask{0});
+        continue;
       }
+      for (int s = 1; s < Suits; ++s) complete[s] = completeOf(s);
       // The kinds the 13 tiles kept hold once and twice or more.
       auto held = [&](TKindMask& once, TKindMask& twice) {
         if (!heldKnown) h.Held(once14, twice14);
@@ -429,14 +438,37 @@ TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
         return lastGains[s];
       };
       TKindMask effective = 0;
-      const int cost = Effective(forms.Less(d, n), complete, gains, held, effective);
-      rows[count++] = PackRow(d, cost - 1, Copies(left, effective), effective);
+      Effective(less, complete, gains, held, effective);
+      row(d, cost - 1, effective);
     }
   }
+  return std::min(normal, forms.Cost()) - 1;
+}
+
+}  // namespace
+
+TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen) {
+  const THand h(hand, 14, 14);
+  // Copies are counted against all 14 tiles.
+  const std::array<int, KindCount> left = CopiesLeft(hand, seen);
+  std::array<std::uint64_t, 14> rows;
+  int count = 0;
+  TMjDiscardTable table;
+  table.Shanten = EachDiscard(hand, h, 13, [&](int d, int shanten, TKindMask effective) {
+    rows[count++] = PackRow(d, shanten, Copies(left, effective), effective);
+  });
   std::sort(rows.begin(), rows.begin() + count);
   table.Discards.reserve(count);
   for (int r = 0; r < count; ++r) table.Discards.push_back(UnpackRow(rows[r]));
   return table;
+}
+
+int MjDiscardKinds(const TKindCounts& hand, int most, std::array<TMjDiscard, 14>& out, int& count) {
+  const THand h(hand, 14, 14);
+  count = 0;
+  return EachDiscard(hand, h, most, [&](int d, int shanten, TKindMask effective) {
+    out[static_cast<std::size_t>(count++)] = {d, shanten, effective, 0};
+  });
 }
 
 // --- notation ----------------------------------------------------------------

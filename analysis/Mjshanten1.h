@@ -60,6 +60,10 @@ struct TMjDiscardTable {
 int MjShanten(const TKindCounts& hand);
 TMjUkeire MjUkeire(const TKindCounts& hand, const TKindCounts& seen = NoKinds);
 TMjDiscardTable MjDiscards(const TKindCounts& hand, const TKindCounts& seen = NoKinds);
+// The same discards for a search that asks for millions of tables: in code
+// order, no copies counted (Count 0), and no effective kinds past shanten
+// `most`; they go into `out`, `count` of them. Returns the 14 tiles' shanten.
+int MjDiscardKinds(const TKindCounts& hand, int most, std::array<TMjDiscard, 14>& out, int& count);
 
 // --- mpsz notation -------------------------------------------------------
 

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -114,6 +115,16 @@ private:
   std::size_t ValueCap = 0;
   std::size_t Computed = 0;
   std::vector<float> Packed = std::vector<float>(RowValues);
+  std::vector<double> MissRows;  // Misses' rows by copies, -1 where not yet worked out
+  // The points rows of ready hands with no move left, by hand: one such hand
+  // is met from some five 14-tile hands. One place per hand, a clash only
+  // costs working it out again; outside the memory budget (at most 3 MB).
+  // Sized to the hands met: clearing the places is a cost on a quick table.
+  const std::size_t ReadySlots = Extra == 0 ? 1024 : Lowest <= 1 ? 4096 : 16384;
+  std::vector<TKey> ReadyKeys = std::vector<TKey>(ReadySlots);
+  std::vector<int> ReadyCopies = std::vector<int>(ReadySlots);
+  std::unique_ptr<double[]> ReadyWorth =
+      std::make_unique_for_overwrite<double[]>(ReadySlots * static_cast<std::size_t>(Length));
   // Working rows per depth of the search, kept between hands so that a hand
   // allocates little; a deque, so a deeper level never moves a shallower one.
   std::deque<std::vector<double>> Scratch;
@@ -198,22 +209,36 @@ private:
     }
   }
 
+  // Raises `best` (no entry below 0) to the packed rows of a hand of shanten
+  // `shanten` wherever they are higher: what Unpack and a max would give on
+  // the entries a path asks for.
+  void MaxPacked(double* best, const float* packed, int shanten) const {
+    const std::size_t length = static_cast<std::size_t>(Length);
+    const std::size_t end = End(shanten);
+    for (int q = 0; q < Figures; ++q) {
+      const std::size_t first = std::min(First(q, shanten), end);
+      double* row = best + static_cast<std::size_t>(q) * length;
+      if (q == ReadyRow && shanten == 0) std::fill(row, row + first, 1.0);
+      for (std::size_t r = first; r < end; ++r) row[r] = std::max(row[r], static_cast<double>(*packed++));
+    }
+  }
+
   // The value remembered for `key`, brought into Now; nullptr when none.
   const std::uint32_t* Recall(const TKey& key, std::size_t values) {
     if (const std::uint32_t* seen = Now.Seen.Find(key)) return seen;
     const std::uint32_t* old = OldEmpty ? nullptr : Old.Seen.Find(key);
     if (!old) return nullptr;
     if (values == 0) {
-      Remember<float>(key, *old, nullptr, 0);
+      Remember(key, *old, nullptr, 0);
     } else {
-      std::vector<float> rows(Old.Values.begin() + *old, Old.Values.begin() + *old + values);
-      Remember(key, 0, rows.data(), values);
+      // Copied out first: making room may forget the generation they are in.
+      std::copy_n(Old.Values.begin() + *old, values, Packed.begin());
+      Remember(key, 0, Packed.data(), values);
     }
     return Now.Seen.Find(key);
   }
 
-  template <class TValue>
-  std::uint32_t Remember(const TKey& key, std::uint32_t value, const TValue* rows, std::size_t values) {
+  std::uint32_t Remember(const TKey& key, std::uint32_t value, const float* rows, std::size_t values) {
     if (!Now.Room(values, SlotCap, ValueCap)) {
       std::swap(Now, Old);
       Now.Clear();
@@ -222,8 +247,7 @@ private:
     }
     if (values > 0) {
       value = static_cast<std::uint32_t>(Now.Values.size());
-      Now.Values.resize(value + values);
-      std::transform(rows, rows + values, Now.Values.begin() + value, [](TValue v) { return static_cast<float>(v); });
+      Now.Values.insert(Now.Values.end(), rows, rows + values);
     }
     Now.Seen.Add(key, value, SlotCap);
     return value;
@@ -238,7 +262,7 @@ private:
     situation.FirstDraw = first;
     const TMjScore score = MjScore(h, kind, situation);
     const auto points = static_cast<std::uint32_t>(score.BestReading().Points.Total);
-    Remember<float>(tagged, points, nullptr, 0);
+    Remember(tagged, points, nullptr, 0);
     return points;
   }
 
@@ -247,19 +271,18 @@ private:
   // on return. Only hands with a move left are remembered: the others come
   // quickly from the 14-tile hands they draw into, and half the memory then
   // holds twice the hands.
-  void Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out, bool root = false) {
+  // Returns the rows packed instead (out untouched) when they were remembered.
+  const float* Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out,
+                      bool root = false) {
     if (shanten > DrawsLeft) {  // not even ready by the last draw
       std::fill(out, out + RowValues, 0.0);
-      return;
+      return nullptr;
     }
     // A hand the computation starts from is not met again with the same moves.
     const bool remembered = !root;
     const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift);
     if (remembered) {
-      if (const std::uint32_t* seen = Recall(tagged, Stored(shanten))) {
-        Unpack(Now.Values.data() + *seen, shanten, out);
-        return;
-      }
+      if (const std::uint32_t* seen = Recall(tagged, Stored(shanten))) return Now.Values.data() + *seen;
     }
     if (Stop.stop_requested()) throw TStopped{};
     ++Computed;
@@ -282,11 +305,12 @@ private:
     int count = 0;
     double improving = 0;
     double other = 0;
-    for (int k = 0; k < KindCount; ++k) {
+    // Without a move left only the improving kinds are drawn into.
+    for (TKindMask drawn = moves ? (TKindMask{1} << KindCount) - 1 : kinds; drawn != 0; drawn &= drawn - 1) {
+      const int k = std::countr_zero(drawn);
       const int n = InWall(h, k);
       if (n <= 0) continue;
       const bool improves = (kinds >> k & 1) != 0;
-      if (!improves && !moves) continue;
       ++h[k];
       const TKey next = Plus(key, k);
       if (improves && shanten == 0) {
@@ -338,12 +362,21 @@ private:
     }
     if (remembered) Keep(tagged, own, shanten);
     std::copy_n(own, RowValues, out);
+    return nullptr;
   }
 
   // The rows of a ready 13-tile hand whose wait cannot change any more (no
   // move left): it wins with the chance that some draw hits one of its a
   // copies, and each winning kind as often as its copies.
   void ReadyHand(TKindCounts& h, const TKey& key, TKindMask kinds, double* rows) {
+    const std::size_t slot = mjhands::THash{}(key) & (ReadySlots - 1);
+    double* kept = ReadyWorth.get() + slot * static_cast<std::size_t>(Length);
+    std::fill(rows, rows + Length, 1.0);
+    if (ReadyKeys[slot] == key) {
+      std::copy_n(Misses(ReadyCopies[slot]) + Length, Length, rows + WinRow * Length);
+      std::copy_n(kept, Length, rows + PointsRow * Length);
+      return;
+    }
     double copies = 0;
     double points = 0;
     double firstPoints = 0;
@@ -359,16 +392,37 @@ private:
       firstPoints += n * (DrawsLeft == DealDraws ? Points(h, won, k, true) : p);
       --h[k];
     }
-    std::fill(rows, rows + Length, 1.0);
-    double* win = rows + WinRow * Length;
+    const double* misses = Misses(static_cast<int>(copies));
+    std::copy_n(misses + Length, Length, rows + WinRow * Length);
     double* worth = rows + PointsRow * Length;
-    win[0] = worth[0] = 0.0;
+    worth[0] = 0.0;
     for (int r = 1; r < Length; ++r) {
       const double wall = std::max(static_cast<double>(WallAt(r)), copies);
-      const double miss = 1.0 - copies / wall;
-      win[r] = win[r - 1] * miss + copies / wall;
-      worth[r] = worth[r - 1] * miss + (r == DealDraws ? firstPoints : points) / wall;
+      worth[r] = worth[r - 1] * misses[r] + (r == DealDraws ? firstPoints : points) / wall;
     }
+    ReadyKeys[slot] = key;
+    ReadyCopies[slot] = static_cast<int>(copies);
+    std::copy_n(worth, Length, kept);
+  }
+
+  // For a ready hand waiting on `copies` tiles: the chance to miss the wait at
+  // the draw with r draws left (entry r), then its win row (entry Length + r).
+  // The same for every hand with as many copies, so worked out once.
+  const double* Misses(int copies) {
+    const auto at = static_cast<std::size_t>(copies) * 2 * static_cast<std::size_t>(Length);
+    if (at >= MissRows.size()) MissRows.resize(at + 2 * static_cast<std::size_t>(Length), -1.0);
+    double* rows = MissRows.data() + at;
+    if (rows[0] < 0) {
+      double* win = rows + Length;
+      rows[0] = win[0] = 0.0;
+      for (int r = 1; r < Length; ++r) {
+        const double wall = std::max(static_cast<double>(WallAt(r)), static_cast<double>(copies));
+        const double miss = 1.0 - copies / wall;
+        rows[r] = miss;
+        win[r] = win[r - 1] * miss + copies / wall;
+      }
+    }
+    return rows;
   }
 
   // A 14-tile hand of shanten `shanten` >= 0 just drawn into, with `used`
@@ -391,11 +445,18 @@ private:
     std::vector<double>& best = Work(2 * RowValues);
     const TDeeper deeper(Depth);
     std::fill(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(RowValues), 0.0);
-    const TMjDiscardTable table = MjDiscards(h);
-    for (const TMjDiscard& d : table.Discards) {
-      // A back-step costs two: the draw spent and the one it adds to the way.
-      const int next = improved && d.Shanten == shanten ? used : used + (d.Shanten > shanten && !improved ? 2 : 1);
-      if (next > Extra) continue;
+    // A discard that raises the shanten costs one move after an improving
+    // draw, two after another (a back-step: the draw spent and the one it
+    // adds to the way); keeping it costs none and one.
+    const int raise = improved ? used + 1 : used + 2;
+    const int most = raise <= Extra ? shanten + 1 : shanten;
+    std::array<TMjDiscard, 14> discards;
+    int count = 0;
+    MjDiscardKinds(h, most, discards, count);
+    for (int j = 0; j < count; ++j) {
+      const TMjDiscard& d = discards[static_cast<std::size_t>(j)];
+      if (d.Shanten > most) continue;
+      const int next = d.Shanten == shanten ? (improved ? used : used + 1) : raise;
       --h[d.Kind];
       if (d.Shanten == 0 && next == Extra) {
         double* rows = best.data() + RowValues;
@@ -405,9 +466,13 @@ private:
         continue;
       }
       double* rows = best.data() + RowValues;
-      Hand13(h, Minus(key, d.Kind), d.Shanten, d.Kinds, next, rows);
+      const float* seen = Hand13(h, Minus(key, d.Kind), d.Shanten, d.Kinds, next, rows);
       ++h[d.Kind];
-      for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
+      if (seen) {
+        MaxPacked(best.data(), seen, d.Shanten);
+      } else {
+        for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
+      }
     }
     if (kept) {
       const std::uint32_t at = Keep(tagged, best.data(), shanten);  // may move Now's rows

@@ -203,3 +203,28 @@ TEST(ShantenTables, EveryRowIsTheHandKept) {
     }
   }
 }
+
+// The lean tables of the searches: the plain search's rows in code order, the
+// effective kinds left out past the shanten asked for.
+TEST(ShantenTables, LeanRowsMatchThePlainSearch) {
+  TMjRandom gen;
+  gen.Seed(4242);
+  for (int i = 0; i < 4 * SampleTables; ++i) {
+    const TKindCounts hand = Sample(gen, i % 4, 14);
+    const TMjDiscardTable plain = reference::Discards(hand, NoKinds);
+    std::vector<TMjDiscard> rows = plain.Discards;
+    std::sort(rows.begin(), rows.end(), [](const TMjDiscard& a, const TMjDiscard& b) { return a.Kind < b.Kind; });
+    const int most = plain.Shanten + i % 3 - 1;  // none, the keeping ones, all
+    std::array<TMjDiscard, 14> lean{};
+    int count = -1;
+    ASSERT_EQ(MjDiscardKinds(hand, most, lean, count), plain.Shanten) << HandText(hand);
+    ASSERT_EQ(count, static_cast<int>(rows.size())) << HandText(hand);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      const TMjDiscard& want = rows[r];
+      EXPECT_EQ(reference::UkeireText({lean[r].Shanten, lean[r].Kinds, lean[r].Count}),
+                reference::UkeireText({want.Shanten, want.Shanten <= most ? want.Kinds : 0, 0}))
+          << HandText(hand) << " less " << KindText(want.Kind) << ", most " << most;
+      EXPECT_EQ(lean[r].Kind, want.Kind);
+    }
+  }
+}
