@@ -25,10 +25,12 @@ struct TMjModel {
 };
 
 inline constexpr int MjModelMaxExtra = 2;
+// Shape changes are followed unless the player chooses otherwise.
+inline constexpr int MjModelDefaultExtra = 1;
 // The farthest hand (its shanten) each number of moves is worked out for: a
 // whole table within a fraction of a second. Farther hands get the figures of
 // fewer moves, down to the shortest path, and the windows say which.
-inline constexpr int MjModelReach[MjModelMaxExtra + 1] = {4, 3, 1};
+inline constexpr int MjModelReach[MjModelMaxExtra + 1] = {4, 2, 1};
 // The moves a hand of this shanten (of its 14 tiles, or 13) is worked out with.
 int MjModelExtra(const TMjModel& model, int shanten);
 

@@ -183,16 +183,6 @@ Blanks between groups, 0 (a red five, read as 5), full-width forms and honours a
         <translation>Win</translation>
     </message>
     <message>
-        <source>聴牌率・和了率: 残りツモのうちに聴牌する・和了する確率。
-一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 見えた牌）はどれも同じ確からしさで来る。
-打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。
-清一色の山では萬子だけが来る。4 向聴より遠い手は受け入れだけを示す。</source>
-        <translation>Ready and win: the chance to be ready, and to win, within the draws left.
-One player who only draws; every tile not seen (4 − in the hand − seen) is equally likely to come.
-Every discard is chosen for the best chance. Only draws that lower the shanten count; shape changes and backward steps are not followed.
-A one-suit wall brings characters only. Hands more than 4 away from ready show their effective tiles only.</translation>
-    </message>
-    <message>
         <source>0（赤五）は 5 として読みました。</source>
         <translation>0 (a red five) was read as 5.</translation>
     </message>
@@ -259,6 +249,36 @@ A one-suit wall brings characters only. Hands more than 4 away from ready show t
     <message>
         <source>クリックした牌を見えた牌に加えます。</source>
         <translation>A click adds the tile to the tiles seen.</translation>
+    </message>
+    <message>
+        <source>期待値</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>聴牌率・和了率: 残りツモのうちに聴牌する・和了する確率。
+一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 見えた牌）はどれも同じ確からしさで来る。
+打牌は毎回確率が最大になるように選ぶ。手替わり・向聴戻しは表示 &gt; 確率のモデルで選んだ手数まで数える
+（遠い手では時間内に計算できる手数まで下げ、見出しにそのモデルを示す）。
+期待値: 和了の点数（門前清自摸和を含む、この盤の自風・場風）× その確率の和。
+清一色の山では萬子だけが来る。4 向聴より遠い手は受け入れだけを示す。</source>
+        <translation>Ready and Win: the chance to be ready, and to win, within the draws left.
+One player who only draws; every tile not seen (4 − in hand − seen) is equally likely to come.
+Every later discard is chosen for the best chance. Shape changes and steps back are followed up to the moves chosen in View &gt; Chance model
+(far hands get as many as can be computed in time; the heading names the model).
+Points: each win&apos;s points (closed self-draw included, this board&apos;s seat and round winds) times its chance, summed.
+In a one-suit wall only characters come. Hands more than 4 away show their effective tiles only.</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>確率のモデル: %1</source>
+        <translation>Chance model: %1</translation>
+    </message>
+    <message>
+        <source>期待値 %1</source>
+        <translation>Points %1</translation>
     </message>
 </context>
 <context>
@@ -653,6 +673,47 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>TModelChoice</name>
+    <message>
+        <source>点</source>
+        <translation> pts</translation>
+    </message>
+    <message>
+        <source>最短経路</source>
+        <translation>shortest path</translation>
+    </message>
+    <message>
+        <source>手替わり 1 手</source>
+        <translation>1 shape change</translation>
+    </message>
+    <message>
+        <source>手替わり・向聴戻し %1 手</source>
+        <translation>%1 moves with steps back</translation>
+    </message>
+    <message>
+        <source>確率のモデル(&amp;M)</source>
+        <translation>Chance &amp;model</translation>
+    </message>
+    <message>
+        <source>聴牌率・和了率・期待値の計算で、最短経路のほかに許す寄り道の手数。
+遠い手では時間内に計算できる手数まで下げ、窓にそのモデルを示す。</source>
+        <translation>How many moves off the shortest path Ready, Win and Points allow.
+Far hands get as many as can be computed in time; the window names the model used.</translation>
+    </message>
+    <message>
+        <source>最短経路のみ(&amp;0)</source>
+        <translation>Shortest path only (&amp;0)</translation>
+    </message>
+    <message>
+        <source>手替わり 1 手まで(&amp;1)</source>
+        <translation>Up to 1 shape change (&amp;1)</translation>
+    </message>
+    <message>
+        <source>向聴戻しまで 2 手(&amp;2)</source>
+        <translation>Up to 2 moves, steps back included (&amp;2)</translation>
+    </message>
+</context>
+<context>
     <name>TPairiDlg</name>
     <message>
         <source>牌理</source>
@@ -707,16 +768,6 @@ Do you want to replace it?</translation>
         <translation>Won by draw  %1</translation>
     </message>
     <message>
-        <source>聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。
-一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。
-打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。
-清一色では萬子だけが山にある。4 向聴より遠い手は受け入れだけを示す。</source>
-        <translation>Ready and Win: the chance to be ready, and to win, by the last (18th) draw.
-One player who only draws; every tile not seen (4 − in hand − in your own discards) is equally likely to come.
-Every later discard is chosen for the best chance. Only draws that bring the hand closer count; shape changes that keep the hand as far from ready and discards that go backwards are not followed.
-In the one-suit deal only characters are in the wall. Hands more than 4 away show their effective tiles only.</translation>
-    </message>
-    <message>
         <source>5向聴以上は受け入れのみ</source>
         <translation>5 or more away: effective tiles only</translation>
     </message>
@@ -743,6 +794,28 @@ In the one-suit deal only characters are in the wall. Hands more than 4 away sho
     <message>
         <source>和了の後の打牌は評価しません</source>
         <translation>Discards after the win are not judged</translation>
+    </message>
+    <message>
+        <source>聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。
+一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。
+打牌は毎回確率が最大になるように選ぶ。手替わり・向聴戻しは表示 &gt; 確率のモデルで選んだ手数まで数え、
+遠い手では時間内に計算できる手数まで下げる（見出しにそのモデルを示す）。
+期待値: 和了の点数（門前清自摸和を含む、自風・場風は表示の選択）× その確率の和。
+清一色では萬子だけが山にある。4 向聴より遠い手は受け入れだけを示す。</source>
+        <translation>Ready and Win: the chance to be ready, and to win, by the last (18th) draw.
+One player who only draws; every tile not seen (4 − in hand − in your own discards) is equally likely to come.
+Every later discard is chosen for the best chance. Shape changes and steps back are followed up to the moves chosen in View &gt; Chance model
+(far hands get as many as can be computed in time; the heading names the model).
+Points: each win&apos;s points (closed self-draw included, seat and round winds as chosen in View) times its chance, summed.
+In the one-suit deal only characters are in the wall. Hands more than 4 away show their effective tiles only.</translation>
+    </message>
+    <message>
+        <source>（%1）</source>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>期待値</source>
+        <translation>Points</translation>
     </message>
 </context>
 <context>
@@ -951,16 +1024,6 @@ In the one-suit deal only characters are in the wall. Hands more than 4 away sho
         <translation>Win</translation>
     </message>
     <message>
-        <source>聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。
-一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。
-打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。
-4 向聴より遠い手は受け入れだけを示す。</source>
-        <translation>Ready and Win: the chance to be ready, and to win, by the last (18th) draw.
-One player who only draws; every tile not seen (4 − in hand − in your own discards) is equally likely to come.
-Every later discard is chosen for the best chance. Only draws that bring the hand closer count; shape changes that keep the hand as far from ready and discards that go backwards are not followed.
-Hands more than 4 away show their effective tiles only.</translation>
-    </message>
-    <message>
         <source>計算中…</source>
         <translation>Computing…</translation>
     </message>
@@ -995,6 +1058,28 @@ Hands more than 4 away show their effective tiles only.</translation>
     <message>
         <source>◎和了率</source>
         <translation>◎ win chance</translation>
+    </message>
+    <message>
+        <source>期待値</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。
+一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。
+打牌は毎回確率が最大になるように選ぶ。手替わり・向聴戻しは表示 &gt; 確率のモデルで選んだ手数まで数える
+（遠い手では時間内に計算できる手数まで下げ、和了率の行にそのモデルを示す）。
+期待値: 和了の点数 × その確率の和。評価は和了率による。
+4 向聴より遠い手は受け入れだけを示す。</source>
+        <translation>Ready and Win: the chance to be ready, and to win, by the last (18th) draw.
+One player who only draws; every tile not seen (4 − in hand − in your own discards) is equally likely to come.
+Every later discard is chosen for the best chance. Shape changes and steps back are followed up to the moves chosen in View &gt; Chance model
+(far hands get as many as can be computed in time; the Win line names the model).
+Points: each win&apos;s points times its chance, summed. The verdict goes by Win.
+Hands more than 4 away show their effective tiles only.</translation>
+    </message>
+    <message>
+        <source>［%1］</source>
+        <translation>[%1]</translation>
     </message>
 </context>
 <context>

@@ -64,7 +64,8 @@ QString ChanceFigures(const TMjChanceTable& table, int tiles) {
 }
 
 bool SameChances(const TMjPosition& a, const TMjPosition& b) {
-  return a.Hand == b.Hand && a.Seen == b.Seen && a.OneSuit == b.OneSuit && a.DrawsLeft == b.DrawsLeft;
+  return a.Hand == b.Hand && a.Seen == b.Seen && a.OneSuit == b.OneSuit && a.DrawsLeft == b.DrawsLeft &&
+         a.SeatWind == b.SeatWind && a.RoundWind == b.RoundWind;
 }
 
 TBoardDlg::TBoardDlg(QWidget* parent) : TTileDlg(parent) {
@@ -137,12 +138,14 @@ TBoardDlg::TBoardDlg(QWidget* parent) : TTileDlg(parent) {
   LbHead = new QLabel(Body);
   LbHead->setFont(PGothicFont(HeadPixels));
   Table =
-      MakeDiscardTable(Body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("聴牌率"), tr("和了率"), QString()},
+      MakeDiscardTable(Body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("聴牌率"), tr("和了率"), tr("期待値"), QString()},
                        QSize(TableWidth, TableHeight), RowHeight);
   Table->setToolTip(
       tr("聴牌率・和了率: 残りツモのうちに聴牌する・和了する確率。\n"
          "一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 見えた牌）はどれも同じ確からしさで来る。\n"
-         "打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。\n"
+         "打牌は毎回確率が最大になるように選ぶ。手替わり・向聴戻しは表示 > 確率のモデルで選んだ手数まで数える\n"
+         "（遠い手では時間内に計算できる手数まで下げ、見出しにそのモデルを示す）。\n"
+         "期待値: 和了の点数（門前清自摸和を含む、この盤の自風・場風）× その確率の和。\n"
          "清一色の山では萬子だけが来る。4 向聴より遠い手は受け入れだけを示す。"));
   LbKinds = new QLabel(Body);
   FrKinds = new TFrTileRow(FrMjPai1, KindCount / 2, Body);
@@ -157,6 +160,8 @@ TBoardDlg::TBoardDlg(QWidget* parent) : TTileDlg(parent) {
   column->addWidget(FrPicker);
   column->addWidget(LbNote);
   column->addWidget(LbHead);
+  LbModel = new QLabel(Body);
+  column->addWidget(LbModel);
   column->addWidget(Table);
   column->addWidget(LbKinds);
   column->addWidget(FrKinds);
@@ -165,6 +170,7 @@ TBoardDlg::TBoardDlg(QWidget* parent) : TTileDlg(parent) {
   AddEditMenu(
       MainMenu1, this, [this] { return Current.value_or(TMjPosition{}); }, [this] { return Picture(); },
       [this] { return this; });
+  TModelChoice::AddMenu(MainMenu1->addMenu(tr("表示(&V)")));
 
   if (const QString trace = qEnvironmentVariable("TILELAB_TRACE"); !trace.isEmpty()) {
     Trace = new QFile(trace, this);
@@ -172,6 +178,12 @@ TBoardDlg::TBoardDlg(QWidget* parent) : TTileDlg(parent) {
   }
   Job = new TChanceJob(this);
   connect(Job, &TChanceJob::Done, this, &TBoardDlg::ChancesDone);
+  ConnectHandler(&TModelChoice::Instance(), &TModelChoice::Changed, this, [this] {
+    KnownFor.reset();
+    Asked.reset();
+    Job->Cancel();
+    ShowPosition();
+  });
   for (QWidget* field : std::initializer_list<QWidget*>{EdHand, EdSeen, SpDraws}) field->installEventFilter(this);
   auto refresh = [this] {
     if (!Filling) Refresh();
@@ -323,7 +335,7 @@ void TBoardDlg::ShowPosition() {
     Job->Cancel();
   } else if (Chances() == nullptr && !(Asked && SameChances(*Asked, p) && Job->Busy())) {
     Asked = p;
-    Job->Request(DealDraws - p.DrawsLeft, p.Decision());
+    Job->Request(DealDraws - p.DrawsLeft, p.Decision(TModelChoice::Moves()));
   }
   FillTable();
 }
@@ -345,6 +357,8 @@ void TBoardDlg::FillTable() {
   const TMjPosition& p = *Current;
   const TMjChanceTable* chances = Chances();
   const QString waiting = TooFar ? QString() : tr("計算中…");
+  if (chances) LbModel->setText(tr("確率のモデル: %1").arg(TModelChoice::Name(chances->Extra)));
+  else LbModel->clear();
   if (p.Tiles() == 13) {
     const TMjUkeire u = MjUkeire(p.Hand, CountedSeen(p));
     QString text = (u.Shanten == 0 ? tr("待ち %1  %2枚") : tr("有効牌 %1  %2枚"))
@@ -354,7 +368,8 @@ void TBoardDlg::FillTable() {
       text += QStringLiteral("  ") + tr("5向聴以上は受け入れのみ");
     else
       text += QStringLiteral("  ") +
-              (chances ? tr("聴牌率 %1  和了率 %2").arg(ChancePercent(chances->Ready), ChancePercent(chances->Win))
+              (chances ? tr("聴牌率 %1  和了率 %2").arg(ChancePercent(chances->Ready), ChancePercent(chances->Win)) +
+                             QStringLiteral("  ") + tr("期待値 %1").arg(PointsText(chances->Points))
                        : waiting);
     LbKinds->setText(text);
     FrKinds->SetCodes(KindCodes(u.Kinds));
@@ -369,12 +384,14 @@ void TBoardDlg::FillTable() {
     const bool best = AsGoodAsBest(d, discards.Discards.front());
     QString ready = TooFar ? QStringLiteral("-") : waiting;
     QString win = ready;
+    QString points = ready;
     QStringList marks;
     if (best) marks << tr("◎受け入れ");
     if (chances) {
       const TMjChance* c = ChanceOf(*chances, d.Kind);
       ready = c ? ChancePercent(c->Ready) : QStringLiteral("-");
       win = c ? ChancePercent(c->Win) : QStringLiteral("-");
+      points = c ? PointsText(c->Points) : QStringLiteral("-");
       if (c && bestWin && KeepsBestWin(c->Win, bestWin->Win) && bestWin->Win > 0) marks << tr("◎和了率");
     }
     const QString cells[ColumnCount] = {KindName(d.Kind),
@@ -383,19 +400,20 @@ void TBoardDlg::FillTable() {
                                         QString::number(d.Count),
                                         ready,
                                         win,
+                                        points,
                                         marks.join(QLatin1Char(' '))};
     for (int col = 0; col < ColumnCount; ++col) {
       auto* item = new QTableWidgetItem(cells[col]);
       if (col == ColKind)
         item->setIcon(QIcon(QPixmap::fromImage(sheet.copy(FrMjPai1->GetCodeParts(KindCode(d.Kind)).Rect()))));
       if (col == ColShanten || col == ColCount) item->setTextAlignment(Qt::AlignCenter);
-      if (col == ColReady || col == ColWin) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (col == ColReady || col == ColWin || col == ColPoints) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (best) item->setForeground(BestRowText);
       Table->setItem(row, col, item);
     }
     ++row;
   }
-  for (int col : {ColKind, ColShanten, ColCount, ColReady, ColWin, ColMark}) Table->resizeColumnToContents(col);
+  for (int col : {ColKind, ColShanten, ColCount, ColReady, ColWin, ColPoints, ColMark}) Table->resizeColumnToContents(col);
 }
 
 // Ctrl+C in a field without a selection, and Ctrl+V of a whole position,

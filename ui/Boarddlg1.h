@@ -31,7 +31,7 @@ class TBoardDlg : public TTileDlg {
   Q_OBJECT
 public:
   // The discard table's columns; a later column (expected points) goes before Mark.
-  enum TColumn { ColKind, ColShanten, ColKinds, ColCount, ColReady, ColWin, ColMark, ColumnCount };
+  enum TColumn { ColKind, ColShanten, ColKinds, ColCount, ColReady, ColWin, ColPoints, ColMark, ColumnCount };
   static constexpr int TableWidth = 640;
   static constexpr int TableHeight = 14 * 24 + 26;  // 14 rows and the head
   static constexpr int RowHeight = 24;
@@ -76,6 +76,7 @@ public:
   QLabel* LbKinds;  // 13 tiles: the effective tiles (the waits when ready) and the chances
   TFrTileRow* FrKinds;
   QLabel* LbScore;  // a complete hand: yaku, fu, points
+  QLabel* LbModel;  // the moves off the shortest path the chances allow
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -182,6 +182,7 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
     if (!folder.isEmpty()) Open(folder);
   });
   ConnectHandler(BnCancel, &QPushButton::clicked, this, [this] { Cancel(); });
+  ConnectHandler(&TModelChoice::Instance(), &TModelChoice::Changed, this, [this] { ModelChanged(); });
   ConnectHandler(BnNext, &QPushButton::clicked, this, [this] { Next(); });
   // A threshold applies when the player is done with it: at Return or Tab
   // (taken by the field, so the key answers no card), when the field loses
@@ -239,6 +240,7 @@ void TDrillDlg::Open(const QString& folder) {
   TMjCardRule rule;
   rule.MinLostCopies = SpMinLost->value();
   rule.MinLostWin = SpMinLostWin->value();
+  rule.Model = TModelChoice::Model();
   const std::string path = QFile::encodeName(RunFolder).toStdString();
   ProgressBar1->setRange(0, 0);
   ProgressBar1->setValue(0);
@@ -461,6 +463,12 @@ void TDrillDlg::ApplyThresholds() {
     return;
   settings.setValue(MinLostKey, SpMinLost->value());
   settings.setValue(MinLostWinKey, SpMinLostWin->value());
+  const QString folder = IsRunning ? RunFolder : Folder;
+  if (!folder.isEmpty() && isVisible()) Open(folder);
+}
+
+// Another model judges the records again: other decisions may be cards.
+void TDrillDlg::ModelChanged() {
   const QString folder = IsRunning ? RunFolder : Folder;
   if (!folder.isEmpty() && isVisible()) Open(folder);
 }

@@ -135,6 +135,12 @@ TMainDlg::TMainDlg(QWidget* parent)
       ConnectHandler(items[wind], &QAction::triggered, this, [this] { MnWindClick(); });
     }
   }
+  V1->addSeparator();
+  TModelChoice::AddMenu(V1);
+  ConnectHandler(&TModelChoice::Instance(), &TModelChoice::Changed, this, [this] {
+    Game.SetModel(TModelChoice::Model());
+    ShowPairi(Game.Review());
+  });
   MnStart2->setVisible(false);
   // The window's keys are handled in its key events, where a held key's repeats
   // can be told (a shortcut fires again on each repeat under X11), so a held key
@@ -326,6 +332,7 @@ void TMainDlg::Prepare() {
   const TMjSituation winds = TScoreText::RememberedWinds();
   MnSeatWind[static_cast<std::size_t>(winds.SeatWind)]->setChecked(true);
   MnRoundWind[static_cast<std::size_t>(winds.RoundWind)]->setChecked(true);
+  Game.SetModel(TModelChoice::Model());
   FrMjPai1->Setup(TFrMjPai::PaiFileName);
   FrMjSutepai1->Setup(W, H);
   FrMjTepai1->Setup(W, H);
@@ -487,6 +494,7 @@ TMjSituation TMainDlg::Winds() const {
 
 void TMainDlg::MnWindClick() {
   TScoreText::RememberWinds(Winds());
+  TModelChoice::WindsChanged();  // the expected points follow
   ShowWin(Game.Review());
 }
 

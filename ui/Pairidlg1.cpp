@@ -71,7 +71,9 @@ TPairiDlg::TPairiDlg(QWidget* parent) : TSideDlg(parent) {
   Image1->setToolTip(
       tr("聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。\n"
          "一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。\n"
-         "打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。\n"
+         "打牌は毎回確率が最大になるように選ぶ。手替わり・向聴戻しは表示 > 確率のモデルで選んだ手数まで数え、\n"
+         "遠い手では時間内に計算できる手数まで下げる（見出しにそのモデルを示す）。\n"
+         "期待値: 和了の点数（門前清自摸和を含む、自風・場風は表示の選択）× その確率の和。\n"
          "清一色では萬子だけが山にある。4 向聴より遠い手は受け入れだけを示す。"));
   Job = new TChanceJob(this);
   Known.resize(DealLimit + 1);
@@ -144,6 +146,9 @@ void TPairiDlg::ShowPairi(const TMjReview& review, bool tableAfterDiscard) {
   if (&review != &Review) Review = review;
   TableAfter = tableAfterDiscard;
   AskChances();
+  // Which moves the figures shown allow: farther hands get fewer.
+  if (const TMjChanceTable* table = Chances(); table && !Head.isEmpty())
+    Head += QStringLiteral("  ") + tr("（%1）").arg(TModelChoice::Name(table->Extra));
   AddChanceTexts();
   Refresh();
 }
@@ -249,12 +254,13 @@ void TPairiDlg::PaintChances(QPainter& painter, int row, const TMjDiscard& disca
   const TMjChance* chance = ChanceOf(*table, discard.Kind);
   const QRect ready(ChanceLeft, TableTop + row * H, ChanceWidth, H);
   const QRect win = ready.translated(ChanceWidth, 0);
+  const QRect points = win.translated(ChanceWidth, 0);
   if (chance == nullptr) {
-    painter.drawText(ready, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("-"));
-    painter.drawText(win, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("-"));
+    for (const QRect& cell : {ready, win, points}) painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("-"));
     return;
   }
   painter.drawText(ready, Qt::AlignRight | Qt::AlignVCenter, ChancePercent(chance->Ready));
+  painter.drawText(points, Qt::AlignRight | Qt::AlignVCenter, PointsText(chance->Points));
   const bool best = chance->Win > 0 && KeepsBestWin(chance->Win, BestDiscardWin(*table));
   const QPen pen = painter.pen();
   if (best) {
@@ -291,7 +297,7 @@ void TPairiDlg::Paint(QPainter& painter) {
                    Head);
   painter.setFont(PGothicFont(TextPixels));
   if (Shown.Stage != TMjPairiStage::None && !Shown.TableHidden) {
-    const QRect heads(ChanceLeft, Margin, 2 * ChanceWidth, HeadHeight);
+    const QRect heads(ChanceLeft, Margin, ChanceColumns * ChanceWidth, HeadHeight);
     if (TooFar)
       painter.drawText(heads.adjusted(-CountWidth - 40, 0, 0, 0), Qt::AlignRight | Qt::AlignVCenter,
                        tr("5向聴以上は受け入れのみ"));
@@ -302,6 +308,8 @@ void TPairiDlg::Paint(QPainter& painter) {
                        tr("聴牌率"));
       painter.drawText(QRect(ChanceLeft + ChanceWidth, Margin, ChanceWidth - 3, HeadHeight),
                        Qt::AlignRight | Qt::AlignVCenter, tr("和了率"));
+      painter.drawText(QRect(ChanceLeft + 2 * ChanceWidth, Margin, ChanceWidth, HeadHeight),
+                       Qt::AlignRight | Qt::AlignVCenter, tr("期待値"));
     }
   }
 

@@ -24,7 +24,7 @@
 namespace {
 
 constexpr int TableWidth = 620;
-constexpr int TableColumns = 7;
+constexpr int TableColumns = 8;
 constexpr int TableHeight = 260;
 constexpr int RowHeight = 24;
 const QColor ColumnTint(255, 230, 0, 90);  // over the step's column of the viewer's sheet
@@ -136,12 +136,14 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
   LbChance->setWordWrap(true);
   LbChance->setMaximumWidth(TableWidth);
   Table =
-      MakeDiscardTable(body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("聴牌率"), tr("和了率"), tr("評価")},
+      MakeDiscardTable(body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("聴牌率"), tr("和了率"), tr("期待値"), tr("評価")},
                        QSize(TableWidth, TableHeight), RowHeight);
   Table->setToolTip(
       tr("聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。\n"
          "一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。\n"
-         "打牌は毎回確率が最大になるように選ぶ。向聴数を下げるツモだけを数え、手替わり・向聴戻しは考えない。\n"
+         "打牌は毎回確率が最大になるように選ぶ。手替わり・向聴戻しは表示 > 確率のモデルで選んだ手数まで数える\n"
+         "（遠い手では時間内に計算できる手数まで下げ、和了率の行にそのモデルを示す）。\n"
+         "期待値: 和了の点数 × その確率の和。評価は和了率による。\n"
          "4 向聴より遠い手は受け入れだけを示す。"));
   LbEffective = new QLabel(body);
   FrEffective = new TFrTileRow(FrMjPai1, KindCount / 2, body);
@@ -177,6 +179,17 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
 
   Job = new TChanceJob(this);
   connect(Job, &TChanceJob::Done, this, &TReviewDlg::ChancesDone);
+  // Another model: every step judged again, the chances asked again.
+  ConnectHandler(&TModelChoice::Instance(), &TModelChoice::Changed, this, [this] {
+    if (Review.Steps.empty()) return;
+    Job->Cancel();
+    Review.Rejudge(TModelChoice::Model());
+    KnowVerdictChances();
+    LbSummary->setText(SummaryText(Review));
+    const int step = Step;
+    Step = -1;
+    ShowStep(step < 0 ? 0 : step);
+  });
 
   ColumnMark = new TColumnMark(Sheet);
   ColumnMark->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -192,20 +205,8 @@ void TReviewDlg::SetRecord(const TCodeGrid& codes, bool loaded) {
     ShowNothing(tr("牌譜を開いてください。"));
     return;
   }
-  Review = ReviewRecord(codes);
-  Known.assign(Review.Steps.size(), std::nullopt);
-  // A step judged by win chance brings its chances with its verdict.
-  for (std::size_t i = 0; i < Review.Steps.size(); ++i) {
-    const TMjReviewStep& step = Review.Steps[i];
-    if (step.Verdict.Basis != TMjBasis::Win) continue;
-    TMjChanceTable table;
-    table.Shanten = step.Table.Shanten;
-    table.Discards = step.Verdict.Chances;
-    table.Win = step.Verdict.BestWin;
-    for (const TMjChance& c : table.Discards)
-      if (c.Counted) table.Ready = std::max(table.Ready, c.Ready);
-    Known[i] = std::move(table);
-  }
+  Review = ReviewRecord(codes, TModelChoice::Model());
+  KnowVerdictChances();
   if (Review.Ok()) {
     LbMessage->hide();
   } else {
@@ -232,6 +233,23 @@ void TReviewDlg::SetRecord(const TCodeGrid& codes, bool loaded) {
   }
   Step = -1;
   ShowStep(0);
+}
+
+// A step judged by win chance brings its chances with its verdict.
+void TReviewDlg::KnowVerdictChances() {
+  Known.assign(Review.Steps.size(), std::nullopt);
+  for (std::size_t i = 0; i < Review.Steps.size(); ++i) {
+    const TMjReviewStep& step = Review.Steps[i];
+    if (step.Verdict.Basis != TMjBasis::Win) continue;
+    TMjChanceTable table;
+    table.Shanten = step.Table.Shanten;
+    table.Discards = step.Verdict.Chances;
+    table.Win = step.Verdict.BestWin;
+    table.Extra = step.Verdict.Extra;
+    for (const TMjChance& c : table.Discards)
+      if (c.Counted) table.Ready = std::max(table.Ready, c.Ready);
+    Known[i] = std::move(table);
+  }
 }
 
 void TReviewDlg::ShowNothing(const QString& message) {
@@ -361,10 +379,12 @@ void TReviewDlg::FillTable(const TMjReviewStep& step) {
     // A discard that raised the shanten has no chance of its own: a dash.
     QString ready = tooFar ? QString() : tr("計算中…");
     QString win = ready;
+    QString points = ready;
     if (chances) {
       const TMjChance* c = ChanceOf(*chances, d.Kind);
       ready = c ? ChancePercent(c->Ready) : QStringLiteral("-");
       win = c ? ChancePercent(c->Win) : QStringLiteral("-");
+      points = c ? PointsText(c->Points) : QStringLiteral("-");
     }
     const QString cells[] = {KindName(d.Kind),
                              ShantenWords(d.Shanten),
@@ -372,20 +392,21 @@ void TReviewDlg::FillTable(const TMjReviewStep& step) {
                              QString::number(d.Count),
                              ready,
                              win,
+                             points,
                              marks.join(QLatin1Char(' '))};
     for (int col = 0; col < TableColumns; ++col) {
       auto* item = new QTableWidgetItem(cells[col]);
       if (col == 0)
         item->setIcon(QIcon(QPixmap::fromImage(sheet.copy(FrMjPai1->GetCodeParts(KindCode(d.Kind)).Rect()))));
       if (col == 1 || col == 3) item->setTextAlignment(Qt::AlignCenter);
-      if (col == 4 || col == 5) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (col >= 4 && col <= 6) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (chosen) item->setBackground(ChosenRowBackground);
       if (best) item->setForeground(BestRowText);
       Table->setItem(row, col, item);
     }
     ++row;
   }
-  for (int col : {0, 1, 3, 4, 5, 6}) Table->resizeColumnToContents(col);
+  for (int col : {0, 1, 3, 4, 5, 6, 7}) Table->resizeColumnToContents(col);
 }
 
 const TMjChanceTable* TReviewDlg::ChancesOf(int index) const {
@@ -411,18 +432,22 @@ QString TReviewDlg::ChanceText(int index) const {
   if (step.Judged() && step.Verdict.Basis == TMjBasis::Win) {
     const TMjVerdict& v = step.Verdict;
     return tr("和了率 %1 / 最善 %2（損失 %3）")
-        .arg(v.Raised ? QStringLiteral("-") : ChancePercent(v.ChosenWin), ChancePercent(v.BestWin),
-             ChancePercent(v.LostWin()));
+               .arg(v.Raised ? QStringLiteral("-") : ChancePercent(v.ChosenWin), ChancePercent(v.BestWin),
+                    ChancePercent(v.LostWin())) +
+           QLatin1Char(' ') + tr("［%1］").arg(TModelChoice::Name(v.Extra));
   }
   if (step.Table.Shanten > TChanceJob::MaxShanten) return tr("4 向聴より遠い手は受け入れだけを示します。");
   const TMjChanceTable* chances = ChancesOf(index);
   if (!chances) return tr("和了率 計算中…");
   const double best = BestDiscardWin(*chances);
-  if (!step.Discarded()) return tr("和了率 最善 %1").arg(ChancePercent(best));
+  if (!step.Discarded())
+    return tr("和了率 最善 %1").arg(ChancePercent(best)) + QLatin1Char(' ') +
+           tr("［%1］").arg(TModelChoice::Name(chances->Extra));
   const TMjChance* chosen = ChanceOf(*chances, step.DiscardKind);
   const QString kept = chosen ? ChancePercent(chosen->Win) : QStringLiteral("-");
   const QString lost = ChancePercent(best - (chosen ? chosen->Win : 0.0));
-  return tr("和了率 %1 / 最善 %2（損失 %3）").arg(kept, ChancePercent(best), lost);
+  return tr("和了率 %1 / 最善 %2（損失 %3）").arg(kept, ChancePercent(best), lost) + QLatin1Char(' ') +
+         tr("［%1］").arg(TModelChoice::Name(chances->Extra));
 }
 
 // The step shown is computed first, then every other step in order, one at a

@@ -91,6 +91,7 @@ protected:
 private:
   TKeyRepeats Repeats;
   void ShowNothing(const QString& message);
+  void KnowVerdictChances();
   void FillTable(const TMjReviewStep& step);
   void MarkColumn(int column);
   void AskChances();

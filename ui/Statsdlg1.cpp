@@ -26,6 +26,7 @@
 #include "records/Safefile1.h"
 #include "ui/Reviewdlg1.h"
 #include "ui/Tapplication1.h"
+#include "ui/Tchance1.h"
 #include "ui/Telided1.h"
 #include "ui/Tscore1.h"
 #include "ui/Tlook1.h"
@@ -50,8 +51,9 @@ std::vector<std::string> RecordFileNames(const QString& folder) {
   return SortedRecordNames(QFile::encodeName(folder).toStdString());
 }
 
-QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool, const TMjSituation& winds) {
-  return QtConcurrent::run(pool, [folder, pool, winds](QPromise<TStatsRun>& promise) {
+QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool, const TMjSituation& winds,
+                                 const TMjModel& model) {
+  return QtConcurrent::run(pool, [folder, pool, winds, model](QPromise<TStatsRun>& promise) {
     const std::vector<std::string> names = RecordFileNames(folder);
     promise.setProgressRange(0, static_cast<int>(names.size()));
     std::string prefix = QFile::encodeName(folder).toStdString();
@@ -59,10 +61,10 @@ QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool, const
     std::atomic<int> done = 0;
     TStatsRun run;
     run.Records = QtConcurrent::blockingMapped<std::vector<TMjRecordStats>>(
-        pool, names, [&prefix, &done, &promise, &winds](const std::string& name) {
+        pool, names, [&prefix, &done, &promise, &winds, &model](const std::string& name) {
           if (promise.isCanceled()) return TMjRecordStats{};
           TMjRecordStats record =
-              AnalyseRecordFile(prefix + name, name, winds);
+              AnalyseRecordFile(prefix + name, name, winds, model);
           promise.setProgressValue(++done);  // a lower value from a slower thread is ignored
           return record;
         });
@@ -207,6 +209,11 @@ TStatsDlg::TStatsDlg(QWidget* parent) : TTileDlg(parent) {
   ConnectHandler(BnFolder, &QPushButton::clicked, this, [this] { SetFolderClick(); });
   ConnectHandler(BnSave, &QPushButton::clicked, this, [this] { SaveCsvClick(); });
   ConnectHandler(BnCancel, &QPushButton::clicked, this, [this] { Cancel(); });
+  // Another model judges every record again.
+  ConnectHandler(&TModelChoice::Instance(), &TModelChoice::Changed, this, [this] {
+    const QString folder = IsRunning ? RunFolder : ResultFolder;
+    if (!folder.isEmpty() && isVisible()) Analyse(folder);
+  });
   connect(&Watcher, &QFutureWatcher<TStatsRun>::progressRangeChanged, this, [this](int from, int to) {
     if (!IsRunning) return;  // a run already taken in by WaitForResult
     ProgressBar1->setRange(from, to);
@@ -253,7 +260,7 @@ void TStatsDlg::Analyse(const QString& folder) {
   // until the new one is whole, and comes back with its folder on a cancel.
   LbFolder->setText(tr("フォルダ: %1（集計しています…）").arg(QDir::toNativeSeparators(folder)));
   LbTotals->setText(tr("ファイルを探しています..."));
-  Run = AnalyseFolder(folder, &Pool, RunWinds);
+  Run = AnalyseFolder(folder, &Pool, RunWinds, TModelChoice::Model());
   Watcher.setFuture(Run);
 }
 

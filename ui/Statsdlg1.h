@@ -40,7 +40,8 @@ struct TStatsRun {
 // Lists the folder, judges its files on the threads of pool and sums them, all
 // off the caller's thread, the wins valued under winds. The future reports progress once the files are
 // counted, and can be cancelled; a cancelled run gives no result.
-QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool, const TMjSituation& winds = {});
+QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool, const TMjSituation& winds = {},
+                                 const TMjModel& model = {});
 // Why a file gave no deal, for the player.
 QString StatsFaultText(const TMjRecordStats& record);
 

@@ -8,6 +8,8 @@
 #include <QString>
 #include <thread>
 
+class QMenu;
+
 #include "analysis/Mjprob1.h"
 #include "game/Mjdecision1.h"
 
@@ -44,3 +46,28 @@ private:
 
 // "23.4%".
 QString ChancePercent(double p);
+// Expected points, "1234点".
+QString PointsText(double points);
+
+// The model the player chose in 表示 for every window's chances and verdicts:
+// the moves off the shortest path (remembered), under the practice's winds.
+// Windows follow Changed.
+class TModelChoice : public QObject {
+  Q_OBJECT
+public:
+  // Shape changes (one move) unless the player chose otherwise.
+  static constexpr int DefaultMoves = MjModelDefaultExtra;
+  static TModelChoice& Instance();
+  static int Moves();
+  static void SetMoves(int moves);  // remembers it; Changed when it differs
+  static TMjModel Model();
+  // What a window says its figures allow: "最短経路", "手替わり 1 手", ...
+  static QString Name(int extra);
+  // 確率のモデル, a submenu of parent whose items follow the choice wherever it is made.
+  static QMenu* AddMenu(QMenu* parent);
+  // The winds changed: the points of wins follow.
+  static void WindsChanged() { emit Instance().Changed(); }
+
+signals:
+  void Changed();
+};

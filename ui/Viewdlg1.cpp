@@ -22,6 +22,7 @@
 #include "ui/Tapplication1.h"
 #include "ui/Quizdlg1.h"
 #include "ui/Reviewdlg1.h"
+#include "ui/Tchance1.h"
 #include "ui/Statsdlg1.h"
 #include "ui/Drilldlg1.h"
 #include "ui/Maindlg1.h"
@@ -76,6 +77,8 @@ TViewDlg::TViewDlg(QWidget* parent)
   MnReview->setShortcut(Qt::Key_F8);
   MnQuiz = Show1->addAction(tr("待ち当て(&Q)"));
   MnQuiz->setCheckable(true);
+  Show1->addSeparator();
+  TModelChoice::AddMenu(Show1);
 
   LbHaipai = MakeRowLabel(tr("配牌"));
   LbTumo = MakeRowLabel(tr("ツモ"));

@@ -327,10 +327,11 @@ TEST(HandProbBatch, ValueAddsTheExpectedPointsToTheSameLines) {
 }
 
 // Unless told, the figures are the windows': the shortest path alone.
-TEST(HandProbTable, TheDefaultIsTheShortestPathAsInTheWindows) {
+// As the windows: shape changes up to two away, the shortest path farther.
+TEST(HandProbTable, TheDefaultIsTheWindowsModel) {
   std::string error;
   const std::string near = handtool::ProbTable("234578m1689p3577s", {}, error);  // 2 away
-  EXPECT_EQ(near.substr(0, near.find('\n')), "234578m1689p3577s  2向聴  残りツモ 17 回  寄り道なし");
+  EXPECT_EQ(near.substr(0, near.find('\n')), "234578m1689p3577s  2向聴  残りツモ 17 回  寄り道 1 回まで");
   // 3 away: the shortest-path figures of the published example.
   const std::string far = handtool::ProbTable("234578m1689p357s1z", {}, error);
   EXPECT_EQ(far.substr(0, far.find('\n')), "234578m1689p357s1z  3向聴  残りツモ 17 回  寄り道なし");
@@ -342,7 +343,9 @@ TEST(HandProbTable, TheDefaultIsTheShortestPathAsInTheWindows) {
 // a ready hand on the same waits, so both win alike.
 TEST(HandProbTable, TiedDiscardsInTheWindowsOrder) {
   std::string error;
-  const std::string table = handtool::ProbTable("11223445677899m", {}, error);
+  handtool::TProbOptions shortest;
+  shortest.Extra = 0;
+  const std::string table = handtool::ProbTable("11223445677899m", shortest, error);
   const std::size_t nine = table.find("\n9m    聴牌");
   const std::size_t two = table.find("\n2m    聴牌");
   ASSERT_NE(nine, std::string::npos) << table;

@@ -13,6 +13,7 @@
 
 #include "tests/support/HandNotation.h"
 #include "tests/ui/test_viewer_support.h"
+#include "ui/Tchance1.h"
 #include "ui/Boarddlg1.h"
 #include "ui/Drilldlg1.h"
 #include "ui/Maindlg1.h"
@@ -42,6 +43,7 @@ protected:
   void SetUp() override {
     ViewerTest::SetUp();
     QSettings().clear();
+    TModelChoice::SetMoves(0);  // the figures checked here are the shortest path's
     WriteFile(Path(QStringLiteral("mistake.csv")), RecordBytes(MistakeDeal));
   }
   // A drill window on a fixed day, keeping its state in the test's folder.

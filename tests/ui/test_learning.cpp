@@ -37,6 +37,7 @@ protected:
   void SetUp() override {
     ViewerTest::SetUp();
     QSettings().clear();
+    TModelChoice::SetMoves(0);  // the figures checked here are the shortest path's
   }
   QString Record(const QString& name, const std::array<TRow, 4>& rows) {
     return WriteFile(Path(name), RecordBytes(rows));
@@ -65,9 +66,9 @@ TEST_F(Learning, TheReviewStepsThroughAKnownDealWithItsTablesAndJudgements) {
   EXPECT_EQ(r->FrHand->Mark(13), TFrTileRow::TMark::Chosen);  // thrown as drawn
   // Ready, so the win chance judges: 45.58% (tilelab-hand --prob 123m456p789s1122z3z).
   EXPECT_EQ_TEXT(r->LbJudge->text(), QStringLiteral("◎ 和了率で最善の打牌です（和了率 45.6%）。"));
-  EXPECT_EQ_TEXT(r->LbChance->text(), QStringLiteral("和了率 45.6% / 最善 45.6%（損失 0.0%）"));
+  EXPECT_EQ_TEXT(r->LbChance->text(), QStringLiteral("和了率 45.6% / 最善 45.6%（損失 0.0%） ［最短経路］"));
   EXPECT_EQ(r->Table->item(0, 0)->text(), QStringLiteral("3z"));  // the best first
-  EXPECT_EQ_TEXT(r->Table->item(0, 6)->text(), QStringLiteral("◎最善 ◎和了率 ← 打牌"));
+  EXPECT_EQ_TEXT(r->Table->item(0, 7)->text(), QStringLiteral("◎最善 ◎和了率 ← 打牌"));
   // The effective tiles of the discard made, counted against the player's own tiles.
   EXPECT_EQ(r->FrEffective->Codes(), Codes("12z"));
   EXPECT_TRUE(r->LbEffective->text().contains(QStringLiteral("2種 4枚")));

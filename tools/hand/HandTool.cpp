@@ -178,7 +178,10 @@ bool Chances(std::string_view line, const TProbOptions& options, TProbAnswer& an
   answer.Counts = p.Hand;
   answer.Tiles = p.Tiles();
   TMjWorthRules rules;
-  rules.Extra = answer.Extra = options.Extra;
+  // Unless asked otherwise, the moves the windows' default gives this hand.
+  const int shanten = answer.Tiles == 13 ? MjUkeire(p.Hand).Shanten : MjShanten(p.Hand);
+  rules.Extra = answer.Extra =
+      options.Extra >= 0 ? options.Extra : MjModelExtra({MjModelDefaultExtra, p.SeatWind, p.RoundWind}, shanten);
   rules.Situation.SeatWind = p.SeatWind;
   rules.Situation.RoundWind = p.RoundWind;
   if (answer.Tiles == 13) {
