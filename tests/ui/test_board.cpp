@@ -161,3 +161,33 @@ TEST_F(Board, AFieldThatCannotBeReadSaysWhereAndWhyAndClearsTheBoard) {
 }
 
 }  // namespace
+
+// 167m4566p4556s444z, one away (tilelab-hand --prob --value): one shape change
+// on the way makes 1m the best throw (53.23%, 1147 points expected), the
+// shortest path 5s (46.73%, 740). The choice made in 表示 reaches the board at
+// once, and the board names the model its figures allow.
+TEST_F(Board, TheChosenModelGivesTheFiguresAndThePoints) {
+  TModelChoice::SetMoves(1);
+  ASSERT_TRUE(Dlg.SetText(QStringLiteral("167m4566p4556s444z")));
+  const auto row = [this](const char* kind) {
+    for (int r = 0; r < Dlg.Table->rowCount(); ++r)
+      if (Dlg.Table->item(r, TBoardDlg::ColKind)->text() == QLatin1String(kind)) return r;
+    return -1;
+  };
+  const auto cell = [&](const char* kind, int column) {
+    const int r = row(kind);
+    return r < 0 ? QString() : Dlg.Table->item(r, column)->text();
+  };
+  EXPECT_TRUE(Figures().contains(QStringLiteral("1m:1:0.9918:0.5323"))) << Figures().toStdString();
+  EXPECT_EQ_TEXT(cell("1m", TBoardDlg::ColPoints), QStringLiteral("1147点"));
+  EXPECT_EQ_TEXT(cell("5s", TBoardDlg::ColWin), QStringLiteral("51.1%"));
+  EXPECT_TRUE(cell("1m", TBoardDlg::ColMark).contains(QStringLiteral("◎和了率")));
+  EXPECT_FALSE(cell("5s", TBoardDlg::ColMark).contains(QStringLiteral("◎和了率")));
+  EXPECT_EQ_TEXT(Dlg.LbModel->text(), QStringLiteral("確率のモデル: 手替わり 1 手"));
+
+  TModelChoice::SetMoves(0);
+  EXPECT_TRUE(Figures().contains(QStringLiteral("5s:1:0.9362:0.4673"))) << Figures().toStdString();
+  EXPECT_EQ_TEXT(cell("5s", TBoardDlg::ColPoints), QStringLiteral("740点"));
+  EXPECT_TRUE(cell("5s", TBoardDlg::ColMark).contains(QStringLiteral("◎和了率")));
+  EXPECT_EQ_TEXT(Dlg.LbModel->text(), QStringLiteral("確率のモデル: 最短経路"));
+}
