@@ -40,19 +40,30 @@ const QTemporaryDir& Folder(const benchmark::State& state) {
   return Folder(static_cast<int>(state.range(0)), state.range(1) != 0);
 }
 
+// The third argument: the moves off the shortest path of the model judged under.
 void BM_FolderOneThread(benchmark::State& state) {
   const QString path = Folder(state).path();
   const std::vector<std::string> names = RecordFileNames(path);
+  TMjModel model;
+  model.Extra = static_cast<int>(state.range(2));
   for (auto _ : state) {
     std::vector<TMjRecordStats> results;
     results.reserve(names.size());
     for (const std::string& name : names)
-      results.push_back(AnalyseRecordFile(QDir(path).filePath(QString::fromStdString(name)).toStdString(), name));
+      results.push_back(
+          AnalyseRecordFile(QDir(path).filePath(QString::fromStdString(name)).toStdString(), name, {}, model));
     benchmark::DoNotOptimize(SumStats(results));
   }
   state.counters["files"] = static_cast<double>(names.size());
 }
-BENCHMARK(BM_FolderOneThread)->Args({50, 0})->Args({100, 0})->Args({100, 1})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FolderOneThread)
+    ->Args({50, 0, 0})
+    ->Args({100, 0, 0})
+    ->Args({100, 1, 0})
+    ->Args({50, 0, 1})
+    ->Args({100, 0, 1})
+    ->Args({100, 1, 1})
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_FolderAsTheWindow(benchmark::State& state) {
   const QString path = Folder(state).path();

@@ -21,7 +21,7 @@ int MjModelExtra(const TMjModel& model, int shanten) {
   return extra;
 }
 
-TMjChanceTable MjDecisionChances(const TMjDecision& d, std::stop_token stop) {
+TMjChanceTable MjDecisionChances(const TMjDecision& d, std::stop_token stop, bool points) {
   int tiles = 0;
   for (const int n : d.Hand) tiles += n;
   const TKindCounts unseen = d.Unseen();
@@ -32,8 +32,10 @@ TMjChanceTable MjDecisionChances(const TMjDecision& d, std::stop_token stop) {
   rules.Extra = MjModelExtra(d.Model, shanten);
 
   // The points, and with moves off the path the chances too.
-  const TMjWorthTable worths = tiles == 13 ? MjHandWorths(d.Hand, unseen, d.DrawsLeft, rules, stop)
-                                           : MjWorths(d.Hand, unseen, d.DrawsLeft, rules, stop);
+  TMjWorthTable worths;
+  if (points || rules.Extra > 0)
+    worths = tiles == 13 ? MjHandWorths(d.Hand, unseen, d.DrawsLeft, rules, stop)
+                         : MjWorths(d.Hand, unseen, d.DrawsLeft, rules, stop);
   if (worths.Stopped) {
     TMjChanceTable stopped;
     stopped.Stopped = true;
@@ -74,7 +76,7 @@ bool TMjVerdict::IsBestKind(const TMjDiscardTable& table, int kind) const {
          row->Count == table.Discards.front().Count;
 }
 
-TMjVerdict MjJudge(const TMjDecision& decision, const TMjDiscardTable& table, int chosenKind) {
+TMjVerdict MjJudge(const TMjDecision& decision, const TMjDiscardTable& table, int chosenKind, bool points) {
   TMjVerdict v;
   v.ChosenKind = chosenKind;
   if (decision.AfterWin || table.Shanten < 0 || table.Discards.empty()) return v;
@@ -91,7 +93,7 @@ TMjVerdict MjJudge(const TMjDecision& decision, const TMjDiscardTable& table, in
   v.Mistake = chosen && (v.Raised || chosen->Count != front.Count);
 
   if (table.Shanten > WinKeptMaxShanten || decision.DrawsLeft <= 0) return v;
-  const TMjChanceTable chances = MjDecisionChances(decision);
+  const TMjChanceTable chances = MjDecisionChances(decision, {}, points);
   const TMjChance* best = BestWinDiscard(chances);
   if (!best || best->Win <= 0.0) return v;  // nothing to win: copies tell the discards apart
   v.Basis = TMjBasis::Win;

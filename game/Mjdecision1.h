@@ -25,8 +25,10 @@ struct TMjModel {
 };
 
 inline constexpr int MjModelMaxExtra = 2;
-// Shape changes are followed unless the player chooses otherwise.
-inline constexpr int MjModelDefaultExtra = 1;
+// The model unless the player chooses another: the shortest path, until one
+// move's whole table fits the time a window may take (0.5 ms one away, 5 ms two
+// away); the statistics judge thousands of decisions with it.
+inline constexpr int MjModelDefaultExtra = 0;
 // The farthest hand (its shanten) each number of moves is worked out for: a
 // whole table within a fraction of a second. Farther hands get the figures of
 // fewer moves, down to the shortest path, and the windows say which.
@@ -52,7 +54,8 @@ struct TMjDecision {
 // the path the chances are MjChances' to the last digit, the points MjWorths'.
 // Extra in the table says which moves the figures allow. A stop request ends
 // it early with Stopped set.
-TMjChanceTable MjDecisionChances(const TMjDecision& decision, std::stop_token stop = {});
+// Without `points` (what the statistics need) no points may be worked out.
+TMjChanceTable MjDecisionChances(const TMjDecision& decision, std::stop_token stop = {}, bool points = true);
 
 // The draws left after the discard of draw `draw` (1..) of a solo deal.
 inline int DrawsLeftAfter(int draw) { return draw >= DealDraws ? 0 : DealDraws - draw; }
@@ -94,5 +97,6 @@ struct TMjVerdict {
 
 // Judges the discard of chosenKind (-1: only the best) against the
 // decision's discard table (MjDiscards of its hand and seen tiles).
-TMjVerdict MjJudge(const TMjDecision& decision, const TMjDiscardTable& table, int chosenKind);
+// Without `points` the chances may come without expected points (faster).
+TMjVerdict MjJudge(const TMjDecision& decision, const TMjDiscardTable& table, int chosenKind, bool points = true);
 TMjVerdict MjJudge(const TMjDecision& decision, int chosenKind);

@@ -105,7 +105,7 @@ TMjDrillDeck BuildDrillDeck(const std::string& folder, const TMjCardRule& rule, 
     const std::string name(files[i]);
     const TMjRecordRows rows = ReadRecordRows(prefix + name);
     const TMjReview review =
-        rows.Fault == TMjStatsFault::None ? ReviewDeal(rows.Deal, rows.Draws, rows.Discards, rule.Model)
+        rows.Fault == TMjStatsFault::None ? ReviewDeal(rows.Deal, rows.Draws, rows.Discards, rule.Model, false)
                                                 : TMjReview{};
     if (rows.Fault != TMjStatsFault::None || !review.Ok()) {
       ++deck.Failures;

@@ -122,7 +122,7 @@ void TMjReview::AddDiscard(int kind) {
   ++Seen[k];
   TMjReviewStep& s = Steps.back();
   s.DiscardKind = kind;
-  s.Verdict = MjJudge(s.Decision(), s.Table, kind);
+  s.Verdict = MjJudge(s.Decision(), s.Table, kind, Points);
 }
 
 int TMjReview::FinalShanten() const {
@@ -135,7 +135,7 @@ void TMjReview::Rejudge(const TMjModel& model) {
   Model = model;
   for (TMjReviewStep& s : Steps) {
     s.Model = model;
-    if (s.Discarded()) s.Verdict = MjJudge(s.Decision(), s.Table, s.DiscardKind);
+    if (s.Discarded()) s.Verdict = MjJudge(s.Decision(), s.Table, s.DiscardKind, Points);
   }
 }
 
@@ -147,9 +147,11 @@ int TMjReview::NextNotBest(int after) const {
   return -1;
 }
 
-TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute, const TMjModel& model) {
+TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute, const TMjModel& model,
+                     bool points) {
   TMjReview review;
   review.Model = model;
+  review.Points = points;
   auto fail = [&review](TMjReviewError error, int step, int code) {
     review.Error = error;
     review.ErrorStep = step;

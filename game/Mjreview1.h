@@ -64,6 +64,7 @@ struct TMjReview {
   TKindCounts Seen{};      // the player's own discards so far
   bool OneSuit = false;    // the wall holds the characters only
   TMjModel Model;          // given to every step; Start keeps it
+  bool Points = true;      // the verdicts' chances carry expected points (the statistics need none)
 
   TMjReviewError Error = TMjReviewError::None;
   int ErrorStep = 0;  // the draw at which the record stops adding up (0 = the deal)
@@ -101,7 +102,8 @@ struct TMjReview {
 // Rebuilds and judges a deal. The steps before a fault are kept and judged. A
 // deal of characters only (OneSuitDeal over its deal and readable draws) is
 // judged against the one-suit wall.
-TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute, const TMjModel& model = {});
+TMjReview ReviewDeal(const TCodeRow& haipai, const TCodeRow& tumo, const TCodeRow& sute, const TMjModel& model = {},
+                     bool points = true);
 // The same from a record's code grid (its deal, draws and discards rows).
 TMjReview ReviewRecord(const TCodeGrid& codes, const TMjModel& model = {});
 

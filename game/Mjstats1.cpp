@@ -111,7 +111,7 @@ TMjRecordStats AnalyseRecordFile(const std::string& path, const std::string& nam
     return r;
   }
   r.Deal.Stamp = rows.Stamp;
-  const TMjReview review = ReviewDeal(rows.Deal, rows.Draws, rows.Discards, model);
+  const TMjReview review = ReviewDeal(rows.Deal, rows.Draws, rows.Discards, model, false);
   if (!review.Ok()) {
     r.Fault = TMjStatsFault::DoesNotAddUp;
     r.Error = review.Error;

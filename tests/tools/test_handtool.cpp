@@ -327,11 +327,15 @@ TEST(HandProbBatch, ValueAddsTheExpectedPointsToTheSameLines) {
 }
 
 // Unless told, the figures are the windows': the shortest path alone.
-// As the windows: shape changes up to two away, the shortest path farther.
-TEST(HandProbTable, TheDefaultIsTheWindowsModel) {
+// As the windows: the shortest path unless asked; one move reaches two away, not three.
+TEST(HandProbTable, TheDefaultIsTheWindowsModelAndFarHandsGetFewerMoves) {
   std::string error;
   const std::string near = handtool::ProbTable("234578m1689p3577s", {}, error);  // 2 away
-  EXPECT_EQ(near.substr(0, near.find('\n')), "234578m1689p3577s  2向聴  残りツモ 17 回  寄り道 1 回まで");
+  EXPECT_EQ(near.substr(0, near.find('\n')), "234578m1689p3577s  2向聴  残りツモ 17 回  寄り道なし");
+  handtool::TProbOptions one;
+  one.Extra = 1;
+  const std::string moved = handtool::ProbTable("234578m1689p3577s", one, error);
+  EXPECT_EQ(moved.substr(0, moved.find('\n')), "234578m1689p3577s  2向聴  残りツモ 17 回  寄り道 1 回まで");
   // 3 away: the shortest-path figures of the published example.
   const std::string far = handtool::ProbTable("234578m1689p357s1z", {}, error);
   EXPECT_EQ(far.substr(0, far.find('\n')), "234578m1689p357s1z  3向聴  残りツモ 17 回  寄り道なし");
