@@ -40,7 +40,7 @@ struct TMjChance {
   int Shanten = 0;     // of the 13 tiles kept
   double Ready = 0.0;  // chance to be ready (or complete) after the last draw's discard
   double Win = 0.0;    // chance that some draw completes the hand
-  double Points = 0.0; // expected points of the win (MjWorths); 0 where only chances are computed
+  double Points = 0.0;  // expected points of the win (MjWorths); 0 where only chances are computed
   bool Counted = true; // false for a discard that raises the shanten: no chance is computed for it
 };
 

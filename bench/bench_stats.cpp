@@ -63,7 +63,8 @@ BENCHMARK(BM_FolderOneThread)
     ->Args({50, 0, 1})
     ->Args({100, 0, 1})
     ->Args({100, 1, 1})
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_FolderAsTheWindow(benchmark::State& state) {
   const QString path = Folder(state).path();

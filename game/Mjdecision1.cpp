@@ -52,7 +52,8 @@ TMjChanceTable MjDecisionChances(const TMjDecision& d, std::stop_token stop, boo
     table.Shanten = worths.Shanten;
     table.Ready = worths.Ready;
     table.Win = worths.Win;
-    for (const TMjWorth& w : worths.Discards) table.Discards.push_back({w.Kind, w.Shanten, w.Ready, w.Win, 0.0, w.Counted});
+    for (const TMjWorth& w : worths.Discards)
+      table.Discards.push_back({w.Kind, w.Shanten, w.Ready, w.Win, 0.0, w.Counted});
   }
   table.Extra = rules.Extra;
   table.Points = worths.Points;

@@ -18,8 +18,8 @@
 // the points of a win are counted in. One model for every window, so a
 // discard is judged alike wherever it is shown.
 struct TMjModel {
-  int Extra = 0;      // chosen, 0..MjModelMaxExtra; MjModelExtra says what a hand gets
-  int SeatWind = 0;   // 0..3: 東 南 西 北
+  int Extra = 0;     // chosen, 0..MjModelMaxExtra; MjModelExtra says what a hand gets
+  int SeatWind = 0;  // 0..3: 東 南 西 北
   int RoundWind = 0;
   bool operator==(const TMjModel&) const = default;
 };

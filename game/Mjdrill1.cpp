@@ -37,9 +37,7 @@ TKindCounts TMjCard::Seen() const {
   return seen;
 }
 
-TMjDecision TMjCard::Decision() const {
-  return {Hand, DrawnKind, Seen(), OneSuit, DrawsLeftAfter(Draw), false, Model};
-}
+TMjDecision TMjCard::Decision() const { return {Hand, DrawnKind, Seen(), OneSuit, DrawsLeftAfter(Draw), false, Model}; }
 
 TMjReviewStep TMjCard::Judge(int kind) const {
   TMjReviewStep step;
@@ -104,9 +102,9 @@ TMjDrillDeck BuildDrillDeck(const std::string& folder, const TMjCardRule& rule, 
     if (progress && i % 64 == 0) progress(i, total);
     const std::string name(files[i]);
     const TMjRecordRows rows = ReadRecordRows(prefix + name);
-    const TMjReview review =
-        rows.Fault == TMjStatsFault::None ? ReviewDeal(rows.Deal, rows.Draws, rows.Discards, rule.Model, false)
-                                                : TMjReview{};
+    const TMjReview review = rows.Fault == TMjStatsFault::None
+                                 ? ReviewDeal(rows.Deal, rows.Draws, rows.Discards, rule.Model, false)
+                                 : TMjReview{};
     if (rows.Fault != TMjStatsFault::None || !review.Ok()) {
       ++deck.Failures;
       continue;

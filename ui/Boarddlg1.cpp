@@ -137,9 +137,9 @@ TBoardDlg::TBoardDlg(QWidget* parent) : TTileDlg(parent) {
   LbNote->setWordWrap(true);
   LbHead = new QLabel(Body);
   LbHead->setFont(PGothicFont(HeadPixels));
-  Table =
-      MakeDiscardTable(Body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("聴牌率"), tr("和了率"), tr("期待値"), QString()},
-                       QSize(TableWidth, TableHeight), RowHeight);
+  Table = MakeDiscardTable(
+      Body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("聴牌率"), tr("和了率"), tr("期待値"), QString()},
+      QSize(TableWidth, TableHeight), RowHeight);
   Table->setToolTip(
       tr("聴牌率・和了率: 残りツモのうちに聴牌する・和了する確率。\n"
          "一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 見えた牌）はどれも同じ確からしさで来る。\n"
@@ -357,8 +357,10 @@ void TBoardDlg::FillTable() {
   const TMjPosition& p = *Current;
   const TMjChanceTable* chances = Chances();
   const QString waiting = TooFar ? QString() : tr("計算中…");
-  if (chances) LbModel->setText(tr("確率のモデル: %1").arg(TModelChoice::Name(chances->Extra)));
-  else LbModel->clear();
+  if (chances)
+    LbModel->setText(tr("確率のモデル: %1").arg(TModelChoice::Name(chances->Extra)));
+  else
+    LbModel->clear();
   if (p.Tiles() == 13) {
     const TMjUkeire u = MjUkeire(p.Hand, CountedSeen(p));
     QString text = (u.Shanten == 0 ? tr("待ち %1  %2枚") : tr("有効牌 %1  %2枚"))
@@ -394,26 +396,23 @@ void TBoardDlg::FillTable() {
       points = c ? PointsText(c->Points) : QStringLiteral("-");
       if (c && bestWin && KeepsBestWin(c->Win, bestWin->Win) && bestWin->Win > 0) marks << tr("◎和了率");
     }
-    const QString cells[ColumnCount] = {KindName(d.Kind),
-                                        ShantenWords(d.Shanten),
-                                        KindsWords(d.Kinds),
-                                        QString::number(d.Count),
-                                        ready,
-                                        win,
-                                        points,
-                                        marks.join(QLatin1Char(' '))};
+    const QString cells[ColumnCount] = {
+        KindName(d.Kind), ShantenWords(d.Shanten),     KindsWords(d.Kinds), QString::number(d.Count), ready, win,
+        points,           marks.join(QLatin1Char(' '))};
     for (int col = 0; col < ColumnCount; ++col) {
       auto* item = new QTableWidgetItem(cells[col]);
       if (col == ColKind)
         item->setIcon(QIcon(QPixmap::fromImage(sheet.copy(FrMjPai1->GetCodeParts(KindCode(d.Kind)).Rect()))));
       if (col == ColShanten || col == ColCount) item->setTextAlignment(Qt::AlignCenter);
-      if (col == ColReady || col == ColWin || col == ColPoints) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (col == ColReady || col == ColWin || col == ColPoints)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (best) item->setForeground(BestRowText);
       Table->setItem(row, col, item);
     }
     ++row;
   }
-  for (int col : {ColKind, ColShanten, ColCount, ColReady, ColWin, ColPoints, ColMark}) Table->resizeColumnToContents(col);
+  for (int col : {ColKind, ColShanten, ColCount, ColReady, ColWin, ColPoints, ColMark})
+    Table->resizeColumnToContents(col);
 }
 
 // Ctrl+C in a field without a selection, and Ctrl+V of a whole position,

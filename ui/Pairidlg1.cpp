@@ -256,7 +256,8 @@ void TPairiDlg::PaintChances(QPainter& painter, int row, const TMjDiscard& disca
   const QRect win = ready.translated(ChanceWidth, 0);
   const QRect points = win.translated(ChanceWidth, 0);
   if (chance == nullptr) {
-    for (const QRect& cell : {ready, win, points}) painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("-"));
+    for (const QRect& cell : {ready, win, points})
+      painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("-"));
     return;
   }
   painter.drawText(ready, Qt::AlignRight | Qt::AlignVCenter, ChancePercent(chance->Ready));

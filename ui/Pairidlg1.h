@@ -48,7 +48,7 @@ public:
   static constexpr int CountWidth = 36;
   static constexpr int ChosenFrame = 2;       // the frame around the discard made
   static constexpr int KindsLeft = Margin + MarkWidth + W + 4 + ShantenWidth;
-  static constexpr int ChanceWidth = 52;      // 聴牌率, 和了率 and 期待値, one column each
+  static constexpr int ChanceWidth = 52;  // 聴牌率, 和了率 and 期待値, one column each
   static constexpr int ChanceColumns = 3;
   static constexpr int ChanceLeft = KindsLeft + KindsWidth + 4 + CountWidth + 4;
   static constexpr int ClientWidth = ChanceLeft + ChanceColumns * ChanceWidth + Margin;

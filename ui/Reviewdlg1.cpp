@@ -135,9 +135,9 @@ TReviewDlg::TReviewDlg(TFrMjSheet* sheet, QWidget* parent) : TTileDlg(parent), S
   LbChance = new QLabel(body);
   LbChance->setWordWrap(true);
   LbChance->setMaximumWidth(TableWidth);
-  Table =
-      MakeDiscardTable(body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("聴牌率"), tr("和了率"), tr("期待値"), tr("評価")},
-                       QSize(TableWidth, TableHeight), RowHeight);
+  Table = MakeDiscardTable(
+      body, {tr("打牌"), tr("向聴"), tr("有効牌"), tr("枚数"), tr("聴牌率"), tr("和了率"), tr("期待値"), tr("評価")},
+      QSize(TableWidth, TableHeight), RowHeight);
   Table->setToolTip(
       tr("聴牌率・和了率: 最後のツモ（18 巡目）までに聴牌する・和了する確率。\n"
          "一人で引くだけとし、見えていない牌（4 枚 − 手牌 − 自分の捨て牌）はどれも同じ確からしさで来る。\n"
@@ -386,14 +386,9 @@ void TReviewDlg::FillTable(const TMjReviewStep& step) {
       win = c ? ChancePercent(c->Win) : QStringLiteral("-");
       points = c ? PointsText(c->Points) : QStringLiteral("-");
     }
-    const QString cells[] = {KindName(d.Kind),
-                             ShantenWords(d.Shanten),
-                             KindsWords(d.Kinds),
-                             QString::number(d.Count),
-                             ready,
-                             win,
-                             points,
-                             marks.join(QLatin1Char(' '))};
+    const QString cells[] = {
+        KindName(d.Kind), ShantenWords(d.Shanten),     KindsWords(d.Kinds), QString::number(d.Count), ready, win,
+        points,           marks.join(QLatin1Char(' '))};
     for (int col = 0; col < TableColumns; ++col) {
       auto* item = new QTableWidgetItem(cells[col]);
       if (col == 0)

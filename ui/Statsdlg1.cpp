@@ -63,8 +63,7 @@ QFuture<TStatsRun> AnalyseFolder(const QString& folder, QThreadPool* pool, const
     run.Records = QtConcurrent::blockingMapped<std::vector<TMjRecordStats>>(
         pool, names, [&prefix, &done, &promise, &winds, &model](const std::string& name) {
           if (promise.isCanceled()) return TMjRecordStats{};
-          TMjRecordStats record =
-              AnalyseRecordFile(prefix + name, name, winds, model);
+          TMjRecordStats record = AnalyseRecordFile(prefix + name, name, winds, model);
           promise.setProgressValue(++done);  // a lower value from a slower thread is ignored
           return record;
         });

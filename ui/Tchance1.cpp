@@ -81,8 +81,9 @@ QString TModelChoice::Name(int extra) {
 
 QMenu* TModelChoice::AddMenu(QMenu* parent) {
   QMenu* menu = parent->addMenu(tr("確率のモデル(&M)"));
-  menu->setToolTip(tr("聴牌率・和了率・期待値の計算で、最短経路のほかに許す寄り道の手数。\n"
-                      "遠い手では時間内に計算できる手数まで下げ、窓にそのモデルを示す。"));
+  menu->setToolTip(
+      tr("聴牌率・和了率・期待値の計算で、最短経路のほかに許す寄り道の手数。\n"
+         "遠い手では時間内に計算できる手数まで下げ、窓にそのモデルを示す。"));
   menu->setToolTipsVisible(true);
   auto* group = new QActionGroup(menu);
   const QString texts[] = {tr("最短経路のみ(&0)"), tr("手替わり 1 手まで(&1)"), tr("向聴戻しまで 2 手(&2)")};

@@ -289,8 +289,8 @@ TEST_F(Verdicts, EveryWindowGivesEveryDecisionTheSameFiguresAndVerdict) {
       EXPECT_SAME_LINE(r->LbJudge->text(), ReviewLine(e, complete));
       if (e.ByWin) {
         EXPECT_SAME_LINE(r->LbChance->text(), QStringLiteral("和了率 %1 / 最善 %2（損失 %3） ［最短経路］")
-                                                .arg(e.Raised ? QStringLiteral("-") : Percent(e.ChosenWin),
-                                                     Percent(e.BestWin), Percent(e.BestWin - e.ChosenWin)));
+                                                  .arg(e.Raised ? QStringLiteral("-") : Percent(e.ChosenWin),
+                                                       Percent(e.BestWin), Percent(e.BestWin - e.ChosenWin)));
       }
       if (e.Judged && e.Mistake) mistakes.push_back(static_cast<int>(i));
     }

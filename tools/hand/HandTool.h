@@ -37,7 +37,7 @@ struct TProbOptions {
   int DrawsLeft = DealDraws - 1;
   bool OneSuit = false;
   TKindCounts Seen{};  // the player's own discards (--seen): not in the wall
-  int Extra = -1;  // moves off the path, 0..2; -1: what the windows give the hand by default
+  int Extra = -1;      // moves off the path, 0..2; -1: what the windows give the hand by default
   bool Value = false;
   TMjSituation Situation;
 };

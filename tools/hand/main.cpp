@@ -11,7 +11,8 @@
 namespace {
 
 constexpr const char* Usage =
-    "使い方: tilelab-hand [--prob [--draws N] [--one-suit] [--seen 牌] [--extra N] [--value [--seat 風] [--round 風]]] 手牌...\n"
+    "使い方: tilelab-hand [--prob [--draws N] [--one-suit] [--seen 牌] [--extra N] [--value [--seat 風] [--round 風]]] "
+    "手牌...\n"
     "        tilelab-hand --batch [--prob ...] < 手牌の行\n"
     "        tilelab-hand --score 手牌 --win 和了牌 [--seat 風] [--round 風] [--first]\n"
     "        tilelab-hand --batch --score < 和了の行\n"
