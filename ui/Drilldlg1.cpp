@@ -182,7 +182,7 @@ TDrillDlg::TDrillDlg(QWidget* parent) : TTileDlg(parent) {
     if (!folder.isEmpty()) Open(folder);
   });
   ConnectHandler(BnCancel, &QPushButton::clicked, this, [this] { Cancel(); });
-  ConnectHandler(&TModelChoice::Instance(), &TModelChoice::Changed, this, [this] { ModelChanged(); });
+  ConnectHandler(&TModelChoice::Instance(), &TModelChoice::Changed, this, [this] { Reopen(); });
   ConnectHandler(BnNext, &QPushButton::clicked, this, [this] { Next(); });
   // A threshold applies when the player is done with it: at Return or Tab
   // (taken by the field, so the key answers no card), when the field loses
@@ -463,12 +463,11 @@ void TDrillDlg::ApplyThresholds() {
     return;
   settings.setValue(MinLostKey, SpMinLost->value());
   settings.setValue(MinLostWinKey, SpMinLostWin->value());
-  const QString folder = IsRunning ? RunFolder : Folder;
-  if (!folder.isEmpty() && isVisible()) Open(folder);
+  Reopen();
 }
 
-// Another model judges the records again: other decisions may be cards.
-void TDrillDlg::ModelChanged() {
+// Other thresholds or another model: the records are judged again, other decisions may be cards.
+void TDrillDlg::Reopen() {
   const QString folder = IsRunning ? RunFolder : Folder;
   if (!folder.isEmpty() && isVisible()) Open(folder);
 }

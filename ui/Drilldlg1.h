@@ -49,7 +49,7 @@ public:
   // The thresholds shown, remembered and, when they differ from the deck's,
   // a new deck built (the step of a held arrow waits for the value to settle).
   void ApplyThresholds();
-  void ModelChanged();
+  void Reopen();  // the folder shown built again, when shown
 
   void Select(int cell);  // the hand cell the keys move over
   void AnswerCell(int cell);

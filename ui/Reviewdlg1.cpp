@@ -422,6 +422,8 @@ void TReviewDlg::NextNotBest() {
 }
 
 QString TReviewDlg::ChanceText(int index) const {
+  // The line ends naming the model its figures allow.
+  const auto model = [](int extra) { return QLatin1Char(' ') + tr("［%1］").arg(TModelChoice::Name(extra)); };
   const TMjReviewStep& step = Review.Steps[static_cast<std::size_t>(index)];
   if (step.AfterWin) return {};
   if (step.Judged() && step.Verdict.Basis == TMjBasis::Win) {
@@ -429,20 +431,18 @@ QString TReviewDlg::ChanceText(int index) const {
     return tr("和了率 %1 / 最善 %2（損失 %3）")
                .arg(v.Raised ? QStringLiteral("-") : ChancePercent(v.ChosenWin), ChancePercent(v.BestWin),
                     ChancePercent(v.LostWin())) +
-           QLatin1Char(' ') + tr("［%1］").arg(TModelChoice::Name(v.Extra));
+           model(v.Extra);
   }
   if (step.Table.Shanten > TChanceJob::MaxShanten) return tr("4 向聴より遠い手は受け入れだけを示します。");
   const TMjChanceTable* chances = ChancesOf(index);
   if (!chances) return tr("和了率 計算中…");
   const double best = BestDiscardWin(*chances);
   if (!step.Discarded())
-    return tr("和了率 最善 %1").arg(ChancePercent(best)) + QLatin1Char(' ') +
-           tr("［%1］").arg(TModelChoice::Name(chances->Extra));
+    return tr("和了率 最善 %1").arg(ChancePercent(best)) + model(chances->Extra);
   const TMjChance* chosen = ChanceOf(*chances, step.DiscardKind);
   const QString kept = chosen ? ChancePercent(chosen->Win) : QStringLiteral("-");
   const QString lost = ChancePercent(best - (chosen ? chosen->Win : 0.0));
-  return tr("和了率 %1 / 最善 %2（損失 %3）").arg(kept, ChancePercent(best), lost) + QLatin1Char(' ') +
-         tr("［%1］").arg(TModelChoice::Name(chances->Extra));
+  return tr("和了率 %1 / 最善 %2（損失 %3）").arg(kept, ChancePercent(best), lost) + model(chances->Extra);
 }
 
 // The step shown is computed first, then every other step in order, one at a
