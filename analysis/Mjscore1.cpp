@@ -28,8 +28,8 @@ constexpr TYakuRow YakuRows[YakuCount] = {
     {"天和", 0}, {"地和", 0},
 };
 
-bool Yaochu(int kind) { return kind >= HonourStart || kind % 9 == 0 || kind % 9 == 8; }
-bool Green(int kind) {
+constexpr bool Yaochu(int kind) { return kind >= HonourStart || kind % 9 == 0 || kind % 9 == 8; }
+constexpr bool Green(int kind) {
   return kind == 19 || kind == 20 || kind == 21 || kind == 23 || kind == 25 || kind == Hatsu;
 }
 
@@ -55,11 +55,12 @@ void CheckHand(const TKindCounts& hand, int winKind) {
 // (after a run of kind k, no triplet of k), so the sets stay in kind order.
 // No kind below `from` is left; the 12 tiles make `count` + the sets to come = 4.
 using TSets = std::array<TMjMentsu, 4>;
-void Splits(TKindCounts& c, int from, TSets& sets, int count, std::vector<TSets>& out) {
+template <class Visit>
+void Splits(TKindCounts& c, int from, TSets& sets, int count, Visit& visit) {
   int k = from;
   while (k < KindCount && c[k] == 0) ++k;
   if (k == KindCount) {
-    out.push_back(sets);
+    visit(sets);
     return;
   }
   const auto at = static_cast<std::size_t>(count);
@@ -67,13 +68,13 @@ void Splits(TKindCounts& c, int from, TSets& sets, int count, std::vector<TSets>
   if (c[k] >= 3 && !afterRun) {
     c[k] -= 3;
     sets[at] = {true, k};
-    Splits(c, k, sets, count + 1, out);
+    Splits(c, k, sets, count + 1, visit);
     c[k] += 3;
   }
   if (k < HonourStart && k % 9 <= 6 && c[k + 1] > 0 && c[k + 2] > 0) {
     --c[k], --c[k + 1], --c[k + 2];
     sets[at] = {false, k};
-    Splits(c, k, sets, count + 1, out);
+    Splits(c, k, sets, count + 1, visit);
     ++c[k], ++c[k + 1], ++c[k + 2];
   }
 }
@@ -98,20 +99,33 @@ struct THandFacts {
   bool AnyHonour = false;
 };
 
+// The kinds of a kind class, one bit each.
+constexpr TKindMask KindsWhere(bool (*is)(int)) {
+  TKindMask mask = 0;
+  for (int k = 0; k < KindCount; ++k) mask |= is(k) ? TKindMask{1} << k : 0;
+  return mask;
+}
+constexpr TKindMask YaochuKinds = KindsWhere(Yaochu);
+constexpr TKindMask GreenKinds = KindsWhere(Green);
+constexpr TKindMask HonourKindsMask = KindsWhere([](int k) { return k >= HonourStart; });
+constexpr TKindMask SuitMask = (TKindMask{1} << 9) - 1;
+
+TKindMask HeldKinds(const TKindCounts& hand) {
+  TKindMask held = 0;
+  for (int k = 0; k < KindCount; ++k) held |= hand[k] > 0 ? TKindMask{1} << k : 0;
+  return held;
+}
+
 THandFacts Facts(const TKindCounts& hand) {
+  const TKindMask held = HeldKinds(hand);
   THandFacts f;
-  for (int k = 0; k < KindCount; ++k) {
-    if (hand[k] == 0) continue;
-    f.Simples = f.Simples && !Yaochu(k);
-    f.Orphans = f.Orphans && Yaochu(k);
-    f.Honours = f.Honours && k >= HonourStart;
-    f.Terminals = f.Terminals && k < HonourStart && Yaochu(k);
-    f.AllGreen = f.AllGreen && Green(k);
-    if (k >= HonourStart)
-      f.AnyHonour = true;
-    else
-      f.Suits |= 1 << (k / 9);
-  }
+  f.Simples = (held & YaochuKinds) == 0;
+  f.Orphans = (held & ~YaochuKinds) == 0;
+  f.Honours = (held & ~HonourKindsMask) == 0;
+  f.Terminals = (held & ~(YaochuKinds & ~HonourKindsMask)) == 0;
+  f.AllGreen = (held & ~GreenKinds) == 0;
+  f.AnyHonour = (held & HonourKindsMask) != 0;
+  for (int suit = 0; suit < 3; ++suit) f.Suits |= (held >> (9 * suit) & SuitMask) != 0 ? 1 << suit : 0;
   return f;
 }
 
@@ -130,14 +144,37 @@ int Chuuren(const TKindCounts& hand, int winKind, const THandFacts& f) {
   return extraIsWin ? 2 : 1;
 }
 
-void Add(std::vector<TMjYaku>& yaku, TMjYaku y, bool when = true) {
-  if (when) yaku.push_back(y);
-}
+// Where the yaku and fu parts of a reading go: into its lists (TListed), or
+// only into the sums the points need (TSummed), so that the points of a win
+// are worked out by the same rules without the lists.
+struct TListed {
+  std::vector<TMjYaku>& Yaku;
+  std::vector<TMjFuPart>& FuParts;
+  void Add(TMjYaku y, bool when = true) {
+    if (when) Yaku.push_back(y);
+  }
+  void Fu(TMjFuItem item, int kind, int fu) { FuParts.push_back({item, kind, fu}); }
+};
 
-std::vector<TMjYaku> Yakuman(const TKindCounts& hand, int winKind, const TMjShape& shape, const TMjSituation& s,
-                             const THandFacts& f) {
-  std::vector<TMjYaku> y;
-  if (shape.Form == TMjForm::Kokushi) Add(y, hand[winKind] == 2 ? TMjYaku::Kokushi13 : TMjYaku::Kokushi);
+struct TSummed {
+  int Yakuman = 0;
+  int Han = 0;
+  bool Pinfu = false;
+  int RawFu = 0;
+  void Add(TMjYaku y, bool when = true) {
+    if (!when) return;
+    const int han = YakuRows[static_cast<int>(y)].Han;
+    Yakuman += han == 0 ? 1 : 0;
+    Han += han;
+    Pinfu = Pinfu || y == TMjYaku::Pinfu;
+  }
+  void Fu(TMjFuItem, int, int fu) { RawFu += fu; }
+};
+
+template <class Sink>
+void Yakuman(const TKindCounts& hand, int winKind, const TMjShape& shape, const TMjSituation& s,
+             const THandFacts& f, Sink& y) {
+  if (shape.Form == TMjForm::Kokushi) y.Add(hand[winKind] == 2 ? TMjYaku::Kokushi13 : TMjYaku::Kokushi);
   if (shape.Form == TMjForm::Normal) {
     int triplets = 0, dragons = 0, winds = 0;
     for (const TMjMentsu& m : shape.Mentsu) {
@@ -147,42 +184,43 @@ std::vector<TMjYaku> Yakuman(const TKindCounts& hand, int winKind, const TMjShap
       winds += m.Kind >= WindStart && m.Kind < DragonStart ? 1 : 0;
     }
     // Every triplet of a self-drawn hand is concealed, whatever completed it.
-    if (triplets == 4) Add(y, shape.WinSet < 0 ? TMjYaku::SuuankouTanki : TMjYaku::Suuankou);
-    Add(y, TMjYaku::Daisangen, dragons == 3);
+    if (triplets == 4) y.Add(shape.WinSet < 0 ? TMjYaku::SuuankouTanki : TMjYaku::Suuankou);
+    y.Add(TMjYaku::Daisangen, dragons == 3);
     const bool windPair = shape.Pair >= WindStart && shape.Pair < DragonStart;
-    Add(y, TMjYaku::Shousuushii, winds == 3 && windPair);
-    Add(y, TMjYaku::Daisuushii, winds == 4);
+    y.Add(TMjYaku::Shousuushii, winds == 3 && windPair);
+    y.Add(TMjYaku::Daisuushii, winds == 4);
   }
-  Add(y, TMjYaku::Tsuuiisou, f.Honours);
-  Add(y, TMjYaku::Ryuuiisou, f.AllGreen);
-  Add(y, TMjYaku::Chinroutou, f.Terminals);
-  if (const int gates = Chuuren(hand, winKind, f)) Add(y, gates == 2 ? TMjYaku::JunseiChuuren : TMjYaku::Chuuren);
-  if (s.FirstDraw) Add(y, s.SeatWind == 0 ? TMjYaku::Tenhou : TMjYaku::Chiihou);
-  return y;
+  y.Add(TMjYaku::Tsuuiisou, f.Honours);
+  y.Add(TMjYaku::Ryuuiisou, f.AllGreen);
+  y.Add(TMjYaku::Chinroutou, f.Terminals);
+  if (const int gates = Chuuren(hand, winKind, f)) y.Add(gates == 2 ? TMjYaku::JunseiChuuren : TMjYaku::Chuuren);
+  if (s.FirstDraw) y.Add(s.SeatWind == 0 ? TMjYaku::Tenhou : TMjYaku::Chiihou);
 }
 
-std::vector<TMjYaku> Regular(const TMjShape& shape, TMjWait wait, const TMjSituation& s, const THandFacts& f) {
-  std::vector<TMjYaku> y;
-  y.reserve(8);  // room for most hands: one allocation, not one per doubling
-  y.push_back(TMjYaku::Tsumo);
+template <class Sink>
+void Regular(const TMjShape& shape, TMjWait wait, const TMjSituation& s, const THandFacts& f, Sink& y) {
+  y.Add(TMjYaku::Tsumo);
   const bool oneSuit = (f.Suits & (f.Suits - 1)) == 0 && f.Suits != 0;
   if (shape.Form == TMjForm::Chiitoi) {
-    Add(y, TMjYaku::Tanyao, f.Simples);
-    Add(y, TMjYaku::Chiitoi);
-    Add(y, TMjYaku::Honroutou, f.Orphans);
-    Add(y, TMjYaku::Honitsu, oneSuit && f.AnyHonour);
-    Add(y, TMjYaku::Chinitsu, oneSuit && !f.AnyHonour);
-    return y;
+    y.Add(TMjYaku::Tanyao, f.Simples);
+    y.Add(TMjYaku::Chiitoi);
+    y.Add(TMjYaku::Honroutou, f.Orphans);
+    y.Add(TMjYaku::Honitsu, oneSuit && f.AnyHonour);
+    y.Add(TMjYaku::Chinitsu, oneSuit && !f.AnyHonour);
+    return;
   }
   int runs = 0, triplets = 0, dragonTriplets = 0;
   bool seat = false, round = false, haku = false, hatsu = false, chun = false;
-  std::array<int, KindCount> runCount{};
-  std::array<int, KindCount> tripletAt{};
+  TKindMask runAt = 0;  // the kinds runs begin at
+  TKindMask tripletAt = 0;
+  int twins = 0;  // pairs of identical runs, which lie side by side in kind order
+  int same = 0;   // runs so far equal to this one
   bool allWithYaochu = Yaochu(shape.Pair);
-  for (const TMjMentsu& m : shape.Mentsu) {
+  for (std::size_t i = 0; i < shape.Mentsu.size(); ++i) {
+    const TMjMentsu& m = shape.Mentsu[i];
     if (m.Kotsu) {
       ++triplets;
-      ++tripletAt[m.Kind];
+      tripletAt |= TKindMask{1} << m.Kind;
       dragonTriplets += m.Kind >= DragonStart ? 1 : 0;
       seat = seat || m.Kind == WindStart + s.SeatWind;
       round = round || m.Kind == WindStart + s.RoundWind;
@@ -192,62 +230,96 @@ std::vector<TMjYaku> Regular(const TMjShape& shape, TMjWait wait, const TMjSitua
       allWithYaochu = allWithYaochu && Yaochu(m.Kind);
     } else {
       ++runs;
-      ++runCount[m.Kind];
+      runAt |= TKindMask{1} << m.Kind;
+      same = i > 0 && shape.Mentsu[i - 1] == m ? same + 1 : 0;
+      twins += same % 2;  // the second and the fourth of equal runs make a pair
       allWithYaochu = allWithYaochu && (m.Kind % 9 == 0 || m.Kind % 9 == 6);
     }
   }
-  int twins = 0;  // pairs of identical runs
-  for (int n : runCount) twins += n / 2;
-  auto inAllSuits = [](const std::array<int, KindCount>& at) {
-    for (int n = 0; n < 9; ++n)
-      if (at[n] && at[9 + n] && at[18 + n]) return true;
-    return false;
-  };
+  auto inAllSuits = [](TKindMask at) { return (at & at >> 9 & at >> 18 & SuitMask) != 0; };
+  constexpr TKindMask Straight = 1 | 1 << 3 | 1 << 6;
   bool straight = false;
-  for (int suit = 0; suit < 3; ++suit) straight = straight || (runCount[9 * suit] && runCount[9 * suit + 3] && runCount[9 * suit + 6]);
+  for (int suit = 0; suit < 3; ++suit) straight = straight || (runAt >> (9 * suit) & Straight) == Straight;
 
-  Add(y, TMjYaku::Pinfu, runs == 4 && ValueTitles(shape.Pair, s) == 0 && wait == TMjWait::Ryanmen);
-  Add(y, TMjYaku::Tanyao, f.Simples);
-  Add(y, TMjYaku::Iipeikou, twins == 1);
-  Add(y, TMjYaku::SeatWind, seat);
-  Add(y, TMjYaku::RoundWind, round);
-  Add(y, TMjYaku::Haku, haku);
-  Add(y, TMjYaku::Hatsu, hatsu);
-  Add(y, TMjYaku::Chun, chun);
-  Add(y, TMjYaku::Sanshoku, inAllSuits(runCount));
-  Add(y, TMjYaku::Sanshokudoukou, inAllSuits(tripletAt));
-  Add(y, TMjYaku::Ittsu, straight);
+  y.Add(TMjYaku::Pinfu, runs == 4 && ValueTitles(shape.Pair, s) == 0 && wait == TMjWait::Ryanmen);
+  y.Add(TMjYaku::Tanyao, f.Simples);
+  y.Add(TMjYaku::Iipeikou, twins == 1);
+  y.Add(TMjYaku::SeatWind, seat);
+  y.Add(TMjYaku::RoundWind, round);
+  y.Add(TMjYaku::Haku, haku);
+  y.Add(TMjYaku::Hatsu, hatsu);
+  y.Add(TMjYaku::Chun, chun);
+  y.Add(TMjYaku::Sanshoku, inAllSuits(runAt));
+  y.Add(TMjYaku::Sanshokudoukou, inAllSuits(tripletAt));
+  y.Add(TMjYaku::Ittsu, straight);
   // The outside hands need a run: with none they are 混老頭 or a yakuman.
-  Add(y, TMjYaku::Chanta, allWithYaochu && runs > 0 && f.AnyHonour);
-  Add(y, TMjYaku::Sanankou, triplets == 3);
-  Add(y, TMjYaku::Shousangen, dragonTriplets == 2 && shape.Pair >= DragonStart);
-  Add(y, TMjYaku::Honroutou, f.Orphans);
-  Add(y, TMjYaku::Ryanpeikou, twins == 2);
-  Add(y, TMjYaku::Junchan, allWithYaochu && runs > 0 && !f.AnyHonour);
-  Add(y, TMjYaku::Honitsu, oneSuit && f.AnyHonour);
-  Add(y, TMjYaku::Chinitsu, oneSuit && !f.AnyHonour);
-  return y;
+  y.Add(TMjYaku::Chanta, allWithYaochu && runs > 0 && f.AnyHonour);
+  y.Add(TMjYaku::Sanankou, triplets == 3);
+  y.Add(TMjYaku::Shousangen, dragonTriplets == 2 && shape.Pair >= DragonStart);
+  y.Add(TMjYaku::Honroutou, f.Orphans);
+  y.Add(TMjYaku::Ryanpeikou, twins == 2);
+  y.Add(TMjYaku::Junchan, allWithYaochu && runs > 0 && !f.AnyHonour);
+  y.Add(TMjYaku::Honitsu, oneSuit && f.AnyHonour);
+  y.Add(TMjYaku::Chinitsu, oneSuit && !f.AnyHonour);
 }
 
-std::vector<TMjFuPart> FuParts(const TMjShape& shape, TMjWait wait, bool pinfu, const TMjSituation& s) {
-  if (shape.Form == TMjForm::Chiitoi) return {{TMjFuItem::Chiitoi, -1, 25}};
-  std::vector<TMjFuPart> parts;
-  parts.reserve(pinfu ? 1 : 8);  // base, self-draw, four triplets, pair, wait
-  parts.push_back({TMjFuItem::Base, -1, 20});
-  if (pinfu) return parts;
-  parts.push_back({TMjFuItem::Tsumo, -1, 2});
+template <class Sink>
+void FuParts(const TMjShape& shape, TMjWait wait, bool pinfu, const TMjSituation& s, Sink& parts) {
+  if (shape.Form == TMjForm::Chiitoi) {
+    parts.Fu(TMjFuItem::Chiitoi, -1, 25);
+    return;
+  }
+  parts.Fu(TMjFuItem::Base, -1, 20);
+  if (pinfu) return;
+  parts.Fu(TMjFuItem::Tsumo, -1, 2);
   for (const TMjMentsu& m : shape.Mentsu)
-    if (m.Kotsu) parts.push_back({TMjFuItem::Kotsu, m.Kind, Yaochu(m.Kind) ? 8 : 4});
+    if (m.Kotsu) parts.Fu(TMjFuItem::Kotsu, m.Kind, Yaochu(m.Kind) ? 8 : 4);
   // A pair of the double wind is still 2 fu, as the WRC rules (2022) count it.
-  if (ValueTitles(shape.Pair, s) > 0) parts.push_back({TMjFuItem::Pair, shape.Pair, 2});
+  if (ValueTitles(shape.Pair, s) > 0) parts.Fu(TMjFuItem::Pair, shape.Pair, 2);
   if (wait == TMjWait::Kanchan || wait == TMjWait::Penchan || wait == TMjWait::Tanki)
-    parts.push_back({TMjFuItem::Wait, -1, 2});
-  return parts;
+    parts.Fu(TMjFuItem::Wait, -1, 2);
 }
 
 int RoundUp(int value, int step) { return (value + step - 1) / step * step; }
 
 auto Worth(const TMjReading& r) { return std::make_tuple(r.Points.Total, r.Points.Yakuman, r.Han, r.Fu); }
+
+// Every reading of a complete hand, in the order MjShapes lists them.
+template <class Visit>
+void EachShape(const TKindCounts& hand, int winKind, Visit visit) {
+  int pairs = 0;
+  std::array<int, 4> suitTiles{};
+  for (int k = 0; k < KindCount; ++k) {
+    pairs += hand[k] == 2 ? 1 : 0;
+    suitTiles[static_cast<std::size_t>(k / 9)] += hand[k];
+  }
+  if (HeldKinds(hand) == YaochuKinds) visit(TMjShape{TMjForm::Kokushi, {}, -1, -1});
+  if (pairs == 7) visit(TMjShape{TMjForm::Chiitoi, {}, -1, -1});
+
+  TKindCounts c = hand;
+  TSets sets{};
+  int pair = 0;
+  auto split = [&](const TSets& found) {
+    TMjShape shape;
+    shape.Mentsu = found;
+    shape.Pair = pair;
+    if (pair == winKind) visit(shape);
+    // The drawn tile in each set that holds it; of two equal sets, the first.
+    for (int i = 0; i < 4; ++i) {
+      const TMjMentsu& m = shape.Mentsu[static_cast<std::size_t>(i)];
+      if (!Holds(m, winKind) || (i > 0 && m == shape.Mentsu[static_cast<std::size_t>(i - 1)])) continue;
+      shape.WinSet = i;
+      visit(shape);
+    }
+  };
+  for (; pair < KindCount; ++pair) {
+    // Sets take three tiles of one suit: the pair lies in the suit of 3n + 2.
+    if (c[pair] < 2 || suitTiles[static_cast<std::size_t>(pair / 9)] % 3 != 2) continue;
+    c[pair] -= 2;
+    Splits(c, 0, sets, 0, split);
+    c[pair] += 2;
+  }
+}
 
 }  // namespace
 
@@ -273,74 +345,76 @@ const char* FuItemName(TMjFuItem item) {
 std::vector<TMjShape> MjShapes(const TKindCounts& hand, int winKind) {
   CheckHand(hand, winKind);
   std::vector<TMjShape> shapes;
-
-  bool orphans = true;
-  int pairs = 0;
-  for (int k = 0; k < KindCount; ++k) {
-    orphans = orphans && Yaochu(k) == (hand[k] > 0);
-    pairs += hand[k] == 2 ? 1 : 0;
-  }
-  if (orphans) shapes.push_back({TMjForm::Kokushi, {}, -1, -1});
-  if (pairs == 7) shapes.push_back({TMjForm::Chiitoi, {}, -1, -1});
-
-  TKindCounts c = hand;
-  TSets sets{};
-  std::vector<TSets> splits;
-  for (int pair = 0; pair < KindCount; ++pair) {
-    if (c[pair] < 2) continue;
-    c[pair] -= 2;
-    splits.clear();
-    Splits(c, 0, sets, 0, splits);
-    c[pair] += 2;
-    for (const TSets& split : splits) {
-      TMjShape shape;
-      shape.Mentsu = split;
-      shape.Pair = pair;
-      if (pair == winKind) shapes.push_back(shape);
-      // The drawn tile in each set that holds it; of two equal sets, the first.
-      for (int i = 0; i < 4; ++i) {
-        const TMjMentsu& m = shape.Mentsu[static_cast<std::size_t>(i)];
-        if (!Holds(m, winKind) || (i > 0 && m == shape.Mentsu[static_cast<std::size_t>(i - 1)])) continue;
-        shape.WinSet = i;
-        shapes.push_back(shape);
-      }
-    }
-  }
+  EachShape(hand, winKind, [&](const TMjShape& shape) { shapes.push_back(shape); });
   return shapes;
 }
 
-TMjReading MjValue(const TKindCounts& hand, int winKind, const TMjShape& shape, const TMjSituation& situation) {
+namespace {
+
+TMjReading Valued(const TKindCounts& hand, int winKind, const TMjShape& shape, const TMjSituation& situation,
+                  const THandFacts& facts) {
   TMjReading r;
   r.Shape = shape;
   r.Wait = WaitOf(shape, winKind);
-  const THandFacts facts = Facts(hand);
   const bool dealer = situation.SeatWind == 0;
-  r.Yaku = Yakuman(hand, winKind, shape, situation, facts);
-  if (!r.Yaku.empty()) {
+  TListed listed{r.Yaku, r.FuParts};
+  TSummed summed;
+  Yakuman(hand, winKind, shape, situation, facts, summed);
+  if (summed.Yakuman > 0) {
+    Yakuman(hand, winKind, shape, situation, facts, listed);
     std::sort(r.Yaku.begin(), r.Yaku.end());
-    r.Points = MjPoints(0, 0, static_cast<int>(r.Yaku.size()), dealer);
+    r.Points = MjPoints(0, 0, summed.Yakuman, dealer);
     return r;
   }
-  r.Yaku = Regular(shape, r.Wait, situation, facts);
+  r.Yaku.reserve(8);  // room for most hands: one allocation, not one per doubling
+  Regular(shape, r.Wait, situation, facts, listed);
   for (TMjYaku y : r.Yaku) r.Han += YakuHan(y);
   const bool pinfu = std::find(r.Yaku.begin(), r.Yaku.end(), TMjYaku::Pinfu) != r.Yaku.end();
-  r.FuParts = FuParts(shape, r.Wait, pinfu, situation);
+  r.FuParts.reserve(pinfu ? 1 : 8);  // base, self-draw, four triplets, pair, wait
+  FuParts(shape, r.Wait, pinfu, situation, listed);
   for (const TMjFuPart& part : r.FuParts) r.RawFu += part.Fu;
   r.Fu = shape.Form == TMjForm::Chiitoi ? r.RawFu : RoundUp(r.RawFu, 10);
   r.Points = MjPoints(r.Han, r.Fu, 0, dealer);
   return r;
 }
 
+}  // namespace
+
+TMjReading MjValue(const TKindCounts& hand, int winKind, const TMjShape& shape, const TMjSituation& situation) {
+  return Valued(hand, winKind, shape, situation, Facts(hand));
+}
+
 TMjScore MjScore(const TKindCounts& hand, int winKind, const TMjSituation& situation) {
+  CheckHand(hand, winKind);
   TMjScore score;
-  const std::vector<TMjShape> shapes = MjShapes(hand, winKind);
-  score.Readings.reserve(shapes.size());
-  for (const TMjShape& shape : shapes) {
-    score.Readings.push_back(MjValue(hand, winKind, shape, situation));
+  const THandFacts facts = Facts(hand);
+  EachShape(hand, winKind, [&](const TMjShape& shape) {
+    score.Readings.push_back(Valued(hand, winKind, shape, situation, facts));
     if (score.Best < 0 || Worth(score.Readings.back()) > Worth(score.BestReading()))
       score.Best = static_cast<int>(score.Readings.size()) - 1;
-  }
+  });
   return score;
+}
+
+int MjWinPoints(const TKindCounts& hand, int winKind, const TMjSituation& situation) {
+  CheckHand(hand, winKind);
+  const THandFacts facts = Facts(hand);
+  const bool dealer = situation.SeatWind == 0;
+  int best = 0;
+  EachShape(hand, winKind, [&](const TMjShape& shape) {
+    const TMjWait wait = WaitOf(shape, winKind);
+    TSummed summed;
+    Yakuman(hand, winKind, shape, situation, facts, summed);
+    if (summed.Yakuman > 0) {
+      best = std::max(best, MjPoints(0, 0, summed.Yakuman, dealer).Total);
+      return;
+    }
+    Regular(shape, wait, situation, facts, summed);
+    FuParts(shape, wait, summed.Pinfu, situation, summed);
+    const int fu = shape.Form == TMjForm::Chiitoi ? summed.RawFu : RoundUp(summed.RawFu, 10);
+    best = std::max(best, MjPoints(summed.Han, fu, 0, dealer).Total);
+  });
+  return best;
 }
 
 TMjPoints MjPoints(int han, int fu, int yakuman, bool dealer) {

@@ -122,6 +122,11 @@ TMjReading MjValue(const TKindCounts& hand, int winKind, const TMjShape& shape, 
 // yakuman, then the most han, then the most fu. Same preconditions as MjShapes.
 TMjScore MjScore(const TKindCounts& hand, int winKind, const TMjSituation& situation);
 
+// What the best reading pays the winner (MjScore's BestReading().Points.Total),
+// without the readings' lists: for searches that score many hands. 0 when the
+// hand is not complete; the same preconditions as MjShapes.
+int MjWinPoints(const TKindCounts& hand, int winKind, const TMjSituation& situation);
+
 // The payments of a value: han and fu, or yakuman (a count above zero wins).
 TMjPoints MjPoints(int han, int fu, int yakuman, bool dealer);
 

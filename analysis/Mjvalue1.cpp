@@ -260,8 +260,7 @@ private:
     if (const std::uint32_t* seen = Recall(tagged, 0)) return *seen;
     TMjSituation situation = Situation;
     situation.FirstDraw = first;
-    const TMjScore score = MjScore(h, kind, situation);
-    const auto points = static_cast<std::uint32_t>(score.BestReading().Points.Total);
+    const auto points = static_cast<std::uint32_t>(MjWinPoints(h, kind, situation));
     Remember(tagged, points, nullptr, 0);
     return points;
   }

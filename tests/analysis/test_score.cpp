@@ -267,6 +267,7 @@ TEST(Score, PaymentsAtEveryLimit) {
 TEST(Score, IncompleteHandsHaveNoReadingAndBadInputIsRefused) {
   EXPECT_FALSE(MjScore(Hand("123m456p789s11223z"), Kind("3z"), {}).Complete());
   EXPECT_FALSE(MjScore(Hand("1111m222333444p5m"), Kind("5m"), {}).Complete());  // 1111m is no pair
+  EXPECT_EQ(MjWinPoints(Hand("1111m222333444p5m"), Kind("5m"), {}), 0);
   EXPECT_THROW(MjScore(Hand("123m456p789s1122z"), Kind("1z"), {}), std::invalid_argument);  // 13 tiles
   EXPECT_THROW(MjScore(Hand("123m456p789s11222z"), Kind("3z"), {}), std::invalid_argument);  // not held
 }

@@ -117,6 +117,8 @@ bool CheckHand(const TKindCounts& hand, const TMjSituation& situation) {
     EXPECT_EQ(score.Complete(), !plain.empty()) << HandText(hand);
     if (!same || plain.empty()) return same;
     const TMjReading& best = score.BestReading();
+    // The searches' points-only path reads the hand by the same rules.
+    EXPECT_EQ(MjWinPoints(hand, win, situation), best.Points.Total) << HandText(hand) << " win " << KindText(win);
     for (const TMjShape& shape : plain) {
       const TMjReading other = MjValue(hand, win, shape, situation);
       if (other.Points.Total > best.Points.Total) {
