@@ -172,8 +172,8 @@ struct TSummed {
 };
 
 template <class Sink>
-void Yakuman(const TKindCounts& hand, int winKind, const TMjShape& shape, const TMjSituation& s,
-             const THandFacts& f, Sink& y) {
+void Yakuman(const TKindCounts& hand, int winKind, const TMjShape& shape, const TMjSituation& s, const THandFacts& f,
+             Sink& y) {
   if (shape.Form == TMjForm::Kokushi) y.Add(hand[winKind] == 2 ? TMjYaku::Kokushi13 : TMjYaku::Kokushi);
   if (shape.Form == TMjForm::Normal) {
     int triplets = 0, dragons = 0, winds = 0;
@@ -276,8 +276,7 @@ void FuParts(const TMjShape& shape, TMjWait wait, bool pinfu, const TMjSituation
     if (m.Kotsu) parts.Fu(TMjFuItem::Kotsu, m.Kind, Yaochu(m.Kind) ? 8 : 4);
   // A pair of the double wind is still 2 fu, as the WRC rules (2022) count it.
   if (ValueTitles(shape.Pair, s) > 0) parts.Fu(TMjFuItem::Pair, shape.Pair, 2);
-  if (wait == TMjWait::Kanchan || wait == TMjWait::Penchan || wait == TMjWait::Tanki)
-    parts.Fu(TMjFuItem::Wait, -1, 2);
+  if (wait == TMjWait::Kanchan || wait == TMjWait::Penchan || wait == TMjWait::Tanki) parts.Fu(TMjFuItem::Wait, -1, 2);
 }
 
 int RoundUp(int value, int step) { return (value + step - 1) / step * step; }
