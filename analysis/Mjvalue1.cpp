@@ -267,9 +267,8 @@ private:
 
   // The rows of a 13-tile hand of shanten >= 0 whose improving kinds are
   // `kinds`, with `used` moves off the path made, into `out`; h is restored
-  // on return. Only hands with a move left are remembered: the others come
-  // quickly from the 14-tile hands they draw into, and half the memory then
-  // holds twice the hands.
+  // on return. Every hand but the ones the computation starts from is
+  // remembered.
   // Returns the rows packed instead (out untouched) when they were remembered.
   const float* Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out,
                       bool root = false) {
