@@ -11,7 +11,13 @@
 // and throws another tile (手替わり, the shanten kept; 向聴戻し, the shanten
 // raised), or throws an improving draw's hand back up. Each such move uses one
 // of `Extra` allowed on the way; with Extra 0 the figures are MjChances'. A
-// first discard that raises the shanten is itself such a move.
+// first discard that raises the shanten is itself such a move. A move comes
+// back when, after an improving draw, the discard that keeps the new shanten
+// throws a tile taken in beyond the first hand's copies: the hand is then as
+// far off the path as before the move, which is how the published method
+// (麻雀アルゴリズム, 和了確率) bounds it; it also frees a move whenever tiles
+// are traded at one shanten, which a search over whole rows cannot follow
+// (the way could lead back to a hand it left), so there a trade stays a move.
 //
 // Draws: with r draws left the wall holds W = (unseen at the start) - (draws
 // made) tiles. A kind that lowers the shanten comes with its copies in the

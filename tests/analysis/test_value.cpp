@@ -76,7 +76,9 @@ double ReadyWin(int w, int s, int d) {
 // when a move off the path is left, else nothing changes. After an improving
 // draw, a discard keeping the new shanten is on the path; after any other
 // draw, throwing it back is. Every other discard uses one move, or two when
-// it leaves a higher shanten than the draw did (a back-step).
+// it leaves a higher shanten than the draw did (a back-step). A discard on
+// the path after an improving draw that throws a copy beyond the first
+// hand's gives one move back.
 struct TPlain {
   TKindCounts Base;
   TKindCounts Unseen;
@@ -95,9 +97,10 @@ struct TPlain {
       --h[d];
       const int after = reference::Shanten(h);
       const bool onPath = improved ? after == kept : d == drawn;
-      const int cost = onPath ? 0 : !improved && after > kept ? 2 : 1;
+      const bool beyond = h[d] + 1 > Base[d];  // the copy thrown was taken in
+      const int cost = onPath ? (improved && beyond ? -1 : 0) : !improved && after > kept ? 2 : 1;
       if (used + cost <= Extra) {
-        best = std::max(best, Value(h, used + cost, left));
+        best = std::max(best, Value(h, std::max(0, used + cost), left));
         any = true;
       }
       ++h[d];
@@ -241,6 +244,25 @@ TEST(Worth, MovesAgreeWithAPlainSearchOnOneSuitHands) {
     }
   }
   EXPECT_GT(gained, 10);  // the moves matter on these hands
+}
+
+TEST(Worth, AMoveComesBackWhenATileTakenInIsThrownOnThePath) {
+  // With 5 draws a shape change, an improving draw that throws the tile
+  // taken in, and a second change fit: these hands gain the most by it.
+  constexpr int draws = 5;
+  for (const char* text : {"11112222444679m", "11113444679999m", "22225555668888m"}) {
+    SCOPED_TRACE(text);
+    const TKindCounts hand = Hand(text);
+    const TKindCounts unseen = MjUnseen(hand, NoKinds, true);
+    const TMjWorthTable table = MjWorths(hand, unseen, draws, Rules(1, 1, 0));
+    for (const TMjWorth& worth : table.Discards) {
+      SCOPED_TRACE(KindText(worth.Kind));
+      TKindCounts kept = hand;
+      --kept[worth.Kind];
+      TPlain plain{hand, unseen, 22, draws, 1, 1, {1, 0, false}, {}};
+      EXPECT_NEAR(worth.Win, plain.Value(kept, worth.Shanten > table.Shanten ? 1 : 0, draws), 2e-6);
+    }
+  }
 }
 
 TEST(Worth, ExpectedPointsOfReadyHandsFollowTheClosedForm) {
