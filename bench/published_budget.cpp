@@ -6,9 +6,9 @@
 // hand's shanten plus the budget; past that it draws only what lowers the
 // shanten and throws only what keeps it. Hands can then come back to where
 // they were, so it is searched draw by draw ((hand, draw) pairs), slowly.
-// Draws follow the published recurrence (each kind with its copies in the
-// wall, "nothing changes" for the rest); copies are MjWorths' (unseen less
-// those drawn and kept), so that only the bound differs.
+// Draws are MjWorths' (improving kinds with their copies, unseen less those
+// drawn and kept, over the wall; the rest of the draw shared by the other
+// kinds allowed, or nothing changes), so that only the bound differs.
 //
 //   published_budget SHANTEN DEALS MOVES
 //
@@ -50,16 +50,30 @@ struct TPublished {
     if (known != Known.end()) return known->second;
     const TMjUkeire u = MjUkeire(h);
     const bool free = Beyond(h) + u.Shanten < Shanten + Budget;
-    const double stay = Hand13(h, left - 1);
-    const int wall = Wall - (DrawsLeft - left);
-    double value = stay;
+    const double wall = Wall - (DrawsLeft - left);
+    double improving = 0;
+    double other = 0;
+    std::vector<std::pair<int, double>> others;  // copies, what follows
+    double value = 0;
     for (int k = 0; k < KindCount; ++k) {
       const int copies = 4 - First[k] - std::max(0, h[k] - First[k]);
-      if (copies <= 0 || (!free && (u.Kinds >> k & 1) == 0)) continue;
+      const bool improves = (u.Kinds >> k & 1) != 0;
+      if (copies <= 0 || (!free && !improves)) continue;
       ++h[k];
-      value += copies * (Hand14(h, left - 1) - stay) / wall;
+      const double next = Hand14(h, left - 1);
       --h[k];
+      if (improves) {
+        value += copies * next / wall;
+        improving += copies;
+      } else {
+        others.emplace_back(copies, next);
+        other += copies;
+      }
     }
+    // The rest of the draw: the other kinds by their copies, or nothing changes.
+    const double rest = 1.0 - improving / wall;
+    for (const auto& [copies, next] : others) value += rest * copies / other * next;
+    if (others.empty()) value += rest * Hand13(h, left - 1);
     Known[{h, left}] = value;
     return value;
   }
