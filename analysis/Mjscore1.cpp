@@ -1,6 +1,7 @@
 #include "analysis/Mjscore1.h"
 
 #include <algorithm>
+#include <bit>
 #include <stdexcept>
 #include <tuple>
 
@@ -39,27 +40,17 @@ int ValueTitles(int kind, const TMjSituation& s) {
   return (kind == WindStart + s.SeatWind ? 1 : 0) + (kind == WindStart + s.RoundWind ? 1 : 0);
 }
 
-void CheckHand(const TKindCounts& hand, int winKind) {
-  int tiles = 0;
-  for (int n : hand) {
-    if (n < 0 || n > 4) throw std::invalid_argument("a kind held more than four times");
-    tiles += n;
-  }
-  if (tiles != 14) throw std::invalid_argument("a win is 14 tiles");
-  if (winKind < 0 || winKind >= KindCount || hand[winKind] == 0)
-    throw std::invalid_argument("the winning tile is not in the hand");
-}
-
 // Every split of the counts into sets, once each: the lowest kind left lies in
 // a triplet or in a run it begins, and at one kind the triplet comes first
 // (after a run of kind k, no triplet of k), so the sets stay in kind order.
-// No kind below `from` is left; the 12 tiles make `count` + the sets to come = 4.
+// No kind below `from` is left, none from `end` on; the 12 tiles make `count` +
+// the sets to come = 4.
 using TSets = std::array<TMjMentsu, 4>;
 template <class Visit>
-void Splits(TKindCounts& c, int from, TSets& sets, int count, Visit& visit) {
+void Splits(TKindCounts& c, int from, int end, TSets& sets, int count, Visit& visit) {
   int k = from;
-  while (k < KindCount && c[k] == 0) ++k;
-  if (k == KindCount) {
+  while (k < end && c[k] == 0) ++k;
+  if (k == end) {
     visit(sets);
     return;
   }
@@ -68,13 +59,13 @@ void Splits(TKindCounts& c, int from, TSets& sets, int count, Visit& visit) {
   if (c[k] >= 3 && !afterRun) {
     c[k] -= 3;
     sets[at] = {true, k};
-    Splits(c, k, sets, count + 1, visit);
+    Splits(c, k, end, sets, count + 1, visit);
     c[k] += 3;
   }
   if (k < HonourStart && k % 9 <= 6 && c[k + 1] > 0 && c[k + 2] > 0) {
     --c[k], --c[k + 1], --c[k + 2];
     sets[at] = {false, k};
-    Splits(c, k, sets, count + 1, visit);
+    Splits(c, k, end, sets, count + 1, visit);
     ++c[k], ++c[k + 1], ++c[k + 2];
   }
 }
@@ -116,8 +107,34 @@ TKindMask HeldKinds(const TKindCounts& hand) {
   return held;
 }
 
-THandFacts Facts(const TKindCounts& hand) {
-  const TKindMask held = HeldKinds(hand);
+// What reading a complete hand needs of its counts, read in one pass.
+struct TScan {
+  TKindMask Held = 0;
+  int Pairs = 0;                   // kinds held exactly twice
+  std::array<int, 4> SuitTiles{};  // tiles of each suit, honours last
+};
+
+// Throws std::invalid_argument unless the hand is 14 tiles, no kind beyond
+// four, and holds winKind.
+TScan Scan(const TKindCounts& hand, int winKind) {
+  TScan scan;
+  bool bad = false;
+  for (int k = 0; k < KindCount; ++k) {
+    const int n = hand[k];
+    bad = bad || n < 0 || n > 4;
+    scan.Held |= n > 0 ? TKindMask{1} << k : 0;
+    scan.Pairs += n == 2 ? 1 : 0;
+    scan.SuitTiles[static_cast<std::size_t>(k / 9)] += n;
+  }
+  if (bad) throw std::invalid_argument("a kind held more than four times");
+  const int tiles = scan.SuitTiles[0] + scan.SuitTiles[1] + scan.SuitTiles[2] + scan.SuitTiles[3];
+  if (tiles != 14) throw std::invalid_argument("a win is 14 tiles");
+  if (winKind < 0 || winKind >= KindCount || hand[winKind] == 0)
+    throw std::invalid_argument("the winning tile is not in the hand");
+  return scan;
+}
+
+THandFacts Facts(TKindMask held) {
   THandFacts f;
   f.Simples = (held & YaochuKinds) == 0;
   f.Orphans = (held & ~YaochuKinds) == 0;
@@ -285,15 +302,9 @@ auto Worth(const TMjReading& r) { return std::make_tuple(r.Points.Total, r.Point
 
 // Every reading of a complete hand, in the order MjShapes lists them.
 template <class Visit>
-void EachShape(const TKindCounts& hand, int winKind, Visit visit) {
-  int pairs = 0;
-  std::array<int, 4> suitTiles{};
-  for (int k = 0; k < KindCount; ++k) {
-    pairs += hand[k] == 2 ? 1 : 0;
-    suitTiles[static_cast<std::size_t>(k / 9)] += hand[k];
-  }
-  if (HeldKinds(hand) == YaochuKinds) visit(TMjShape{TMjForm::Kokushi, {}, -1, -1});
-  if (pairs == 7) visit(TMjShape{TMjForm::Chiitoi, {}, -1, -1});
+void EachShape(const TKindCounts& hand, const TScan& scan, int winKind, Visit visit) {
+  if (scan.Held == YaochuKinds) visit(TMjShape{TMjForm::Kokushi, {}, -1, -1});
+  if (scan.Pairs == 7) visit(TMjShape{TMjForm::Chiitoi, {}, -1, -1});
 
   TKindCounts c = hand;
   TSets sets{};
@@ -311,11 +322,13 @@ void EachShape(const TKindCounts& hand, int winKind, Visit visit) {
       visit(shape);
     }
   };
-  for (; pair < KindCount; ++pair) {
+  const int first = std::countr_zero(scan.Held);
+  const int end = 64 - std::countl_zero(scan.Held);  // past the last kind held
+  for (pair = first; pair < end; ++pair) {
     // Sets take three tiles of one suit: the pair lies in the suit of 3n + 2.
-    if (c[pair] < 2 || suitTiles[static_cast<std::size_t>(pair / 9)] % 3 != 2) continue;
+    if (c[pair] < 2 || scan.SuitTiles[static_cast<std::size_t>(pair / 9)] % 3 != 2) continue;
     c[pair] -= 2;
-    Splits(c, 0, sets, 0, split);
+    Splits(c, first, end, sets, 0, split);
     c[pair] += 2;
   }
 }
@@ -342,9 +355,9 @@ const char* FuItemName(TMjFuItem item) {
 }
 
 std::vector<TMjShape> MjShapes(const TKindCounts& hand, int winKind) {
-  CheckHand(hand, winKind);
+  const TScan scan = Scan(hand, winKind);
   std::vector<TMjShape> shapes;
-  EachShape(hand, winKind, [&](const TMjShape& shape) { shapes.push_back(shape); });
+  EachShape(hand, scan, winKind, [&](const TMjShape& shape) { shapes.push_back(shape); });
   return shapes;
 }
 
@@ -380,14 +393,14 @@ TMjReading Valued(const TKindCounts& hand, int winKind, const TMjShape& shape, c
 }  // namespace
 
 TMjReading MjValue(const TKindCounts& hand, int winKind, const TMjShape& shape, const TMjSituation& situation) {
-  return Valued(hand, winKind, shape, situation, Facts(hand));
+  return Valued(hand, winKind, shape, situation, Facts(HeldKinds(hand)));
 }
 
 TMjScore MjScore(const TKindCounts& hand, int winKind, const TMjSituation& situation) {
-  CheckHand(hand, winKind);
+  const TScan scan = Scan(hand, winKind);
   TMjScore score;
-  const THandFacts facts = Facts(hand);
-  EachShape(hand, winKind, [&](const TMjShape& shape) {
+  const THandFacts facts = Facts(scan.Held);
+  EachShape(hand, scan, winKind, [&](const TMjShape& shape) {
     score.Readings.push_back(Valued(hand, winKind, shape, situation, facts));
     if (score.Best < 0 || Worth(score.Readings.back()) > Worth(score.BestReading()))
       score.Best = static_cast<int>(score.Readings.size()) - 1;
@@ -396,11 +409,11 @@ TMjScore MjScore(const TKindCounts& hand, int winKind, const TMjSituation& situa
 }
 
 int MjWinPoints(const TKindCounts& hand, int winKind, const TMjSituation& situation) {
-  CheckHand(hand, winKind);
-  const THandFacts facts = Facts(hand);
+  const TScan scan = Scan(hand, winKind);
+  const THandFacts facts = Facts(scan.Held);
   const bool dealer = situation.SeatWind == 0;
   int best = 0;
-  EachShape(hand, winKind, [&](const TMjShape& shape) {
+  EachShape(hand, scan, winKind, [&](const TMjShape& shape) {
     const TMjWait wait = WaitOf(shape, winKind);
     TSummed summed;
     Yakuman(hand, winKind, shape, situation, facts, summed);
