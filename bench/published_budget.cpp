@@ -34,7 +34,7 @@ struct TPublished {
   TKindCounts First;
   int Shanten = 0;  // of the first hand (14 tiles)
   int Budget = 0;
-  int Wall = 0;     // tiles unseen by the first hand
+  int Wall = 0;  // tiles unseen by the first hand
   std::map<std::pair<TKindCounts, int>, double> Known;
 
   int Beyond(const TKindCounts& h) const {
@@ -136,7 +136,8 @@ int main(int argc, char** argv) {
   }
   std::sort(gaps.begin(), gaps.end());
   const auto within = std::count_if(gaps.begin(), gaps.end(), [](double g) { return std::abs(g) <= 0.5; });
-  std::printf("%zu discards; published - ours: median %.2f, most %.2f, least %.2f points; within 0.5: %td; "
-              "best throw the same on %d of %d deals\n",
-              gaps.size(), gaps[gaps.size() / 2], gaps.back(), gaps.front(), within, sameBest, deals);
+  std::printf(
+      "%zu discards; published - ours: median %.2f, most %.2f, least %.2f points; within 0.5: %td; "
+      "best throw the same on %d of %d deals\n",
+      gaps.size(), gaps[gaps.size() / 2], gaps.back(), gaps.front(), within, sameBest, deals);
 }
