@@ -454,9 +454,10 @@ private:
     for (int j = 0; j < count; ++j) {
       const TMjDiscard& d = discards[static_cast<std::size_t>(j)];
       if (d.Shanten > most) continue;
-      // Throwing, on the path, a tile taken in beyond the first hand's copies
-      // gives a move back.
-      const bool back = h[d.Kind] > Base[d.Kind];
+      // Getting ready by throwing a tile taken in beyond the first hand's
+      // copies gives a move back (at any shanten it would give the hands with
+      // a move left, which cost most, far too many).
+      const bool back = d.Shanten == 0 && h[d.Kind] > Base[d.Kind];
       const int next = d.Shanten == shanten ? (improved ? std::max(0, used - (back ? 1 : 0)) : used + 1) : raise;
       --h[d.Kind];
       if (d.Shanten == 0 && next == Extra) {

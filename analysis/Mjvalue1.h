@@ -12,12 +12,13 @@
 // raised), or throws an improving draw's hand back up. Each such move uses one
 // of `Extra` allowed on the way; with Extra 0 the figures are MjChances'. A
 // first discard that raises the shanten is itself such a move. A move comes
-// back when, after an improving draw, the discard that keeps the new shanten
-// throws a tile taken in beyond the first hand's copies: the hand is then as
-// far off the path as before the move, which is how the published method
-// (麻雀アルゴリズム, 和了確率) bounds it; it also frees a move whenever tiles
-// are traded at one shanten, which a search over whole rows cannot follow
-// (the way could lead back to a hand it left), so there a trade stays a move.
+// back when an improving draw makes the hand ready and the discard throws a
+// tile taken in beyond the first hand's copies: the hand is then no farther
+// off the path than before the move. The published method (麻雀アルゴリズム,
+// 和了確率) gives moves back so at every shanten, and also whenever tiles are
+// traded at one shanten: a search over whole rows cannot follow the trades
+// (the way could lead back to a hand it left), and far from ready the moves
+// given back make the hands with a move left, which cost most, far too many.
 //
 // Draws: with r draws left the wall holds W = (unseen at the start) - (draws
 // made) tiles. A kind that lowers the shanten comes with its copies in the

@@ -77,8 +77,8 @@ double ReadyWin(int w, int s, int d) {
 // draw, a discard keeping the new shanten is on the path; after any other
 // draw, throwing it back is. Every other discard uses one move, or two when
 // it leaves a higher shanten than the draw did (a back-step). A discard on
-// the path after an improving draw that throws a copy beyond the first
-// hand's gives one move back.
+// the path after an improving draw that leaves the hand ready and throws a
+// copy beyond the first hand's gives one move back.
 struct TPlain {
   TKindCounts Base;
   TKindCounts Unseen;
@@ -98,7 +98,7 @@ struct TPlain {
       const int after = reference::Shanten(h);
       const bool onPath = improved ? after == kept : d == drawn;
       const bool beyond = h[d] + 1 > Base[d];  // the copy thrown was taken in
-      const int cost = onPath ? (improved && beyond ? -1 : 0) : !improved && after > kept ? 2 : 1;
+      const int cost = onPath ? (improved && beyond && after == 0 ? -1 : 0) : !improved && after > kept ? 2 : 1;
       if (used + cost <= Extra) {
         best = std::max(best, Value(h, std::max(0, used + cost), left));
         any = true;
@@ -246,9 +246,9 @@ TEST(Worth, MovesAgreeWithAPlainSearchOnOneSuitHands) {
   EXPECT_GT(gained, 10);  // the moves matter on these hands
 }
 
-TEST(Worth, AMoveComesBackWhenATileTakenInIsThrownOnThePath) {
-  // With 5 draws a shape change, an improving draw that throws the tile
-  // taken in, and a second change fit: these hands gain the most by it.
+TEST(Worth, AMoveComesBackWhenTheTileTakenInIsThrownForReady) {
+  // With 5 draws a shape change, an improving draw that gets ready throwing
+  // the tile taken in, and a second change fit: these hands gain the most by it.
   constexpr int draws = 5;
   for (const char* text : {"11112222444679m", "11113444679999m", "22225555668888m"}) {
     SCOPED_TRACE(text);
