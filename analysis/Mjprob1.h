@@ -40,7 +40,8 @@ struct TMjChance {
   int Shanten = 0;     // of the 13 tiles kept
   double Ready = 0.0;  // chance to be ready (or complete) after the last draw's discard
   double Win = 0.0;    // chance that some draw completes the hand
-  double Points = 0.0;  // expected points of the win (MjWorths); 0 where only chances are computed
+  double Points =
+      0.0;  // expected points of the win (MjWorths); 0 where only chances are computed, NaN where too far to work out
   bool Counted = true; // false for a discard that raises the shanten: no chance is computed for it
 };
 
@@ -48,7 +49,7 @@ struct TMjChanceTable {
   int Shanten = 0;                  // of the 14 tiles, -1 when complete
   double Ready = 0.0;               // the best discard's, 1 when the hand is ready or complete already
   double Win = 0.0;                 // the best discard's, 1 when the hand is complete already
-  double Points = 0.0;              // the best discard's expected points, where computed
+  double Points = 0.0;              // the best discard's expected points, where computed (NaN: too far)
   int Extra = 0;                    // moves off the shortest path the figures allow (MjWorths)
   std::vector<TMjChance> Discards;  // one per kind held, in code order
   bool Stopped = false;             // the stop token asked to give up; nothing else is filled in

@@ -4,8 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <deque>
-#include <memory>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -18,474 +17,332 @@ using mjhands::Minus;
 using mjhands::Plus;
 using mjhands::TKey;
 using mjhands::TStopped;
-using THands = mjhands::THands<1024>;
 
-// Bits of a key's High above the counts (kinds 21..33 take bits 0..38) say
-// what is remembered for the hand.
-constexpr int UsedShift = 40;      // moves off the path used, 2 bits
-constexpr int ImprovedShift = 42;  // a 14-tile hand reached by a draw that lowered the shanten
-constexpr int ScoreShift = 43;     // the points of a complete hand...
-constexpr int WinKindShift = 44;   // ...won on this kind, 6 bits
-constexpr int FirstShift = 50;     // ...on the deal's first draw
+struct TTooBig {};
 
-TKey Tagged(TKey key, std::uint64_t tags) {
-  key.High |= tags;
-  return key;
+constexpr std::uint32_t None = std::numeric_limits<std::uint32_t>::max();
+
+TKindCounts CountsOf(const TKey& key) {
+  TKindCounts h{};
+  for (int k = 0; k < KindCount; ++k) {
+    const std::uint64_t bits = k < mjhands::LowKinds ? key.Low >> (3 * k) : key.High >> (3 * (k - mjhands::LowKinds));
+    h[k] = static_cast<int>(bits & 7);
+  }
+  return h;
 }
 
-// One generation of remembered hands: the slots and the rows they point into.
-struct TMemo {
-  THands Seen;
-  std::vector<float> Values;
+// A draw of a 13-tile hand: the hand it leads to (or, for a ready hand's
+// winning kind, its win), the copies in the wall and whether it improves.
+constexpr int CopiesShift = 28;
+constexpr std::uint32_t TargetMask = (std::uint32_t{1} << CopiesShift) - 1;
+constexpr std::uint32_t ImprovesBit = std::uint32_t{1} << 31;
 
-  bool Room(std::size_t values, std::size_t slotCap, std::size_t valueCap) {
-    if (!Seen.Room(slotCap)) return false;
-    const std::size_t needed = Values.size() + values;
-    if (needed <= Values.capacity()) return true;
-    if (needed > valueCap) return false;
-    // All at once: pages are only taken as they are written, and growing by
-    // steps would hold the old rows and the new beside each other.
-    Values.reserve(valueCap);
-    return true;
-  }
-
-  void Clear() {
-    Seen.Clear();
-    Values.clear();
-  }
-};
-
-// The three figures a hand has for every number of draws left: row q of a
-// hand's 3 * Length values holds figure q with r draws left at entry r.
-enum { ReadyRow, WinRow, PointsRow, Figures };
-
-class TSearch {
+// The hand-change graph within the bound, built breadth first from the first
+// hand, then worked out draw by draw: every hand's figures with r draws left
+// from its figures and those of the hands it draws into with r - 1 left.
+class TGraph {
 public:
-  // `lowest`: the lowest shanten of the 13-tile hands the computation starts from.
-  TSearch(const TKindCounts& base, const TKindCounts& unseen, int drawsLeft, int lowest, const TMjWorthRules& rules,
-          std::stop_token stop, std::size_t budget)
+  TGraph(const TKindCounts& base, const TKindCounts& unseen, int drawsLeft, int firstShanten,
+         const TMjWorthRules& rules, std::stop_token stop, std::size_t budget)
       : Base(base),
         Unseen(unseen),
-        DrawsLeft(drawsLeft),
-        Length(drawsLeft + 1),
-        Lowest(lowest),
-        RowValues(static_cast<std::size_t>(Figures * (drawsLeft + 1))),
+        R(drawsLeft),
+        FirstShanten(firstShanten),
         Extra(rules.Extra),
         Situation(rules.Situation),
-        Stop(std::move(stop)) {
+        Stop(std::move(stop)),
+        Budget(budget) {
     for (int n : unseen) Wall += n;
-    const std::size_t half = budget / 2;
-    SlotCap = THands::InitialSlots;
-    while (2 * SlotCap * sizeof(THands::TSlot) <= half / 4) SlotCap *= 2;
-    const std::size_t slotBytes = SlotCap * sizeof(THands::TSlot);
-    ValueCap = std::max(RowValues, half > slotBytes ? (half - slotBytes) / sizeof(float) : 0);
+    Index13.assign(1024, None);
+    Index14.assign(1024, None);
+    Used = 2 * 1024 * sizeof(std::uint32_t);
   }
 
-  // The figures of a 13-tile hand with the draws of the computation left.
-  TMjWorth Worth(TKindCounts& h, int shanten, TKindMask kinds, int used) {
-    std::vector<double> rows(RowValues);
-    Hand13(h, KeyOf(h), shanten, kinds, used, rows.data(), true);
-    TMjWorth out;
-    out.Shanten = shanten;
-    out.Ready = rows[ReadyRow * Length + DrawsLeft];
-    out.Win = rows[WinRow * Length + DrawsLeft];
-    out.Points = rows[PointsRow * Length + DrawsLeft];
-    return out;
+  // A 13-tile hand met with no draw made yet; its number, or None when it can
+  // no longer get ready.
+  std::uint32_t Start(const TKindCounts& h, int shanten, TKindMask kinds) { return Add13(KeyOf(h), shanten, kinds, 0); }
+
+  void Work() {
+    Build();
+    Sweep();
   }
 
-  std::size_t Hands() const { return Computed; }
+  // The ready, win and points figures of hand i with all the draws left.
+  std::array<double, 3> Figures(std::uint32_t i) const {
+    if (i == None) return {0.0, 0.0, 0.0};
+    const float* v = Value13.data() + 3 * std::size_t{i};
+    return {v[0], v[1], v[2]};
+  }
+
+  std::size_t Hands() const { return Hands13 + Hands14; }
 
 private:
   const TKindCounts Base;
   const TKindCounts Unseen;
-  const int DrawsLeft;
-  const int Length;
-  const int Lowest;
-  const std::size_t RowValues;
+  const int R;
+  const int FirstShanten;
   const int Extra;
   const TMjSituation Situation;
   std::stop_token Stop;
+  const std::size_t Budget;
+  std::size_t Used = 0;
   int Wall = 0;
-  // Two generations, as in MjChances: a hand found in Old comes back into Now;
-  // when Now is full it becomes Old and the older one is forgotten.
-  TMemo Now;
-  TMemo Old;
-  bool OldEmpty = true;
-  std::size_t SlotCap = 0;
-  std::size_t ValueCap = 0;
-  std::size_t Computed = 0;
-  std::vector<float> Packed = std::vector<float>(RowValues);
-  std::vector<double> MissRows;  // Misses' rows by copies, -1 where not yet worked out
-  // The points rows of ready hands with no move left, by hand: one such hand
-  // is met from some five 14-tile hands. One place per hand, a clash only
-  // costs working it out again; outside the memory budget (at most 3 MB).
-  // Sized to the hands met: clearing the places is a cost on a quick table.
-  const std::size_t ReadySlots = Extra == 0 ? 1024 : Lowest <= 1 ? 4096 : 16384;
-  std::vector<TKey> ReadyKeys = std::vector<TKey>(ReadySlots);
-  std::vector<int> ReadyCopies = std::vector<int>(ReadySlots);
-  std::unique_ptr<double[]> ReadyWorth =
-      std::make_unique_for_overwrite<double[]>(ReadySlots * static_cast<std::size_t>(Length));
-  // Working rows per depth of the search, kept between hands so that a hand
-  // allocates little; a deque, so a deeper level never moves a shallower one.
-  std::deque<std::vector<double>> Scratch;
-  int Depth = 0;
 
-  struct TDeeper {
-    int& Depth;
-    explicit TDeeper(int& depth) : Depth(depth) { ++Depth; }
-    ~TDeeper() { --Depth; }
-  };
+  // While building: the hands' keys and what expanding them needs, and the
+  // open-addressing indices from keys to numbers (doubled at half full).
+  std::vector<TKey> Keys13, Keys14;
+  std::vector<TKindMask> Kinds13;
+  std::vector<std::int8_t> Shanten14;
+  std::vector<std::uint8_t> Depth13, Depth14;  // draws made before the hand is met, at least
+  std::vector<std::uint32_t> Index13, Index14;
+  // The graph: 13-tile hands' draws, 14-tile hands' discards, the points of
+  // each win (then on the deal's first draw).
+  std::vector<std::int8_t> Shanten13;
+  std::vector<std::uint8_t> Improving13, Other13;  // copies of the improving kinds, of the other kinds drawn into
+  std::vector<std::uint32_t> Begin13, Draws, Begin14, Discards;
+  std::vector<float> Wins;
+  // Hands met within d draws, for d = 0..R: the first hands of each list.
+  std::vector<std::uint32_t> Reach13, Reach14;
+  std::vector<float> Value13, Value14;  // ready, win, points; 13-tile hands' worked out in place
+  std::size_t Hands13 = 0, Hands14 = 0;
 
-  std::vector<double>& Work(std::size_t size) {
-    if (Scratch.size() <= static_cast<std::size_t>(Depth)) Scratch.resize(static_cast<std::size_t>(Depth) + 1);
-    std::vector<double>& work = Scratch[static_cast<std::size_t>(Depth)];
-    if (work.size() < size) work.resize(size);
-    return work;
+  int Beyond(const TKindCounts& h) const {
+    int n = 0;
+    for (int k = 0; k < KindCount; ++k) n += std::max(0, h[k] - Base[k]);
+    return n;
   }
+
+  // A hand inside the bound may draw any kind and throw any tile.
+  bool Free(const TKindCounts& h, int shanten) const { return Beyond(h) + shanten < FirstShanten + Extra; }
 
   int InWall(const TKindCounts& h, int k) const { return Unseen[k] - std::max(0, h[k] - Base[k]); }
 
-  // Tiles in the wall before the draw made with r draws left.
-  int WallAt(int r) const { return Wall - DrawsLeft + r; }
-
-  // A remembered row leaves out what the shanten fixes: with fewer draws
-  // left than the shanten a hand is not ready (0), with no more than the
-  // shanten it does not win (0, and no points), and a ready hand is ready (1).
-  // A ready hand's row takes a third less memory, so more hands stay.
-  std::size_t First(int q, int shanten) const {
-    const int first = q == ReadyRow ? (shanten == 0 ? Length : shanten) : shanten + 1;
-    return static_cast<std::size_t>(std::min(first, Length));
+  // Room for `bytes` more, or the table does not fit.
+  void Charge(std::size_t bytes) {
+    if (Used + bytes > Budget) throw TTooBig{};
+    Used += bytes;
   }
 
-  // Nor does it keep the entries no path asks for: a hand met after t draws
-  // is asked for at most DrawsLeft - t draws left, and every draw lowers the
-  // shanten by one at most, so t >= Lowest - shanten (and t >= 1 below the
-  // hands the computation starts from, which are not remembered).
-  std::size_t End(int shanten) const {
-    return static_cast<std::size_t>(std::max(0, Length - std::max(1, Lowest - shanten)));
-  }
-
-  std::size_t Stored(int shanten) const {
-    std::size_t values = 0;
-    for (int q = 0; q < Figures; ++q) values += End(shanten) - std::min(End(shanten), First(q, shanten));
-    return values;
-  }
-
-  std::uint32_t Keep(const TKey& key, const double* rows, int shanten) {
-    const std::size_t length = static_cast<std::size_t>(Length);
-    const std::size_t end = End(shanten);
-    float* packed = Packed.data();
-    for (int q = 0; q < Figures; ++q) {
-      const std::size_t first = std::min(First(q, shanten), end);
-      const double* row = rows + static_cast<std::size_t>(q) * length;
-      packed = std::transform(row + first, row + end, packed, [](double v) { return static_cast<float>(v); });
+  template <class T>
+  void Push(std::vector<T>& v, const T& x) {
+    if (v.size() == v.capacity()) {
+      const std::size_t old = v.capacity();
+      const std::size_t grown = old + std::max<std::size_t>(256, old);
+      Charge(grown * sizeof(T));  // while growing, the old block is held beside the new one
+      v.reserve(grown);
+      Used -= old * sizeof(T);
     }
-    return Remember(key, 0, Packed.data(), static_cast<std::size_t>(packed - Packed.data()));
+    v.push_back(x);
   }
 
-  void Unpack(const float* packed, int shanten, double* rows) const {
-    const std::size_t length = static_cast<std::size_t>(Length);
-    const std::size_t end = End(shanten);
-    for (int q = 0; q < Figures; ++q) {
-      const std::size_t first = std::min(First(q, shanten), end);
-      double* row = rows + static_cast<std::size_t>(q) * length;
-      std::fill(row, row + first, q == ReadyRow && shanten == 0 ? 1.0 : 0.0);
-      for (std::size_t r = first; r < end; ++r) row[r] = *packed++;
+  template <class T>
+  void Release(std::vector<T>& v) {
+    Used -= v.capacity() * sizeof(T);
+    std::vector<T>().swap(v);
+  }
+
+  static std::size_t Slot(const TKey& key, const std::vector<std::uint32_t>& index) {
+    return mjhands::THash{}(key) & (index.size() - 1);
+  }
+
+  static std::uint32_t Find(const TKey& key, const std::vector<std::uint32_t>& index, const std::vector<TKey>& keys) {
+    for (std::size_t i = Slot(key, index);; i = (i + 1) & (index.size() - 1)) {
+      if (index[i] == None || keys[index[i]] == key) return index[i];
     }
   }
 
-  // Adds n times the packed rows of a hand of shanten `shanten`, one entry
-  // later, to `sums`: what Unpack and a sum over the rows would give.
-  void AddPacked(double* sums, double n, const float* packed, int shanten) const {
-    const std::size_t length = static_cast<std::size_t>(Length);
-    const std::size_t end = End(shanten);
-    for (int q = 0; q < Figures; ++q) {
-      const std::size_t first = std::min(First(q, shanten), end);
-      double* row = sums + static_cast<std::size_t>(q) * length + 1;
-      if (q == ReadyRow && shanten == 0) {
-        for (std::size_t r = 0; r < first; ++r) row[r] += n;
+  void Enter(std::uint32_t n, std::vector<std::uint32_t>& index, const std::vector<TKey>& keys) {
+    if (2 * (std::size_t{n} + 1) > index.size()) {
+      Charge(2 * index.size() * sizeof(std::uint32_t));
+      std::vector<std::uint32_t> grown(2 * index.size(), None);
+      for (std::uint32_t m = 0; m < n; ++m) {
+        std::size_t i = Slot(keys[m], grown);
+        while (grown[i] != None) i = (i + 1) & (grown.size() - 1);
+        grown[i] = m;
       }
-      for (std::size_t r = first; r < end; ++r) row[r] += n * static_cast<double>(*packed++);
+      Used -= index.size() * sizeof(std::uint32_t);
+      index.swap(grown);
     }
+    std::size_t i = Slot(keys[n], index);
+    while (index[i] != None) i = (i + 1) & (index.size() - 1);
+    index[i] = n;
   }
 
-  // Raises `best` (no entry below 0) to the packed rows of a hand of shanten
-  // `shanten` wherever they are higher: what Unpack and a max would give on
-  // the entries a path asks for.
-  void MaxPacked(double* best, const float* packed, int shanten) const {
-    const std::size_t length = static_cast<std::size_t>(Length);
-    const std::size_t end = End(shanten);
-    for (int q = 0; q < Figures; ++q) {
-      const std::size_t first = std::min(First(q, shanten), end);
-      double* row = best + static_cast<std::size_t>(q) * length;
-      if (q == ReadyRow && shanten == 0) std::fill(row, row + first, 1.0);
-      for (std::size_t r = first; r < end; ++r) row[r] = std::max(row[r], static_cast<double>(*packed++));
-    }
+  std::uint32_t Add13(const TKey& key, int shanten, TKindMask kinds, int depth) {
+    const std::uint32_t found = Find(key, Index13, Keys13);
+    if (found != None || shanten > R - depth) return found;  // too far to get ready in the draws left
+    const auto n = static_cast<std::uint32_t>(Keys13.size());
+    Push(Keys13, key);
+    Push(Kinds13, kinds);
+    Push(Shanten13, static_cast<std::int8_t>(shanten));
+    Push(Depth13, static_cast<std::uint8_t>(depth));
+    Enter(n, Index13, Keys13);
+    return n;
   }
 
-  // The value remembered for `key`, brought into Now; nullptr when none.
-  const std::uint32_t* Recall(const TKey& key, std::size_t values) {
-    if (const std::uint32_t* seen = Now.Seen.Find(key)) return seen;
-    const std::uint32_t* old = OldEmpty ? nullptr : Old.Seen.Find(key);
-    if (!old) return nullptr;
-    if (values == 0) {
-      Remember(key, *old, nullptr, 0);
-    } else {
-      // Copied out first: making room may forget the generation they are in.
-      std::copy_n(Old.Values.begin() + *old, values, Packed.begin());
-      Remember(key, 0, Packed.data(), values);
-    }
-    return Now.Seen.Find(key);
+  std::uint32_t Add14(const TKey& key, int shanten, int depth) {
+    const std::uint32_t found = Find(key, Index14, Keys14);
+    if (found != None || shanten > R - depth) return found;
+    const auto n = static_cast<std::uint32_t>(Keys14.size());
+    Push(Keys14, key);
+    Push(Shanten14, static_cast<std::int8_t>(shanten));
+    Push(Depth14, static_cast<std::uint8_t>(depth));
+    Enter(n, Index14, Keys14);
+    return n;
   }
 
-  std::uint32_t Remember(const TKey& key, std::uint32_t value, const float* rows, std::size_t values) {
-    if (!Now.Room(values, SlotCap, ValueCap)) {
-      std::swap(Now, Old);
-      Now.Clear();
-      OldEmpty = false;
-      Now.Room(values, SlotCap, ValueCap);  // an empty generation always has room
-    }
-    if (values > 0) {
-      value = static_cast<std::uint32_t>(Now.Values.size());
-      Now.Values.insert(Now.Values.end(), rows, rows + values);
-    }
-    Now.Seen.Add(key, value, SlotCap);
-    return value;
-  }
-
-  // The points of the complete hand h won on `kind`.
-  double Points(const TKindCounts& h, const TKey& key, int kind, bool first) {
-    const TKey tagged = Tagged(key, std::uint64_t{1} << ScoreShift | static_cast<std::uint64_t>(kind) << WinKindShift |
-                                        static_cast<std::uint64_t>(first) << FirstShift);
-    if (const std::uint32_t* seen = Recall(tagged, 0)) return *seen;
-    TMjSituation situation = Situation;
-    situation.FirstDraw = first;
-    const auto points = static_cast<std::uint32_t>(MjWinPoints(h, kind, situation));
-    Remember(tagged, points, nullptr, 0);
-    return points;
-  }
-
-  // The rows of a 13-tile hand of shanten >= 0 whose improving kinds are
-  // `kinds`, with `used` moves off the path made, into `out`; h is restored
-  // on return. Every hand but the ones the computation starts from is
-  // remembered.
-  // Returns the rows packed instead (out untouched) when they were remembered.
-  const float* Hand13(TKindCounts& h, TKey key, int shanten, TKindMask kinds, int used, double* out,
-                      bool root = false) {
-    if (shanten > DrawsLeft) {  // not even ready by the last draw
-      std::fill(out, out + RowValues, 0.0);
-      return nullptr;
-    }
-    // A hand the computation starts from is not met again with the same moves.
-    const bool remembered = !root;
-    const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift);
-    if (remembered) {
-      if (const std::uint32_t* seen = Recall(tagged, Stored(shanten))) return Now.Values.data() + *seen;
-    }
-    if (Stop.stop_requested()) throw TStopped{};
-    ++Computed;
-    const std::size_t length = static_cast<std::size_t>(Length);
-    std::vector<double>& work = Work(RowValues * (KindCount + 2));
-    const TDeeper deeper(Depth);
-    const bool moves = used < Extra;
-
-    // Draws that lower the shanten are summed as they are met (copies times
-    // what follows, one entry later); the others, met only while a move is
-    // left, keep their rows: staying is their alternative, entry by entry.
-    double* own = work.data();
-    double* sums = own + RowValues;
-    std::fill(own, own + 2 * RowValues, 0.0);
-    struct TOther {
-      int Copies = 0;
-      std::size_t At = 0;  // where its rows are in `work`
-    };
-    std::array<TOther, KindCount> others;
-    int count = 0;
-    double improving = 0;
-    double other = 0;
-    // Without a move left only the improving kinds are drawn into.
-    for (TKindMask drawn = moves ? (TKindMask{1} << KindCount) - 1 : kinds; drawn != 0; drawn &= drawn - 1) {
+  // The draws of 13-tile hand i. A ready hand's winning kinds lead to wins.
+  void Expand13(std::uint32_t i) {
+    const TKey key = Keys13[i];
+    TKindCounts h = CountsOf(key);
+    const int shanten = Shanten13[i];
+    const TKindMask kinds = Kinds13[i];
+    const int depth = Depth13[i];
+    int improving = 0;
+    int other = 0;
+    Push(Begin13, static_cast<std::uint32_t>(Draws.size()));
+    const TKindMask all = (TKindMask{1} << KindCount) - 1;
+    for (TKindMask drawn = depth >= R ? 0 : Free(h, shanten) ? all : kinds; drawn != 0; drawn &= drawn - 1) {
       const int k = std::countr_zero(drawn);
       const int n = InWall(h, k);
       if (n <= 0) continue;
       const bool improves = (kinds >> k & 1) != 0;
-      ++h[k];
-      const TKey next = Plus(key, k);
-      if (improves && shanten == 0) {
-        const double points = Points(h, next, k, false);
-        const double firstPoints = DrawsLeft == DealDraws ? Points(h, next, k, true) : points;
-        for (std::size_t r = 1; r < length; ++r) {
-          sums[WinRow * length + r] += n;
-          sums[PointsRow * length + r] += n * (r == static_cast<std::size_t>(DealDraws) ? firstPoints : points);
-        }
-      } else {
-        // Into the next free place for another draw's rows: taken only if it is one.
-        const std::size_t place = (static_cast<std::size_t>(count) + 2) * RowValues;
-        const double* rows = work.data() + place;
-        const int below = improves ? shanten - 1 : shanten;
-        const float* packed = nullptr;
-        const bool remembered14 = Hand14(h, next, below, used, improves, work.data() + place, packed);
-        if (improves && remembered14) {
-          AddPacked(sums, n, packed, below);  // shanten >= 1 here: all three rows
-        } else if (improves) {
-          for (int q = ReadyRow; q < Figures; ++q) {
-            const std::size_t row = static_cast<std::size_t>(q) * length;
-            for (std::size_t r = 1; r < length; ++r) sums[row + r] += n * rows[row + r - 1];
-          }
-        } else {
-          if (remembered14) Unpack(packed, below, work.data() + place);
-          others[static_cast<std::size_t>(count++)] = {n, place};
-        }
-      }
-      --h[k];
       (improves ? improving : other) += n;
-    }
-
-    if (shanten == 0) std::fill(own, own + length, 1.0);
-    for (int r = 1; r < Length; ++r) {
-      const double wall = std::max(static_cast<double>(WallAt(r)), improving);
-      const double rest = 1.0 - improving / wall;
-      const double perOther = other > 0 ? rest / other : 0.0;
-      const double stay = other > 0 ? 0.0 : rest;
-      for (int q = shanten == 0 ? WinRow : ReadyRow; q < Figures; ++q) {
-        const std::size_t at = static_cast<std::size_t>(q) * length + static_cast<std::size_t>(r);
-        const double before = own[at - 1];
-        double sum = sums[at] / wall + stay * before;
-        for (int i = 0; i < count; ++i) {
-          const TOther& o = others[static_cast<std::size_t>(i)];
-          sum += o.Copies * perOther * std::max(before, work[o.At + at - 1]);
-        }
-        own[at] = sum;
+      std::uint32_t target = None;
+      if (improves && shanten == 0) {
+        ++h[k];
+        TMjSituation situation = Situation;
+        const auto points = static_cast<float>(MjWinPoints(h, k, situation));
+        situation.FirstDraw = true;
+        const auto first = R == DealDraws ? static_cast<float>(MjWinPoints(h, k, situation)) : points;
+        --h[k];
+        target = static_cast<std::uint32_t>(Wins.size() / 2);
+        Push(Wins, points);
+        Push(Wins, first);
+      } else {
+        target = Add14(Plus(key, k), improves ? shanten - 1 : shanten, depth + 1);
       }
+      // A hand that cannot get ready in time is worth nothing: its draw only counts among the copies.
+      if (target == None) continue;
+      Push(Draws, target | static_cast<std::uint32_t>(n) << CopiesShift | (improves ? ImprovesBit : 0));
     }
-    if (remembered) Keep(tagged, own, shanten);
-    std::copy_n(own, RowValues, out);
-    return nullptr;
+    Push(Improving13, static_cast<std::uint8_t>(improving));
+    Push(Other13, static_cast<std::uint8_t>(other));
   }
 
-  // The rows of a ready 13-tile hand whose wait cannot change any more (no
-  // move left): it wins with the chance that some draw hits one of its a
-  // copies, and each winning kind as often as its copies.
-  void ReadyHand(TKindCounts& h, const TKey& key, TKindMask kinds, double* rows) {
-    const std::size_t slot = mjhands::THash{}(key) & (ReadySlots - 1);
-    double* kept = ReadyWorth.get() + slot * static_cast<std::size_t>(Length);
-    std::fill(rows, rows + Length, 1.0);
-    if (ReadyKeys[slot] == key) {
-      std::copy_n(Misses(ReadyCopies[slot]) + Length, Length, rows + WinRow * Length);
-      std::copy_n(kept, Length, rows + PointsRow * Length);
-      return;
-    }
-    double copies = 0;
-    double points = 0;
-    double firstPoints = 0;
-    for (TKindMask rest = kinds; rest != 0; rest &= rest - 1) {
-      const int k = std::countr_zero(rest);
-      const int n = InWall(h, k);
-      if (n <= 0) continue;
-      ++h[k];
-      const TKey won = Plus(key, k);
-      const double p = Points(h, won, k, false);
-      copies += n;
-      points += n * p;
-      firstPoints += n * (DrawsLeft == DealDraws ? Points(h, won, k, true) : p);
-      --h[k];
-    }
-    const double* misses = Misses(static_cast<int>(copies));
-    std::copy_n(misses + Length, Length, rows + WinRow * Length);
-    double* worth = rows + PointsRow * Length;
-    worth[0] = 0.0;
-    for (int r = 1; r < Length; ++r) {
-      const double wall = std::max(static_cast<double>(WallAt(r)), copies);
-      worth[r] = worth[r - 1] * misses[r] + (r == DealDraws ? firstPoints : points) / wall;
-    }
-    ReadyKeys[slot] = key;
-    ReadyCopies[slot] = static_cast<int>(copies);
-    std::copy_n(worth, Length, kept);
-  }
-
-  // For a ready hand waiting on `copies` tiles: the chance to miss the wait at
-  // the draw with r draws left (entry r), then its win row (entry Length + r).
-  // The same for every hand with as many copies, so worked out once.
-  const double* Misses(int copies) {
-    const auto at = static_cast<std::size_t>(copies) * 2 * static_cast<std::size_t>(Length);
-    if (at >= MissRows.size()) MissRows.resize(at + 2 * static_cast<std::size_t>(Length), -1.0);
-    double* rows = MissRows.data() + at;
-    if (rows[0] < 0) {
-      double* win = rows + Length;
-      rows[0] = win[0] = 0.0;
-      for (int r = 1; r < Length; ++r) {
-        const double wall = std::max(static_cast<double>(WallAt(r)), static_cast<double>(copies));
-        const double miss = 1.0 - copies / wall;
-        rows[r] = miss;
-        win[r] = win[r - 1] * miss + copies / wall;
-      }
-    }
-    return rows;
-  }
-
-  // A 14-tile hand of shanten `shanten` >= 0 just drawn into, with `used`
-  // moves made: the best of the discards allowed, figure by figure and entry
-  // by entry. After an improving draw the discards that keep its shanten stay
-  // on the path and any other costs one move. After another draw a discard
-  // that keeps the shanten costs one, one that raises it two.
-  // True with its remembered rows, packed, in `packed` (valid until the next
-  // hand is remembered); false with its rows in `out`.
-  bool Hand14(TKindCounts& h, TKey key, int shanten, int used, bool improved, double* out, const float*& packed) {
-    const TKey tagged = Tagged(key, static_cast<std::uint64_t>(used) << UsedShift | static_cast<std::uint64_t>(improved)
-                                                                                        << ImprovedShift);
-    const bool kept = improved;
-    if (const std::uint32_t* seen = kept ? Recall(tagged, Stored(shanten)) : nullptr) {
-      packed = Now.Values.data() + *seen;
-      return true;
-    }
-    if (Stop.stop_requested()) throw TStopped{};
-    ++Computed;
-    std::vector<double>& best = Work(2 * RowValues);
-    const TDeeper deeper(Depth);
-    std::fill(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(RowValues), 0.0);
-    // A discard that raises the shanten costs one move after an improving
-    // draw, two after another (a back-step: the draw spent and the one it
-    // adds to the way); keeping it costs none and one.
-    const int raise = improved ? used + 1 : used + 2;
-    const int most = raise <= Extra ? shanten + 1 : shanten;
+  // The discards of 14-tile hand j: any inside the bound, else those that keep its shanten.
+  void Expand14(std::uint32_t j) {
+    const TKey key = Keys14[j];
+    TKindCounts h = CountsOf(key);
+    const int shanten = Shanten14[j];
+    const bool free = Free(h, shanten);
     std::array<TMjDiscard, 14> discards;
     int count = 0;
-    MjDiscardKinds(h, most, discards, count);
-    for (int j = 0; j < count; ++j) {
-      const TMjDiscard& d = discards[static_cast<std::size_t>(j)];
-      if (d.Shanten > most) continue;
-      // Getting ready by throwing a tile taken in beyond the first hand's
-      // copies gives a move back (at any shanten it would give the hands with
-      // a move left, which cost most, far too many).
-      const bool back = d.Shanten == 0 && h[d.Kind] > Base[d.Kind];
-      const int next = d.Shanten == shanten ? (improved ? std::max(0, used - (back ? 1 : 0)) : used + 1) : raise;
-      --h[d.Kind];
-      if (d.Shanten == 0 && next == Extra) {
-        double* rows = best.data() + RowValues;
-        ReadyHand(h, Minus(key, d.Kind), d.Kinds, rows);
-        ++h[d.Kind];
-        for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
-        continue;
-      }
-      double* rows = best.data() + RowValues;
-      const float* seen = Hand13(h, Minus(key, d.Kind), d.Shanten, d.Kinds, next, rows);
-      ++h[d.Kind];
-      if (seen) {
-        MaxPacked(best.data(), seen, d.Shanten);
+    MjDiscardKinds(h, free ? shanten + 1 : shanten, discards, count);
+    Push(Begin14, static_cast<std::uint32_t>(Discards.size()));
+    for (int d = 0; d < count; ++d) {
+      const TMjDiscard& discard = discards[static_cast<std::size_t>(d)];
+      if (!free && discard.Shanten != shanten) continue;
+      const std::uint32_t target = Add13(Minus(key, discard.Kind), discard.Shanten, discard.Kinds, Depth14[j]);
+      if (target != None) Push(Discards, target);
+    }
+  }
+
+  // Every hand in order of the draws made to meet it, so that the hands
+  // asked for with r draws left are the first of each list.
+  void Build() {
+    std::uint32_t next13 = 0;
+    std::uint32_t next14 = 0;
+    int step = 0;
+    while (next13 < Keys13.size() || next14 < Keys14.size()) {
+      if (++step % 256 == 0 && Stop.stop_requested()) throw TStopped{};
+      if (next14 < Keys14.size()) {
+        Expand14(next14++);
       } else {
-        for (std::size_t i = 0; i < RowValues; ++i) best[i] = std::max(best[i], rows[i]);
+        Expand13(next13++);
       }
     }
-    if (kept) {
-      const std::uint32_t at = Keep(tagged, best.data(), shanten);  // may move Now's rows
-      packed = Now.Values.data() + at;
-      return true;
+    Push(Begin13, static_cast<std::uint32_t>(Draws.size()));
+    Push(Begin14, static_cast<std::uint32_t>(Discards.size()));
+    Hands13 = Keys13.size();
+    Hands14 = Keys14.size();
+    Reach13 = ReachOf(Depth13);
+    Reach14 = ReachOf(Depth14);
+    Release(Keys13);
+    Release(Keys14);
+    Release(Kinds13);
+    Release(Shanten14);
+    Release(Depth13);
+    Release(Depth14);
+    Release(Index13);
+    Release(Index14);
+    Charge(3 * (Hands13 + Hands14) * sizeof(float));
+    Value13.assign(3 * Hands13, 0.0F);
+    Value14.assign(3 * Hands14, 0.0F);
+  }
+
+  std::vector<std::uint32_t> ReachOf(const std::vector<std::uint8_t>& depths) const {
+    std::vector<std::uint32_t> reach(static_cast<std::size_t>(R) + 1);
+    for (int d = 0; d <= R; ++d) {
+      reach[static_cast<std::size_t>(d)] = static_cast<std::uint32_t>(
+          std::upper_bound(depths.begin(), depths.end(), static_cast<std::uint8_t>(d)) - depths.begin());
     }
-    // As remembered, so that a hand's figures do not depend on whether the
-    // rows it draws into were remembered or not.
-    std::transform(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(RowValues), out,
-                   [](double v) { return static_cast<double>(static_cast<float>(v)); });
-    return false;
+    return reach;
+  }
+
+  void Best14(std::uint32_t hands) {
+    for (std::uint32_t j = 0; j < hands; ++j) {
+      float best[3] = {0.0F, 0.0F, 0.0F};
+      for (std::uint32_t e = Begin14[j]; e < Begin14[j + 1]; ++e) {
+        const float* v = Value13.data() + 3 * std::size_t{Discards[e]};
+        for (int q = 0; q < 3; ++q) best[q] = std::max(best[q], v[q]);
+      }
+      std::copy_n(best, 3, Value14.data() + 3 * std::size_t{j});
+    }
+  }
+
+  void Sweep() {
+    for (std::size_t i = 0; i < Hands13; ++i) Value13[3 * i] = Shanten13[i] == 0 ? 1.0F : 0.0F;
+    Best14(Reach14[static_cast<std::size_t>(R)]);
+    for (int r = 1; r <= R; ++r) {
+      if (Stop.stop_requested()) throw TStopped{};
+      const double wallNow = Wall - R + r;  // tiles in the wall before this draw
+      const std::uint32_t hands = Reach13[static_cast<std::size_t>(R - r)];
+      for (std::uint32_t i = 0; i < hands; ++i) {
+        const int shanten = Shanten13[i];
+        if (r < shanten) continue;  // not ready in time: nothing yet
+        const double improving = Improving13[i];
+        const double other = Other13[i];
+        // Where the improving copies outnumber the wall, the draw is surely one of them.
+        const double wall = std::max(wallNow, improving);
+        const double rest = 1.0 - improving / wall;
+        const double perOther = other > 0 ? rest / other : 0.0;
+        const double stay = other > 0 ? 0.0 : rest;  // the draw thrown back
+        float* own = Value13.data() + 3 * std::size_t{i};
+        double ready = stay * own[0];
+        double win = stay * own[1];
+        double points = stay * own[2];
+        for (std::uint32_t e = Begin13[i]; e < Begin13[i + 1]; ++e) {
+          const std::uint32_t draw = Draws[e];
+          const bool improves = (draw & ImprovesBit) != 0;
+          const double p = static_cast<double>(draw >> CopiesShift & 7) * (improves ? 1.0 / wall : perOther);
+          const std::size_t target = draw & TargetMask;
+          if (improves && shanten == 0) {
+            win += p;
+            points += p * Wins[2 * target + (r == DealDraws ? 1 : 0)];
+          } else {
+            const float* v = Value14.data() + 3 * target;
+            ready += p * v[0];
+            win += p * v[1];
+            points += p * v[2];
+          }
+        }
+        if (shanten > 0) own[0] = static_cast<float>(ready);
+        own[1] = static_cast<float>(win);
+        own[2] = static_cast<float>(points);
+      }
+      Best14(Reach14[static_cast<std::size_t>(R - r)]);
+    }
   }
 };
 
@@ -515,6 +372,13 @@ void Check(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, co
   }
 }
 
+TMjWorthTable Given(bool stopped) {
+  TMjWorthTable table;
+  table.Stopped = stopped;
+  table.TooBig = !stopped;
+  return table;
+}
+
 }  // namespace
 
 TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules,
@@ -524,29 +388,33 @@ TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int d
   TMjWorthTable table;
   table.Shanten = discards.Shanten;
   const int lowest = std::max(0, discards.Shanten);
-  TSearch search(hand, unseen, drawsLeft, lowest, rules, std::move(stop), budget);
   try {
-    TKindCounts kept = hand;
+    TGraph graph(hand, unseen, drawsLeft, lowest, rules, std::move(stop), budget);
+    // The first hand is inside the bound with a move allowed: then any discard.
+    std::vector<std::uint32_t> kept;
+    TKindCounts h = hand;
     for (const TMjDiscard& d : discards.Discards) {
-      const int used = d.Shanten > lowest ? 1 : 0;
-      if (used > rules.Extra) {
-        TMjWorth raised;
-        raised.Kind = d.Kind;
-        raised.Shanten = d.Shanten;
-        raised.Counted = false;
-        table.Discards.push_back(raised);
-        continue;
-      }
-      --kept[d.Kind];
-      TMjWorth worth = search.Worth(kept, d.Shanten, d.Kinds, used);
+      TMjWorth worth;
       worth.Kind = d.Kind;
+      worth.Shanten = d.Shanten;
+      worth.Counted = d.Shanten <= lowest || rules.Extra > 0;
       table.Discards.push_back(worth);
-      ++kept[d.Kind];
+      --h[d.Kind];
+      kept.push_back(worth.Counted ? graph.Start(h, d.Shanten, d.Kinds) : None);
+      ++h[d.Kind];
     }
+    graph.Work();
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+      const auto [ready, win, points] = graph.Figures(kept[i]);
+      table.Discards[i].Ready = ready;
+      table.Discards[i].Win = win;
+      table.Discards[i].Points = points;
+    }
+    table.Hands = graph.Hands();
   } catch (const TStopped&) {
-    TMjWorthTable stopped;
-    stopped.Stopped = true;
-    return stopped;
+    return Given(true);
+  } catch (const TTooBig&) {
+    return Given(false);
   }
   std::sort(table.Discards.begin(), table.Discards.end(),
             [](const TMjWorth& a, const TMjWorth& b) { return a.Kind < b.Kind; });
@@ -557,39 +425,28 @@ TMjWorthTable MjWorths(const TKindCounts& hand, const TKindCounts& unseen, int d
   }
   if (table.Shanten <= 0) table.Ready = 1.0;
   if (table.Shanten < 0) table.Win = 1.0;
-  table.Hands = search.Hands();
   return table;
 }
 
-TMjWorth MjHandWorth(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft, const TMjWorthRules& rules) {
-  const TMjWorthTable table = MjHandWorths(hand, unseen, drawsLeft, rules);
-  TMjWorth worth;
-  worth.Kind = -1;
-  worth.Shanten = table.Shanten;
-  worth.Ready = table.Ready;
-  worth.Win = table.Win;
-  worth.Points = table.Points;
-  return worth;
-}
-
 TMjWorthTable MjHandWorths(const TKindCounts& hand, const TKindCounts& unseen, int drawsLeft,
-                           const TMjWorthRules& rules, std::stop_token stop) {
+                           const TMjWorthRules& rules, std::stop_token stop, std::size_t budget) {
   Check(hand, unseen, drawsLeft, rules, 13);
   const TMjUkeire u = MjUkeire(hand);
   TMjWorthTable table;
   table.Shanten = u.Shanten;
-  TSearch search(hand, unseen, drawsLeft, u.Shanten, rules, std::move(stop), MjWorthBudget);
   try {
-    TKindCounts kept = hand;
-    const TMjWorth worth = search.Worth(kept, u.Shanten, u.Kinds, 0);
-    table.Ready = worth.Ready;
-    table.Win = worth.Win;
-    table.Points = worth.Points;
+    TGraph graph(hand, unseen, drawsLeft, u.Shanten, rules, std::move(stop), budget);
+    const std::uint32_t start = graph.Start(hand, u.Shanten, u.Kinds);
+    graph.Work();
+    const auto [ready, win, points] = graph.Figures(start);
+    table.Ready = ready;
+    table.Win = win;
+    table.Points = points;
+    table.Hands = graph.Hands();
   } catch (const TStopped&) {
-    TMjWorthTable stopped;
-    stopped.Stopped = true;
-    return stopped;
+    return Given(true);
+  } catch (const TTooBig&) {
+    return Given(false);
   }
-  table.Hands = search.Hands();
   return table;
 }

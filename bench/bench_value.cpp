@@ -25,13 +25,16 @@ void Worths(benchmark::State& state) {
   rules.Extra = static_cast<int>(state.range(2));
   std::size_t i = 0;
   std::size_t met = 0;
+  int tooBig = 0;
   for (auto _ : state) {
     const TKindCounts& hand = hands[i++ % hands.size()];
     const TMjWorthTable table = MjWorths(hand, MjUnseen(hand, NoKinds), DrawsLeft, rules);
     met = std::max(met, table.Hands);
+    tooBig += table.TooBig ? 1 : 0;
     benchmark::DoNotOptimize(table.Points);
   }
   state.counters["most_hands"] = static_cast<double>(met);
+  state.counters["too_big"] = tooBig;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "game/Mjdecision1.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "analysis/Mjvalue1.h"
@@ -31,11 +32,15 @@ TMjChanceTable MjDecisionChances(const TMjDecision& d, std::stop_token stop, boo
   const int shanten = tiles == 13 ? MjUkeire(d.Hand).Shanten : MjShanten(d.Hand);
   rules.Extra = MjModelExtra(d.Model, shanten);
 
-  // The points, and with moves off the path the chances too.
+  // The points, and with moves off the path the chances too. A graph beyond
+  // the memory allowed gets fewer moves, and the table says which.
   TMjWorthTable worths;
-  if (points || rules.Extra > 0)
+  while (points || rules.Extra > 0) {
     worths = tiles == 13 ? MjHandWorths(d.Hand, unseen, d.DrawsLeft, rules, stop)
                          : MjWorths(d.Hand, unseen, d.DrawsLeft, rules, stop);
+    if (!worths.TooBig || rules.Extra == 0) break;
+    --rules.Extra;
+  }
   if (worths.Stopped) {
     TMjChanceTable stopped;
     stopped.Stopped = true;
@@ -56,6 +61,12 @@ TMjChanceTable MjDecisionChances(const TMjDecision& d, std::stop_token stop, boo
       table.Discards.push_back({w.Kind, w.Shanten, w.Ready, w.Win, 0.0, w.Counted});
   }
   table.Extra = rules.Extra;
+  if (worths.TooBig) {
+    // A hand this far has more shortest ways than the memory holds: no points.
+    table.Points = std::numeric_limits<double>::quiet_NaN();
+    for (TMjChance& c : table.Discards) c.Points = table.Points;
+    return table;
+  }
   table.Points = worths.Points;
   for (std::size_t i = 0; i < table.Discards.size() && i < worths.Discards.size(); ++i)
     if (table.Discards[i].Counted && worths.Discards[i].Counted) table.Discards[i].Points = worths.Discards[i].Points;

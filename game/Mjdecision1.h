@@ -30,9 +30,10 @@ inline constexpr int MjModelMaxExtra = 2;
 // away); the statistics judge thousands of decisions with it.
 inline constexpr int MjModelDefaultExtra = 0;
 // The farthest hand (its shanten) each number of moves is worked out for: a
-// whole table within a fraction of a second. Farther hands get the figures of
-// fewer moves, down to the shortest path, and the windows say which.
-inline constexpr int MjModelReach[MjModelMaxExtra + 1] = {4, 2, 1};
+// whole table within a fraction of a second. Farther hands, and those whose
+// graph would not fit the memory allowed, get the figures of fewer moves,
+// down to the shortest path, and the windows say which.
+inline constexpr int MjModelReach[MjModelMaxExtra + 1] = {4, 3, 2};
 // The moves a hand of this shanten (of its 14 tiles, or 13) is worked out with.
 int MjModelExtra(const TMjModel& model, int shanten);
 

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "ui/Tscore1.h"
@@ -47,7 +48,10 @@ void TChanceJob::Cancel() {
 
 QString ChancePercent(double p) { return QString::number(100.0 * p, 'f', 1) + QLatin1Char('%'); }
 
-QString PointsText(double points) { return QString::number(points, 'f', 0) + TModelChoice::tr("点"); }
+QString PointsText(double points) {
+  if (std::isnan(points)) return QStringLiteral("-");  // too far to work out
+  return QString::number(points, 'f', 0) + TModelChoice::tr("点");
+}
 
 TModelChoice& TModelChoice::Instance() {
   static TModelChoice choice;

@@ -46,7 +46,7 @@ private:
 
 // "23.4%".
 QString ChancePercent(double p);
-// Expected points, "1234点".
+// Expected points, "1234点"; "-" for NaN (too far to work out).
 QString PointsText(double points);
 
 // The model the player chose in 表示 for every window's chances and verdicts:

@@ -73,46 +73,47 @@ double ReadyWin(int w, int s, int d) {
 // The model searched draw by draw with the slow shanten, from its definition:
 // a kind that lowers the shanten comes with its copies in a wall of W tiles,
 // the rest of the draw's chance is shared by the other kinds by their copies
-// when a move off the path is left, else nothing changes. After an improving
-// draw, a discard keeping the new shanten is on the path; after any other
-// draw, throwing it back is. Every other discard uses one move, or two when
-// it leaves a higher shanten than the draw did (a back-step). A discard on
-// the path after an improving draw that leaves the hand ready and throws a
-// copy beyond the first hand's gives one move back.
+// inside the bound, else nothing changes. Inside the bound (the copies held
+// beyond the first hand's plus the shanten below the first hand's shanten
+// plus the moves allowed) a hand draws any kind and throws any tile; outside
+// it draws only what lowers its shanten and throws only what keeps it.
 struct TPlain {
-  TKindCounts Base;
+  TKindCounts Base;  // the first hand
   TKindCounts Unseen;
   int Wall = 0;
   int Draws = 0;
   int Extra = 0;
   int Figure = 0;  // 0 ready, 1 win, 2 points
   TMjSituation Situation;
-  std::map<std::tuple<TKindCounts, int, int>, double> Known;
+  int FirstShanten = 0;
+  std::map<std::pair<TKindCounts, int>, double> Known;
 
-  double Best(TKindCounts& h, int used, int left, bool improved, int drawn, int kept) {
+  bool Inside(const TKindCounts& h, int shanten) const {
+    int beyond = 0;
+    for (int k = 0; k < KindCount; ++k) beyond += std::max(0, h[k] - Base[k]);
+    return beyond + shanten < FirstShanten + Extra;
+  }
+
+  // 14 tiles just drawn into, not complete: the best discard allowed.
+  double Best(TKindCounts& h, int left) {
+    const int shanten = reference::Shanten(h);
+    const bool inside = Inside(h, shanten);
     double best = 0.0;
-    bool any = false;
     for (int d = 0; d < KindCount; ++d) {
       if (h[d] == 0) continue;
       --h[d];
-      const int after = reference::Shanten(h);
-      const bool onPath = improved ? after == kept : d == drawn;
-      const bool beyond = h[d] + 1 > Base[d];  // the copy thrown was taken in
-      const int cost = onPath ? (improved && beyond && after == 0 ? -1 : 0) : !improved && after > kept ? 2 : 1;
-      if (used + cost <= Extra) {
-        best = std::max(best, Value(h, std::max(0, used + cost), left));
-        any = true;
-      }
+      if (inside || reference::Shanten(h) == shanten) best = std::max(best, Value(h, left));
       ++h[d];
     }
-    EXPECT_TRUE(any);
     return best;
   }
 
-  double Value(TKindCounts& h, int used, int left) {
-    const auto known = Known.find({h, used, left});
+  // 13 tiles with `left` draws to come.
+  double Value(TKindCounts& h, int left) {
+    const auto known = Known.find({h, left});
     if (known != Known.end()) return known->second;
     const int shanten = reference::Shanten(h);
+    const bool inside = Inside(h, shanten);
     double value = 0.0;
     if (Figure == 0 && shanten == 0) {
       value = 1.0;
@@ -131,12 +132,12 @@ struct TPlain {
           if (after < 0) {
             if (Figure == 2) x = MjScore(h, k, Situation).BestReading().Points.Total;
           } else {
-            x = Best(h, used, left - 1, true, k, after);
+            x = Best(h, left - 1);
           }
           improvingDraws.emplace_back(n, x);
           improving += n;
-        } else if (used < Extra) {
-          otherDraws.emplace_back(n, Best(h, used, left - 1, false, k, after));
+        } else if (inside) {
+          otherDraws.emplace_back(n, Best(h, left - 1));
           other += n;
         }
         --h[k];
@@ -145,9 +146,9 @@ struct TPlain {
       const double rest = 1.0 - improving / wall;
       for (const auto& [n, x] : improvingDraws) value += n / wall * x;
       for (const auto& [n, x] : otherDraws) value += rest * n / other * x;
-      if (otherDraws.empty()) value += rest * Value(h, used, left - 1);
+      if (otherDraws.empty()) value += rest * Value(h, left - 1);
     }
-    Known[{h, used, left}] = value;
+    Known[{h, left}] = value;
     return value;
   }
 };
@@ -233,11 +234,10 @@ TEST(Worth, MovesAgreeWithAPlainSearchOnOneSuitHands) {
         ASSERT_TRUE(worth.Counted);
         TKindCounts kept = hand;
         --kept[worth.Kind];
-        const int used = worth.Shanten > lowest ? 1 : 0;
         const double figures[] = {worth.Ready, worth.Win, worth.Points};
         for (int figure = 0; figure < 3; ++figure) {
-          TPlain plain{hand, unseen, 22, draws, extra, figure, {1, 0, false}, {}};
-          EXPECT_NEAR(figures[figure], plain.Value(kept, used, draws), figure == 2 ? 2e-3 : 2e-6) << figure;
+          TPlain plain{hand, unseen, 22, draws, extra, figure, {1, 0, false}, lowest, {}};
+          EXPECT_NEAR(figures[figure], plain.Value(kept, draws), figure == 2 ? 2e-3 : 2e-6) << figure;
         }
         if (worth.Win > shortest.Discards[i].Win + 1e-6) ++gained;
       }
@@ -246,9 +246,10 @@ TEST(Worth, MovesAgreeWithAPlainSearchOnOneSuitHands) {
   EXPECT_GT(gained, 10);  // the moves matter on these hands
 }
 
-TEST(Worth, AMoveComesBackWhenTheTileTakenInIsThrownForReady) {
-  // With 5 draws a shape change, an improving draw that gets ready throwing
-  // the tile taken in, and a second change fit: these hands gain the most by it.
+TEST(Worth, LongWaysInAndOutOfTheBoundAgreeWithThePlainSearch) {
+  // With 5 draws a hand can leave the bound by a shape change, come back in
+  // by throwing what it took in and leave it again; from 14 tiles and from
+  // the 13 kept (then the bound is the 13 tiles').
   constexpr int draws = 5;
   for (const char* text : {"11112222444679m", "11113444679999m", "22225555668888m"}) {
     SCOPED_TRACE(text);
@@ -259,8 +260,11 @@ TEST(Worth, AMoveComesBackWhenTheTileTakenInIsThrownForReady) {
       SCOPED_TRACE(KindText(worth.Kind));
       TKindCounts kept = hand;
       --kept[worth.Kind];
-      TPlain plain{hand, unseen, 22, draws, 1, 1, {1, 0, false}, {}};
-      EXPECT_NEAR(worth.Win, plain.Value(kept, worth.Shanten > table.Shanten ? 1 : 0, draws), 2e-6);
+      TPlain plain{hand, unseen, 22, draws, 1, 1, {1, 0, false}, table.Shanten, {}};
+      EXPECT_NEAR(worth.Win, plain.Value(kept, draws), 2e-6);
+      const TMjWorthTable own = MjHandWorths(kept, unseen, draws, Rules(1, 1, 0));
+      TPlain plain13{kept, unseen, 22, draws, 1, 1, {1, 0, false}, own.Shanten, {}};
+      EXPECT_NEAR(own.Win, plain13.Value(kept, draws), 2e-6);
     }
   }
 }
@@ -328,19 +332,20 @@ TEST(Worth, MovesNeverLowerAFigure) {
   }
 }
 
-TEST(Worth, ForgettingHandsKeepsTheFigures) {
+TEST(Worth, ATableBeyondTheMemoryAllowedSaysSo) {
   const TKindCounts hand = Hand("2356m1479p36s1155z");
   const TKindCounts unseen = MjUnseen(hand, NoKinds);
-  const TMjWorthTable remembered = MjWorths(hand, unseen, 6, Rules(1));
-  const TMjWorthTable forgetful = MjWorths(hand, unseen, 6, Rules(1), {}, std::size_t{1} << 18);
-  EXPECT_GT(remembered.Win, 0.0);
-  EXPECT_GT(forgetful.Hands, remembered.Hands);
-  ASSERT_EQ(remembered.Discards.size(), forgetful.Discards.size());
-  for (std::size_t i = 0; i < remembered.Discards.size(); ++i) {
-    EXPECT_EQ(remembered.Discards[i].Win, forgetful.Discards[i].Win);
-    EXPECT_EQ(remembered.Discards[i].Ready, forgetful.Discards[i].Ready);
-    EXPECT_EQ(remembered.Discards[i].Points, forgetful.Discards[i].Points);
-  }
+  const TMjWorthTable fits = MjWorths(hand, unseen, 6, Rules(1));
+  EXPECT_FALSE(fits.TooBig);
+  EXPECT_GT(fits.Win, 0.0);
+  const TMjWorthTable tight = MjWorths(hand, unseen, 6, Rules(1), {}, std::size_t{1} << 16);
+  EXPECT_TRUE(tight.TooBig);
+  EXPECT_FALSE(tight.Stopped);
+  EXPECT_TRUE(tight.Discards.empty());
+  EXPECT_EQ(tight.Win, 0.0);
+  TKindCounts kept = hand;
+  --kept[27];
+  EXPECT_TRUE(MjHandWorths(kept, unseen, 6, Rules(1), {}, std::size_t{1} << 16).TooBig);
 }
 
 TEST(Worth, StopRequestGivesUp) {

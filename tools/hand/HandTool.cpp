@@ -164,6 +164,8 @@ struct TProbAnswer {
   int Extra = 0;  // the moves off the path taken
 };
 
+constexpr std::size_t CommandBudget = std::size_t{1} << 30;
+
 bool Chances(std::string_view line, const TProbOptions& options, TProbAnswer& answer, std::string& error) {
   TMjPosition base;
   base.DrawsLeft = options.DrawsLeft;
@@ -184,11 +186,19 @@ bool Chances(std::string_view line, const TProbOptions& options, TProbAnswer& an
       options.Extra >= 0 ? options.Extra : MjModelExtra({MjModelDefaultExtra, p.SeatWind, p.RoundWind}, shanten);
   rules.Situation.SeatWind = p.SeatWind;
   rules.Situation.RoundWind = p.RoundWind;
-  if (answer.Tiles == 13) {
-    answer.Hand = MjHandWorth(p.Hand, p.Unseen(), p.DrawsLeft, rules);
-  } else {
-    answer.Table = MjWorths(p.Hand, p.Unseen(), p.DrawsLeft, rules);
+  // Asked at the command line, a table may take more memory than a window's.
+  answer.Table = answer.Tiles == 13 ? MjHandWorths(p.Hand, p.Unseen(), p.DrawsLeft, rules, {}, CommandBudget)
+                                    : MjWorths(p.Hand, p.Unseen(), p.DrawsLeft, rules, {}, CommandBudget);
+  if (answer.Table.TooBig) {
+    error = "寄り道 " + std::to_string(rules.Extra) +
+            " 回までのこの手の計算はメモリに収まりません（--extra を減らしてください）";
+    return false;
   }
+  answer.Hand.Kind = -1;
+  answer.Hand.Shanten = answer.Table.Shanten;
+  answer.Hand.Ready = answer.Table.Ready;
+  answer.Hand.Win = answer.Table.Win;
+  answer.Hand.Points = answer.Table.Points;
   return true;
 }
 
