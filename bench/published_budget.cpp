@@ -1,14 +1,15 @@
-// How far the win chances with moves off the shortest path (MjWorths) lie from
-// the published method's, over the seeded deals of the benchmarks. The
-// published method (麻雀アルゴリズム, chapter 和了確率) bounds the moves by the
-// hand alone: a hand may draw any kind and throw any tile while the tiles it
-// holds beyond the first hand's copies plus its shanten stay below the first
-// hand's shanten plus the budget; past that it draws only what lowers the
-// shanten and throws only what keeps it. Hands can then come back to where
-// they were, so it is searched draw by draw ((hand, draw) pairs), slowly.
-// Draws are MjWorths' (improving kinds with their copies, unseen less those
-// drawn and kept, over the wall; the rest of the draw shared by the other
-// kinds allowed, or nothing changes), so that only the bound differs.
+// The win chances with moves off the shortest path (MjWorths) set against the
+// published method's bound searched here on its own, draw by draw, over the
+// seeded deals of the benchmarks. The published method (麻雀アルゴリズム,
+// chapter 和了確率) bounds the moves by the hand alone: a hand may draw any kind
+// and throw any tile while the tiles it holds beyond the first hand's copies
+// plus its shanten stay below the first hand's shanten plus the budget; past
+// that it draws only what lowers the shanten and throws only what keeps it.
+// MjWorths builds that graph and works it out with the draws as the outer
+// loop; here every (hand, draws left) pair is searched, slowly, with the same
+// draws (improving kinds with their copies, unseen less those drawn and kept,
+// over the wall; the rest of the draw shared by the other kinds allowed, or
+// nothing changes), so that the two must agree.
 //
 //   published_budget SHANTEN DEALS MOVES
 //
