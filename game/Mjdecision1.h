@@ -25,9 +25,9 @@ struct TMjModel {
 };
 
 inline constexpr int MjModelMaxExtra = 2;
-// The model unless the player chooses another: the shortest path, until one
-// move's whole table fits the time a window may take (0.5 ms one away, 5 ms two
-// away); the statistics judge thousands of decisions with it.
+// The model unless the player chooses another: the shortest path. One move's
+// whole table fits a window's time (0.5 ms one away, 5 ms two away), but the
+// statistics judge tens of thousands of decisions with the model chosen.
 inline constexpr int MjModelDefaultExtra = 0;
 // The farthest hand (its shanten) each number of moves is worked out for: a
 // whole table within a fraction of a second. Farther hands, and those whose
