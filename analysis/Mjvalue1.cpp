@@ -92,12 +92,12 @@ private:
   // open-addressing indices from keys to numbers (doubled at half full).
   std::vector<TKey> Keys13, Keys14;
   std::vector<TKindMask> Kinds13;
-  std::vector<std::int8_t> Shanten14;
+  std::vector<std::uint8_t> Shanten14;
   std::vector<std::uint8_t> Depth13, Depth14;  // draws made before the hand is met, at least
   std::vector<std::uint32_t> Index13, Index14;
   // The graph: 13-tile hands' draws, 14-tile hands' discards, the points of
   // each win (then on the deal's first draw).
-  std::vector<std::int8_t> Shanten13;
+  std::vector<std::uint8_t> Shanten13;
   std::vector<std::uint8_t> Improving13, Other13;  // copies of the improving kinds, of the other kinds drawn into
   std::vector<std::uint32_t> Begin13, Draws, Begin14, Discards;
   std::vector<float> Wins;
@@ -174,7 +174,7 @@ private:
     const auto n = static_cast<std::uint32_t>(Keys13.size());
     Push(Keys13, key);
     Push(Kinds13, kinds);
-    Push(Shanten13, static_cast<std::int8_t>(shanten));
+    Push(Shanten13, static_cast<std::uint8_t>(shanten));
     Push(Depth13, static_cast<std::uint8_t>(depth));
     Enter(n, Index13, Keys13);
     return n;
@@ -185,7 +185,7 @@ private:
     if (found != None || shanten > R - depth) return found;
     const auto n = static_cast<std::uint32_t>(Keys14.size());
     Push(Keys14, key);
-    Push(Shanten14, static_cast<std::int8_t>(shanten));
+    Push(Shanten14, static_cast<std::uint8_t>(shanten));
     Push(Depth14, static_cast<std::uint8_t>(depth));
     Enter(n, Index14, Keys14);
     return n;
