@@ -22,6 +22,14 @@ struct TTooBig {};
 
 constexpr std::uint32_t None = std::numeric_limits<std::uint32_t>::max();
 
+// 1 / n for the copies of a hand's other kinds (none: 0), so that the draws
+// worked out divide nothing.
+const std::array<double, 256> Reciprocals = [] {
+  std::array<double, 256> r{};
+  for (std::size_t n = 1; n < r.size(); ++n) r[n] = 1.0 / static_cast<double>(n);
+  return r;
+}();
+
 TKindCounts CountsOf(const TKey& key) {
   TKindCounts h{};
   for (int k = 0; k < KindCount; ++k) {
@@ -307,17 +315,17 @@ private:
     for (int r = 1; r <= R; ++r) {
       if (Stop.stop_requested()) throw TStopped{};
       const double wallNow = Wall - R + r;  // tiles in the wall before this draw
+      const double perWall = 1.0 / wallNow;
       const std::uint32_t hands = Reach13[static_cast<std::size_t>(R - r)];
       for (std::uint32_t i = 0; i < hands; ++i) {
         const int shanten = Shanten13[i];
         if (r < shanten) continue;  // not ready in time: nothing yet
         const double improving = Improving13[i];
-        const double other = Other13[i];
         // Where the improving copies outnumber the wall, the draw is surely one of them.
-        const double wall = std::max(wallNow, improving);
-        const double rest = 1.0 - improving / wall;
-        const double perOther = other > 0 ? rest / other : 0.0;
-        const double stay = other > 0 ? 0.0 : rest;  // the draw thrown back
+        const double perImproving = improving > wallNow ? 1.0 / improving : perWall;
+        const double rest = 1.0 - improving * perImproving;
+        const double perOther = rest * Reciprocals[Other13[i]];
+        const double stay = Other13[i] > 0 ? 0.0 : rest;  // the draw thrown back
         float* own = Value13.data() + 3 * std::size_t{i};
         double ready = stay * own[0];
         double win = stay * own[1];
@@ -325,7 +333,7 @@ private:
         for (std::uint32_t e = Begin13[i]; e < Begin13[i + 1]; ++e) {
           const std::uint32_t draw = Draws[e];
           const bool improves = (draw & ImprovesBit) != 0;
-          const double p = static_cast<double>(draw >> CopiesShift & 7) * (improves ? 1.0 / wall : perOther);
+          const double p = static_cast<double>(draw >> CopiesShift & 7) * (improves ? perImproving : perOther);
           const std::size_t target = draw & TargetMask;
           if (improves && shanten == 0) {
             win += p;
