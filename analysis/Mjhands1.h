@@ -35,6 +35,16 @@ inline TKey KeyOf(const TKindCounts& h) {
   return key;
 }
 
+// The counts a key packs.
+inline TKindCounts CountsOf(const TKey& key) {
+  TKindCounts h{};
+  for (int k = 0; k < KindCount; ++k) {
+    const std::uint64_t bits = k < LowKinds ? key.Low >> (3 * k) : key.High >> (3 * (k - LowKinds));
+    h[k] = static_cast<int>(bits & 7);
+  }
+  return h;
+}
+
 inline TKey Plus(TKey key, int k) {
   if (k < LowKinds) {
     key.Low += std::uint64_t{1} << (3 * k);

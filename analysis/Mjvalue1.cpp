@@ -12,6 +12,7 @@
 
 namespace {
 
+using mjhands::CountsOf;
 using mjhands::KeyOf;
 using mjhands::Minus;
 using mjhands::Plus;
@@ -29,15 +30,6 @@ const std::array<double, 256> Reciprocals = [] {
   for (std::size_t n = 1; n < r.size(); ++n) r[n] = 1.0 / static_cast<double>(n);
   return r;
 }();
-
-TKindCounts CountsOf(const TKey& key) {
-  TKindCounts h{};
-  for (int k = 0; k < KindCount; ++k) {
-    const std::uint64_t bits = k < mjhands::LowKinds ? key.Low >> (3 * k) : key.High >> (3 * (k - mjhands::LowKinds));
-    h[k] = static_cast<int>(bits & 7);
-  }
-  return h;
-}
 
 // A draw of a 13-tile hand: the hand it leads to (or, for a ready hand's
 // winning kind, its win), the copies in the wall and whether it improves.

@@ -157,8 +157,7 @@ std::string Points(double points, bool forPeople) {
 struct TProbAnswer {
   TKindCounts Counts{};
   int Tiles = 0;
-  TMjWorth Hand;        // 13 tiles
-  TMjWorthTable Table;  // 14 tiles
+  TMjWorthTable Table;  // 14 tiles; for 13 without rows
   TMjPosition Position;
   int RedFives = 0;
   int Extra = 0;  // the moves off the path taken
@@ -194,11 +193,6 @@ bool Chances(std::string_view line, const TProbOptions& options, TProbAnswer& an
             " 回までのこの手の計算はメモリに収まりません（--extra を減らしてください）";
     return false;
   }
-  answer.Hand.Kind = -1;
-  answer.Hand.Shanten = answer.Table.Shanten;
-  answer.Hand.Ready = answer.Table.Ready;
-  answer.Hand.Win = answer.Table.Win;
-  answer.Hand.Points = answer.Table.Points;
   return true;
 }
 
@@ -467,8 +461,8 @@ std::string ProbBatchLine(std::string_view line, const TProbOptions& options, st
   TProbAnswer a;
   if (!Chances(line, options, a, error)) return {};
   if (a.Tiles == 13) {
-    std::string out = std::to_string(a.Hand.Shanten) + '\t' + Fraction(a.Hand.Ready) + '\t' + Fraction(a.Hand.Win);
-    if (options.Value) out += '\t' + Points(a.Hand.Points, false);
+    std::string out = std::to_string(a.Table.Shanten) + '\t' + Fraction(a.Table.Ready) + '\t' + Fraction(a.Table.Win);
+    if (options.Value) out += '\t' + Points(a.Table.Points, false);
     return out;
   }
   std::string out = std::to_string(a.Table.Shanten) + '\t';
@@ -499,9 +493,9 @@ std::string ProbTable(std::string_view hand, const TProbOptions& options, std::s
   if (a.RedFives > 0) model += "（0 は 5 として読みました）\n";
   std::string out = HandText(a.Counts) + "  ";
   if (a.Tiles == 13) {
-    out += ShantenWords(a.Hand.Shanten) + "  " + model;
-    out += "聴牌率 " + Percent(a.Hand.Ready) + "  和了率 " + Percent(a.Hand.Win);
-    if (options.Value) out += "  期待値 " + Points(a.Hand.Points, true);
+    out += ShantenWords(a.Table.Shanten) + "  " + model;
+    out += "聴牌率 " + Percent(a.Table.Ready) + "  和了率 " + Percent(a.Table.Win);
+    if (options.Value) out += "  期待値 " + Points(a.Table.Points, true);
     return out + '\n';
   }
   out += ShantenWords(a.Table.Shanten) + "  " + model;
